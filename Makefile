@@ -1,0 +1,24 @@
+# Set-up commands: `make run` starts the application, `make test` runs the tests.
+BUILD ?= build
+JOBS ?= 2
+
+.PHONY: deps build run test screenshots clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@scripts/run-app $(BUILD)/bin/KavrinMac
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+screenshots: build
+	@scripts/screenshots $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,198 @@
+#include "camera/camera.h"
+
+#include <QCamera>
+#include <QCameraImageCapture>
+#include <QCameraInfo>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMediaMetaData>
+#include <QMediaRecorder>
+#include <QPixmap>
+#include <QTimer>
+#include <QUrl>
+
+#include "camera/videowidget.h"
+#include "core/logging.h"
+
+namespace {
+
+constexpr auto kContainerMp4 = "mp4";
+constexpr auto kRecordingTitle = "Kavrin Recording";
+// Upper bound for the recorder to write the end of the MP4 file when a
+// recording stops; the training waits for it so that no video is cut short.
+constexpr int kFinalizeTimeoutMs = 5000;
+
+QUrl outputLocationFor(const QString &path)
+{
+    // An absolute path becomes a file URL so that characters such as '#' or
+    // '?' in folder names stay part of the path.
+    if (QFileInfo(path).isAbsolute())
+        return QUrl::fromLocalFile(path);
+    return QUrl(path);
+}
+
+} // namespace
+
+Camera::Camera()
+    : device(nullptr), imageCapture(nullptr), recorder(nullptr), viewfinder(nullptr), deviceIndex(0)
+{
+}
+
+Camera::~Camera()
+{
+    finishRecording();
+    releaseDevice();
+}
+
+QStringList Camera::getCameraDevices()
+{
+    QStringList names;
+    const auto cameras = QCameraInfo::availableCameras();
+    for (const QCameraInfo &info : cameras)
+        names << info.description();
+    return names;
+}
+
+QString Camera::mp4Container(const QStringList &supportedContainers)
+{
+    if (supportedContainers.isEmpty() || supportedContainers.contains(QLatin1String(kContainerMp4)))
+        return QLatin1String(kContainerMp4);
+    for (const QString &container : supportedContainers) {
+        // "video/quicktime, variant=(string)iso" is GStreamer's name for MP4.
+        if (container.startsWith(QLatin1String("video/quicktime"))
+            && container.contains(QLatin1String("variant=(string)iso")))
+            return container;
+    }
+    for (const QString &container : supportedContainers) {
+        if (container.contains(QLatin1String("mp4"), Qt::CaseInsensitive))
+            return container;
+    }
+    return QLatin1String(kContainerMp4);
+}
+
+void Camera::setActualDevice(unsigned int index)
+{
+    deviceIndex = index;
+    finishRecording();
+
+    const auto cameras = QCameraInfo::availableCameras();
+    if (index >= static_cast<unsigned int>(cameras.size())) {
+        releaseDevice();
+        return;
+    }
+
+    QCamera *oldDevice = device;
+    QMediaRecorder *oldRecorder = recorder;
+    QCameraImageCapture *oldCapture = imageCapture;
+
+    device = new QCamera(cameras.at(static_cast<int>(index)));
+    // The old camera goes before the recorder and capture object bound to it.
+    delete oldDevice;
+    recorder = new QMediaRecorder(device);
+    delete oldRecorder;
+    recorder->setContainerFormat(mp4Container(recorder->supportedContainers()));
+    imageCapture = new QCameraImageCapture(device);
+    delete oldCapture;
+    device->setCaptureMode(QCamera::CaptureVideo);
+}
+
+bool Camera::StartPreview(VideoWidget *widget)
+{
+    viewfinder = widget;
+    if (!device)
+        return false;
+    device->setViewfinder(widget);
+    device->start();
+    return true;
+}
+
+bool Camera::StopPreview()
+{
+    // The recorder is stopped first: the MP4 file is complete once the
+    // preview has stopped.
+    finishRecording();
+    if (device)
+        device->stop();
+    return true;
+}
+
+bool Camera::StartRecording(const QString &path, bool sound)
+{
+    if (!recorder)
+        return true;
+    recorder->setOutputLocation(outputLocationFor(path));
+    recorder->setMetaData(QMediaMetaData::Title, QLatin1String(kRecordingTitle));
+    if (sound) {
+        qCDebug(lcCamera) << "record sound";
+        recorder->setMuted(false);
+        recorder->setVolume(1.0);
+    } else {
+        recorder->setMuted(true);
+    }
+    recorder->record();
+    qCDebug(lcCamera) << "err" << recorder->errorString() << recorder->error();
+    qCDebug(lcCamera) << "recorder state" << recorder->state() << recorder->containerFormat()
+                      << recorder->videoSettings().resolution() << recorder->videoSettings().codec();
+    return true;
+}
+
+void Camera::makeScreenshot(const QString &path) const
+{
+    if (!viewfinder)
+        return;
+    const QRect area = viewfinder->rect();
+    QPixmap picture(area.size());
+    viewfinder->render(&picture, QPoint(0, 0), QRegion(area),
+                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    picture.save(path, "png", -1);
+}
+
+void Camera::getCameraProp(const CameraPropCategory &category, long *a, long *b, long *c, bool *flag)
+{
+    Q_UNUSED(category)
+    *a = 0;
+    *b = 100;
+    *c = 50;
+    *flag = false;
+}
+
+void Camera::setCameraProp(const CameraPropCategory &category, const long &value)
+{
+    Q_UNUSED(category)
+    Q_UNUSED(value)
+}
+
+void Camera::setAutomaticWhiteBalance(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void Camera::finishRecording()
+{
+    if (!recorder || recorder->state() == QMediaRecorder::StoppedState)
+        return;
+    recorder->stop();
+    if (recorder->status() != QMediaRecorder::FinalizingStatus)
+        return;
+
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(recorder, &QMediaRecorder::statusChanged, &loop, [&loop](QMediaRecorder::Status status) {
+        if (status != QMediaRecorder::FinalizingStatus)
+            loop.quit();
+    });
+    timeout.start(kFinalizeTimeoutMs);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Camera::releaseDevice()
+{
+    delete device;
+    device = nullptr;
+    delete recorder;
+    recorder = nullptr;
+    delete imageCapture;
+    imageCapture = nullptr;
+}

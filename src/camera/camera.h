@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QStringList>
+
+class QCamera;
+class QCameraImageCapture;
+class QMediaRecorder;
+class VideoWidget;
+
+enum CameraPropCategory {
+    PropBrightness = 0,
+    PropContrast = 1,
+    PropSaturation = 2,
+    PropWhiteBalance = 3
+};
+
+// The one place where the application touches the camera: lists the
+// connected cameras, binds one with its recorder and still-capture object,
+// shows its picture in a VideoWidget, records MP4 and saves PNG pictures.
+class Camera
+{
+public:
+    Camera();
+    Camera(const Camera &) = delete;
+    Camera &operator=(const Camera &) = delete;
+    ~Camera();
+
+    // Touches no member, so any thread may call it.
+    static QStringList getCameraDevices();
+
+    // An index outside the current camera list leaves no camera bound.
+    void setActualDevice(unsigned int index);
+    bool StartPreview(VideoWidget *widget);
+    bool StopPreview();
+    bool StartRecording(const QString &path, bool sound);
+    void makeScreenshot(const QString &path) const;
+
+    // Image properties have no effect on this platform's camera layer.
+    void getCameraProp(const CameraPropCategory &category, long *a, long *b, long *c, bool *flag);
+    void setCameraProp(const CameraPropCategory &category, const long &value);
+    void setAutomaticWhiteBalance(bool on);
+
+    // The container name under which the back end offers MP4: "mp4" itself,
+    // or the entry a GStreamer back end lists by its caps.
+    static QString mp4Container(const QStringList &supportedContainers);
+
+    // Read access for the screens and tests; null while no camera is bound.
+    QCamera *currentDevice() const { return device; }
+    QMediaRecorder *currentRecorder() const { return recorder; }
+    VideoWidget *currentViewfinder() const { return viewfinder; }
+
+private:
+    void finishRecording();
+    void releaseDevice();
+
+    QCamera *device;
+    QCameraImageCapture *imageCapture;
+    QMediaRecorder *recorder;
+    VideoWidget *viewfinder;
+    unsigned int deviceIndex;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QVideoWidget>
+
+// The camera viewfinder: keeps the picture's aspect ratio and reports every
+// press, which the training screen uses to end a full-screen training.
+class VideoWidget : public QVideoWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VideoWidget(QWidget *parent = nullptr);
+
+signals:
+    void mouseClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+};

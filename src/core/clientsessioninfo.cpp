@@ -1,0 +1,113 @@
+#include "core/clientsessioninfo.h"
+
+#include <QStandardPaths>
+
+#include "camera/camera.h"
+#include "camera/videowidget.h"
+#include "core/logging.h"
+
+// The compiled-in resources are registered during static initialisation, so
+// that every executable linking the library sees them before main() runs.
+static int registerResources()
+{
+    Q_INIT_RESOURCE(resources);
+    return 0;
+}
+static const int resourcesRegistered = registerResources();
+
+bool graphicsStruct::opamax = true;
+bool graphicsStruct::opamin = false;
+bool graphicsStruct::blurmax = false;
+bool graphicsStruct::blurmin = true;
+
+FormEnum ClientSessionInfo::whereIAM = FormLogin;
+QRect ClientSessionInfo::mainDisplay;
+QWidget *ClientSessionInfo::actualForm = nullptr;
+QWidget *ClientSessionInfo::nextForm = nullptr;
+MainWindow *ClientSessionInfo::mainWindowInstance = nullptr;
+DialogForm *ClientSessionInfo::dialogForm = nullptr;
+VideoWidget *ClientSessionInfo::actualPreviewingWidget = nullptr;
+int ClientSessionInfo::actualSelectedCamera = 0;
+bool ClientSessionInfo::record = false;
+bool ClientSessionInfo::sound = false;
+bool ClientSessionInfo::OfflineMode = false;
+int ClientSessionInfo::actualVideoID = 0;
+TimerType ClientSessionInfo::timertype = TimerNone;
+bool ClientSessionInfo::applicationRunning = false;
+QMediaPlaylist *ClientSessionInfo::playlist = nullptr;
+Language ClientSessionInfo::langEnum = LangEnglish;
+QSize ClientSessionInfo::previewWidgetSize;
+QWidget *ClientSessionInfo::lastForm = nullptr;
+QWidget *ClientSessionInfo::actualParentPreviewingWidget = nullptr;
+
+// The members with constructors are defined in this order on purpose: they
+// are built in it before main() and destroyed in reverse at exit.
+QString ClientSessionInfo::recordingUserPath;
+QString ClientSessionInfo::fullUsersPath;
+QString ClientSessionInfo::fullRecordingPath;
+QString ClientSessionInfo::language;
+QString ClientSessionInfo::scenarioDir = QStringLiteral("builtin");
+QString ClientSessionInfo::ourDataExtension = QStringLiteral(".txt");
+Camera *ClientSessionInfo::camera = new Camera();
+QString ClientSessionInfo::actualFilename;
+QString ClientSessionInfo::selectedCamera;
+// Computed before the application object exists, so the application name is
+// not part of the location yet; the folder names are appended here instead.
+QString ClientSessionInfo::configPath =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + QStringLiteral("/KavrinMac/Kavrin/config.xml");
+QString ClientSessionInfo::nameOfNextForm;
+
+bool ClientSessionInfo::startCameraPreview(VideoWidget *widget, bool record, bool sound,
+                                           const QString &fileName, const QString &pictureName)
+{
+    Q_UNUSED(pictureName)
+    if (!camera)
+        camera = new Camera();
+    stopPreview();
+    actualPreviewingWidget = widget;
+    ClientSessionInfo::record = record;
+    ClientSessionInfo::sound = sound;
+    widget->show();
+    camera->setActualDevice(static_cast<unsigned int>(actualSelectedCamera));
+    const bool previewing = camera->StartPreview(actualPreviewingWidget);
+    if (record)
+        return camera->StartRecording(fileName, sound);
+    return previewing;
+}
+
+void ClientSessionInfo::stopPreview()
+{
+    if (actualPreviewingWidget)
+        actualPreviewingWidget->hide();
+    if (!camera->StopPreview())
+        qCDebug(lcCamera) << "failed closing camera";
+    actualPreviewingWidget = nullptr;
+}
+
+bool ClientSessionInfo::IsPreviewingCamera()
+{
+    return actualPreviewingWidget && actualPreviewingWidget->isVisible();
+}
+
+void ClientSessionInfo::selectCamera(int index)
+{
+    qCDebug(lcCamera) << "camera" << index;
+    actualSelectedCamera = index;
+    qCDebug(lcCamera) << "camera 2" << actualSelectedCamera;
+}
+
+void ClientSessionInfo::makePhoto(const QString &path)
+{
+    if (camera)
+        camera->makeScreenshot(path);
+}
+
+void ClientSessionInfo::startRecordSlot()
+{
+    camera->StartRecording(actualFilename, sound);
+}
+
+void ClientSessionInfo::ShowKeyboard() {}
+
+void ClientSessionInfo::HideKeyboard() {}

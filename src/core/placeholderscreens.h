@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QWidget>
+
+#include "core/enums.h"
+
+// Screens whose real content has not been built yet. Each one takes part in
+// navigation like a real screen: it records itself as the current screen in
+// its show event and offers the requests a screen sends to the main window.
+class PlaceholderScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PlaceholderScreen(const QString &title, FormEnum anchor, bool marksRunning, QWidget *parent);
+
+signals:
+    void ShowNextForm(FormEnum);
+    void ShowNextFormWithLoading(FormEnum, int);
+    void ShowDialogForm(DialogOpt);
+    void minimize();
+    void language(Language);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // The anchor screen recorded in whereIAM, or FormNone for screens that
+    // are not anchors.
+    FormEnum anchor;
+    bool marksRunning;
+};
+
+class LoginForm : public PlaceholderScreen
+{
+    Q_OBJECT
+public:
+    explicit LoginForm(QWidget *parent);
+};
+
+class ChooseTrainingForm : public PlaceholderScreen
+{
+    Q_OBJECT
+public:
+    explicit ChooseTrainingForm(QWidget *parent);
+};
+
+class Menu : public PlaceholderScreen
+{
+    Q_OBJECT
+public:
+    explicit Menu(QWidget *parent);
+};
+
+class PreviewForm : public PlaceholderScreen
+{
+    Q_OBJECT
+public:
+    explicit PreviewForm(QWidget *parent);
+};
+
+class VideoPlayer : public PlaceholderScreen
+{
+    Q_OBJECT
+public:
+    explicit VideoPlayer(QWidget *parent);
+};
+
+class ResultsListForm : public PlaceholderScreen
+{
+    Q_OBJECT
+public:
+    explicit ResultsListForm(QWidget *parent);
+};
+
+class LoadingForm : public PlaceholderScreen
+{
+    Q_OBJECT
+public:
+    explicit LoadingForm(QWidget *parent);
+};
