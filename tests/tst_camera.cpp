@@ -1,4 +1,155 @@
+#include <QCamera>
+#include <QImage>
+#include <QMediaRecorder>
+#include <QTemporaryDir>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+#include "camera/camera.h"
+#include "camera/videowidget.h"
+#include "core/clientsessioninfo.h"
+
+// The camera wrapper and the session's preview operations on a machine with
+// no camera at all: every operation must stay harmless and report as the
+// screens expect.
+class CameraTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void noCameraIsListed();
+    void unboundCameraOperations();
+    void outOfRangeIndexLeavesNoDevice();
+    void previewResultRules_data();
+    void previewResultRules();
+    void previewingFollowsWidgetVisibility();
+    void screenshotHasViewfinderSize();
+    void mp4ContainerChoice_data();
+    void mp4ContainerChoice();
+
+private:
+    QTemporaryDir dir;
+    // The session keeps a pointer to the preview widget until stopPreview.
+    std::unique_ptr<VideoWidget> widget;
+};
+
+void CameraTest::initTestCase()
+{
+    // Unplugs the virtual camera; this machine has no real one.
+    qputenv("KAVRIN_VIRTUAL_CAMERAS", "0");
+    QVERIFY(dir.isValid());
+}
+
+void CameraTest::init()
+{
+    widget = std::make_unique<VideoWidget>();
+}
+
+void CameraTest::cleanup()
+{
+    ClientSessionInfo::stopPreview();
+    widget.reset();
+}
+
+void CameraTest::noCameraIsListed()
+{
+    QVERIFY(Camera::getCameraDevices().isEmpty());
+}
+
+void CameraTest::unboundCameraOperations()
+{
+    Camera camera;
+    VideoWidget widget;
+    QVERIFY(!camera.StartPreview(&widget));
+    QCOMPARE(camera.currentViewfinder(), &widget);
+    QVERIFY(camera.StopPreview());
+    QVERIFY(camera.StartRecording(dir.filePath("none.mp4"), true));
+    QVERIFY(!QFile::exists(dir.filePath("none.mp4")));
+
+    Camera noViewfinder;
+    noViewfinder.makeScreenshot(dir.filePath("none.png"));
+    QVERIFY(!QFile::exists(dir.filePath("none.png")));
+}
+
+void CameraTest::outOfRangeIndexLeavesNoDevice()
+{
+    Camera camera;
+    for (unsigned int index : {0u, 1u, 4000000000u}) {
+        camera.setActualDevice(index);
+        QCOMPARE(camera.currentDevice(), nullptr);
+        QCOMPARE(camera.currentRecorder(), nullptr);
+    }
+}
+
+void CameraTest::previewResultRules_data()
+{
+    QTest::addColumn<bool>("record");
+    QTest::addColumn<bool>("expected");
+    // Without recording the preview's result counts; with recording the
+    // recording's result alone, even though the preview failed.
+    QTest::newRow("preview only") << false << false;
+    QTest::newRow("recording") << true << true;
+}
+
+void CameraTest::previewResultRules()
+{
+    QFETCH(bool, record);
+    QFETCH(bool, expected);
+    const QString file = dir.filePath("rules.mp4");
+    QCOMPARE(ClientSessionInfo::startCameraPreview(widget.get(), record, true, file, QString()), expected);
+    QCOMPARE(ClientSessionInfo::actualPreviewingWidget, widget.get());
+    QCOMPARE(ClientSessionInfo::record, record);
+    QVERIFY(ClientSessionInfo::sound);
+    QVERIFY(widget->isVisible());
+}
+
+void CameraTest::previewingFollowsWidgetVisibility()
+{
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+    ClientSessionInfo::startCameraPreview(widget.get(), false, false, QString(), QString());
+    QVERIFY(ClientSessionInfo::IsPreviewingCamera());
+    widget->hide();
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+    widget->show();
+    ClientSessionInfo::stopPreview();
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+    QVERIFY(!widget->isVisible());
+    QCOMPARE(ClientSessionInfo::actualPreviewingWidget, nullptr);
+}
+
+void CameraTest::screenshotHasViewfinderSize()
+{
+    widget->resize(321, 187);
+    ClientSessionInfo::startCameraPreview(widget.get(), false, false, QString(), QString());
+    const QString picture = dir.filePath("still.png");
+    ClientSessionInfo::makePhoto(picture);
+    QImage image;
+    QVERIFY(image.load(picture, "png"));
+    QCOMPARE(image.size(), QSize(321, 187));
+}
+
+void CameraTest::mp4ContainerChoice_data()
+{
+    QTest::addColumn<QStringList>("supported");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << QStringList{"avi", "mp4"} << "mp4";
+    QTest::newRow("nothing listed") << QStringList{} << "mp4";
+    QTest::newRow("gstreamer caps")
+            << QStringList{"video/x-matroska", "video/quicktime", "video/quicktime, variant=(string)iso",
+                           "video/quicktime, variant=(string)3gpp"}
+            << "video/quicktime, variant=(string)iso";
+    QTest::newRow("mime type") << QStringList{"video/webm", "video/mp4"} << "video/mp4";
+}
+
+void CameraTest::mp4ContainerChoice()
+{
+    QFETCH(QStringList, supported);
+    QFETCH(QString, expected);
+    QCOMPARE(Camera::mp4Container(supported), expected);
+}
+
+QTEST_MAIN(CameraTest)
 #include "tst_camera.moc"
