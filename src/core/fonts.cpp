@@ -15,7 +15,7 @@ struct FontStandIn {
 
 // The named families are not free; these free families are bundled instead.
 constexpr FontStandIn kStandIns[] = {
-    {"Corbel", "Open Sans"},
+    {"Corbel", "Carlito"},
     {"Calibri", "Carlito"},
     {"Arial", "Liberation Sans"},
     {"Arial Rounded MT Bold", "Comfortaa"},
