@@ -11,6 +11,7 @@
 static int registerResources()
 {
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(translations);
     return 0;
 }
 static const int resourcesRegistered = registerResources();

@@ -67,6 +67,12 @@ public:
     static void selectCamera(int index);
     static void makePhoto(const QString &path);
 
+    // The two-letter code of langEnum ("en" for a value outside the list),
+    // and the language of a code, compared ignoring case (English when none
+    // matches).
+    static QString getLanguageString();
+    static Language languageFromString(const QString &code);
+
     // Hooks for an on-screen keyboard; this platform has none.
     static void ShowKeyboard();
     static void HideKeyboard();

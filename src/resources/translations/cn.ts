@@ -1,0 +1,243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Select camera</source>
+        <translation>选择摄像头</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN码</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down PC/station?</source>
+        <translation>确定要关闭计算机/工作站吗？</translation>
+    </message>
+    <message>
+        <source>You are entering Full-Screen mode. To stop the training, just click or tap the screen. Would you like to continue?</source>
+        <translation>即将进入全屏模式。如需停止训练，点击或轻触屏幕即可。是否继续？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Your training is finished</source>
+        <translation>训练已结束</translation>
+    </message>
+    <message>
+        <source>Do you want to finish the training?</source>
+        <translation>是否结束训练？</translation>
+    </message>
+    <message>
+        <source>Do you want to delete video of selected trainings?</source>
+        <translation>是否删除所选训练的视频？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset total training time counter?</source>
+        <translation>确定要重置总训练时长计数器吗？</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>正在加载</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>访客</translation>
+    </message>
+    <message>
+        <source>LOGIN</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>CREATE ACCOUNT</source>
+        <translation>创建账户</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN</source>
+        <translation>PIN码错误</translation>
+    </message>
+    <message>
+        <source>User added successfully.</source>
+        <translation>用户添加成功。</translation>
+    </message>
+    <message>
+        <source>Error. User with this name or PIN already exists.</source>
+        <translation>错误：已存在使用该名称或PIN码的用户。</translation>
+    </message>
+    <message>
+        <source>Start training</source>
+        <translation>开始训练</translation>
+    </message>
+    <message>
+        <source>Tutorials</source>
+        <translation>教程</translation>
+    </message>
+    <message>
+        <source>Training history</source>
+        <translation>训练记录</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Application version</source>
+        <translation>应用程序版本</translation>
+    </message>
+    <message>
+        <source>LOGOUT</source>
+        <translation>退出登录</translation>
+    </message>
+    <message>
+        <source>ACCOUNT SETTINGS</source>
+        <translation>账户设置</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD VIDEO</source>
+        <translation>录制视频</translation>
+    </message>
+    <message>
+        <source>RECORD SOUND</source>
+        <translation>录制声音</translation>
+    </message>
+    <message>
+        <source>TIMER</source>
+        <translation>计时器</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Total training time</source>
+        <translation>总训练时长</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Select location</source>
+        <translation>选择保存位置</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>对比度</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>White balance</source>
+        <translation>白平衡</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Activate the stopwatch</source>
+        <translation>启用秒表</translation>
+    </message>
+    <message>
+        <source>Activate the timer</source>
+        <translation>启用倒计时</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Current PIN</source>
+        <translation>当前PIN码</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>新PIN码</translation>
+    </message>
+    <message>
+        <source>Confirm PIN</source>
+        <translation>确认PIN码</translation>
+    </message>
+    <message>
+        <source>PINs must be the same!</source>
+        <translation>两次输入的PIN码必须一致！</translation>
+    </message>
+    <message>
+        <source>VOLUME</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Select recording location</source>
+        <translation>选择录制文件的保存位置</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>CHECK FOR UPDATES</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Could not connect to Kavrin Update Server. Please check if device is connected to the Internet</source>
+        <translation>无法连接到 Kavrin 更新服务器。请检查设备是否已连接到互联网。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Select camera</source>
+        <translation>Kamera auswählen</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>WEITER</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down PC/station?</source>
+        <translation>Möchten Sie den PC/die Station wirklich herunterfahren?</translation>
+    </message>
+    <message>
+        <source>You are entering Full-Screen mode. To stop the training, just click or tap the screen. Would you like to continue?</source>
+        <translation>Sie wechseln in den Vollbildmodus. Um das Training zu beenden, klicken oder tippen Sie einfach auf den Bildschirm. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Your training is finished</source>
+        <translation>Ihr Training ist beendet</translation>
+    </message>
+    <message>
+        <source>Do you want to finish the training?</source>
+        <translation>Möchten Sie das Training beenden?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete video of selected trainings?</source>
+        <translation>Möchten Sie die Videos der ausgewählten Trainings löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset total training time counter?</source>
+        <translation>Möchten Sie den Zähler der Gesamttrainingszeit wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Wird geladen</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>LOGIN</source>
+        <translation>ANMELDEN</translation>
+    </message>
+    <message>
+        <source>CREATE ACCOUNT</source>
+        <translation>KONTO ERSTELLEN</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN</source>
+        <translation>Falsche PIN</translation>
+    </message>
+    <message>
+        <source>User added successfully.</source>
+        <translation>Der Benutzer wurde erfolgreich hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Error. User with this name or PIN already exists.</source>
+        <translation>Fehler. Ein Benutzer mit diesem Namen oder dieser PIN existiert bereits.</translation>
+    </message>
+    <message>
+        <source>Start training</source>
+        <translation>Training starten</translation>
+    </message>
+    <message>
+        <source>Tutorials</source>
+        <translation>Anleitungen</translation>
+    </message>
+    <message>
+        <source>Training history</source>
+        <translation>Trainingsverlauf</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Application version</source>
+        <translation>Anwendungsversion</translation>
+    </message>
+    <message>
+        <source>LOGOUT</source>
+        <translation>ABMELDEN</translation>
+    </message>
+    <message>
+        <source>ACCOUNT SETTINGS</source>
+        <translation>KONTO BEARBEITEN</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD VIDEO</source>
+        <translation>VIDEO AUFNEHMEN</translation>
+    </message>
+    <message>
+        <source>RECORD SOUND</source>
+        <translation>TON AUFNEHMEN</translation>
+    </message>
+    <message>
+        <source>TIMER</source>
+        <translation>ZEITMESSUNG</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Total training time</source>
+        <translation>Gesamttrainingszeit</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>ZURÜCKSETZEN</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTIEREN</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>ABSPIELEN</translation>
+    </message>
+    <message>
+        <source>Select location</source>
+        <translation>Speicherort auswählen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>STANDARD</translation>
+    </message>
+    <message>
+        <source>White balance</source>
+        <translation>Weißabgleich</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Activate the stopwatch</source>
+        <translation>Stoppuhr aktivieren</translation>
+    </message>
+    <message>
+        <source>Activate the timer</source>
+        <translation>Countdown aktivieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Current PIN</source>
+        <translation>Aktuelle PIN</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>Neue PIN</translation>
+    </message>
+    <message>
+        <source>Confirm PIN</source>
+        <translation>PIN bestätigen</translation>
+    </message>
+    <message>
+        <source>PINs must be the same!</source>
+        <translation>Die PINs müssen übereinstimmen!</translation>
+    </message>
+    <message>
+        <source>VOLUME</source>
+        <translation>LAUTSTÄRKE</translation>
+    </message>
+    <message>
+        <source>Select recording location</source>
+        <translation>Speicherort für Aufnahmen auswählen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>CHECK FOR UPDATES</source>
+        <translation>NACH UPDATES SUCHEN</translation>
+    </message>
+    <message>
+        <source>Could not connect to Kavrin Update Server. Please check if device is connected to the Internet</source>
+        <translation>Keine Verbindung zum Kavrin-Updateserver möglich. Bitte prüfen Sie, ob das Gerät mit dem Internet verbunden ist.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Select camera</source>
+        <translation>Seleccionar cámara</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>SIGUIENTE</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down PC/station?</source>
+        <translation>¿Seguro que desea apagar el PC/la estación?</translation>
+    </message>
+    <message>
+        <source>You are entering Full-Screen mode. To stop the training, just click or tap the screen. Would you like to continue?</source>
+        <translation>Va a entrar en el modo de pantalla completa. Para detener el entrenamiento, basta con hacer clic en la pantalla o tocarla. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Your training is finished</source>
+        <translation>El entrenamiento ha finalizado</translation>
+    </message>
+    <message>
+        <source>Do you want to finish the training?</source>
+        <translation>¿Desea finalizar el entrenamiento?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete video of selected trainings?</source>
+        <translation>¿Desea eliminar los vídeos de los entrenamientos seleccionados?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset total training time counter?</source>
+        <translation>¿Seguro que desea restablecer el contador del tiempo total de entrenamiento?</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Cargando</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Invitado</translation>
+    </message>
+    <message>
+        <source>LOGIN</source>
+        <translation>INICIAR SESIÓN</translation>
+    </message>
+    <message>
+        <source>CREATE ACCOUNT</source>
+        <translation>CREAR CUENTA</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN</source>
+        <translation>PIN incorrecto</translation>
+    </message>
+    <message>
+        <source>User added successfully.</source>
+        <translation>Usuario añadido correctamente.</translation>
+    </message>
+    <message>
+        <source>Error. User with this name or PIN already exists.</source>
+        <translation>Error. Ya existe un usuario con este nombre o PIN.</translation>
+    </message>
+    <message>
+        <source>Start training</source>
+        <translation>Entrenar</translation>
+    </message>
+    <message>
+        <source>Tutorials</source>
+        <translation>Tutoriales</translation>
+    </message>
+    <message>
+        <source>Training history</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Application version</source>
+        <translation>Versión de la aplicación</translation>
+    </message>
+    <message>
+        <source>LOGOUT</source>
+        <translation>CERRAR SESIÓN</translation>
+    </message>
+    <message>
+        <source>ACCOUNT SETTINGS</source>
+        <translation>AJUSTES DE CUENTA</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>VOLVER</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD VIDEO</source>
+        <translation>GRABAR VÍDEO</translation>
+    </message>
+    <message>
+        <source>RECORD SOUND</source>
+        <translation>GRABAR SONIDO</translation>
+    </message>
+    <message>
+        <source>TIMER</source>
+        <translation>TEMPORIZADOR</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Total training time</source>
+        <translation>Tiempo total de entrenamiento</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RESTABLECER</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>ELIMINAR</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTAR</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>REPRODUCIR</translation>
+    </message>
+    <message>
+        <source>Select location</source>
+        <translation>Seleccionar ubicación</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>PREDETERMINADO</translation>
+    </message>
+    <message>
+        <source>White balance</source>
+        <translation>Balance de blancos</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTOMÁTICO</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Activate the stopwatch</source>
+        <translation>Activar el cronómetro</translation>
+    </message>
+    <message>
+        <source>Activate the timer</source>
+        <translation>Activar el temporizador</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Current PIN</source>
+        <translation>PIN actual</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>Nuevo PIN</translation>
+    </message>
+    <message>
+        <source>Confirm PIN</source>
+        <translation>Confirmar PIN</translation>
+    </message>
+    <message>
+        <source>PINs must be the same!</source>
+        <translation>¡Los PIN deben coincidir!</translation>
+    </message>
+    <message>
+        <source>VOLUME</source>
+        <translation>VOLUMEN</translation>
+    </message>
+    <message>
+        <source>Select recording location</source>
+        <translation>Seleccionar ubicación de las grabaciones</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>CHECK FOR UPDATES</source>
+        <translation>BUSCAR ACTUALIZACIONES</translation>
+    </message>
+    <message>
+        <source>Could not connect to Kavrin Update Server. Please check if device is connected to the Internet</source>
+        <translation>No se pudo conectar con el servidor de actualizaciones de Kavrin. Compruebe si el dispositivo está conectado a Internet.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Select camera</source>
+        <translation>Sélectionner la caméra</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>SUIVANT</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>Code PIN</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down PC/station?</source>
+        <translation>Voulez-vous vraiment éteindre le PC/la station ?</translation>
+    </message>
+    <message>
+        <source>You are entering Full-Screen mode. To stop the training, just click or tap the screen. Would you like to continue?</source>
+        <translation>Vous allez passer en mode plein écran. Pour arrêter l&apos;entraînement, il suffit de cliquer ou d&apos;appuyer sur l&apos;écran. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Your training is finished</source>
+        <translation>Votre entraînement est terminé</translation>
+    </message>
+    <message>
+        <source>Do you want to finish the training?</source>
+        <translation>Voulez-vous terminer l&apos;entraînement ?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete video of selected trainings?</source>
+        <translation>Voulez-vous supprimer les vidéos des entraînements sélectionnés ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset total training time counter?</source>
+        <translation>Voulez-vous vraiment réinitialiser le compteur du temps total d&apos;entraînement ?</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Chargement</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Invité</translation>
+    </message>
+    <message>
+        <source>LOGIN</source>
+        <translation>CONNEXION</translation>
+    </message>
+    <message>
+        <source>CREATE ACCOUNT</source>
+        <translation>CRÉER UN COMPTE</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN</source>
+        <translation>Code PIN incorrect</translation>
+    </message>
+    <message>
+        <source>User added successfully.</source>
+        <translation>Utilisateur ajouté avec succès.</translation>
+    </message>
+    <message>
+        <source>Error. User with this name or PIN already exists.</source>
+        <translation>Erreur. Un utilisateur avec ce nom ou ce code PIN existe déjà.</translation>
+    </message>
+    <message>
+        <source>Start training</source>
+        <translation>S&apos;entraîner</translation>
+    </message>
+    <message>
+        <source>Tutorials</source>
+        <translation>Tutoriels</translation>
+    </message>
+    <message>
+        <source>Training history</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Application version</source>
+        <translation>Version de l&apos;application</translation>
+    </message>
+    <message>
+        <source>LOGOUT</source>
+        <translation>DÉCONNEXION</translation>
+    </message>
+    <message>
+        <source>ACCOUNT SETTINGS</source>
+        <translation>PARAMÈTRES DU COMPTE</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>RETOUR</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD VIDEO</source>
+        <translation>ENREGISTRER LA VIDÉO</translation>
+    </message>
+    <message>
+        <source>RECORD SOUND</source>
+        <translation>ENREGISTRER LE SON</translation>
+    </message>
+    <message>
+        <source>TIMER</source>
+        <translation>MINUTEUR</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Total training time</source>
+        <translation>Temps total d&apos;entraînement</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RÉINITIALISER</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>SUPPRIMER</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTER</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>LIRE</translation>
+    </message>
+    <message>
+        <source>Select location</source>
+        <translation>Sélectionner l&apos;emplacement</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>PAR DÉFAUT</translation>
+    </message>
+    <message>
+        <source>White balance</source>
+        <translation>Balance des blancs</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Activate the stopwatch</source>
+        <translation>Activer le chronomètre</translation>
+    </message>
+    <message>
+        <source>Activate the timer</source>
+        <translation>Activer le minuteur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Current PIN</source>
+        <translation>Code PIN actuel</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>Nouveau code PIN</translation>
+    </message>
+    <message>
+        <source>Confirm PIN</source>
+        <translation>Confirmer le code PIN</translation>
+    </message>
+    <message>
+        <source>PINs must be the same!</source>
+        <translation>Les codes PIN doivent être identiques !</translation>
+    </message>
+    <message>
+        <source>VOLUME</source>
+        <translation>VOLUME</translation>
+    </message>
+    <message>
+        <source>Select recording location</source>
+        <translation>Sélectionner l&apos;emplacement des enregistrements</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>CHECK FOR UPDATES</source>
+        <translation>RECHERCHER DES MISES À JOUR</translation>
+    </message>
+    <message>
+        <source>Could not connect to Kavrin Update Server. Please check if device is connected to the Internet</source>
+        <translation>Impossible de se connecter au serveur de mises à jour Kavrin. Veuillez vérifier que l&apos;appareil est connecté à Internet.</translation>
+    </message>
+</context>
+</TS>

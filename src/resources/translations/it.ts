@@ -1,0 +1,243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Select camera</source>
+        <translation>Selezionare la telecamera</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>AVANTI</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down PC/station?</source>
+        <translation>Vuole davvero spegnere il PC/la postazione?</translation>
+    </message>
+    <message>
+        <source>You are entering Full-Screen mode. To stop the training, just click or tap the screen. Would you like to continue?</source>
+        <translation>Sta per passare alla modalità a schermo intero. Per interrompere l&apos;allenamento, basta fare clic sullo schermo o toccarlo. Vuole continuare?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Your training is finished</source>
+        <translation>L&apos;allenamento è terminato</translation>
+    </message>
+    <message>
+        <source>Do you want to finish the training?</source>
+        <translation>Vuole terminare l&apos;allenamento?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete video of selected trainings?</source>
+        <translation>Vuole eliminare i video degli allenamenti selezionati?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset total training time counter?</source>
+        <translation>Vuole davvero azzerare il contatore del tempo totale di allenamento?</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Caricamento</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Ospite</translation>
+    </message>
+    <message>
+        <source>LOGIN</source>
+        <translation>ACCEDI</translation>
+    </message>
+    <message>
+        <source>CREATE ACCOUNT</source>
+        <translation>CREA ACCOUNT</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN</source>
+        <translation>PIN errato</translation>
+    </message>
+    <message>
+        <source>User added successfully.</source>
+        <translation>Utente aggiunto correttamente.</translation>
+    </message>
+    <message>
+        <source>Error. User with this name or PIN already exists.</source>
+        <translation>Errore. Esiste già un utente con questo nome o PIN.</translation>
+    </message>
+    <message>
+        <source>Start training</source>
+        <translation>Allenamento</translation>
+    </message>
+    <message>
+        <source>Tutorials</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Training history</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Application version</source>
+        <translation>Versione dell&apos;applicazione</translation>
+    </message>
+    <message>
+        <source>LOGOUT</source>
+        <translation>ESCI</translation>
+    </message>
+    <message>
+        <source>ACCOUNT SETTINGS</source>
+        <translation>IMPOSTAZIONI ACCOUNT</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>INDIETRO</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD VIDEO</source>
+        <translation>REGISTRA VIDEO</translation>
+    </message>
+    <message>
+        <source>RECORD SOUND</source>
+        <translation>REGISTRA AUDIO</translation>
+    </message>
+    <message>
+        <source>TIMER</source>
+        <translation>TIMER</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>Total training time</source>
+        <translation>Tempo totale di allenamento</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>AZZERA</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>ELIMINA</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>ESPORTA</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>RIPRODUCI</translation>
+    </message>
+    <message>
+        <source>Select location</source>
+        <translation>Selezionare il percorso</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturazione</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>PREDEFINITO</translation>
+    </message>
+    <message>
+        <source>White balance</source>
+        <translation>Bilanciamento del bianco</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Activate the stopwatch</source>
+        <translation>Attivare il cronometro</translation>
+    </message>
+    <message>
+        <source>Activate the timer</source>
+        <translation>Attivare il timer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Current PIN</source>
+        <translation>PIN attuale</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>Nuovo PIN</translation>
+    </message>
+    <message>
+        <source>Confirm PIN</source>
+        <translation>Conferma PIN</translation>
+    </message>
+    <message>
+        <source>PINs must be the same!</source>
+        <translation>I PIN devono coincidere!</translation>
+    </message>
+    <message>
+        <source>VOLUME</source>
+        <translation>VOLUME</translation>
+    </message>
+    <message>
+        <source>Select recording location</source>
+        <translation>Selezionare il percorso delle registrazioni</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>CHECK FOR UPDATES</source>
+        <translation>CERCA AGGIORNAMENTI</translation>
+    </message>
+    <message>
+        <source>Could not connect to Kavrin Update Server. Please check if device is connected to the Internet</source>
+        <translation>Impossibile connettersi al server di aggiornamento Kavrin. Verificare che il dispositivo sia connesso a Internet.</translation>
+    </message>
+</context>
+</TS>

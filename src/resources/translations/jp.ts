@@ -1,0 +1,243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Select camera</source>
+        <translation>カメラを選択</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>暗証番号</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down PC/station?</source>
+        <translation>PC/ステーションをシャットダウンしてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>You are entering Full-Screen mode. To stop the training, just click or tap the screen. Would you like to continue?</source>
+        <translation>全画面モードに切り替えます。トレーニングを終了するには、画面をクリックまたはタップしてください。続行しますか？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Your training is finished</source>
+        <translation>トレーニングが終了しました</translation>
+    </message>
+    <message>
+        <source>Do you want to finish the training?</source>
+        <translation>トレーニングを終了しますか？</translation>
+    </message>
+    <message>
+        <source>Do you want to delete video of selected trainings?</source>
+        <translation>選択したトレーニングの動画を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset total training time counter?</source>
+        <translation>累計トレーニング時間のカウンターをリセットしてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>読み込み中</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>ゲスト</translation>
+    </message>
+    <message>
+        <source>LOGIN</source>
+        <translation>ログイン</translation>
+    </message>
+    <message>
+        <source>CREATE ACCOUNT</source>
+        <translation>アカウント作成</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN</source>
+        <translation>暗証番号が正しくありません</translation>
+    </message>
+    <message>
+        <source>User added successfully.</source>
+        <translation>ユーザーを追加しました。</translation>
+    </message>
+    <message>
+        <source>Error. User with this name or PIN already exists.</source>
+        <translation>エラー：この名前または暗証番号のユーザーが既に存在します。</translation>
+    </message>
+    <message>
+        <source>Start training</source>
+        <translation>トレーニング開始</translation>
+    </message>
+    <message>
+        <source>Tutorials</source>
+        <translation>チュートリアル</translation>
+    </message>
+    <message>
+        <source>Training history</source>
+        <translation>トレーニング履歴</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Application version</source>
+        <translation>アプリケーションのバージョン</translation>
+    </message>
+    <message>
+        <source>LOGOUT</source>
+        <translation>ログアウト</translation>
+    </message>
+    <message>
+        <source>ACCOUNT SETTINGS</source>
+        <translation>アカウント設定</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD VIDEO</source>
+        <translation>録画</translation>
+    </message>
+    <message>
+        <source>RECORD SOUND</source>
+        <translation>録音</translation>
+    </message>
+    <message>
+        <source>TIMER</source>
+        <translation>タイマー</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>ユーザー</translation>
+    </message>
+    <message>
+        <source>Total training time</source>
+        <translation>累計トレーニング時間</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Select location</source>
+        <translation>保存先を選択</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>彩度</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>初期値に戻す</translation>
+    </message>
+    <message>
+        <source>White balance</source>
+        <translation>ホワイトバランス</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>所要時間</translation>
+    </message>
+    <message>
+        <source>Activate the stopwatch</source>
+        <translation>ストップウォッチを有効にする</translation>
+    </message>
+    <message>
+        <source>Activate the timer</source>
+        <translation>タイマーを有効にする</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Current PIN</source>
+        <translation>現在の暗証番号</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>新しい暗証番号</translation>
+    </message>
+    <message>
+        <source>Confirm PIN</source>
+        <translation>暗証番号の確認</translation>
+    </message>
+    <message>
+        <source>PINs must be the same!</source>
+        <translation>同じ暗証番号を入力してください！</translation>
+    </message>
+    <message>
+        <source>VOLUME</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Select recording location</source>
+        <translation>録画の保存先を選択</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>CHECK FOR UPDATES</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>Could not connect to Kavrin Update Server. Please check if device is connected to the Internet</source>
+        <translation>Kavrin 更新サーバーに接続できませんでした。デバイスがインターネットに接続されているか確認してください。</translation>
+    </message>
+</context>
+</TS>

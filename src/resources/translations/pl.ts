@@ -1,0 +1,243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Select camera</source>
+        <translation>Wybierz kamerę</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>DALEJ</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nazwa użytkownika</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>Kod PIN</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down PC/station?</source>
+        <translation>Czy na pewno wyłączyć komputer/stanowisko?</translation>
+    </message>
+    <message>
+        <source>You are entering Full-Screen mode. To stop the training, just click or tap the screen. Would you like to continue?</source>
+        <translation>Nastąpi przejście do trybu pełnoekranowego. Aby zakończyć trening, wystarczy kliknąć ekran lub go dotknąć. Czy kontynuować?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Your training is finished</source>
+        <translation>Trening został zakończony</translation>
+    </message>
+    <message>
+        <source>Do you want to finish the training?</source>
+        <translation>Czy zakończyć trening?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete video of selected trainings?</source>
+        <translation>Czy usunąć nagrania wideo wybranych treningów?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset total training time counter?</source>
+        <translation>Czy na pewno wyzerować licznik łącznego czasu treningów?</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Ładowanie</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gość</translation>
+    </message>
+    <message>
+        <source>LOGIN</source>
+        <translation>ZALOGUJ</translation>
+    </message>
+    <message>
+        <source>CREATE ACCOUNT</source>
+        <translation>UTWÓRZ KONTO</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN</source>
+        <translation>Nieprawidłowy kod PIN</translation>
+    </message>
+    <message>
+        <source>User added successfully.</source>
+        <translation>Użytkownik został pomyślnie dodany.</translation>
+    </message>
+    <message>
+        <source>Error. User with this name or PIN already exists.</source>
+        <translation>Błąd. Użytkownik o tej nazwie lub tym kodzie PIN już istnieje.</translation>
+    </message>
+    <message>
+        <source>Start training</source>
+        <translation>Zacznij trening</translation>
+    </message>
+    <message>
+        <source>Tutorials</source>
+        <translation>Samouczki</translation>
+    </message>
+    <message>
+        <source>Training history</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Application version</source>
+        <translation>Wersja aplikacji</translation>
+    </message>
+    <message>
+        <source>LOGOUT</source>
+        <translation>WYLOGUJ</translation>
+    </message>
+    <message>
+        <source>ACCOUNT SETTINGS</source>
+        <translation>USTAWIENIA KONTA</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>WSTECZ</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD VIDEO</source>
+        <translation>NAGRYWAJ WIDEO</translation>
+    </message>
+    <message>
+        <source>RECORD SOUND</source>
+        <translation>NAGRYWAJ DŹWIĘK</translation>
+    </message>
+    <message>
+        <source>TIMER</source>
+        <translation>POMIAR CZASU</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Użytkownik</translation>
+    </message>
+    <message>
+        <source>Total training time</source>
+        <translation>Łączny czas treningów</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>ZERUJ</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>USUŃ</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EKSPORTUJ</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>ODTWÓRZ</translation>
+    </message>
+    <message>
+        <source>Select location</source>
+        <translation>Wybierz miejsce zapisu</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jasność</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Nasycenie</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>DOMYŚLNE</translation>
+    </message>
+    <message>
+        <source>White balance</source>
+        <translation>Balans bieli</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>Activate the stopwatch</source>
+        <translation>Włącz stoper</translation>
+    </message>
+    <message>
+        <source>Activate the timer</source>
+        <translation>Włącz odliczanie czasu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Current PIN</source>
+        <translation>Aktualny kod PIN</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>Nowy kod PIN</translation>
+    </message>
+    <message>
+        <source>Confirm PIN</source>
+        <translation>Potwierdź kod PIN</translation>
+    </message>
+    <message>
+        <source>PINs must be the same!</source>
+        <translation>Kody PIN muszą być takie same!</translation>
+    </message>
+    <message>
+        <source>VOLUME</source>
+        <translation>GŁOŚNOŚĆ</translation>
+    </message>
+    <message>
+        <source>Select recording location</source>
+        <translation>Wybierz miejsce zapisu nagrań</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>CHECK FOR UPDATES</source>
+        <translation>SPRAWDŹ AKTUALIZACJE</translation>
+    </message>
+    <message>
+        <source>Could not connect to Kavrin Update Server. Please check if device is connected to the Internet</source>
+        <translation>Nie można połączyć się z serwerem aktualizacji Kavrin. Proszę sprawdzić, czy urządzenie jest połączone z Internetem.</translation>
+    </message>
+</context>
+</TS>

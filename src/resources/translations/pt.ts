@@ -1,0 +1,243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Select camera</source>
+        <translation>Selecionar câmara</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>SEGUINTE</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nome de utilizador</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down PC/station?</source>
+        <translation>Tem a certeza de que pretende encerrar o PC/a estação?</translation>
+    </message>
+    <message>
+        <source>You are entering Full-Screen mode. To stop the training, just click or tap the screen. Would you like to continue?</source>
+        <translation>Vai entrar no modo de ecrã inteiro. Para parar o treino, basta clicar ou tocar no ecrã. Pretende continuar?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Your training is finished</source>
+        <translation>O seu treino terminou</translation>
+    </message>
+    <message>
+        <source>Do you want to finish the training?</source>
+        <translation>Pretende terminar o treino?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete video of selected trainings?</source>
+        <translation>Pretende eliminar os vídeos dos treinos selecionados?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset total training time counter?</source>
+        <translation>Tem a certeza de que pretende repor o contador do tempo total de treino?</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>A carregar</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Convidado</translation>
+    </message>
+    <message>
+        <source>LOGIN</source>
+        <translation>INICIAR SESSÃO</translation>
+    </message>
+    <message>
+        <source>CREATE ACCOUNT</source>
+        <translation>CRIAR CONTA</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN</source>
+        <translation>PIN incorreto</translation>
+    </message>
+    <message>
+        <source>User added successfully.</source>
+        <translation>Utilizador adicionado com êxito.</translation>
+    </message>
+    <message>
+        <source>Error. User with this name or PIN already exists.</source>
+        <translation>Erro. Já existe um utilizador com este nome ou PIN.</translation>
+    </message>
+    <message>
+        <source>Start training</source>
+        <translation>Iniciar treino</translation>
+    </message>
+    <message>
+        <source>Tutorials</source>
+        <translation>Tutoriais</translation>
+    </message>
+    <message>
+        <source>Training history</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>Application version</source>
+        <translation>Versão da aplicação</translation>
+    </message>
+    <message>
+        <source>LOGOUT</source>
+        <translation>TERMINAR SESSÃO</translation>
+    </message>
+    <message>
+        <source>ACCOUNT SETTINGS</source>
+        <translation>DEFINIÇÕES DA CONTA</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>VOLTAR</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD VIDEO</source>
+        <translation>GRAVAR VÍDEO</translation>
+    </message>
+    <message>
+        <source>RECORD SOUND</source>
+        <translation>GRAVAR SOM</translation>
+    </message>
+    <message>
+        <source>TIMER</source>
+        <translation>TEMPORIZADOR</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utilizador</translation>
+    </message>
+    <message>
+        <source>Total training time</source>
+        <translation>Tempo total de treino</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>REPOR</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>ELIMINAR</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTAR</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>REPRODUZIR</translation>
+    </message>
+    <message>
+        <source>Select location</source>
+        <translation>Selecionar localização</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturação</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>PREDEFINIDO</translation>
+    </message>
+    <message>
+        <source>White balance</source>
+        <translation>Equilíbrio de brancos</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTOMÁTICO</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Activate the stopwatch</source>
+        <translation>Ativar o cronómetro</translation>
+    </message>
+    <message>
+        <source>Activate the timer</source>
+        <translation>Ativar o temporizador</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Current PIN</source>
+        <translation>PIN atual</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>Novo PIN</translation>
+    </message>
+    <message>
+        <source>Confirm PIN</source>
+        <translation>Confirmar PIN</translation>
+    </message>
+    <message>
+        <source>PINs must be the same!</source>
+        <translation>Os PIN têm de ser iguais!</translation>
+    </message>
+    <message>
+        <source>VOLUME</source>
+        <translation>VOLUME</translation>
+    </message>
+    <message>
+        <source>Select recording location</source>
+        <translation>Selecionar localização das gravações</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>CHECK FOR UPDATES</source>
+        <translation>PROCURAR ATUALIZAÇÕES</translation>
+    </message>
+    <message>
+        <source>Could not connect to Kavrin Update Server. Please check if device is connected to the Internet</source>
+        <translation>Não foi possível ligar ao servidor de atualizações Kavrin. Verifique se o dispositivo está ligado à Internet.</translation>
+    </message>
+</context>
+</TS>

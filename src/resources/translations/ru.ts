@@ -1,0 +1,243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Select camera</source>
+        <translation>Выберите камеру</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>ДАЛЕЕ</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN-код</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to shut down PC/station?</source>
+        <translation>Вы уверены, что хотите выключить компьютер/станцию?</translation>
+    </message>
+    <message>
+        <source>You are entering Full-Screen mode. To stop the training, just click or tap the screen. Would you like to continue?</source>
+        <translation>Вы переходите в полноэкранный режим. Чтобы остановить тренировку, просто щёлкните по экрану или коснитесь его. Продолжить?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Your training is finished</source>
+        <translation>Тренировка завершена</translation>
+    </message>
+    <message>
+        <source>Do you want to finish the training?</source>
+        <translation>Завершить тренировку?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete video of selected trainings?</source>
+        <translation>Удалить видео выбранных тренировок?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset total training time counter?</source>
+        <translation>Вы уверены, что хотите сбросить счётчик общего времени тренировок?</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Гость</translation>
+    </message>
+    <message>
+        <source>LOGIN</source>
+        <translation>ВОЙТИ</translation>
+    </message>
+    <message>
+        <source>CREATE ACCOUNT</source>
+        <translation>СОЗДАТЬ АККАУНТ</translation>
+    </message>
+    <message>
+        <source>Incorrect PIN</source>
+        <translation>Неверный PIN-код</translation>
+    </message>
+    <message>
+        <source>User added successfully.</source>
+        <translation>Пользователь успешно добавлен.</translation>
+    </message>
+    <message>
+        <source>Error. User with this name or PIN already exists.</source>
+        <translation>Ошибка. Пользователь с таким именем или PIN-кодом уже существует.</translation>
+    </message>
+    <message>
+        <source>Start training</source>
+        <translation>Тренировка</translation>
+    </message>
+    <message>
+        <source>Tutorials</source>
+        <translation>Уроки</translation>
+    </message>
+    <message>
+        <source>Training history</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Application version</source>
+        <translation>Версия приложения</translation>
+    </message>
+    <message>
+        <source>LOGOUT</source>
+        <translation>ВЫЙТИ</translation>
+    </message>
+    <message>
+        <source>ACCOUNT SETTINGS</source>
+        <translation>НАСТРОЙКИ АККАУНТА</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>НАЗАД</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECORD VIDEO</source>
+        <translation>ЗАПИСЬ ВИДЕО</translation>
+    </message>
+    <message>
+        <source>RECORD SOUND</source>
+        <translation>ЗАПИСЬ ЗВУКА</translation>
+    </message>
+    <message>
+        <source>TIMER</source>
+        <translation>ТАЙМЕР</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>Total training time</source>
+        <translation>Общее время тренировок</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>СБРОСИТЬ</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>УДАЛИТЬ</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>ЭКСПОРТИРОВАТЬ</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>ВОСПРОИЗВЕСТИ</translation>
+    </message>
+    <message>
+        <source>Select location</source>
+        <translation>Выберите место сохранения</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Контрастность</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>DEFAULT</source>
+        <translation>ПО УМОЛЧАНИЮ</translation>
+    </message>
+    <message>
+        <source>White balance</source>
+        <translation>Баланс белого</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>АВТО</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Activate the stopwatch</source>
+        <translation>Включить секундомер</translation>
+    </message>
+    <message>
+        <source>Activate the timer</source>
+        <translation>Включить таймер</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Current PIN</source>
+        <translation>Текущий PIN-код</translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation>Новый PIN-код</translation>
+    </message>
+    <message>
+        <source>Confirm PIN</source>
+        <translation>Подтвердите PIN-код</translation>
+    </message>
+    <message>
+        <source>PINs must be the same!</source>
+        <translation>PIN-коды должны совпадать!</translation>
+    </message>
+    <message>
+        <source>VOLUME</source>
+        <translation>ГРОМКОСТЬ</translation>
+    </message>
+    <message>
+        <source>Select recording location</source>
+        <translation>Выберите место сохранения записей</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>CHECK FOR UPDATES</source>
+        <translation>ПРОВЕРИТЬ ОБНОВЛЕНИЯ</translation>
+    </message>
+    <message>
+        <source>Could not connect to Kavrin Update Server. Please check if device is connected to the Internet</source>
+        <translation>Не удалось подключиться к серверу обновлений Kavrin. Проверьте, подключено ли устройство к Интернету.</translation>
+    </message>
+</context>
+</TS>
