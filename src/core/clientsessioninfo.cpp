@@ -40,16 +40,20 @@ Language ClientSessionInfo::langEnum = LangEnglish;
 QSize ClientSessionInfo::previewWidgetSize;
 QWidget *ClientSessionInfo::lastForm = nullptr;
 QWidget *ClientSessionInfo::actualParentPreviewingWidget = nullptr;
+User *ClientSessionInfo::actualUser = nullptr;
 
 // The members with constructors are defined in this order on purpose: they
 // are built in it before main() and destroyed in reverse at exit.
 QString ClientSessionInfo::recordingUserPath;
 QString ClientSessionInfo::fullUsersPath;
 QString ClientSessionInfo::fullRecordingPath;
+XMLParser ClientSessionInfo::parser;
 QString ClientSessionInfo::language;
+QVector<User> ClientSessionInfo::users;
 QString ClientSessionInfo::scenarioDir = QStringLiteral("builtin");
 QString ClientSessionInfo::ourDataExtension = QStringLiteral(".txt");
 Camera *ClientSessionInfo::camera = new Camera();
+XMLWriter ClientSessionInfo::writer;
 QString ClientSessionInfo::actualFilename;
 QString ClientSessionInfo::selectedCamera;
 // Computed before the application object exists, so the application name is

@@ -4,8 +4,12 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QVector>
 
 #include "core/enums.h"
+#include "storage/user.h"
+#include "storage/xmlparser.h"
+#include "storage/xmlwriter.h"
 
 class Camera;
 class DialogForm;
@@ -34,6 +38,11 @@ public:
     static QString configPath;
     static QString language;
     static Language langEnum;
+
+    static XMLParser parser;
+    static XMLWriter writer;
+    static QVector<User> users;
+    static User *actualUser;
 
     static MainWindow *mainWindowInstance;
     static DialogForm *dialogForm;
@@ -72,6 +81,13 @@ public:
     // matches).
     static QString getLanguageString();
     static Language languageFromString(const QString &code);
+
+    // The account store: one .usr file per account in fullUsersPath.
+    static void parseUsers();
+    static bool addNewUser(const QString &name, const QString &pin);
+    static bool Login(const QString &pin);
+    static bool editUser(const QString &name, const QString &pin);
+    static bool updateActualUser();
 
     // Hooks for an on-screen keyboard; this platform has none.
     static void ShowKeyboard();

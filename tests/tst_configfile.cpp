@@ -1,0 +1,227 @@
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "storage/xmlparser.h"
+#include "storage/xmlwriter.h"
+
+// Reading and rewriting the configuration file, including files that are
+// damaged, foreign or huge: never a crash, and always the documented outcome.
+class ConfigFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void readValues_data();
+    void readValues();
+    void changeElement_data();
+    void changeElement();
+    void writerOnMissingFile();
+    void writtenValueReadBack();
+
+private:
+    QString writeConfig(const QByteArray &content) const;
+    QByteArray readAll(const QString &path) const;
+
+    QTemporaryDir dir;
+    QString path;
+};
+
+namespace {
+
+constexpr QFileDevice::Permissions classBits = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+    | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+    | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
+QByteArray defaultConfig()
+{
+    QFile resource(":/config.xml");
+    return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
+}
+
+QByteArray config(const QByteArray &language, const QByteArray &location, const QByteArray &camera)
+{
+    return "<application_params>\n <language>" + language + "</language>\n <recordingPath>" + location
+        + "</recordingPath>\n <selected_camera>" + camera + "</selected_camera>\n</application_params>\n";
+}
+
+} // namespace
+
+void ConfigFileTest::initTestCase()
+{
+    // The default file is a resource of the static library, which registers
+    // it from code this test does not otherwise link.
+    Q_INIT_RESOURCE(resources);
+    QVERIFY(defaultConfig().contains("<selected_camera>"));
+}
+
+void ConfigFileTest::init()
+{
+    QVERIFY(dir.isValid());
+    path = dir.filePath("config.xml");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::remove(path);
+}
+
+QString ConfigFileTest::writeConfig(const QByteArray &content) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return QString();
+    return path;
+}
+
+QByteArray ConfigFileTest::readAll(const QString &file) const
+{
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile source(file);
+    return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+}
+
+void ConfigFileTest::readValues_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    // The data location, language and camera name after reading.
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList old { "old location", "old language", "old camera" };
+    QTest::newRow("default") << defaultConfig() << QStringList { "/home", "en", "HD USB Camera" };
+    QTest::newRow("any order") << QByteArray(
+        "<a><selected_camera>Cam</selected_camera><language>de</language>"
+        "<recordingPath>/data/</recordingPath></a>")
+                               << QStringList { "/data/", "de", "Cam" };
+    QTest::newRow("missing element") << QByteArray(
+        "<a><language>pl</language><recordingPath>/d</recordingPath></a>")
+                                     << QStringList { "/d", "pl", "old camera" };
+    QTest::newRow("empty element") << config("fr", "", "Cam") << QStringList { "old location", "fr", "Cam" };
+    QTest::newRow("self-closed element") << QByteArray("<a><recordingPath/><language>es</language></a>")
+                                         << QStringList { "old location", "es", "old camera" };
+    QTest::newRow("two spaces") << config("en", "  /media/my  data\r\n ", "HD   USB\tCamera")
+                                << QStringList { "/media/my data", "en", "HD USB Camera" };
+    QTest::newRow("slash only") << config("en", "/", "Cam") << QStringList { "old location", "en", "Cam" };
+    QTest::newRow("no ASCII letter") << config("en", "/Żółć/", "Cam")
+                                     << QStringList { "old location", "en", "Cam" };
+    QTest::newRow("element name case")
+        << QByteArray("<a><RecordingPath>/x</RecordingPath><Language>de</Language></a>") << old;
+    // Unknown elements do not change where text goes.
+    QTest::newRow("text after unknown element")
+        << QByteArray("<a><recordingPath>/data</recordingPath><note>see manual</note></a>")
+        << QStringList { "see manual", "old language", "old camera" };
+    QTest::newRow("malformed") << QByteArray("<a><language>de</language><recordingPath>/data</recordingPath>"
+                                             "<<<bad>><selected_camera>Cam</selected_camera></a>")
+                               << QStringList { "/data", "de", "old camera" };
+    QTest::newRow("unclosed root") << QByteArray("<a><language>it</language>")
+                                   << QStringList { "old location", "it", "old camera" };
+    QTest::newRow("empty file") << QByteArray() << old;
+    QByteArray huge = "<application_params>" + QByteArray(5 * 1024 * 1024, ' ') + config("jp", "/big", "Big")
+        + "</application_params>";
+    QTest::newRow("5 MB") << huge << QStringList { "/big", "jp", "Big" };
+    QByteArray garbage(64 * 1024, '\0');
+    QRandomGenerator random(20240607);
+    for (char &byte : garbage)
+        byte = static_cast<char>(random.bounded(256));
+    QTest::newRow("binary garbage") << garbage << old;
+}
+
+void ConfigFileTest::readValues()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, expected);
+
+    QVERIFY(!writeConfig(content).isEmpty());
+    QStringList read { "old location", "old language", "old camera" };
+    QTest::ignoreMessage(QtDebugMsg, qPrintable("parsed recording path \"" + expected[0] + '"'));
+    XMLParser parser;
+    parser.ParseParams(path, &read[0], &read[1], &read[2]);
+    QCOMPARE(read, expected);
+    QCOMPARE(QFile::permissions(path) & classBits, QFileDevice::ReadOwner);
+}
+
+void ConfigFileTest::changeElement_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    // The element to change and its new value.
+    QTest::addColumn<QStringList>("change");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("default file") << defaultConfig() << QStringList { "language", "de" }
+                                  << config("de", "/home", "HD USB Camera");
+    QTest::newRow("order kept") << QByteArray("<application_params><selected_camera>A</selected_camera>"
+                                              "<recordingPath>/x</recordingPath><language>en</language>"
+                                              "</application_params>")
+                                << QStringList { "recordingPath", "/data/my  files/" }
+                                << QByteArray("<application_params>\n <selected_camera>A</selected_camera>\n"
+                                              " <recordingPath>/data/my  files/</recordingPath>\n"
+                                              " <language>en</language>\n</application_params>\n");
+    QTest::newRow("first of two") << QByteArray("<r><language>en</language><language>pl</language></r>")
+                                  << QStringList { "language", "fr" }
+                                  << QByteArray(
+                                         "<r>\n <language>fr</language>\n <language>pl</language>\n</r>\n");
+    QTest::newRow("nested") << QByteArray("<r><s><selected_camera>A</selected_camera></s></r>")
+                            << QStringList { "selected_camera", "B & <C>" }
+                            << QByteArray("<r>\n <s>\n  <selected_camera>B &amp; &lt;C></selected_camera>\n"
+                                          " </s>\n</r>\n");
+    // No text to replace: the document is written back as it was.
+    QTest::newRow("empty element") << QByteArray("<r>\r\n\t<selected_camera/>\r\n</r>")
+                                   << QStringList { "selected_camera", "Cam" }
+                                   << QByteArray("<r>\n <selected_camera/>\n</r>\n");
+    // Nothing written at all: the old bytes stay, line ends included.
+    QTest::newRow("missing element") << defaultConfig() << QStringList { "selected_camera_2", "x" }
+                                     << defaultConfig();
+    QTest::newRow("malformed") << QByteArray("<r><language>en</language>") << QStringList { "language", "de" }
+                               << QByteArray("<r><language>en</language>");
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff<\x01>", 5) << QStringList { "language", "de" }
+                                    << QByteArray("\x00\xff<\x01>", 5);
+}
+
+void ConfigFileTest::changeElement()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, change);
+    QFETCH(QByteArray, expected);
+
+    QVERIFY(!writeConfig(content).isEmpty());
+    // A file is rewritten exactly when its text changes or is re-indented.
+    const bool rewritten = expected != content;
+    QTest::ignoreMessage(QtDebugMsg, qPrintable("trying to change xml element \"" + path + '"'));
+    if (rewritten)
+        QTest::ignoreMessage(QtDebugMsg, qPrintable("trying to change file \"" + path + '"'));
+    XMLWriter().changeElement(path, change[0], change[1]);
+
+    QCOMPARE(QFile::permissions(path) & classBits,
+        rewritten ? QFileDevice::ReadOwner | QFileDevice::WriteOwner : QFileDevice::ReadOwner);
+    QCOMPARE(readAll(path), expected);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "config.xml" });
+}
+
+void ConfigFileTest::writerOnMissingFile()
+{
+    QTest::ignoreMessage(QtDebugMsg, qPrintable("trying to change xml element \"" + path + '"'));
+    QTest::ignoreMessage(QtDebugMsg, "failed to open xml file");
+    XMLWriter().WriteCamera(path, "Cam");
+    QVERIFY(!QFile::exists(path));
+}
+
+void ConfigFileTest::writtenValueReadBack()
+{
+    QVERIFY(!writeConfig(defaultConfig()).isEmpty());
+    XMLWriter writer;
+    writer.WriteLocation(path, " /data/my  files/ ");
+    writer.WriteLanguage(path, "pl");
+    writer.WriteCamera(path, "Cam\tTwo");
+    QString location;
+    QString language;
+    QString camera;
+    XMLParser().ParseParams(path, &location, &language, &camera);
+    QCOMPARE(location, QString("/data/my files/"));
+    QCOMPARE(language, QString("pl"));
+    QCOMPARE(camera, QString("Cam Two"));
+}
+
+QTEST_GUILESS_MAIN(ConfigFileTest)
+#include "tst_configfile.moc"
