@@ -1,0 +1,3 @@
+#include "virtualcameralogging.h"
+
+Q_LOGGING_CATEGORY(lcVirtualCamera, "kavrin.virtualcamera")

@@ -1,0 +1,57 @@
+#include "virtualcameraservice.h"
+
+#include <cstring>
+#include <utility>
+
+VirtualCameraService::VirtualCameraService(QObject *parent)
+    : QMediaService(parent)
+    , camera(&source)
+    , viewfinderSettings(&source)
+    , renderer(&source)
+    , videoEncoder(settings, &source)
+    , audioEncoder(settings)
+    , metaDataWriter(settings)
+    , imageCapture(&camera, &source)
+    , recorder(&camera, &source, settings)
+{
+    const auto showSelectedDevice
+        = [this] { source.setLabel(deviceSelector.deviceDescription(deviceSelector.selectedDevice())); };
+    connect(&deviceSelector, QOverload<int>::of(&VirtualDeviceSelectorControl::selectedDeviceChanged), this,
+        showSelectedDevice);
+    showSelectedDevice();
+}
+
+QMediaControl *VirtualCameraService::requestControl(const char *name)
+{
+    if (std::strcmp(name, QVideoRendererControl_iid) == 0) {
+        // One viewfinder at a time, until it is released.
+        if (rendererInUse)
+            return nullptr;
+        rendererInUse = true;
+        return &renderer;
+    }
+    const std::pair<const char *, QMediaControl *> controls[] = {
+        { QCameraControl_iid, &camera },
+        { QVideoDeviceSelectorControl_iid, &deviceSelector },
+        { QCameraViewfinderSettingsControl2_iid, &viewfinderSettings },
+        { QMediaContainerControl_iid, &container },
+        { QVideoEncoderSettingsControl_iid, &videoEncoder },
+        { QAudioEncoderSettingsControl_iid, &audioEncoder },
+        { QMetaDataWriterControl_iid, &metaDataWriter },
+        { QCameraImageCaptureControl_iid, &imageCapture },
+        { QMediaRecorderControl_iid, &recorder },
+    };
+    for (const auto &[iid, control] : controls) {
+        if (std::strcmp(name, iid) == 0)
+            return control;
+    }
+    return nullptr;
+}
+
+void VirtualCameraService::releaseControl(QMediaControl *control)
+{
+    if (control == &renderer) {
+        renderer.setSurface(nullptr);
+        rendererInUse = false;
+    }
+}

@@ -1,0 +1,473 @@
+#include <QtTest>
+
+#include <QApplication>
+#include <QCamera>
+#include <QCameraImageCapture>
+#include <QCameraInfo>
+#include <QMediaRecorder>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
+
+#include <gst/gst.h>
+#include <gst/pbutils/pbutils.h>
+
+#include "camera/camera.h"
+#include "camera/cameradetectingthread.h"
+#include "camera/videowidget.h"
+#include "core/clientsessioninfo.h"
+
+namespace {
+
+constexpr auto kCamerasVariable = "KAVRIN_VIRTUAL_CAMERAS";
+constexpr auto kRecordUntilKilled = "--record-until-killed";
+constexpr auto kRecordingMark = "recording";
+constexpr auto kTitle = "Kavrin Recording";
+const QSize kCameraPicture(1280, 720);
+const QSize kViewfinderSize(480, 270);
+
+// Generous bounds: the tests share a small machine with other jobs.
+constexpr int kTimeoutMs = 20000;
+constexpr GstClockTime kInspectTimeout = 30 * GST_SECOND;
+constexpr int kSessionRecordingMs = 3000;
+constexpr int kShortRecordingMs = 2000;
+constexpr int kToleranceMs = 500;
+constexpr int kRecordBeforeKillMs = 4000;
+constexpr int kMinimumKeptAfterKillMs = 2000;
+constexpr int kMinimumDistinctColours = 16;
+
+// What GStreamer's discoverer reads from a recorded file.
+struct MediaFacts
+{
+    qint64 durationMs = 0;
+    QString videoCodec;
+    QSize frameSize;
+    QString audioCaps;
+    QString title;
+};
+
+QString capsName(GstDiscovererStreamInfo *stream)
+{
+    GstCaps *caps = gst_discoverer_stream_info_get_caps(stream);
+    const QString text = QString::fromUtf8(gst_caps_to_string(caps));
+    gst_caps_unref(caps);
+    return text;
+}
+
+MediaFacts discover(const QString &path)
+{
+    MediaFacts facts;
+    GstDiscoverer *discoverer = gst_discoverer_new(kInspectTimeout, nullptr);
+    GstDiscovererInfo *info
+        = gst_discoverer_discover_uri(discoverer, QUrl::fromLocalFile(path).toEncoded().constData(), nullptr);
+    if (info && gst_discoverer_info_get_result(info) == GST_DISCOVERER_OK) {
+        facts.durationMs = static_cast<qint64>(GST_TIME_AS_MSECONDS(gst_discoverer_info_get_duration(info)));
+        GList *videos = gst_discoverer_info_get_video_streams(info);
+        if (videos) {
+            auto *video = static_cast<GstDiscovererVideoInfo *>(videos->data);
+            facts.frameSize = QSize(static_cast<int>(gst_discoverer_video_info_get_width(video)),
+                static_cast<int>(gst_discoverer_video_info_get_height(video)));
+            facts.videoCodec = capsName(GST_DISCOVERER_STREAM_INFO(video)).section(QLatin1Char(','), 0, 0);
+        }
+        gst_discoverer_stream_info_list_free(videos);
+        GList *audios = gst_discoverer_info_get_audio_streams(info);
+        if (audios)
+            facts.audioCaps = capsName(GST_DISCOVERER_STREAM_INFO(audios->data));
+        gst_discoverer_stream_info_list_free(audios);
+        GstDiscovererStreamInfo *container = gst_discoverer_info_get_stream_info(info);
+        if (GST_IS_DISCOVERER_CONTAINER_INFO(container)) {
+            const GstTagList *tags
+                = gst_discoverer_container_info_get_tags(GST_DISCOVERER_CONTAINER_INFO(container));
+            gchar *title = nullptr;
+            if (tags && gst_tag_list_get_string(tags, GST_TAG_TITLE, &title)) {
+                facts.title = QString::fromUtf8(title);
+                g_free(title);
+            }
+        }
+        gst_discoverer_stream_info_unref(container);
+    }
+    if (info)
+        gst_discoverer_info_unref(info);
+    g_object_unref(discoverer);
+    return facts;
+}
+
+// The video track decoded frame by frame, as a player would: a file cut off
+// by a crash is read as far as it goes.
+struct DecodedVideo
+{
+    int frames = 0;
+    qint64 endMs = 0;
+};
+
+void countFrame(GstElement *, GstBuffer *buffer, GstPad *, gpointer data)
+{
+    auto *decoded = static_cast<DecodedVideo *>(data);
+    ++decoded->frames;
+    if (GST_BUFFER_PTS_IS_VALID(buffer) && GST_BUFFER_DURATION_IS_VALID(buffer)) {
+        const GstClockTime end = GST_BUFFER_PTS(buffer) + GST_BUFFER_DURATION(buffer);
+        decoded->endMs = qMax(decoded->endMs, static_cast<qint64>(GST_TIME_AS_MSECONDS(end)));
+    }
+}
+
+DecodedVideo decodeVideo(const QString &path)
+{
+    DecodedVideo decoded;
+    GstElement *pipeline
+        = gst_parse_launch("filesrc name=file ! qtdemux name=demux demux.video_0 ! avdec_h264 "
+                           "! fakesink name=sink sync=false signal-handoffs=true",
+            nullptr);
+    GstElement *file = gst_bin_get_by_name(GST_BIN(pipeline), "file");
+    g_object_set(file, "location", path.toLocal8Bit().constData(), nullptr);
+    gst_object_unref(file);
+    GstElement *sink = gst_bin_get_by_name(GST_BIN(pipeline), "sink");
+    g_signal_connect(sink, "handoff", G_CALLBACK(countFrame), &decoded);
+    gst_object_unref(sink);
+
+    gst_element_set_state(pipeline, GST_STATE_PLAYING);
+    GstBus *bus = gst_element_get_bus(pipeline);
+    GstMessage *end = gst_bus_timed_pop_filtered(
+        bus, kInspectTimeout, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+    if (end)
+        gst_message_unref(end);
+    gst_object_unref(bus);
+    // Going to NULL joins the streaming threads, so the counts are final.
+    gst_element_set_state(pipeline, GST_STATE_NULL);
+    gst_object_unref(pipeline);
+    return decoded;
+}
+
+QImage takePhoto(const QString &path)
+{
+    ClientSessionInfo::makePhoto(path);
+    return QImage(path);
+}
+
+bool showsPicture(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height() && colours.size() < kMinimumDistinctColours; y += 4) {
+        for (int x = 0; x < image.width(); x += 4)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours.size() >= kMinimumDistinctColours;
+}
+
+// The child process of killedRecordingKeepsItsVideo: records through the
+// session operations and reports once the recorder really records.
+int recordUntilKilled(const QString &path)
+{
+    VideoWidget viewfinder;
+    viewfinder.resize(kViewfinderSize);
+    ClientSessionInfo::startCameraPreview(&viewfinder, true, true, path, QString());
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    if (!recorder)
+        return EXIT_FAILURE;
+    QObject::connect(recorder, &QMediaRecorder::statusChanged, [](QMediaRecorder::Status status) {
+        if (status == QMediaRecorder::RecordingStatus) {
+            std::puts(kRecordingMark);
+            std::fflush(stdout);
+        }
+    });
+    return QApplication::exec();
+}
+
+} // namespace
+
+class TestVirtualCamera : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void detectionThreadFollowsPlugging_data();
+    void detectionThreadFollowsPlugging();
+    void sessionRecordingIsACompleteMp4_data();
+    void sessionRecordingIsACompleteMp4();
+    void recordingEndsCleanlyWithItsCamera_data();
+    void recordingEndsCleanlyWithItsCamera();
+    void screenshotShowsTheLivePicture();
+    void stillCaptureSavesTheCameraPicture();
+    void failedRecordingKeepsThePreview_data();
+    void failedRecordingKeepsThePreview();
+    void killedRecordingKeepsItsVideo();
+
+private:
+    QTemporaryDir folder;
+    std::unique_ptr<VideoWidget> viewfinder;
+};
+
+void TestVirtualCamera::init()
+{
+    QVERIFY(folder.isValid());
+    viewfinder = std::make_unique<VideoWidget>();
+    viewfinder->resize(kViewfinderSize);
+    ClientSessionInfo::selectCamera(0);
+}
+
+void TestVirtualCamera::cleanup()
+{
+    ClientSessionInfo::stopPreview();
+    viewfinder.reset();
+    qunsetenv(kCamerasVariable);
+}
+
+void TestVirtualCamera::detectionThreadFollowsPlugging_data()
+{
+    QTest::addColumn<QByteArray>("cameras");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("default") << QByteArray() << QStringList { QStringLiteral("Virtual Camera") };
+    QTest::newRow("unplugged") << QByteArray("0") << QStringList();
+    QTest::newRow("two") << QByteArray(
+        "2") << QStringList { QStringLiteral("Virtual Camera 1"), QStringLiteral("Virtual Camera 2") };
+}
+
+void TestVirtualCamera::detectionThreadFollowsPlugging()
+{
+    QFETCH(QByteArray, cameras);
+    QFETCH(QStringList, expected);
+
+    // Start from a different set, so that the change is seen while the
+    // thread runs.
+    qputenv(kCamerasVariable, "3");
+    CameraDetectingThread detector;
+    QStringList latest;
+    connect(&detector, &CameraDetectingThread::actualCameras, this,
+        [&latest](const QStringList &names) { latest = names; });
+    detector.start();
+    QTRY_COMPARE_WITH_TIMEOUT(latest.size(), 3, kTimeoutMs);
+
+    if (cameras.isNull())
+        qunsetenv(kCamerasVariable);
+    else
+        qputenv(kCamerasVariable, cameras);
+    QTRY_COMPARE_WITH_TIMEOUT(latest, expected, kTimeoutMs);
+    QCOMPARE(Camera::getCameraDevices(), expected);
+}
+
+void TestVirtualCamera::sessionRecordingIsACompleteMp4_data()
+{
+    QTest::addColumn<bool>("sound");
+
+    QTest::newRow("with sound") << true;
+    QTest::newRow("muted") << false;
+}
+
+void TestVirtualCamera::sessionRecordingIsACompleteMp4()
+{
+    QFETCH(bool, sound);
+    const QString path = folder.filePath(QStringLiteral("session %1.mp4").arg(sound));
+
+    QCOMPARE(Camera::getCameraDevices(), QStringList { QStringLiteral("Virtual Camera") });
+    QVERIFY(ClientSessionInfo::startCameraPreview(viewfinder.get(), true, sound, path, QString()));
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    QVERIFY(recorder);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->status(), QMediaRecorder::RecordingStatus, kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->duration() >= kSessionRecordingMs, kTimeoutMs);
+    ClientSessionInfo::stopPreview();
+
+    // The file is complete as soon as the preview has stopped.
+    QCOMPARE(recorder->state(), QMediaRecorder::StoppedState);
+    const qint64 recordedMs = recorder->duration();
+    const MediaFacts facts = discover(path);
+    QCOMPARE(facts.videoCodec, QStringLiteral("video/x-h264"));
+    QCOMPARE(facts.frameSize, kCameraPicture);
+    QVERIFY2(qAbs(facts.durationMs - recordedMs) <= kToleranceMs,
+        qPrintable(QStringLiteral("file %1 ms, recorder %2 ms").arg(facts.durationMs).arg(recordedMs)));
+    QVERIFY(facts.durationMs >= kSessionRecordingMs - kToleranceMs);
+    QCOMPARE(facts.title, QLatin1String(kTitle));
+    QCOMPARE(!facts.audioCaps.isEmpty(), sound);
+    if (sound)
+        QVERIFY2(facts.audioCaps.startsWith(QLatin1String("audio/mpeg")), qPrintable(facts.audioCaps));
+
+    const DecodedVideo decoded = decodeVideo(path);
+    QVERIFY2(qAbs(decoded.endMs - facts.durationMs) <= kToleranceMs,
+        qPrintable(QStringLiteral("decoded up to %1 ms").arg(decoded.endMs)));
+}
+
+enum class Ending { StopRecorder, StopCamera, DeleteCamera };
+Q_DECLARE_METATYPE(Ending)
+
+void TestVirtualCamera::recordingEndsCleanlyWithItsCamera_data()
+{
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<bool>("asFileUrl");
+    QTest::addColumn<QSize>("picture");
+
+    QTest::newRow("recorder stopped, plain path, default size")
+        << Ending::StopRecorder << false << kCameraPicture;
+    QTest::newRow("camera stopped, file URL, 1080p") << Ending::StopCamera << true << QSize(1920, 1080);
+    QTest::newRow("camera deleted, file URL, VGA") << Ending::DeleteCamera << true << QSize(640, 480);
+}
+
+void TestVirtualCamera::recordingEndsCleanlyWithItsCamera()
+{
+    QFETCH(Ending, ending);
+    QFETCH(bool, asFileUrl);
+    QFETCH(QSize, picture);
+    const QString path = folder.filePath(QStringLiteral("ending %1.mp4").arg(static_cast<int>(ending)));
+
+    const QList<QCameraInfo> cameras = QCameraInfo::availableCameras();
+    QCOMPARE(cameras.size(), 1);
+    auto *camera = new QCamera(cameras.first());
+    camera->setCaptureMode(QCamera::CaptureVideo);
+    if (picture != kCameraPicture) {
+        QCameraViewfinderSettings mode;
+        mode.setResolution(picture);
+        camera->setViewfinderSettings(mode);
+    }
+    QMediaRecorder recorder(camera);
+    const QCameraImageCapture still(camera);
+    QSignalSpy cameraStatuses(camera, &QCamera::statusChanged);
+    QSignalSpy recorderStatuses(&recorder, &QMediaRecorder::statusChanged);
+    recorder.setOutputLocation(asFileUrl ? QUrl::fromLocalFile(path) : QUrl(path));
+
+    // Recording asked for while the camera is still starting begins once it runs.
+    camera->start();
+    recorder.record();
+    QCOMPARE(recorder.state(), QMediaRecorder::RecordingState);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.status(), QMediaRecorder::RecordingStatus, kTimeoutMs);
+    const QList<QCamera::Status> startup { QCamera::LoadingStatus, QCamera::LoadedStatus,
+        QCamera::StartingStatus, QCamera::ActiveStatus };
+    QCOMPARE(cameraStatuses.size(), startup.size());
+    for (int i = 0; i < startup.size(); ++i)
+        QCOMPARE(cameraStatuses.at(i).first().value<QCamera::Status>(), startup.at(i));
+    QVERIFY(still.isReadyForCapture());
+    QCOMPARE(recorder.actualLocation(), QUrl::fromLocalFile(path));
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.duration() >= kShortRecordingMs, kTimeoutMs);
+
+    recorderStatuses.clear();
+    switch (ending) {
+    case Ending::StopRecorder:
+        recorder.stop();
+        break;
+    case Ending::StopCamera:
+        camera->stop();
+        break;
+    case Ending::DeleteCamera:
+        delete camera;
+        camera = nullptr;
+        break;
+    }
+    const qint64 recordedMs = recorder.duration();
+    if (camera) {
+        QCOMPARE(recorder.state(), QMediaRecorder::StoppedState);
+        QCOMPARE(recorderStatuses.size(), 2);
+        QCOMPARE(
+            recorderStatuses.at(0).first().value<QMediaRecorder::Status>(), QMediaRecorder::FinalizingStatus);
+        QCOMPARE(
+            recorderStatuses.at(1).first().value<QMediaRecorder::Status>(), QMediaRecorder::LoadedStatus);
+        QVERIFY(recordedMs >= kShortRecordingMs);
+    }
+    delete camera;
+
+    const MediaFacts facts = discover(path);
+    QCOMPARE(facts.videoCodec, QStringLiteral("video/x-h264"));
+    QCOMPARE(facts.frameSize, picture);
+    QVERIFY2(facts.durationMs >= kShortRecordingMs - kToleranceMs,
+        qPrintable(QStringLiteral("file %1 ms").arg(facts.durationMs)));
+    if (recordedMs > 0)
+        QVERIFY(qAbs(facts.durationMs - recordedMs) <= kToleranceMs);
+}
+
+void TestVirtualCamera::screenshotShowsTheLivePicture()
+{
+    const QString path = folder.filePath(QStringLiteral("viewfinder.png"));
+    QVERIFY(ClientSessionInfo::startCameraPreview(viewfinder.get(), false, false, QString(), QString()));
+
+    QImage first;
+    QTRY_VERIFY_WITH_TIMEOUT(showsPicture(first = takePhoto(path)), kTimeoutMs);
+    QCOMPARE(first.size(), viewfinder->size());
+    // The picture moves: a frozen viewfinder would show the same image.
+    QTRY_VERIFY_WITH_TIMEOUT(takePhoto(path) != first, kTimeoutMs);
+}
+
+void TestVirtualCamera::stillCaptureSavesTheCameraPicture()
+{
+    const QString path = folder.filePath(QStringLiteral("still.jpg"));
+    QCamera camera(QCameraInfo::availableCameras().value(0));
+    QCameraImageCapture still(&camera);
+    QSignalSpy saved(&still, &QCameraImageCapture::imageSaved);
+    QSignalSpy failed(
+        &still, QOverload<int, QCameraImageCapture::Error, const QString &>::of(&QCameraImageCapture::error));
+
+    camera.start();
+    QTRY_VERIFY_WITH_TIMEOUT(still.isReadyForCapture(), kTimeoutMs);
+    const int id = still.capture(path);
+    QTRY_COMPARE_WITH_TIMEOUT(saved.size() + failed.size(), 1, kTimeoutMs);
+    QVERIFY2(failed.isEmpty(), failed.isEmpty() ? "" : qPrintable(failed.first().at(2).toString()));
+    QCOMPARE(saved.first().at(0).toInt(), id);
+    QCOMPARE(saved.first().at(1).toString(), path);
+    const QImage picture(path);
+    QCOMPARE(picture.size(), kCameraPicture);
+    QVERIFY(showsPicture(picture));
+}
+
+void TestVirtualCamera::failedRecordingKeepsThePreview_data()
+{
+    QTest::addColumn<QString>("location");
+
+    QTest::newRow("folder is a file") << QStringLiteral("plain file/recording.mp4");
+    QTest::newRow("missing folder") << QStringLiteral("missing/recording.mp4");
+    QTest::newRow("disk full") << QStringLiteral("/dev/full");
+}
+
+void TestVirtualCamera::failedRecordingKeepsThePreview()
+{
+    QFETCH(QString, location);
+    const QString path = QDir(folder.path()).absoluteFilePath(location);
+    if (location.startsWith(QLatin1String("/dev/")) && !QFile::exists(location))
+        QSKIP("this system has no device that is always full");
+    QFile plainFile(folder.filePath(QStringLiteral("plain file")));
+    QVERIFY(plainFile.open(QIODevice::WriteOnly));
+    plainFile.close();
+
+    QVERIFY(ClientSessionInfo::startCameraPreview(viewfinder.get(), true, true, path, QString()));
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->error(), QMediaRecorder::ResourceError, kTimeoutMs);
+    QVERIFY(!recorder->errorString().isEmpty());
+    QCOMPARE(recorder->state(), QMediaRecorder::StoppedState);
+
+    QCOMPARE(ClientSessionInfo::camera->currentDevice()->status(), QCamera::ActiveStatus);
+    const QString photo = folder.filePath(QStringLiteral("after failure.png"));
+    QImage before;
+    QTRY_VERIFY_WITH_TIMEOUT(showsPicture(before = takePhoto(photo)), kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(takePhoto(photo) != before, kTimeoutMs);
+}
+
+void TestVirtualCamera::killedRecordingKeepsItsVideo()
+{
+    const QString path = folder.filePath(QStringLiteral("killed.mp4"));
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), { QLatin1String(kRecordUntilKilled), path });
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += child.readAllStandardOutput()).contains(kRecordingMark), kTimeoutMs);
+
+    QTest::qWait(kRecordBeforeKillMs);
+    child.kill();
+    QVERIFY(child.waitForFinished(kTimeoutMs));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    const DecodedVideo decoded = decodeVideo(path);
+    QVERIFY2(decoded.endMs >= kMinimumKeptAfterKillMs,
+        qPrintable(QStringLiteral("%1 frames up to %2 ms").arg(decoded.frames).arg(decoded.endMs)));
+}
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    gst_init(nullptr, nullptr);
+    if (argc == 3 && qstrcmp(argv[1], kRecordUntilKilled) == 0)
+        return recordUntilKilled(QString::fromLocal8Bit(argv[2]));
+    TestVirtualCamera test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_virtualcamera.moc"
