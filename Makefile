@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test clean
+.PHONY: deps build run test screenshots clean
 
 deps:
 	@scripts/install-deps
@@ -16,6 +16,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+screenshots: build
+	@scripts/screenshots $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

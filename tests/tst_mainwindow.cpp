@@ -1,11 +1,13 @@
 #include <QGraphicsBlurEffect>
 #include <QGraphicsOpacityEffect>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
 #include "dialogs/dialogform.h"
+#include "sessionfixture.h"
 
 // Drives the main window's navigation and its fade and blur animations. The
 // animation slots are stepped by hand where tick counts matter, so the
@@ -36,14 +38,14 @@ private:
     int stepUntil(const char *slot, graphicsEffectActual end);
 
     MainWindow *window = nullptr;
+    std::unique_ptr<QTemporaryDir> data;
 };
 
 void MainWindowTest::init()
 {
-    ClientSessionInfo::applicationRunning = false;
-    ClientSessionInfo::actualForm = nullptr;
-    ClientSessionInfo::nextForm = nullptr;
-    ClientSessionInfo::whereIAM = FormLogin;
+    resetSession();
+    data = std::make_unique<QTemporaryDir>();
+    prepareInstallation(data->path());
     window = new MainWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -54,7 +56,7 @@ void MainWindowTest::cleanup()
 {
     delete window;
     window = nullptr;
-    ClientSessionInfo::dialogForm = nullptr;
+    resetSession();
 }
 
 void MainWindowTest::navigate(FormEnum form)
@@ -64,7 +66,8 @@ void MainWindowTest::navigate(FormEnum form)
 
 void MainWindowTest::navigateWithLoading(FormEnum form)
 {
-    QVERIFY(QMetaObject::invokeMethod(window, "ShowNextFormWithLoading", Q_ARG(FormEnum, form), Q_ARG(int, 1000)));
+    QVERIFY(QMetaObject::invokeMethod(
+        window, "ShowNextFormWithLoading", Q_ARG(FormEnum, form), Q_ARG(int, 1000)));
 }
 
 void MainWindowTest::invoke(const char *slot)
@@ -150,11 +153,11 @@ void MainWindowTest::blurRadiusSequenceAndTickCounts()
     invoke("StartBlur");
     QVERIFY(qobject_cast<QGraphicsBlurEffect *>(menu->graphicsEffect()));
 
-    const double expected[] = {1.5, 3.62, 5.30, 6.70, 7.91};
+    const double expected[] = { 1.5, 3.62, 5.30, 6.70, 7.91 };
     for (double radius : expected) {
         invoke("blurLoop");
         QVERIFY2(qAbs(window->currentBlurRadius() - radius) < 0.006,
-                 qPrintable(QString::number(window->currentBlurRadius())));
+            qPrintable(QString::number(window->currentBlurRadius())));
     }
     QCOMPARE(stepUntil("blurLoop", BlurMax) + 5, 24);
     QCOMPARE(window->currentBlurRadius(), 19.0);
@@ -261,7 +264,7 @@ void MainWindowTest::deferredNavigationWaitsForUnblur()
     QMetaObject::invokeMethod(window, "HideDialogForm");
     QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, loading, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, preview, 15000);
-    QCOMPARE(shown, (QList<QWidget *>{loading, preview}));
+    QCOMPARE(shown, (QList<QWidget *> { loading, preview }));
     disconnect(recorder);
 }
 

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <algorithm>
 
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
@@ -28,6 +29,8 @@ private slots:
     void compiledTranslations();
     void captionsFitTheirButtons_data();
     void captionsFitTheirButtons();
+    void screenTextsTranslated_data();
+    void screenTextsTranslated();
 
 private:
     void addLanguageRows();
@@ -161,7 +164,12 @@ void TranslationsTest::sourcesHoldTheKeys()
     ClientSessionInfo::langEnum = Language(language);
     const QString path = QDir(QStringLiteral(KAVRIN_TRANSLATIONS_DIR))
                              .filePath(ClientSessionInfo::getLanguageString() + QStringLiteral(".ts"));
-    const QVector<TsMessage> messages = readTs(path);
+    QVector<TsMessage> messages = readTs(path);
+    // The shared texts live in "QObject"; a screen's own texts, in its own
+    // context, are checked by screenTextsTranslated.
+    messages.erase(std::remove_if(messages.begin(), messages.end(),
+                       [](const TsMessage &message) { return message.context != QLatin1String("QObject"); }),
+        messages.end());
     const bool english = language == LangEnglish;
     QCOMPARE(messages.size(), english ? kEnglishKeyCount : kAppTextCount);
 
@@ -274,6 +282,40 @@ void TranslationsTest::captionsFitTheirButtons()
             const int width = metrics.horizontalAdvance(line);
             QVERIFY2(width <= kCaptionWidth, qPrintable(QStringLiteral("%1: %2 px").arg(line).arg(width)));
         }
+    }
+}
+
+void TranslationsTest::screenTextsTranslated_data()
+{
+    addLanguageRows();
+}
+
+void TranslationsTest::screenTextsTranslated()
+{
+    // Texts a screen translates with its own context, such as the data
+    // location dialog's error line: every language but English translates
+    // each of them, and the compiled file carries the translation.
+    static const QVector<QPair<QString, QString>> screenTexts = {
+        { QStringLiteral("WriteLocationDialog"),
+            QStringLiteral("This folder cannot be written. Please choose another one.") },
+    };
+    QFETCH(int, language);
+    if (language == LangEnglish)
+        return;
+    ClientSessionInfo::langEnum = Language(language);
+    const QString code = ClientSessionInfo::getLanguageString();
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/qm/%1.qm").arg(code)));
+    const QVector<TsMessage> messages
+        = readTs(QDir(QStringLiteral(KAVRIN_TRANSLATIONS_DIR)).filePath(code + QStringLiteral(".ts")));
+    for (const auto &[context, source] : screenTexts) {
+        const auto found = std::find_if(messages.cbegin(), messages.cend(),
+            [&](const TsMessage &message) { return message.context == context && message.source == source; });
+        QVERIFY2(found != messages.cend(), qPrintable(context + QLatin1Char(' ') + source));
+        QVERIFY(!found->unfinished);
+        const QString translation
+            = translator.translate(context.toLatin1().constData(), source.toUtf8().constData());
+        QVERIFY2(!translation.isEmpty() && translation != source, qPrintable(translation));
     }
 }
 

@@ -1,9 +1,12 @@
 #include "core/mainwindow.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGraphicsBlurEffect>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QMediaPlaylist>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -12,9 +15,13 @@
 #include <QWindow>
 #include <cmath>
 
+#include "camera/camera.h"
+#include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/fonts.h"
+#include "core/loadingform.h"
 #include "core/logging.h"
+#include "core/menu.h"
 #include "core/placeholderscreens.h"
 #include "dialogs/dialogform.h"
 #include "ui_mainwindow.h"
@@ -22,6 +29,15 @@
 namespace {
 
 constexpr auto kBackgroundPicture = ":/graphics/application_layout/background5.jpg";
+constexpr auto kDefaultConfig = ":/config.xml";
+constexpr const char *kConfigElements[] = { "language", "recordingPath", "selected_camera" };
+// The folder tree under the data location, each level below the one before.
+constexpr const char *kDataFolders[]
+    = { "Kavrin", "Kavrin/Pemblar", "Kavrin/Pemblar/Records", "Kavrin/Pemblar/Users" };
+constexpr auto kUsersFolder = "Kavrin/Pemblar/Users/";
+constexpr auto kRecordsFolder = "Kavrin/Pemblar/Records/";
+constexpr auto kDefaultUserName = "usr";
+constexpr auto kDefaultUserPin = "7391";
 constexpr int kAnimationTickMs = 25;
 constexpr double kOpacityStep = 0.1;
 constexpr double kFullBlurRadius = 19.0;
@@ -44,7 +60,9 @@ double nextBlurStep(double radius)
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), background(QString::fromLatin1(kBackgroundPicture))
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::MainWindow>())
+    , background(QString::fromLatin1(kBackgroundPicture))
 {
     registerEnumMetaTypes();
     registerApplicationFonts();
@@ -56,6 +74,8 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    if (translator)
+        QCoreApplication::removeTranslator(translator.get());
     if (ClientSessionInfo::mainWindowInstance == this)
         ClientSessionInfo::mainWindowInstance = nullptr;
 }
@@ -73,8 +93,8 @@ void MainWindow::setUpWindows()
     resultsListForm = new ResultsListForm(this);
 
     QLayout *layout = ui->centralWidget->layout();
-    const QList<QWidget *> screens{loginForm, chooseTrainingForm, menu, previewForm, videoPlayer,
-                                   loadingForm, resultsListForm};
+    const QList<QWidget *> screens { loginForm, chooseTrainingForm, menu, previewForm, videoPlayer,
+        loadingForm, resultsListForm };
     for (QWidget *screen : screens)
         layout->addWidget(screen);
     for (QWidget *screen : screens)
@@ -85,26 +105,29 @@ void MainWindow::setUpWindows()
 
     opacityTimer = new QTimer(this);
     blurTimer = new QTimer(this);
-    translator = new QTranslator();
+    translator = std::make_unique<QTranslator>();
 
     // Screens are connected by signature, as they are swapped in over time.
     connect(loginForm, SIGNAL(ShowNextForm(FormEnum)), this, SLOT(ShowNextForm(FormEnum)));
     connect(loginForm, SIGNAL(ShowDialogForm(DialogOpt)), this, SLOT(ShowDialogForm(DialogOpt)));
     connect(loginForm, SIGNAL(minimize()), this, SLOT(minimizeApp()));
-    for (QWidget *screen : {static_cast<QWidget *>(chooseTrainingForm), static_cast<QWidget *>(menu),
-                            static_cast<QWidget *>(videoPlayer), static_cast<QWidget *>(resultsListForm)}) {
+    connect(loginForm, SIGNAL(language(Language)), this, SLOT(languageSelectedSlot(Language)));
+    for (QWidget *screen : { static_cast<QWidget *>(chooseTrainingForm), static_cast<QWidget *>(menu),
+             static_cast<QWidget *>(videoPlayer), static_cast<QWidget *>(resultsListForm) }) {
         connect(screen, SIGNAL(ShowNextForm(FormEnum)), this, SLOT(ShowNextForm(FormEnum)));
         connect(screen, SIGNAL(ShowDialogForm(DialogOpt)), this, SLOT(ShowDialogForm(DialogOpt)));
     }
     connect(previewForm, SIGNAL(ShowNextForm(FormEnum)), this, SLOT(ShowNextForm(FormEnum)));
     connect(previewForm, SIGNAL(ShowNextFormWithLoading(FormEnum, int)), this,
-            SLOT(ShowNextFormWithLoading(FormEnum, int)));
+        SLOT(ShowNextFormWithLoading(FormEnum, int)));
     connect(previewForm, SIGNAL(ShowDialogForm(DialogOpt)), this, SLOT(ShowDialogForm(DialogOpt)));
     connect(this, &MainWindow::GraphicsEffect, this, &MainWindow::updateActualGraphicsEffect,
-            Qt::DirectConnection);
+        Qt::DirectConnection);
     connect(opacityTimer, &QTimer::timeout, this, &MainWindow::opacityLoop);
     connect(blurTimer, &QTimer::timeout, this, &MainWindow::blurLoop);
     connect(ClientSessionInfo::dialogForm, &DialogForm::hideDialog, this, &MainWindow::HideDialogForm);
+    connect(ClientSessionInfo::dialogForm, SIGNAL(languageChanged(QString)), this,
+        SLOT(languageSelectedSlot(QString)));
 }
 
 void MainWindow::setWelcomeType(WelcomeType type)
@@ -328,11 +351,202 @@ void MainWindow::showEvent(QShowEvent *event)
         showFullScreen();
         return;
     }
+    bool ok = false;
+    processXMLfile(&ok);
+    qCDebug(lcCore) << "starting parser";
+    ClientSessionInfo::parser.ParseParams(ClientSessionInfo::configPath,
+        &ClientSessionInfo::recordingUserPath, &ClientSessionInfo::language,
+        &ClientSessionInfo::selectedCamera);
+    qCDebug(lcCore) << "parsed";
     setUpWindows();
+    processLanguage();
+    processSelectedCamera();
+    if (dataPathsExist()) {
+        qCDebug(lcCore) << "datapath exists";
+        ClientSessionInfo::parseUsers();
+    }
+    if (!ClientSessionInfo::users.isEmpty()) {
+        welcomeType = WelcomeUserExists;
+    } else {
+        qCDebug(lcCore) << "user does not exist";
+        welcomeType = WelcomeFirstRun;
+    }
+    // A configuration that had to be replaced starts the first run again.
+    if (!ok)
+        welcomeType = WelcomeFirstRun;
     if (const QScreen *display = windowHandle() ? windowHandle()->screen() : screen())
         ClientSessionInfo::mainDisplay = display->geometry();
-    menu->show();
+
+    if (welcomeType == WelcomeUserExists) {
+        ClientSessionInfo::actualUser = &ClientSessionInfo::users.first();
+        menu->show();
+    } else {
+        menu->show();
+        ShowDialogForm(DialogLanguage);
+        connect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonLanguageDialog(Language)), this,
+            SLOT(languageSelectedSlot(Language)));
+    }
     event->accept();
+}
+
+void MainWindow::processXMLfile(bool *ok)
+{
+    const QString &path = ClientSessionInfo::configPath;
+    QFile file(path);
+    if (file.exists()) {
+        *ok = true;
+        file.setPermissions(QFileDevice::ReadUser);
+        const bool opened = file.open(QIODevice::ReadOnly);
+        qCDebug(lcCore) << "file opening" << opened;
+        const QByteArray content = file.readAll();
+        file.close();
+        for (const char *element : kConfigElements) {
+            if (!content.contains(element))
+                *ok = false;
+        }
+        if (!*ok) {
+            file.remove();
+            QFile::copy(QLatin1String(kDefaultConfig), path);
+        }
+    } else {
+        QFile::copy(QLatin1String(kDefaultConfig), path);
+        *ok = false;
+    }
+    QFile::setPermissions(path, QFileDevice::WriteUser);
+}
+
+void MainWindow::processDataPaths()
+{
+    QString &location = ClientSessionInfo::recordingUserPath;
+    location.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    ClientSessionInfo::fullUsersPath = location + QLatin1String(kUsersFolder);
+    ClientSessionInfo::fullRecordingPath = location + QLatin1String(kRecordsFolder);
+}
+
+bool MainWindow::dataPathsExist()
+{
+    processDataPaths();
+    qCDebug(lcCore) << ClientSessionInfo::recordingUserPath;
+    qCDebug(lcCore) << ClientSessionInfo::fullRecordingPath;
+    return QDir(ClientSessionInfo::recordingUserPath).exists()
+        && QDir(ClientSessionInfo::fullUsersPath).exists()
+        && QDir(ClientSessionInfo::fullRecordingPath).exists();
+}
+
+void MainWindow::checkFolderStructure()
+{
+    const QDir location(ClientSessionInfo::recordingUserPath);
+    if (!location.exists())
+        return;
+    for (const char *folder : kDataFolders) {
+        const QString name = QLatin1String(folder);
+        if (location.exists(name) || location.mkdir(name))
+            continue;
+        if (name == QLatin1String(kDataFolders[0]))
+            qCDebug(lcCore) << "error when creating directory";
+        // A missing users folder shows when the account is written.
+        if (name != QLatin1String(kDataFolders[3]))
+            return;
+    }
+}
+
+void MainWindow::processLanguage()
+{
+    ClientSessionInfo::langEnum = ClientSessionInfo::languageFromString(ClientSessionInfo::language);
+    loadLanguage(ClientSessionInfo::langEnum);
+}
+
+bool MainWindow::loadLanguage(const Language &lang)
+{
+    ClientSessionInfo::langEnum = lang;
+    const QString code = ClientSessionInfo::getLanguageString();
+    ClientSessionInfo::writer.WriteLanguage(ClientSessionInfo::configPath, code);
+    QCoreApplication::removeTranslator(translator.get());
+    qCDebug(lcCore) << "trying to change language";
+    if (lang >= LangEnglish && lang <= LangItalian)
+        translator->load(QStringLiteral(":/qm/") + code + QStringLiteral(".qm"));
+    return QCoreApplication::installTranslator(translator.get());
+}
+
+void MainWindow::processSelectedCamera()
+{
+    qCDebug(lcCore) << "start processing cameras";
+    const QStringList cameras = Camera::getCameraDevices();
+    qCDebug(lcCore) << cameras;
+    const QString wanted = ClientSessionInfo::selectedCamera.simplified();
+    for (int index = 0; index < cameras.size(); ++index) {
+        if (areSimilar(cameras.at(index).simplified(), wanted)) {
+            ClientSessionInfo::selectCamera(index);
+            return;
+        }
+    }
+    ClientSessionInfo::selectCamera(0);
+}
+
+void MainWindow::languageSelectedSlot(Language lang)
+{
+    disconnect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonLanguageDialog(Language)), this,
+        SLOT(languageSelectedSlot(Language)));
+    connect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonCamSelectDialog(QString, int)), this,
+        SLOT(cameraSelectedSlot(QString, int)));
+    loadLanguage(lang);
+    if (welcomeType == WelcomeFirstRun)
+        ShowDialogForm(DialogCameraSelect);
+}
+
+void MainWindow::languageSelectedSlot(QString lang)
+{
+    ClientSessionInfo::language = lang;
+    processLanguage();
+}
+
+void MainWindow::cameraSelectedSlot(QString name, int)
+{
+    // The camera the user confirmed is remembered, so that the next start
+    // finds it by name even when the cameras are listed in another order.
+    if (!name.isEmpty()) {
+        ClientSessionInfo::selectedCamera = name;
+        ClientSessionInfo::writer.WriteCamera(ClientSessionInfo::configPath, name);
+    }
+    disconnect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonCamSelectDialog(QString, int)), this,
+        SLOT(cameraSelectedSlot(QString, int)));
+    connect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonLocationDialog(QString)), this,
+        SLOT(locationSelectedSlot(QString)));
+    ShowDialogForm(DialogWriteLocation);
+}
+
+void MainWindow::locationSelectedSlot(QString loc)
+{
+    if (!loc.endsWith(QLatin1Char('/')))
+        loc += QLatin1Char('/');
+    ClientSessionInfo::recordingUserPath = loc;
+    ClientSessionInfo::writer.WriteLocation(ClientSessionInfo::configPath, loc);
+    checkFolderStructure();
+    processDataPaths();
+    // A location that already holds accounts (a reinstallation, or a
+    // configuration that had to be replaced) keeps them: writing the default
+    // account over an existing one would lose its training time.
+    ClientSessionInfo::parseUsers();
+    if (!ClientSessionInfo::users.isEmpty()) {
+        ClientSessionInfo::actualUser = &ClientSessionInfo::users.first();
+        HideDialogForm();
+        welcomeType = WelcomeUserExists;
+        return;
+    }
+    newUserSlot(QLatin1String(kDefaultUserName), QLatin1String(kDefaultUserPin));
+}
+
+void MainWindow::newUserSlot(QString u, QString p)
+{
+    if (!ClientSessionInfo::addNewUser(u, p)) {
+        QMessageBox::critical(this, QStringLiteral("Error"),
+            QStringLiteral("Failed to write in data directory. Please reinstall application"));
+        QCoreApplication::exit(0);
+        return;
+    }
+    ClientSessionInfo::actualUser = &ClientSessionInfo::users.first();
+    HideDialogForm();
+    welcomeType = WelcomeUserExists;
 }
 
 void MainWindow::paintEvent(QPaintEvent *event)

@@ -34,6 +34,13 @@ public:
 
     void setUpWindows();
     void setWelcomeType(WelcomeType type);
+    void processXMLfile(bool *ok);
+    bool dataPathsExist();
+    void checkFolderStructure();
+    void processDataPaths();
+    void processLanguage();
+    bool loadLanguage(const Language &lang);
+    void processSelectedCamera();
     void ShowNextForm(QWidget *next);
 
     // Read access for tests and tools.
@@ -59,6 +66,11 @@ private slots:
     void StartUnblur();
     void ShowNextForm(FormEnum nextForm = FormNone);
     void ShowNextFormWithLoading(FormEnum nextForm = FormNone, int msec = 0);
+    void languageSelectedSlot(Language lang);
+    void languageSelectedSlot(QString lang);
+    void cameraSelectedSlot(QString, int);
+    void locationSelectedSlot(QString loc);
+    void newUserSlot(QString u, QString p);
     void minimizeApp();
     void updateActualGraphicsEffect(graphicsEffectActual t);
 
@@ -81,7 +93,8 @@ private:
     ResultsListForm *resultsListForm = nullptr;
     LoadingForm *loadingForm = nullptr;
 
-    QTranslator *translator = nullptr;
+    // Installed in the application while the window lives.
+    std::unique_ptr<QTranslator> translator;
     QTimer *opacityTimer = nullptr;
     QTimer *blurTimer = nullptr;
 

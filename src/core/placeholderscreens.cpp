@@ -5,9 +5,11 @@
 
 #include "core/clientsessioninfo.h"
 
-PlaceholderScreen::PlaceholderScreen(const QString &title, FormEnum anchor, bool marksRunning,
-                                     QWidget *parent)
-    : QWidget(parent), anchor(anchor), marksRunning(marksRunning)
+PlaceholderScreen::PlaceholderScreen(
+    const QString &title, FormEnum anchor, bool marksRunning, QWidget *parent)
+    : QWidget(parent)
+    , anchor(anchor)
+    , marksRunning(marksRunning)
 {
     auto *label = new QLabel(title, this);
     label->setAlignment(Qt::AlignCenter);
@@ -26,16 +28,18 @@ void PlaceholderScreen::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-LoginForm::LoginForm(QWidget *parent) : PlaceholderScreen(QStringLiteral("LOGIN"), FormLogin, true, parent) {}
+LoginForm::LoginForm(QWidget *parent)
+    : PlaceholderScreen(QStringLiteral("LOGIN"), FormLogin, true, parent)
+{
+}
 
 ChooseTrainingForm::ChooseTrainingForm(QWidget *parent)
     : PlaceholderScreen(QStringLiteral("CHOOSE TRAINING"), FormChooseTraining, false, parent)
 {
 }
 
-Menu::Menu(QWidget *parent) : PlaceholderScreen(QStringLiteral("MENU"), FormMenu, true, parent) {}
-
-PreviewForm::PreviewForm(QWidget *parent) : PlaceholderScreen(QStringLiteral("TRAINING"), FormNone, false, parent)
+PreviewForm::PreviewForm(QWidget *parent)
+    : PlaceholderScreen(QStringLiteral("TRAINING"), FormNone, false, parent)
 {
 }
 
@@ -46,10 +50,5 @@ VideoPlayer::VideoPlayer(QWidget *parent)
 
 ResultsListForm::ResultsListForm(QWidget *parent)
     : PlaceholderScreen(QStringLiteral("TRAINING HISTORY"), FormResultsList, false, parent)
-{
-}
-
-LoadingForm::LoadingForm(QWidget *parent)
-    : PlaceholderScreen(QStringLiteral("LOADING..."), FormNone, false, parent)
 {
 }

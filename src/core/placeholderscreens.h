@@ -45,13 +45,6 @@ public:
     explicit ChooseTrainingForm(QWidget *parent);
 };
 
-class Menu : public PlaceholderScreen
-{
-    Q_OBJECT
-public:
-    explicit Menu(QWidget *parent);
-};
-
 class PreviewForm : public PlaceholderScreen
 {
     Q_OBJECT
@@ -71,11 +64,4 @@ class ResultsListForm : public PlaceholderScreen
     Q_OBJECT
 public:
     explicit ResultsListForm(QWidget *parent);
-};
-
-class LoadingForm : public PlaceholderScreen
-{
-    Q_OBJECT
-public:
-    explicit LoadingForm(QWidget *parent);
 };

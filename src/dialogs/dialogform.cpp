@@ -1,31 +1,145 @@
 #include "dialogs/dialogform.h"
 
 #include <QKeyEvent>
+#include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "camera/cameraselectdialog.h"
+#include "camera/settingsdialog.h"
+#include "core/apptext.h"
 #include "core/clientsessioninfo.h"
+#include "core/logging.h"
+#include "core/mainwindow.h"
+#include "dialogs/decisiondialog.h"
+#include "dialogs/infodialog.h"
+#include "dialogs/languageselectdialog.h"
+#include "dialogs/writelocationdialog.h"
+#include "ui_dialogform.h"
 
 namespace {
+
 // The host is this much larger than the dialog it shows.
 constexpr int kHostMargin = 100;
-constexpr QSize kPlaceholderSize(400, 200);
+// The panel's rounded corners, also cut out of the window so that they stay
+// clear where no compositor draws the translucent background.
+constexpr qreal kCornerRadius = 50;
+
+struct FixedSize
+{
+    int width;
+    int height;
+};
+constexpr FixedSize kLanguageSize { 900, 350 };
+constexpr FixedSize kLocationSize { 600, 300 };
+constexpr FixedSize kCameraSelectSize { 700, 500 };
+constexpr FixedSize kDecisionSize { 550, 350 };
+constexpr FixedSize kSettingsSize { 1024, 768 };
+constexpr FixedSize kPlaceholderSize { 400, 200 };
+
+template <typename Widget> Widget *hosted(QWidget *host, FixedSize size)
+{
+    auto *widget = new Widget(host);
+    widget->setFixedSize(size.width, size.height);
+    return widget;
+}
+
+AppText questionFor(DialogOpt opt)
+{
+    switch (opt) {
+    case DialogShutDown:
+        return TxtShutDownQuestion;
+    case DialogFullScreen:
+        return TxtFullScreenQuestion;
+    case DialogFinishTraining:
+        return TxtFinishTrainingQuestion;
+    case DialogDeleteTrainings:
+        return TxtDeleteVideosQuestion;
+    default:
+        return TxtResetTimeQuestion;
+    }
+}
+
 } // namespace
 
-DialogForm::DialogForm(QWidget *parent) : QDialog(parent), placeholder(new QWidget(this))
+DialogForm::DialogForm(QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::DialogForm>())
+    , languageDialog(hosted<LanguageSelectDialog>(this, kLanguageSize))
+    , locationDialog(hosted<WriteLocationDialog>(this, kLocationSize))
+    , cameraSelectDialog(hosted<CameraSelectDialog>(this, kCameraSelectSize))
+    , decisionDialog(hosted<DecisionDialog>(this, kDecisionSize))
+    , infoDialog(hosted<InfoDialog>(this, kDecisionSize))
+    , settingsDialog(hosted<SettingsDialog>(this, kSettingsSize))
+    , placeholder(hosted<QWidget>(this, kPlaceholderSize))
+    , active(placeholder)
 {
+    ui->setupUi(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    placeholder->setFixedSize(kPlaceholderSize);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(placeholder);
+    installEventFilter(this);
+    ui->label->hide();
+    ui->pushButton->hide();
+
+    QLayout *panel = ui->dialogwidget->layout();
+    for (QWidget *widget : { static_cast<QWidget *>(languageDialog), static_cast<QWidget *>(locationDialog),
+             static_cast<QWidget *>(cameraSelectDialog), static_cast<QWidget *>(decisionDialog),
+             static_cast<QWidget *>(infoDialog), static_cast<QWidget *>(settingsDialog), placeholder })
+        panel->addWidget(widget);
+
+    connect(languageDialog, &LanguageSelectDialog::okClicked, this, &DialogForm::LanguageDialogSlot);
+    connect(locationDialog, &WriteLocationDialog::okClicked, this, &DialogForm::WriteLocationDialogSlot);
+    connect(cameraSelectDialog, &CameraSelectDialog::okClicked, this, &DialogForm::CameraSelectDialogSlot);
+    connect(settingsDialog, &SettingsDialog::okClicked, this, &DialogForm::settingsDialogButton);
+    connect(settingsDialog, &SettingsDialog::language, this, &DialogForm::languageChangedSlot);
+    connect(decisionDialog, &DecisionDialog::leftButtonClicked, this, &DialogForm::decisionLeftButton);
+    connect(decisionDialog, &DecisionDialog::rightButtonClicked, this, &DialogForm::decisionRightButton);
+    connect(infoDialog, &InfoDialog::okClicked, this, &DialogForm::infoDialogButton);
+
+    hideAll();
+}
+
+DialogForm::~DialogForm() = default;
+
+QWidget *DialogForm::widgetFor(DialogOpt opt)
+{
+    switch (opt) {
+    case DialogLanguage:
+        return languageDialog;
+    case DialogCameraSelect:
+        return cameraSelectDialog;
+    case DialogWriteLocation:
+        return locationDialog;
+    case DialogShutDown:
+    case DialogFullScreen:
+    case DialogFinishTraining:
+    case DialogDeleteTrainings:
+    case DialogResetTime:
+        decisionDialog->setup(text(questionFor(opt), false, false, false, 0),
+            text(TxtNo, false, true, false, 0), text(TxtYes, false, true, false, 0));
+        return decisionDialog;
+    case DialogCameraSettings:
+        return settingsDialog;
+    case DialogTrainingFinished:
+        infoDialog->setup(
+            text(TxtTrainingFinished, false, false, false, 0), text(TxtOk, false, true, false, 0));
+        return infoDialog;
+    default:
+        return nullptr;
+    }
 }
 
 void DialogForm::prepareLayout()
 {
     hideAll();
-    QWidget *active = placeholder;
+    QWidget *shown = widgetFor(dialogOpt);
+    active = shown ? shown : placeholder;
+    if (shown)
+        shown->show();
     show();
+    qCDebug(lcDialogs) << "active widget size" << active->size();
+    qCDebug(lcDialogs) << "parent size" << size();
     setFixedSize(active->width() + kHostMargin, active->height() + kHostMargin);
+    qCDebug(lcDialogs) << "parent size" << size();
     const QRect display = ClientSessionInfo::mainDisplay;
     move((display.width() - width()) / 2, (display.height() - height()) / 2);
     activateDialogWindow();
@@ -34,7 +148,11 @@ void DialogForm::prepareLayout()
 void DialogForm::hideAll()
 {
     ClientSessionInfo::HideKeyboard();
-    placeholder->hide();
+    QLayout *panel = ui->dialogwidget->layout();
+    for (int i = 0; i < panel->count(); ++i) {
+        if (QWidget *widget = panel->itemAt(i)->widget())
+            widget->hide();
+    }
     hide();
 }
 
@@ -48,6 +166,23 @@ void DialogForm::activateDialogWindow()
     activateWindow();
 }
 
+bool DialogForm::eventFilter(QObject *object, QEvent *event)
+{
+    // Keeps the dialog in front while the main window would take over.
+    if (object == this && event->type() == QEvent::WindowDeactivate && ClientSessionInfo::mainWindowInstance
+        && ClientSessionInfo::mainWindowInstance->isActiveWindow())
+        activateDialogWindow();
+    return QDialog::eventFilter(object, event);
+}
+
+void DialogForm::resizeEvent(QResizeEvent *event)
+{
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    QDialog::resizeEvent(event);
+}
+
 void DialogForm::keyPressEvent(QKeyEvent *event)
 {
     // Escape must never close the host: the dialog's buttons decide.
@@ -56,4 +191,48 @@ void DialogForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->ignore();
+}
+
+void DialogForm::LanguageDialogSlot(Language lang)
+{
+    emit rightButtonLanguageDialog(lang);
+}
+
+void DialogForm::WriteLocationDialogSlot(QString path)
+{
+    emit rightButtonLocationDialog(path);
+}
+
+void DialogForm::CameraSelectDialogSlot(QString name, int index)
+{
+    emit rightButtonCamSelectDialog(name, index);
+}
+
+void DialogForm::settingsDialogButton()
+{
+    emit okButtonSettingsDialog();
+    emit hideDialog();
+}
+
+void DialogForm::languageChangedSlot(QString lang)
+{
+    emit languageChanged(lang);
+}
+
+void DialogForm::decisionLeftButton()
+{
+    emit leftButtonDecision();
+    emit hideDialog();
+}
+
+void DialogForm::decisionRightButton()
+{
+    emit rightButtonDecision();
+    emit hideDialog();
+}
+
+void DialogForm::infoDialogButton()
+{
+    emit okButtonInfoDialog();
+    emit hideDialog();
 }

@@ -1,17 +1,31 @@
 #pragma once
 
 #include <QDialog>
+#include <QTime>
+#include <memory>
 
 #include "core/enums.h"
 
+namespace Ui {
+class DialogForm;
+}
+class CameraSelectDialog;
+class DecisionDialog;
+class InfoDialog;
+class LanguageSelectDialog;
+class SettingsDialog;
+class WriteLocationDialog;
+
 // The overlay window that shows one dialog at a time over the blurred
-// current screen, sized around it and centred on the main display.
+// current screen, sizes itself around it, centres itself on the main
+// display and relays the dialog's answer through its own signals.
 class DialogForm : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit DialogForm(QWidget *parent = nullptr);
+    ~DialogForm() override;
 
     DialogOpt dialogOpt = DialogNone;
 
@@ -20,13 +34,48 @@ public:
     bool isDialogVisible() const;
     void activateDialogWindow();
 
+    // The widget shown for the current dialogOpt (the placeholder for none).
+    QWidget *activeWidget() const { return active; }
+
 signals:
-    void hideDialog();
+    void leftButtonSignalUserDialog();
+    void rightButtonSignalUserDialog(QString, QString);
+    void rightButtonLanguageDialog(Language);
+    void rightButtonLocationDialog(QString);
+    void rightButtonCamSelectDialog(QString, int);
     void languageChanged(QString);
+    void rightButtonDecision();
+    void leftButtonDecision();
+    void okButtonInfoDialog();
+    void hideDialog();
+    void okButtonSettingsDialog();
+    void okButtonTimingDialog(TimerType, QTime);
+
+private slots:
+    void LanguageDialogSlot(Language lang);
+    void WriteLocationDialogSlot(QString path);
+    void CameraSelectDialogSlot(QString name, int index);
+    void settingsDialogButton();
+    void languageChangedSlot(QString lang);
+    void decisionLeftButton();
+    void decisionRightButton();
+    void infoDialogButton();
 
 protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QWidget *widgetFor(DialogOpt opt);
+
+    std::unique_ptr<Ui::DialogForm> ui;
+    LanguageSelectDialog *languageDialog;
+    WriteLocationDialog *locationDialog;
+    CameraSelectDialog *cameraSelectDialog;
+    DecisionDialog *decisionDialog;
+    InfoDialog *infoDialog;
+    SettingsDialog *settingsDialog;
     QWidget *placeholder;
+    QWidget *active;
 };

@@ -240,4 +240,11 @@
         <translation>无法连接到 Kavrin 更新服务器。请检查设备是否已连接到互联网。</translation>
     </message>
 </context>
+<context>
+    <name>WriteLocationDialog</name>
+    <message>
+        <source>This folder cannot be written. Please choose another one.</source>
+        <translation>无法写入此文件夹。请选择其他文件夹。</translation>
+    </message>
+</context>
 </TS>

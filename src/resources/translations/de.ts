@@ -240,4 +240,11 @@
         <translation>Keine Verbindung zum Kavrin-Updateserver möglich. Bitte prüfen Sie, ob das Gerät mit dem Internet verbunden ist.</translation>
     </message>
 </context>
+<context>
+    <name>WriteLocationDialog</name>
+    <message>
+        <source>This folder cannot be written. Please choose another one.</source>
+        <translation>In diesen Ordner kann nicht geschrieben werden. Bitte wählen Sie einen anderen.</translation>
+    </message>
+</context>
 </TS>

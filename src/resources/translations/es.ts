@@ -240,4 +240,11 @@
         <translation>No se pudo conectar con el servidor de actualizaciones de Kavrin. Compruebe si el dispositivo está conectado a Internet.</translation>
     </message>
 </context>
+<context>
+    <name>WriteLocationDialog</name>
+    <message>
+        <source>This folder cannot be written. Please choose another one.</source>
+        <translation>No se puede escribir en esta carpeta. Elija otra.</translation>
+    </message>
+</context>
 </TS>

@@ -240,4 +240,11 @@
         <translation>Impossible de se connecter au serveur de mises à jour Kavrin. Veuillez vérifier que l&apos;appareil est connecté à Internet.</translation>
     </message>
 </context>
+<context>
+    <name>WriteLocationDialog</name>
+    <message>
+        <source>This folder cannot be written. Please choose another one.</source>
+        <translation>Impossible d’écrire dans ce dossier. Veuillez en choisir un autre.</translation>
+    </message>
+</context>
 </TS>

@@ -240,4 +240,11 @@
         <translation>Impossibile connettersi al server di aggiornamento Kavrin. Verificare che il dispositivo sia connesso a Internet.</translation>
     </message>
 </context>
+<context>
+    <name>WriteLocationDialog</name>
+    <message>
+        <source>This folder cannot be written. Please choose another one.</source>
+        <translation>Impossibile scrivere in questa cartella. Sceglierne un’altra.</translation>
+    </message>
+</context>
 </TS>

@@ -240,4 +240,11 @@
         <translation>Kavrin 更新サーバーに接続できませんでした。デバイスがインターネットに接続されているか確認してください。</translation>
     </message>
 </context>
+<context>
+    <name>WriteLocationDialog</name>
+    <message>
+        <source>This folder cannot be written. Please choose another one.</source>
+        <translation>このフォルダーには書き込めません。別のフォルダーを選択してください。</translation>
+    </message>
+</context>
 </TS>

@@ -240,4 +240,11 @@
         <translation>Nie można połączyć się z serwerem aktualizacji Kavrin. Proszę sprawdzić, czy urządzenie jest połączone z Internetem.</translation>
     </message>
 </context>
+<context>
+    <name>WriteLocationDialog</name>
+    <message>
+        <source>This folder cannot be written. Please choose another one.</source>
+        <translation>Nie można zapisywać w tym folderze. Proszę wybrać inny.</translation>
+    </message>
+</context>
 </TS>

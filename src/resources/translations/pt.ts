@@ -240,4 +240,11 @@
         <translation>Não foi possível ligar ao servidor de atualizações Kavrin. Verifique se o dispositivo está ligado à Internet.</translation>
     </message>
 </context>
+<context>
+    <name>WriteLocationDialog</name>
+    <message>
+        <source>This folder cannot be written. Please choose another one.</source>
+        <translation>Não é possível gravar nesta pasta. Escolha outra.</translation>
+    </message>
+</context>
 </TS>

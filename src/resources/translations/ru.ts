@@ -240,4 +240,11 @@
         <translation>Не удалось подключиться к серверу обновлений Kavrin. Проверьте, подключено ли устройство к Интернету.</translation>
     </message>
 </context>
+<context>
+    <name>WriteLocationDialog</name>
+    <message>
+        <source>This folder cannot be written. Please choose another one.</source>
+        <translation>Запись в эту папку невозможна. Выберите другую папку.</translation>
+    </message>
+</context>
 </TS>

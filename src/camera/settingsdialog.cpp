@@ -1,0 +1,148 @@
+#include "camera/settingsdialog.h"
+
+#include <QShowEvent>
+
+#include "camera/camera.h"
+#include "camera/camerachoice.h"
+#include "camera/cameradetectingthread.h"
+#include "core/apptext.h"
+#include "core/clientsessioninfo.h"
+#include "core/logging.h"
+#include "storage/user.h"
+#include "ui_settingsdialog.h"
+
+namespace {
+
+// The language list's order; each entry shows its flag and upper-case code.
+constexpr const char *kLanguageCodes[] = { "pl", "en", "de", "fr", "es", "jp", "cn", "pt", "ru", "it" };
+
+void setToMiddle(QSlider *slider)
+{
+    slider->setValue(slider->maximum() / 2 + slider->minimum() / 2);
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::SettingsDialog>())
+    , detection(std::make_unique<CameraDetectingThread>())
+{
+    ui->setupUi(this);
+    choice = std::make_unique<CameraChoice>(ui->cameraList, ui->widget, true);
+    for (const char *code : kLanguageCodes) {
+        const QString name = QLatin1String(code);
+        ui->comboBox->addItem(QIcon(QStringLiteral(":/graphics/flags/%1.png").arg(name)), name.toUpper());
+    }
+    // The camera layer takes no image settings, so the panel stays hidden.
+    ui->frame_3->hide();
+}
+
+SettingsDialog::~SettingsDialog() = default;
+
+void SettingsDialog::showEvent(QShowEvent *event)
+{
+    qCDebug(lcCamera) << "actual selected camera" << ClientSessionInfo::selectedCamera;
+    connect(detection.get(), &CameraDetectingThread::actualCameras, this, &SettingsDialog::getActualCameras);
+    detection->start();
+    ui->autowb->setChecked(true);
+    ClientSessionInfo::camera->setAutomaticWhiteBalance(true);
+    ui->whitebalance->setEnabled(false);
+    const int current = ui->comboBox->findText(
+        ClientSessionInfo::getLanguageString().toUpper(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (current >= 0)
+        ui->comboBox->setCurrentIndex(current);
+    translate();
+    event->accept();
+}
+
+void SettingsDialog::hideEvent(QHideEvent *event)
+{
+    detection->exit(0);
+    ClientSessionInfo::stopPreview();
+    disconnect(
+        detection.get(), &CameraDetectingThread::actualCameras, this, &SettingsDialog::getActualCameras);
+    event->accept();
+}
+
+void SettingsDialog::translate()
+{
+    const QString byDefault = text(TxtDefault, false, true, false, 0);
+    ui->brightDefaultBtn->setText(byDefault);
+    ui->contrDefaultBtn->setText(byDefault);
+    ui->satDefaultBtn->setText(byDefault);
+    ui->autowb->setText(text(TxtAuto, false, true, false, 0));
+    ui->wb->setText(text(TxtWhiteBalance, false, false, false, 0));
+    ui->satur->setText(text(TxtSaturation, false, false, false, 0));
+    ui->contr->setText(text(TxtContrast, false, false, false, 0));
+    ui->bright->setText(text(TxtBrightness, false, false, false, 0));
+    ui->selectCam->setText(text(TxtSelectCamera, false, false, false, 0) + QLatin1Char(':'));
+    ui->lang->setText(text(TxtLanguage, false, false, false, 0) + QLatin1Char(':'));
+    ui->pushButton->setText(text(TxtBack, false, true, false, 0));
+}
+
+void SettingsDialog::getActualCameras(QStringList list)
+{
+    choice->showCameras(list);
+}
+
+void SettingsDialog::on_cameraList_activated(int index)
+{
+    choice->activate(index);
+}
+
+void SettingsDialog::on_comboBox_activated(const QString &code)
+{
+    if (User *user = ClientSessionInfo::actualUser) {
+        user->userLanguage = ClientSessionInfo::languageFromString(code);
+        ClientSessionInfo::updateActualUser();
+    }
+    emit language(code);
+    translate();
+}
+
+void SettingsDialog::on_pushButton_clicked()
+{
+    emit okClicked();
+}
+
+void SettingsDialog::on_brightness_valueChanged(int value)
+{
+    ClientSessionInfo::camera->setCameraProp(PropBrightness, value);
+}
+
+void SettingsDialog::on_contrast_valueChanged(int value)
+{
+    ClientSessionInfo::camera->setCameraProp(PropContrast, value);
+}
+
+void SettingsDialog::on_saturation_valueChanged(int value)
+{
+    ClientSessionInfo::camera->setCameraProp(PropSaturation, value);
+}
+
+void SettingsDialog::on_whitebalance_valueChanged(int value)
+{
+    ClientSessionInfo::camera->setCameraProp(PropWhiteBalance, value);
+}
+
+void SettingsDialog::on_brightDefaultBtn_clicked()
+{
+    setToMiddle(ui->brightness);
+}
+
+void SettingsDialog::on_contrDefaultBtn_clicked()
+{
+    setToMiddle(ui->contrast);
+}
+
+void SettingsDialog::on_satDefaultBtn_clicked()
+{
+    setToMiddle(ui->saturation);
+}
+
+void SettingsDialog::on_autowb_clicked(bool checked)
+{
+    ClientSessionInfo::camera->setAutomaticWhiteBalance(checked);
+    ui->whitebalance->setEnabled(!checked);
+}

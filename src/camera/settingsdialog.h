@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class SettingsDialog;
+}
+class CameraChoice;
+class CameraDetectingThread;
+
+// The camera settings opened from the menu: camera choice with a live
+// preview and the display language.
+class SettingsDialog : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SettingsDialog(QWidget *parent = nullptr);
+    ~SettingsDialog() override;
+
+    void translate();
+
+signals:
+    void okClicked();
+    void language(QString);
+
+private slots:
+    void on_cameraList_activated(int index);
+    void on_comboBox_activated(const QString &code);
+    void on_pushButton_clicked();
+    void on_brightness_valueChanged(int value);
+    void on_contrast_valueChanged(int value);
+    void on_saturation_valueChanged(int value);
+    void on_whitebalance_valueChanged(int value);
+    void on_brightDefaultBtn_clicked();
+    void on_contrDefaultBtn_clicked();
+    void on_satDefaultBtn_clicked();
+    void on_autowb_clicked(bool checked);
+    void getActualCameras(QStringList list);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::SettingsDialog> ui;
+    std::unique_ptr<CameraChoice> choice;
+    std::unique_ptr<CameraDetectingThread> detection;
+};

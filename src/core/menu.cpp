@@ -1,0 +1,163 @@
+#include "core/menu.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QShowEvent>
+
+#include "core/apptext.h"
+#include "core/clientsessioninfo.h"
+#include "core/logging.h"
+#include "core/touchfeedback.h"
+#include "dialogs/dialogform.h"
+#include "storage/user.h"
+#include "ui_menu.h"
+
+namespace {
+constexpr auto kMakerHost = "www.kavrin.example";
+constexpr auto kTutorialsPath = "/tutorials";
+constexpr int kApplicationVersion = 6;
+} // namespace
+
+Menu::Menu(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::Menu>())
+{
+    ui->setupUi(this);
+    for (QWidget *button : { ui->camSettingsBtn, ui->tutorialsBtn, ui->resultsButton, ui->returnButton,
+             ui->trainingButton, ui->accSettingsBtn, ui->shutDownBtn })
+        button->installEventFilter(this);
+    ui->shutDownBtn->hide();
+    hide();
+}
+
+Menu::~Menu() = default;
+
+QUrl Menu::tutorialsUrl()
+{
+    return QUrl(QStringLiteral("http://") + QLatin1String(kMakerHost) + QLatin1String(kTutorialsPath));
+}
+
+QString Menu::shutDownCommand()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("shutdown -s -f -t 5");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("osascript -e \"tell application \\\"System Events\\\" to shut down\"");
+#else
+    return QStringLiteral("systemctl poweroff");
+#endif
+}
+
+bool Menu::eventFilter(QObject *object, QEvent *event)
+{
+    applyTouchFeedback(object, event);
+    return false;
+}
+
+void Menu::showEvent(QShowEvent *event)
+{
+    translate();
+    ClientSessionInfo::applicationRunning = true;
+    ui->returnButton->hide();
+    ui->accSettingsBtn->hide();
+    ClientSessionInfo::actualForm = this;
+    ClientSessionInfo::whereIAM = FormMenu;
+    event->accept();
+}
+
+void Menu::hideEvent(QHideEvent *event)
+{
+    disconnectDialogSignals();
+    QWidget::hideEvent(event);
+}
+
+void Menu::translate()
+{
+    disconnectDialogSignals();
+    ui->trainingButton->setText(text(TxtStartTraining, false, true, false, 0));
+    ui->resultsButton->setText(text(TxtTrainingHistory, false, true, false, 0));
+    ui->tutorialsBtn->setText(text(TxtTutorials, false, true, false, 0));
+    ui->camSettingsBtn->setText(text(TxtSettings, false, true, false, 0));
+    ui->accSettingsBtn->setText(text(TxtAccountSettings, false, true, true, 0));
+    ui->returnButton->setText(text(TxtLogout, false, true, true, 0));
+    ui->appver->setText(text(TxtApplicationVersion, false, false, false, 0) + QLatin1Char(':'));
+    ui->appverNum->setNum(kApplicationVersion);
+}
+
+void Menu::on_trainingButton_clicked()
+{
+    if (const User *user = ClientSessionInfo::actualUser)
+        qCDebug(lcCore) << "stopwatch timer" << user->timerOn << user->stopwatchOn;
+    emit ShowNextForm(FormPreview);
+}
+
+void Menu::on_resultsButton_clicked()
+{
+    emit ShowNextForm(FormResultsList);
+}
+
+void Menu::on_camSettingsBtn_clicked()
+{
+    emit ShowDialogForm(DialogCameraSettings);
+    // Re-labels the menu after a language change in the settings; kept for
+    // later visits, and made once only.
+    connect(ClientSessionInfo::dialogForm, SIGNAL(okButtonSettingsDialog()), this, SLOT(translate()),
+        Qt::UniqueConnection);
+}
+
+void Menu::on_tutorialsBtn_clicked()
+{
+    QDesktopServices::openUrl(tutorialsUrl());
+}
+
+void Menu::on_exitBtn_clicked()
+{
+    QCoreApplication::exit(0);
+}
+
+void Menu::on_returnButton_clicked()
+{
+    QCoreApplication::quit();
+}
+
+void Menu::on_accSettingsBtn_clicked()
+{
+    emit ShowDialogForm(DialogEditUser);
+    connect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonSignalUserDialog(QString, QString)), this,
+        SLOT(editUserSlot(QString, QString)));
+    connect(ClientSessionInfo::dialogForm, SIGNAL(leftButtonSignalUserDialog()), this,
+        SLOT(disconnectDialogSignals()));
+}
+
+void Menu::on_shutDownBtn_clicked()
+{
+    connect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonDecision()), this, SLOT(ShutDownPC()));
+    connect(
+        ClientSessionInfo::dialogForm, SIGNAL(leftButtonDecision()), this, SLOT(disconnectDialogSignals()));
+    emit ShowDialogForm(DialogShutDown);
+}
+
+void Menu::editUserSlot(QString f, QString v)
+{
+    ClientSessionInfo::editUser(f, v);
+}
+
+void Menu::ShutDownPC()
+{
+    QStringList arguments = QProcess::splitCommand(shutDownCommand());
+    const QString program = arguments.takeFirst();
+    QProcess::startDetached(program, arguments);
+}
+
+void Menu::disconnectDialogSignals()
+{
+    ui->shutDownBtn->setText(QString());
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    if (!host)
+        return;
+    disconnect(host, SIGNAL(rightButtonDecision()), this, SLOT(ShutDownPC()));
+    disconnect(host, SIGNAL(rightButtonSignalUserDialog(QString, QString)), this,
+        SLOT(editUserSlot(QString, QString)));
+    disconnect(host, SIGNAL(leftButtonSignalUserDialog()), this, SLOT(disconnectDialogSignals()));
+    disconnect(host, SIGNAL(okButtonSettingsDialog()), this, SLOT(disconnectDialogSignals()));
+}

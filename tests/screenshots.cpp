@@ -1,0 +1,76 @@
+// Drives the real application through its first run and its dialogs on a
+// virtual display and saves a picture of the whole screen at each step:
+//     make screenshots      (pictures in build/screenshots/)
+// Run it on fresh folders (scripts/screenshots does), since it walks the
+// first run.
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+#include "camera/cameraselectdialog.h"
+#include "core/mainwindow.h"
+#include "dialogs/languageselectdialog.h"
+#include "dialogs/writelocationdialog.h"
+#include "sessionfixture.h"
+
+namespace {
+
+// Long enough for the blur (600 ms) and the fades (550 ms) to end and the
+// camera picture to arrive.
+constexpr int kSettleMs = 1500;
+
+class Photographer
+{
+public:
+    explicit Photographer(const QString &folder)
+        : folder(folder)
+    {
+        QDir().mkpath(folder);
+    }
+
+    void take(const QString &name)
+    {
+        QTest::qWait(kSettleMs);
+        const QString path = QDir(folder).filePath(
+            QStringLiteral("%1-%2.png").arg(++count, 2, 10, QLatin1Char('0')).arg(name));
+        QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+        std::printf("%s\n", qPrintable(path));
+    }
+
+private:
+    QString folder;
+    int count = 0;
+};
+
+void click(QWidget *dialog, const char *button)
+{
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Photographer camera(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    removeConfiguration();
+
+    MainWindow window;
+    window.showFullScreen();
+    camera.take(QStringLiteral("first-run-language"));
+    click(shownDialog<LanguageSelectDialog>(), "nextBtn");
+    camera.take(QStringLiteral("first-run-camera"));
+    click(shownDialog<CameraSelectDialog>(), "nextBtn");
+    camera.take(QStringLiteral("first-run-location"));
+    click(shownDialog<WriteLocationDialog>(), "nextBtn");
+    camera.take(QStringLiteral("menu"));
+
+    click(window.screenFor(FormMenu), "camSettingsBtn");
+    camera.take(QStringLiteral("settings"));
+    QMetaObject::invokeMethod(&window, "HideDialogForm");
+    QMetaObject::invokeMethod(&window, "ShowDialogForm", Q_ARG(DialogOpt, DialogFinishTraining));
+    camera.take(QStringLiteral("decision"));
+    return 0;
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include "core/clientsessioninfo.h"
+#include "dialogs/dialogform.h"
+
+// Brings the process-wide session back to the state of a new process, so
+// that every test starts the real main window as the application does.
+inline void resetSession()
+{
+    ClientSessionInfo::stopPreview();
+    ClientSessionInfo::applicationRunning = false;
+    ClientSessionInfo::users.clear();
+    ClientSessionInfo::actualUser = nullptr;
+    ClientSessionInfo::recordingUserPath.clear();
+    ClientSessionInfo::fullUsersPath.clear();
+    ClientSessionInfo::fullRecordingPath.clear();
+    ClientSessionInfo::language.clear();
+    ClientSessionInfo::langEnum = LangEnglish;
+    ClientSessionInfo::selectedCamera.clear();
+    ClientSessionInfo::actualSelectedCamera = 0;
+    ClientSessionInfo::actualForm = nullptr;
+    ClientSessionInfo::nextForm = nullptr;
+    ClientSessionInfo::whereIAM = FormLogin;
+    ClientSessionInfo::dialogForm = nullptr;
+}
+
+// Removes the configuration file and makes sure its folder exists, as the
+// process entry does before the main window is shown.
+inline void removeConfiguration()
+{
+    QFile::setPermissions(ClientSessionInfo::configPath, QFileDevice::ReadUser | QFileDevice::WriteUser);
+    QFile::remove(ClientSessionInfo::configPath);
+    QDir().mkpath(QFileInfo(ClientSessionInfo::configPath).absolutePath());
+}
+
+inline QByteArray configurationText()
+{
+    QFile::setPermissions(ClientSessionInfo::configPath, QFileDevice::ReadUser | QFileDevice::WriteUser);
+    QFile file(ClientSessionInfo::configPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeConfiguration(const QByteArray &text)
+{
+    removeConfiguration();
+    QFile file(ClientSessionInfo::configPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// A data location in `folder` with the account "usr" and a configuration
+// naming it, so that the application starts straight into the menu.
+inline void prepareInstallation(const QString &folder)
+{
+    const QDir location(folder);
+    QVERIFY(location.mkpath("Kavrin/Pemblar/Users"));
+    QVERIFY(location.mkpath("Kavrin/Pemblar/Records"));
+    writeConfiguration("<application_params>\n <language>en</language>\n <recordingPath>" + folder.toUtf8()
+        + "/</recordingPath>\n <selected_camera>Virtual Camera</selected_camera>\n</application_params>\n");
+    ClientSessionInfo::fullUsersPath = location.filePath("Kavrin/Pemblar/Users/");
+    ClientSessionInfo::fullRecordingPath = location.filePath("Kavrin/Pemblar/Records/");
+    QVERIFY(ClientSessionInfo::addNewUser("usr", "7391"));
+    ClientSessionInfo::users.clear();
+    ClientSessionInfo::actualUser = nullptr;
+}
+
+// The widget of type T shown in the dialog host, or null.
+template <typename T> T *shownDialog()
+{
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    if (!host || !host->isVisible())
+        return nullptr;
+    T *dialog = host->findChild<T *>();
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+// Answers the next folder picker with `folder`, as a user would by choosing
+// it and pressing the picker's button.
+inline void answerFolderPicker(const QString &folder)
+{
+    auto *poll = new QTimer();
+    QObject::connect(poll, &QTimer::timeout, [poll, folder] {
+        auto *picker = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!picker)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        // Typed into the picker's name field, as a user may do.
+        auto *name = picker->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(folder);
+        QMetaObject::invokeMethod(picker, "accept");
+    });
+    poll->start(20);
+}

@@ -1,0 +1,251 @@
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QListView>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "camera/camera.h"
+#include "camera/settingsdialog.h"
+#include "core/apptext.h"
+#include "core/mainwindow.h"
+#include "core/menu.h"
+#include "dialogs/decisiondialog.h"
+#include "dialogs/infodialog.h"
+#include "dialogs/languageselectdialog.h"
+#include "sessionfixture.h"
+
+// The dialog host and the menu on a running application with one account:
+// the order in which answers travel, the host's geometry, the settings
+// dialog's effects on the account and the menu, and touch feedback.
+class DialogsTest : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void openUrl(const QUrl &url) { openedUrls << url; }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void answersTravelBeforeOrAfterClosing_data();
+    void answersTravelBeforeOrAfterClosing();
+    void escapeChangesNothing();
+    void hostSizedAndCentred_data();
+    void hostSizedAndCentred();
+    void languageDialogDefaultsToEnglish();
+    void settingsLanguageRelabelsMenuAndAccount();
+    void settingsCameraListFollowsPlugging();
+    void menuTouchFeedback();
+    void tutorialsOpenMakersPage();
+
+private:
+    void showDialog(DialogOpt opt);
+    Menu *menu() const { return static_cast<Menu *>(window->screenFor(FormMenu)); }
+
+    std::unique_ptr<QTemporaryDir> data;
+    std::unique_ptr<MainWindow> window;
+    QList<QUrl> openedUrls;
+};
+
+void DialogsTest::initTestCase()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
+}
+
+void DialogsTest::init()
+{
+    resetSession();
+    data = std::make_unique<QTemporaryDir>();
+    prepareInstallation(data->path());
+
+    window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(ClientSessionInfo::actualForm, menu());
+    QVERIFY(ClientSessionInfo::actualUser);
+}
+
+void DialogsTest::cleanup()
+{
+    qputenv("KAVRIN_VIRTUAL_CAMERAS", "1");
+    window.reset();
+    resetSession();
+}
+
+void DialogsTest::showDialog(DialogOpt opt)
+{
+    QMetaObject::invokeMethod(window.get(), "ShowDialogForm", Q_ARG(DialogOpt, opt));
+}
+
+void DialogsTest::answersTravelBeforeOrAfterClosing_data()
+{
+    QTest::addColumn<int>("dialog");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("decision yes") << int(DialogShutDown) << "rightBtn"
+                                  << QStringList { "rightButtonDecision", "hideDialog" };
+    QTest::newRow("decision no") << int(DialogFinishTraining) << "leftBtn"
+                                 << QStringList { "leftButtonDecision", "hideDialog" };
+    QTest::newRow("information") << int(DialogTrainingFinished) << "pushButton"
+                                 << QStringList { "okButtonInfoDialog", "hideDialog" };
+    QTest::newRow("settings") << int(DialogCameraSettings) << "pushButton"
+                              << QStringList { "okButtonSettingsDialog", "hideDialog" };
+}
+
+void DialogsTest::answersTravelBeforeOrAfterClosing()
+{
+    QFETCH(int, dialog);
+    QFETCH(QString, button);
+    QFETCH(QStringList, expected);
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    QStringList heard;
+    auto record = [this, host, &heard](auto signal, const char *name) {
+        connect(host, signal, this, [&heard, name] { heard << QString::fromLatin1(name); });
+    };
+    record(&DialogForm::rightButtonDecision, "rightButtonDecision");
+    record(&DialogForm::leftButtonDecision, "leftButtonDecision");
+    record(&DialogForm::okButtonInfoDialog, "okButtonInfoDialog");
+    record(&DialogForm::okButtonSettingsDialog, "okButtonSettingsDialog");
+    record(&DialogForm::hideDialog, "hideDialog");
+
+    showDialog(DialogOpt(dialog));
+    QWidget *active = host->activeWidget();
+    QVERIFY(active->isVisible());
+    QTest::mouseClick(active->findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(heard, expected);
+    QVERIFY(!host->isVisible());
+    QVERIFY(menu()->isEnabled());
+}
+
+void DialogsTest::escapeChangesNothing()
+{
+    showDialog(DialogShutDown);
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    QSignalSpy hides(host, &DialogForm::hideDialog);
+    QTest::keyClick(host, Qt::Key_Escape);
+    QVERIFY(host->isVisible());
+    QVERIFY(host->findChild<DecisionDialog *>()->isVisible());
+    QCOMPARE(hides.count(), 0);
+}
+
+void DialogsTest::hostSizedAndCentred_data()
+{
+    QTest::addColumn<int>("dialog");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("settings") << int(DialogCameraSettings) << QSize(1124, 868);
+    QTest::newRow("decision") << int(DialogFullScreen) << QSize(650, 450);
+    QTest::newRow("language") << int(DialogLanguage) << QSize(1000, 450);
+    QTest::newRow("none") << int(DialogNone) << QSize(500, 300);
+}
+
+void DialogsTest::hostSizedAndCentred()
+{
+    QFETCH(int, dialog);
+    QFETCH(QSize, size);
+    showDialog(DialogOpt(dialog));
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    QCOMPARE(host->size(), size);
+    const QRect display = ClientSessionInfo::mainDisplay;
+    QCOMPARE(
+        host->pos(), QPoint((display.width() - size.width()) / 2, (display.height() - size.height()) / 2));
+}
+
+void DialogsTest::languageDialogDefaultsToEnglish()
+{
+    showDialog(DialogLanguage);
+    auto *dialog = shownDialog<LanguageSelectDialog>();
+    QVERIFY(dialog);
+    QSignalSpy chosen(ClientSessionInfo::dialogForm, &DialogForm::rightButtonLanguageDialog);
+    QTest::mouseClick(dialog->findChild<QPushButton *>("nextBtn"), Qt::LeftButton);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.at(0).at(0).value<Language>(), LangEnglish);
+    // The first-run dialogs leave the host open for the next step.
+    QVERIFY(ClientSessionInfo::dialogForm->isVisible());
+}
+
+void DialogsTest::settingsLanguageRelabelsMenuAndAccount()
+{
+    auto *training = menu()->findChild<QPushButton *>("trainingButton");
+    QCOMPARE(training->text(), QStringLiteral("START TRAINING"));
+    QTest::mouseClick(menu()->findChild<QPushButton *>("camSettingsBtn"), Qt::LeftButton);
+    QTRY_VERIFY(shownDialog<SettingsDialog>());
+    auto *settings = shownDialog<SettingsDialog>();
+
+    auto *languages = settings->findChild<QComboBox *>("comboBox");
+    QCOMPARE(languages->currentText(), QStringLiteral("EN"));
+    const int german = languages->findText("DE");
+    languages->showPopup();
+    QListView *view = qobject_cast<QListView *>(languages->view());
+    QVERIFY(view);
+    QTest::mouseClick(
+        view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(german, 0)).center());
+    QTRY_COMPARE(ClientSessionInfo::langEnum, LangGerman);
+
+    QTest::mouseClick(settings->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    QCOMPARE(training->text(), text(TxtStartTraining, false, true, false, 0));
+    QVERIFY(training->text() != QStringLiteral("START TRAINING"));
+
+    QFile account(data->filePath("Kavrin/Pemblar/Users/usr.usr"));
+    QVERIFY(account.open(QIODevice::ReadOnly));
+    QCOMPARE(account.readAll().at(324), char(LangGerman));
+    QVERIFY(configurationText().contains("<language>de</language>"));
+}
+
+void DialogsTest::settingsCameraListFollowsPlugging()
+{
+    showDialog(DialogCameraSettings);
+    auto *settings = shownDialog<SettingsDialog>();
+    QVERIFY(settings);
+    auto *cameras = settings->findChild<QComboBox *>("cameraList");
+    QTRY_COMPARE_WITH_TIMEOUT(cameras->count(), 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::IsPreviewingCamera(), 5000);
+    QCamera *device = ClientSessionInfo::camera->currentDevice();
+    QVERIFY(device);
+
+    // Every report repeats the list; the preview of the same camera goes on.
+    QTest::qWait(1600);
+    QCOMPARE(ClientSessionInfo::camera->currentDevice(), device);
+
+    qputenv("KAVRIN_VIRTUAL_CAMERAS", "2");
+    QTRY_COMPARE_WITH_TIMEOUT(cameras->count(), 2, 5000);
+    QCOMPARE(cameras->itemText(1), QStringLiteral("Virtual Camera 2"));
+    qputenv("KAVRIN_VIRTUAL_CAMERAS", "0");
+    QTRY_COMPARE_WITH_TIMEOUT(cameras->count(), 0, 5000);
+    qputenv("KAVRIN_VIRTUAL_CAMERAS", "1");
+    QTRY_COMPARE_WITH_TIMEOUT(cameras->count(), 1, 5000);
+
+    QMetaObject::invokeMethod(window.get(), "HideDialogForm");
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+}
+
+void DialogsTest::menuTouchFeedback()
+{
+    auto *button = menu()->findChild<QPushButton *>("resultsButton");
+    QTest::mousePress(button, Qt::LeftButton);
+    QCOMPARE(button->property("touched").toBool(), true);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    QCOMPARE(button->property("touched").toBool(), false);
+
+    auto *disabled = menu()->findChild<QPushButton *>("trainingButton");
+    disabled->setEnabled(false);
+    QTest::mousePress(disabled, Qt::LeftButton);
+    QVERIFY(!disabled->property("touched").isValid());
+}
+
+void DialogsTest::tutorialsOpenMakersPage()
+{
+    openedUrls.clear();
+    QTest::mouseClick(menu()->findChild<QPushButton *>("tutorialsBtn"), Qt::LeftButton);
+    QCOMPARE(openedUrls, QList<QUrl> { Menu::tutorialsUrl() });
+    QCOMPARE(openedUrls.first().scheme(), QStringLiteral("http"));
+    QCOMPARE(openedUrls.first().path(), QStringLiteral("/tutorials"));
+}
+
+QTEST_MAIN(DialogsTest)
+#include "tst_dialogs.moc"
