@@ -36,6 +36,7 @@ private:
     void confirmCamera();
     void chooseLocation(const QString &folder);
     void walkChain(const QString &folder);
+    void firstRunThenQuit();
 
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<QTemporaryDir> data;
@@ -100,6 +101,17 @@ void FirstRunTest::walkChain(const QString &folder)
     chooseLocation(folder);
 }
 
+// A whole first run in a window that then closes, leaving its files as the
+// next start finds them.
+void FirstRunTest::firstRunThenQuit()
+{
+    startWindow();
+    walkChain(data->path());
+    QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    window.reset();
+    resetSession();
+}
+
 void FirstRunTest::freshStartWalksTheChain()
 {
     startWindow();
@@ -143,11 +155,7 @@ void FirstRunTest::freshStartWalksTheChain()
 
 void FirstRunTest::secondStartShowsMenu()
 {
-    startWindow();
-    walkChain(data->path());
-    QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
-    window.reset();
-    resetSession();
+    firstRunThenQuit();
 
     startWindow();
     QCOMPARE(ClientSessionInfo::actualForm, window->screenFor(FormMenu));
@@ -161,11 +169,7 @@ void FirstRunTest::secondStartShowsMenu()
 
 void FirstRunTest::configurationWithoutCameraForcesFirstRun()
 {
-    startWindow();
-    walkChain(data->path());
-    QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
-    window.reset();
-    resetSession();
+    firstRunThenQuit();
 
     writeConfiguration("<application_params>\n <language>de</language>\n <recordingPath>"
         + data->path().toUtf8() + "/</recordingPath>\n</application_params>\n");
