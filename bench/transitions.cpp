@@ -3,7 +3,10 @@
 // for a fade from the menu to another screen and for a full blur and
 // un-blur under a dialog. Run under Xvfb or with QT_QPA_PLATFORM=offscreen:
 //     xvfb-run -a -s '-screen 0 1920x1080x24' build/bin/bench_transitions
+// It writes a configuration file, so give it a HOME (or XDG_DATA_HOME) of
+// its own.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QMetaObject>
 #include <QTimer>
@@ -14,6 +17,7 @@
 
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "sessionfixture.h"
 
 namespace {
 
@@ -74,6 +78,9 @@ void report(const char *name, const TickLog &log)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // An installed application with one account starts straight into the menu.
+    QTemporaryDir data;
+    prepareInstallation(data.path());
     MainWindow window;
     window.setFixedSize(1920, 1080);
     window.show();
