@@ -17,11 +17,8 @@ inline void resetSession()
 {
     ClientSessionInfo::stopPreview();
     ClientSessionInfo::applicationRunning = false;
-    ClientSessionInfo::users.clear();
-    ClientSessionInfo::actualUser = nullptr;
+    ClientSessionInfo::accounts = AccountStore();
     ClientSessionInfo::recordingUserPath.clear();
-    ClientSessionInfo::fullUsersPath.clear();
-    ClientSessionInfo::fullRecordingPath.clear();
     ClientSessionInfo::language.clear();
     ClientSessionInfo::langEnum = LangEnglish;
     ClientSessionInfo::selectedCamera.clear();
@@ -60,16 +57,15 @@ inline void writeConfiguration(const QByteArray &text)
 // naming it, so that the application starts straight into the menu.
 inline void prepareInstallation(const QString &folder)
 {
-    const QDir location(folder);
-    QVERIFY(location.mkpath("Kavrin/Pemblar/Users"));
-    QVERIFY(location.mkpath("Kavrin/Pemblar/Records"));
-    writeConfiguration("<application_params>\n <language>en</language>\n <recordingPath>" + folder.toUtf8()
-        + "/</recordingPath>\n <selected_camera>Virtual Camera</selected_camera>\n</application_params>\n");
-    ClientSessionInfo::fullUsersPath = location.filePath("Kavrin/Pemblar/Users/");
-    ClientSessionInfo::fullRecordingPath = location.filePath("Kavrin/Pemblar/Records/");
-    QVERIFY(ClientSessionInfo::addNewUser("usr", "7391"));
-    ClientSessionInfo::users.clear();
-    ClientSessionInfo::actualUser = nullptr;
+    const DataLocation location(folder + QLatin1Char('/'));
+    location.createFolders();
+    QVERIFY(location.exists());
+    writeConfiguration("<application_params>\n <language>en</language>\n <recordingPath>"
+        + location.root().toUtf8()
+        + "</recordingPath>\n <selected_camera>Virtual Camera</selected_camera>\n</application_params>\n");
+    AccountStore accounts;
+    accounts.setLocation(location);
+    QVERIFY(accounts.add("usr", "7391"));
 }
 
 // The widget of type T shown in the dialog host, or null.

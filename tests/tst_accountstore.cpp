@@ -7,11 +7,11 @@
 
 #include <memory>
 
-#include "core/clientsessioninfo.h"
+#include "storage/accountstore.h"
 
-// The account store against real files in a temporary data location: the
-// bytes of the 340-byte record, damaged and foreign files, refused names and
-// writes that cannot happen.
+// The account store and the data location against real files in a temporary
+// folder: the bytes of the 340-byte record, damaged and foreign files,
+// refused names, writes that cannot happen and the folder tree.
 class AccountStoreTest : public QObject
 {
     Q_OBJECT
@@ -31,7 +31,9 @@ private slots:
     void strayTemporaryFileIgnored();
     void failedWriteLeavesNoAccount();
     void loginMatchesRealPinsOnly();
-    void rereadKeepsActualUserPosition();
+    void rereadKeepsCurrentPosition();
+    void dataLocationTree_data();
+    void dataLocationTree();
 
 private:
     QString usersFile(const QString &name) const;
@@ -41,6 +43,8 @@ private:
     QStringList tree() const;
 
     std::unique_ptr<QTemporaryDir> dir;
+    DataLocation location;
+    AccountStore store;
 };
 
 namespace {
@@ -76,23 +80,21 @@ void AccountStoreTest::init()
 {
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-    ClientSessionInfo::recordingUserPath = dir->path() + QLatin1Char('/');
-    ClientSessionInfo::fullUsersPath = ClientSessionInfo::recordingUserPath + "Kavrin/Pemblar/Users/";
-    ClientSessionInfo::fullRecordingPath = ClientSessionInfo::recordingUserPath + "Kavrin/Pemblar/Records/";
-    QVERIFY(QDir().mkpath(ClientSessionInfo::fullUsersPath));
-    QVERIFY(QDir().mkpath(ClientSessionInfo::fullRecordingPath));
+    location = DataLocation(dir->path() + QLatin1Char('/'));
+    location.createFolders();
+    QVERIFY(location.exists());
+    store = AccountStore();
+    store.setLocation(location);
 }
 
 void AccountStoreTest::cleanup()
 {
-    ClientSessionInfo::actualUser = nullptr;
-    ClientSessionInfo::users.clear();
     dir.reset();
 }
 
 QString AccountStoreTest::usersFile(const QString &name) const
 {
-    return ClientSessionInfo::fullUsersPath + name + ".usr";
+    return location.usersFolder() + name + ".usr";
 }
 
 QByteArray AccountStoreTest::readAll(const QString &path) const
@@ -128,16 +130,15 @@ QStringList AccountStoreTest::tree() const
 
 void AccountStoreTest::newAccountRecordBytes()
 {
-    const QString recordingPath = ClientSessionInfo::fullRecordingPath + "Anna/";
+    const QString recordingPath = location.recordsFolder() + "Anna/";
     QTest::ignoreMessage(QtDebugMsg, "name \"Anna\"");
     QTest::ignoreMessage(QtDebugMsg, "here");
     QTest::ignoreMessage(QtDebugMsg, qPrintable('"' + usersFile("Anna") + '"'));
-    QTest::ignoreMessage(
-        QtDebugMsg, qPrintable("full rec path \"" + ClientSessionInfo::fullRecordingPath + '"'));
+    QTest::ignoreMessage(QtDebugMsg, qPrintable("full rec path \"" + location.recordsFolder() + '"'));
     QTest::ignoreMessage(QtDebugMsg, qPrintable("rec path 2 \"" + recordingPath + '"'));
-    QVERIFY(ClientSessionInfo::addNewUser("Anna", "1234"));
+    QVERIFY(store.add("Anna", "1234"));
 
-    QCOMPARE(entries(ClientSessionInfo::fullUsersPath), QStringList { "Anna.usr" });
+    QCOMPARE(entries(location.usersFolder()), QStringList { "Anna.usr" });
     QVERIFY(QFileInfo(recordingPath).isDir());
     const QByteArray record = readAll(usersFile("Anna"));
     QCOMPARE(record.size(), 340);
@@ -150,8 +151,8 @@ void AccountStoreTest::newAccountRecordBytes()
     QCOMPARE(record.mid(336, 4), QByteArray("\x32\0\0\0", 4));
     for (int offset : { 308, 312, 316, 324, 328, 332 })
         QCOMPARE(intAt(record, offset), 0);
-    QCOMPARE(ClientSessionInfo::users.size(), 1);
-    QCOMPARE(ClientSessionInfo::users.first().toRecord(), record);
+    QCOMPARE(store.accounts().size(), 1);
+    QCOMPARE(store.accounts().first().toRecord(), record);
 }
 
 void AccountStoreTest::readRecordFiles_data()
@@ -186,9 +187,9 @@ void AccountStoreTest::readRecordFiles()
     QFETCH(int, volume);
 
     writeFile(usersFile("stored"), content);
-    ClientSessionInfo::parseUsers();
-    QCOMPARE(ClientSessionInfo::users.size(), 1);
-    const User &user = ClientSessionInfo::users.first();
+    store.load();
+    QCOMPARE(store.accounts().size(), 1);
+    const User &user = store.accounts().first();
     QCOMPARE(user.nameText(), name);
     QCOMPARE(user.nameText().size(), nameLength);
     QCOMPARE(user.pinText(), pin);
@@ -211,19 +212,19 @@ void AccountStoreTest::duplicatesRefused_data()
 void AccountStoreTest::duplicatesRefused()
 {
     QFETCH(QStringList, account);
-    QVERIFY(ClientSessionInfo::addNewUser("Zoë", "1234"));
-    QVERIFY(ClientSessionInfo::addNewUser("Carl", "ab12"));
+    QVERIFY(store.add("Zoë", "1234"));
+    QVERIFY(store.add("Carl", "ab12"));
     const QStringList before = tree();
 
-    QVERIFY(!ClientSessionInfo::addNewUser(account[0], account[1]));
-    QCOMPARE(ClientSessionInfo::users.size(), 2);
+    QVERIFY(!store.add(account[0], account[1]));
+    QCOMPARE(store.accounts().size(), 2);
     QCOMPARE(tree(), before);
 }
 
 void AccountStoreTest::accountNames_data()
 {
     QTest::addColumn<QString>("name");
-    // When not 0, the records folder is made deep enough for the user's
+    // When not 0, the data location is made deep enough for the user's
     // recording path (records folder + name + "/") to take this many bytes.
     QTest::addColumn<int>("recordingPathBytes");
     QTest::addColumn<QString>("pin");
@@ -231,6 +232,7 @@ void AccountStoreTest::accountNames_data()
 
     QTest::newRow("plain") << "Anna" << 0 << "1234" << true;
     QTest::newRow("space") << "Mary Ann" << 0 << "1234" << true;
+    QTest::newRow("inner dot") << "A.Nowak" << 0 << "1234" << true;
     QTest::newRow("diaeresis") << "Zoë" << 0 << "1234" << true;
     QTest::newRow("Polish") << "Łukasz" << 0 << "1234" << true;
     QTest::newRow("Chinese") << "李明" << 0 << "1234" << true;
@@ -244,6 +246,8 @@ void AccountStoreTest::accountNames_data()
     QTest::newRow("empty") << "" << 0 << "1234" << false;
     QTest::newRow("dot") << "." << 0 << "1234" << false;
     QTest::newRow("dot dot") << ".." << 0 << "1234" << false;
+    // A hidden file is never listed as an account.
+    QTest::newRow("leading dot") << ".Anna" << 0 << "1234" << false;
     QTest::newRow("newline") << "Anna\n" << 0 << "1234" << false;
     QTest::newRow("NUL") << QString("An") + QChar(0) + "na" << 0 << "1234" << false;
     QTest::newRow("escape") << "\x1b[2J" << 0 << "1234" << false;
@@ -265,40 +269,42 @@ void AccountStoreTest::accountNames()
     QFETCH(bool, accepted);
 
     if (recordingPathBytes) {
-        const int padding = recordingPathBytes - ClientSessionInfo::fullRecordingPath.toUtf8().size()
-            - name.toUtf8().size() - 2;
-        ClientSessionInfo::fullRecordingPath += QString(padding, 'p') + '/';
-        QVERIFY(QDir().mkpath(ClientSessionInfo::fullRecordingPath));
-        QCOMPARE((ClientSessionInfo::fullRecordingPath + name + '/').toUtf8().size(), recordingPathBytes);
+        const int padding
+            = recordingPathBytes - location.recordsFolder().toUtf8().size() - name.toUtf8().size() - 2;
+        const QString deeper = location.root() + QString(padding, 'p') + '/';
+        QVERIFY(QDir().mkpath(deeper));
+        location = DataLocation(deeper);
+        location.createFolders();
+        store.setLocation(location);
+        QCOMPARE((location.recordsFolder() + name + '/').toUtf8().size(), recordingPathBytes);
     }
     const QStringList before = tree();
 
-    QCOMPARE(ClientSessionInfo::addNewUser(name, pin), accepted);
+    QCOMPARE(store.add(name, pin), accepted);
     if (!accepted) {
-        QVERIFY(ClientSessionInfo::users.isEmpty());
+        QVERIFY(store.accounts().isEmpty());
         QCOMPARE(tree(), before);
         return;
     }
-    QCOMPARE(entries(ClientSessionInfo::fullUsersPath), QStringList { name + ".usr" });
-    QVERIFY(QFileInfo(ClientSessionInfo::fullRecordingPath + name).isDir());
-    ClientSessionInfo::parseUsers();
-    QCOMPARE(ClientSessionInfo::users.size(), 1);
-    QCOMPARE(ClientSessionInfo::users.first().nameText(), name);
-    QCOMPARE(ClientSessionInfo::users.first().pinText(), pin);
-    QCOMPARE(ClientSessionInfo::users.first().recordingPathText(),
-        ClientSessionInfo::fullRecordingPath + name + '/');
+    QCOMPARE(entries(location.usersFolder()), QStringList { name + ".usr" });
+    QVERIFY(QFileInfo(location.recordsFolder() + name).isDir());
+    store.load();
+    QCOMPARE(store.accounts().size(), 1);
+    QCOMPARE(store.accounts().first().nameText(), name);
+    QCOMPARE(store.accounts().first().pinText(), pin);
+    QCOMPARE(store.accounts().first().recordingPathText(), location.recordsFolder() + name + '/');
 }
 
 void AccountStoreTest::eachAccountWritesOnlyItsFile()
 {
-    QVERIFY(ClientSessionInfo::addNewUser("Ann", "1111"));
-    QVERIFY(ClientSessionInfo::addNewUser("Anna", "2222"));
+    QVERIFY(store.add("Ann", "1111"));
+    QVERIFY(store.add("Anna", "2222"));
     const QByteArray annaBefore = readAll(usersFile("Anna"));
 
-    ClientSessionInfo::actualUser = &ClientSessionInfo::users[0];
-    ClientSessionInfo::actualUser->volume = 80;
-    ClientSessionInfo::actualUser->totalTrainingTime = 3600;
-    QVERIFY(ClientSessionInfo::updateActualUser());
+    store.setCurrent(0);
+    store.current()->volume = 80;
+    store.current()->totalTrainingTime = 3600;
+    QVERIFY(store.saveCurrent());
     QByteArray ann = readAll(usersFile("Ann"));
     QCOMPARE(ann.size(), 340);
     QCOMPARE(intAt(ann, 336), 80);
@@ -306,66 +312,67 @@ void AccountStoreTest::eachAccountWritesOnlyItsFile()
     QCOMPARE(readAll(usersFile("Anna")), annaBefore);
 
     // A new PIN goes into the same file; the name and the file name stay.
-    QVERIFY(ClientSessionInfo::editUser("Ann", "3333"));
+    QVERIFY(store.edit("Ann", "3333"));
     ann = readAll(usersFile("Ann"));
     QCOMPARE(ann.mid(0, 4), QByteArray("Ann\0", 4));
     QCOMPARE(ann.mid(100, 5), QByteArray("3333\0", 5));
     QCOMPARE(intAt(ann, 336), 80);
     QCOMPARE(readAll(usersFile("Anna")), annaBefore);
-    QCOMPARE(entries(ClientSessionInfo::fullUsersPath), (QStringList { "Ann.usr", "Anna.usr" }));
+    QCOMPARE(entries(location.usersFolder()), (QStringList { "Ann.usr", "Anna.usr" }));
 
     // A PIN that does not fit the record is refused and changes nothing.
-    QVERIFY(!ClientSessionInfo::editUser("Ann", "44444"));
-    QVERIFY(!ClientSessionInfo::editUser("Ann", ""));
-    QCOMPARE(ClientSessionInfo::actualUser->pinText(), QString("3333"));
+    QVERIFY(!store.edit("Ann", "44444"));
+    QVERIFY(!store.edit("Ann", ""));
+    QCOMPARE(store.current()->pinText(), QString("3333"));
     QCOMPARE(readAll(usersFile("Ann")), ann);
     // The file is looked up by its exact name only.
-    QVERIFY(!ClientSessionInfo::editUser("ann", "5555"));
+    QVERIFY(!store.edit("ann", "5555"));
     QCOMPARE(readAll(usersFile("Ann")), ann);
 }
 
 void AccountStoreTest::strayTemporaryFileIgnored()
 {
-    QVERIFY(ClientSessionInfo::addNewUser("Anna", "1234"));
+    QVERIFY(store.add("Anna", "1234"));
     // A write interrupted before its rename leaves a partial temporary file
     // beside the intact old record.
     writeFile(usersFile("Anna") + ".Xa81Qz", QByteArray("Anna\0", 5));
-    writeFile(ClientSessionInfo::fullUsersPath + "notes.txt", QByteArray(340, 'x'));
-    QVERIFY(QDir(ClientSessionInfo::fullUsersPath).mkdir("folder.usr"));
+    writeFile(location.usersFolder() + "notes.txt", QByteArray(340, 'x'));
+    QVERIFY(QDir(location.usersFolder()).mkdir("folder.usr"));
 
-    ClientSessionInfo::parseUsers();
-    QCOMPARE(ClientSessionInfo::users.size(), 1);
-    QCOMPARE(ClientSessionInfo::users.first().nameText(), QString("Anna"));
-    QCOMPARE(ClientSessionInfo::users.first().pinText(), QString("1234"));
+    store.load();
+    QCOMPARE(store.accounts().size(), 1);
+    QCOMPARE(store.accounts().first().nameText(), QString("Anna"));
+    QCOMPARE(store.accounts().first().pinText(), QString("1234"));
 
     // Later writes replace the record and leave no file of their own.
-    ClientSessionInfo::actualUser = &ClientSessionInfo::users[0];
-    QVERIFY(ClientSessionInfo::updateActualUser());
-    QCOMPARE(entries(ClientSessionInfo::fullUsersPath),
+    store.setCurrent(0);
+    QVERIFY(store.saveCurrent());
+    QCOMPARE(entries(location.usersFolder()),
         (QStringList { "Anna.usr", "Anna.usr.Xa81Qz", "folder.usr", "notes.txt" }));
 }
 
 void AccountStoreTest::failedWriteLeavesNoAccount()
 {
-    QVERIFY(ClientSessionInfo::addNewUser("Anna", "1234"));
-    ClientSessionInfo::actualUser = &ClientSessionInfo::users[0];
-    const QString usersFolder = ClientSessionInfo::fullUsersPath;
+    QVERIFY(store.add("Anna", "1234"));
+    store.setCurrent(0);
+    const QString usersFolder = location.usersFolder();
 
-    // A regular file where a folder should be: no account file can be made
-    // below it, whoever runs the test.
-    writeFile(dir->filePath("blocker"), "x");
-    ClientSessionInfo::fullUsersPath = dir->filePath("blocker") + "/Users/";
-    QVERIFY(!ClientSessionInfo::addNewUser("Bob", "2222"));
-    QCOMPARE(ClientSessionInfo::users.size(), 1);
-    QCOMPARE(ClientSessionInfo::actualUser, ClientSessionInfo::users.data());
-    QCOMPARE(ClientSessionInfo::actualUser->nameText(), QString("Anna"));
-    QVERIFY(!QFileInfo::exists(ClientSessionInfo::fullRecordingPath + "Bob"));
-    QVERIFY(!ClientSessionInfo::Login("2222"));
+    // A regular file where the users folder should be: no account file can
+    // be made in it, whoever runs the test. The records folder still works.
+    QVERIFY(QFile::rename(usersFolder, location.root() + "Users.aside"));
+    writeFile(usersFolder.chopped(1), "x");
+    QVERIFY(!store.add("Bob", "2222"));
+    QCOMPARE(store.accounts().size(), 1);
+    QCOMPARE(store.current()->nameText(), QString("Anna"));
+    // The recording folder made for the account went again.
+    QVERIFY(!QFileInfo::exists(location.recordsFolder() + "Bob"));
+    QVERIFY(!store.login("2222"));
 
-    ClientSessionInfo::fullUsersPath = usersFolder;
-    QVERIFY(ClientSessionInfo::addNewUser("Bob", "2222"));
-    QVERIFY(ClientSessionInfo::Login("2222"));
-    QCOMPARE(ClientSessionInfo::actualUser->nameText(), QString("Bob"));
+    QVERIFY(QFile::remove(usersFolder.chopped(1)));
+    QVERIFY(QFile::rename(location.root() + "Users.aside", usersFolder));
+    QVERIFY(store.add("Bob", "2222"));
+    QVERIFY(store.login("2222"));
+    QCOMPARE(store.current()->nameText(), QString("Bob"));
     QCOMPARE(readAll(usersFile("Bob")).size(), 340);
 }
 
@@ -374,43 +381,99 @@ void AccountStoreTest::loginMatchesRealPinsOnly()
     // A damaged, empty account file has an empty PIN.
     writeFile(usersFile("Damaged"), QByteArray());
     writeFile(usersFile("Bob"), recordWith("Bob", "2222", 5, 50));
-    ClientSessionInfo::parseUsers();
-    QCOMPARE(ClientSessionInfo::users.size(), 2);
+    store.load();
+    QCOMPARE(store.accounts().size(), 2);
 
-    QVERIFY(!ClientSessionInfo::Login(""));
-    QCOMPARE(ClientSessionInfo::actualUser, nullptr);
+    QVERIFY(!store.login(""));
+    QCOMPARE(store.current(), nullptr);
 
     QTest::ignoreMessage(QtDebugMsg, "actual recording path \"Bob\" \"\" 0 0");
-    QVERIFY(ClientSessionInfo::Login("2222"));
-    QCOMPARE(ClientSessionInfo::actualUser->nameText(), QString("Bob"));
-    User *bob = ClientSessionInfo::actualUser;
+    QVERIFY(store.login("2222"));
+    QCOMPARE(store.current()->nameText(), QString("Bob"));
+    const User *bob = store.current();
 
-    QVERIFY(!ClientSessionInfo::Login("9999"));
-    QVERIFY(!ClientSessionInfo::Login(""));
-    QCOMPARE(ClientSessionInfo::actualUser, bob);
+    QVERIFY(!store.login("9999"));
+    QVERIFY(!store.login(""));
+    QCOMPARE(store.current(), bob);
 }
 
-void AccountStoreTest::rereadKeepsActualUserPosition()
+void AccountStoreTest::rereadKeepsCurrentPosition()
 {
-    QVERIFY(ClientSessionInfo::addNewUser("Anna", "1111"));
-    QVERIFY(ClientSessionInfo::addNewUser("Bob", "2222"));
-    ClientSessionInfo::actualUser = &ClientSessionInfo::users[1];
-    // Growing the list moves its storage; the current user moves with it.
+    QVERIFY(store.add("Anna", "1111"));
+    QVERIFY(store.add("Bob", "2222"));
+    store.setCurrent(1);
+    const User *bob = store.current();
+    // Growing the list moves its storage; the current account moves with it.
     for (int i = 0; i < 40; ++i)
-        QVERIFY(ClientSessionInfo::addNewUser(QString("user%1").arg(i), QString::number(3000 + i)));
-    QCOMPARE(ClientSessionInfo::actualUser, ClientSessionInfo::users.data() + 1);
-    QCOMPARE(ClientSessionInfo::actualUser->nameText(), QString("Bob"));
+        QVERIFY(store.add(QString("user%1").arg(i), QString::number(3000 + i)));
+    QVERIFY(store.accounts().constData() + 1 != bob);
+    QCOMPARE(store.current(), store.accounts().constData() + 1);
+    QCOMPARE(store.current()->nameText(), QString("Bob"));
 
-    ClientSessionInfo::parseUsers();
-    QCOMPARE(ClientSessionInfo::users.size(), 42);
-    QCOMPARE(ClientSessionInfo::actualUser, ClientSessionInfo::users.data() + 1);
+    store.load();
+    QCOMPARE(store.accounts().size(), 42);
+    QCOMPARE(store.current(), store.accounts().constData() + 1);
 
-    const QStringList files = entries(ClientSessionInfo::fullUsersPath);
+    const QStringList files = entries(location.usersFolder());
     for (const QString &file : files)
-        QVERIFY(QFile::remove(ClientSessionInfo::fullUsersPath + file));
-    ClientSessionInfo::parseUsers();
-    QVERIFY(ClientSessionInfo::users.isEmpty());
-    QCOMPARE(ClientSessionInfo::actualUser, nullptr);
+        QVERIFY(QFile::remove(location.usersFolder() + file));
+    store.load();
+    QVERIFY(store.accounts().isEmpty());
+    QCOMPARE(store.current(), nullptr);
+}
+
+void AccountStoreTest::dataLocationTree_data()
+{
+    QTest::addColumn<QString>("root");
+    // A level of the tree that cannot be made: a link to nowhere stands in
+    // its place (permissions would not stop a test run as root).
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QStringList>("folders");
+
+    const QStringList all { "Kavrin", "Kavrin/Pemblar", "Kavrin/Pemblar/Records", "Kavrin/Pemblar/Users" };
+    QTest::newRow("empty root") << "data/"
+                                << "" << all;
+    QTest::newRow("backslashes") << "data\\"
+                                 << "" << all;
+    QTest::newRow("missing root") << "none/"
+                                  << "" << QStringList();
+    QTest::newRow("first level blocked") << "data/"
+                                         << "Kavrin" << QStringList();
+    QTest::newRow("records blocked") << "data/"
+                                     << "Kavrin/Pemblar/Records" << QStringList(all.mid(0, 2));
+    // The last level is the only one after which nothing stops.
+    QTest::newRow("users blocked") << "data/"
+                                   << "Kavrin/Pemblar/Users" << QStringList(all.mid(0, 3));
+}
+
+void AccountStoreTest::dataLocationTree()
+{
+    QFETCH(QString, root);
+    QFETCH(QString, blocked);
+    QFETCH(QStringList, folders);
+
+    const QString base = dir->path() + '/';
+    QVERIFY(QDir().mkpath(base + "data"));
+    if (!blocked.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(base + "data/" + blocked).path()));
+        QVERIFY(QFile::link(base + "nowhere", base + "data/" + blocked));
+    }
+    if (blocked == "Kavrin")
+        QTest::ignoreMessage(QtDebugMsg, "error when creating directory");
+
+    const DataLocation tree(base + root);
+    QVERIFY(!tree.root().contains('\\'));
+    QCOMPARE(tree.usersFolder(), tree.root() + "Kavrin/Pemblar/Users/");
+    QCOMPARE(tree.recordsFolder(), tree.root() + "Kavrin/Pemblar/Records/");
+    tree.createFolders();
+
+    QStringList made;
+    QDirIterator it(base + "data", QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        made << QDir(base + "data").relativeFilePath(it.next());
+    made.sort();
+    QCOMPARE(made, folders);
+    QCOMPARE(tree.exists(), folders.size() == 4);
 }
 
 QTEST_GUILESS_MAIN(AccountStoreTest)

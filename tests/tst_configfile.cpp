@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "storage/configfile.h"
 #include "storage/xmlparser.h"
 #include "storage/xmlwriter.h"
 
@@ -22,7 +23,10 @@ private slots:
     void changeElement_data();
     void changeElement();
     void writerOnMissingFile();
-    void writtenValueReadBack();
+    void locationRoundTrip_data();
+    void locationRoundTrip();
+    void repairDamagedFile_data();
+    void repairDamagedFile();
 
 private:
     QString writeConfig(const QByteArray &content) const;
@@ -54,9 +58,9 @@ QByteArray config(const QByteArray &language, const QByteArray &location, const 
 
 void ConfigFileTest::initTestCase()
 {
-    // The default file is a resource of the static library, which registers
-    // it from code this test does not otherwise link.
-    Q_INIT_RESOURCE(resources);
+    // The default file is a resource of the storage library, which registers
+    // it only when it first copies it.
+    Q_INIT_RESOURCE(storage);
     QVERIFY(defaultConfig().contains("<selected_camera>"));
 }
 
@@ -101,11 +105,19 @@ void ConfigFileTest::readValues_data()
     QTest::newRow("empty element") << config("fr", "", "Cam") << QStringList { "old location", "fr", "Cam" };
     QTest::newRow("self-closed element") << QByteArray("<a><recordingPath/><language>es</language></a>")
                                          << QStringList { "old location", "es", "old camera" };
+    // A data location is kept as written, but for the white space around
+    // it; the other values are simplified.
     QTest::newRow("two spaces") << config("en", "  /media/my  data\r\n ", "HD   USB\tCamera")
-                                << QStringList { "/media/my data", "en", "HD USB Camera" };
-    QTest::newRow("slash only") << config("en", "/", "Cam") << QStringList { "old location", "en", "Cam" };
+                                << QStringList { "/media/my  data", "en", "HD USB Camera" };
+    QTest::newRow("slash only") << config("en", "/", "Cam") << QStringList { "/", "en", "Cam" };
     QTest::newRow("no ASCII letter") << config("en", "/Żółć/", "Cam")
-                                     << QStringList { "old location", "en", "Cam" };
+                                     << QStringList { "/Żółć/", "en", "Cam" };
+    QTest::newRow("Chinese folder") << config("cn", "/数据/", "Cam") << QStringList { "/数据/", "cn", "Cam" };
+    QTest::newRow("ampersand") << config("en", "/R&amp;D/", "Cam") << QStringList { "/R&D/", "en", "Cam" };
+    QTest::newRow("white space only")
+        << config("en", " \r\n\t ", "Cam") << QStringList { "old location", "en", "Cam" };
+    QTest::newRow("language without ASCII")
+        << config("日本", "/d/", "カメラ") << QStringList { "/d/", "old language", "old camera" };
     QTest::newRow("element name case")
         << QByteArray("<a><RecordingPath>/x</RecordingPath><Language>de</Language></a>") << old;
     // Unknown elements do not change where text goes.
@@ -207,20 +219,64 @@ void ConfigFileTest::writerOnMissingFile()
     QVERIFY(!QFile::exists(path));
 }
 
-void ConfigFileTest::writtenValueReadBack()
+void ConfigFileTest::locationRoundTrip_data()
 {
+    QTest::addColumn<QString>("location");
+    QTest::newRow("two spaces") << "/data/my  files/";
+    QTest::newRow("Chinese") << "/home/李明/训练/";
+    QTest::newRow("Japanese") << "/ホーム/データ/";
+    QTest::newRow("markup characters") << "/data/R&D <new>/";
+    QTest::newRow("Windows separators") << "D:\\Trainings\\";
+}
+
+void ConfigFileTest::locationRoundTrip()
+{
+    QFETCH(QString, location);
     QVERIFY(!writeConfig(defaultConfig()).isEmpty());
     XMLWriter writer;
-    writer.WriteLocation(path, " /data/my  files/ ");
+    writer.WriteLocation(path, location);
     writer.WriteLanguage(path, "pl");
     writer.WriteCamera(path, "Cam\tTwo");
-    QString location;
+    QString read;
     QString language;
     QString camera;
-    XMLParser().ParseParams(path, &location, &language, &camera);
-    QCOMPARE(location, QString("/data/my files/"));
+    XMLParser().ParseParams(path, &read, &language, &camera);
+    QCOMPARE(read, location);
     QCOMPARE(language, QString("pl"));
     QCOMPARE(camera, QString("Cam Two"));
+}
+
+void ConfigFileTest::repairDamagedFile_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("kept");
+
+    const QByteArray good = config("de", "/data/", "Cam");
+    QTest::newRow("usable") << true << good << true;
+    // Only the names are looked for, anywhere in the text.
+    QTest::newRow("names in any order")
+        << true << QByteArray("selected_camera recordingPath language") << true;
+    QTest::newRow("missing") << false << QByteArray() << false;
+    QTest::newRow("empty") << true << QByteArray() << false;
+    QTest::newRow("no camera") << true << QByteArray(good).replace("selected_camera", "camera") << false;
+    QTest::newRow("names in other case") << true << QByteArray(good).replace("language", "Language") << false;
+}
+
+void ConfigFileTest::repairDamagedFile()
+{
+    QFETCH(bool, exists);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, kept);
+
+    if (exists)
+        QVERIFY(!writeConfig(content).isEmpty());
+    if (exists)
+        QTest::ignoreMessage(QtDebugMsg, "file opening true");
+    QCOMPARE(repairConfigFile(path), kept);
+    QCOMPARE(QFile::permissions(path) & classBits, QFileDevice::WriteOwner);
+    QCOMPARE(readAll(path), kept ? content : defaultConfig());
+    QCOMPARE(defaultConfig().size(), 161);
 }
 
 QTEST_GUILESS_MAIN(ConfigFileTest)

@@ -67,7 +67,7 @@ void DialogsTest::init()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCOMPARE(ClientSessionInfo::actualForm, menu());
-    QVERIFY(ClientSessionInfo::actualUser);
+    QVERIFY(ClientSessionInfo::actualUser());
 }
 
 void DialogsTest::cleanup()

@@ -144,8 +144,8 @@ void FirstRunTest::freshStartWalksTheChain()
     QCOMPARE(record.size(), 340);
     QCOMPARE(QByteArray(record.constData()), QByteArray("usr"));
     QCOMPARE(QByteArray(record.constData() + 100), QByteArray("7391"));
-    QCOMPARE(ClientSessionInfo::users.size(), 1);
-    QCOMPARE(ClientSessionInfo::actualUser, &ClientSessionInfo::users.first());
+    QCOMPARE(ClientSessionInfo::users().size(), 1);
+    QCOMPARE(ClientSessionInfo::actualUser()->nameText(), QStringLiteral("usr"));
 
     const QByteArray config = configurationText();
     QVERIFY2(config.contains("<language>fr</language>"), config);
@@ -161,8 +161,8 @@ void FirstRunTest::secondStartShowsMenu()
     QCOMPARE(ClientSessionInfo::actualForm, window->screenFor(FormMenu));
     QVERIFY(window->screenFor(FormMenu)->isEnabled());
     QVERIFY(!ClientSessionInfo::dialogForm->isVisible());
-    QVERIFY(ClientSessionInfo::actualUser);
-    QCOMPARE(ClientSessionInfo::actualUser->nameText(), QStringLiteral("usr"));
+    QVERIFY(ClientSessionInfo::actualUser());
+    QCOMPARE(ClientSessionInfo::actualUser()->nameText(), QStringLiteral("usr"));
     QCOMPARE(ClientSessionInfo::langEnum, LangFrench);
     QCOMPARE(ClientSessionInfo::selectedCamera, QStringLiteral("Virtual Camera"));
 }
@@ -188,8 +188,8 @@ void FirstRunTest::configurationWithoutCameraForcesFirstRun()
     // Choosing the same location again finds the account and keeps it.
     walkChain(data->path());
     QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
-    QCOMPARE(ClientSessionInfo::users.size(), 1);
-    QCOMPARE(ClientSessionInfo::actualUser->totalTrainingTime, hour);
+    QCOMPARE(ClientSessionInfo::users().size(), 1);
+    QCOMPARE(ClientSessionInfo::actualUser()->totalTrainingTime, hour);
     QVERIFY(account.open(QIODevice::ReadOnly));
     QCOMPARE(account.readAll().mid(308, 4), QByteArray(reinterpret_cast<const char *>(&hour), sizeof hour));
 }
@@ -200,15 +200,15 @@ void FirstRunTest::minimiseAndRestoreDoNotStartAgain()
     walkChain(data->path());
     QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
     DialogForm *host = ClientSessionInfo::dialogForm;
-    User *user = ClientSessionInfo::actualUser;
+    User *user = ClientSessionInfo::actualUser();
 
     window->showMinimized();
     QTest::qWait(50);
     window->showFullScreen();
     QTRY_VERIFY(window->isVisible());
     QCOMPARE(ClientSessionInfo::dialogForm, host);
-    QCOMPARE(ClientSessionInfo::actualUser, user);
-    QCOMPARE(ClientSessionInfo::users.size(), 1);
+    QCOMPARE(ClientSessionInfo::actualUser(), user);
+    QCOMPARE(ClientSessionInfo::users().size(), 1);
     QVERIFY(!host->isVisible());
 }
 
@@ -234,11 +234,11 @@ void FirstRunTest::unwritableLocationStaysOnDialog()
     QVERIFY(error->isVisible());
     QVERIFY(!error->text().isEmpty());
     QCOMPARE(shownDialog<WriteLocationDialog>(), dialog);
-    QVERIFY(ClientSessionInfo::users.isEmpty());
+    QVERIFY(ClientSessionInfo::users().isEmpty());
 
     chooseLocation(data->path());
     QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
-    QCOMPARE(ClientSessionInfo::users.size(), 1);
+    QCOMPARE(ClientSessionInfo::users().size(), 1);
 }
 
 QTEST_MAIN(FirstRunTest)

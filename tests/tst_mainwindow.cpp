@@ -29,6 +29,9 @@ private slots:
     void dialogBlursOnlyVisibleWindow_data();
     void dialogBlursOnlyVisibleWindow();
     void deferredNavigationWaitsForUnblur();
+    void dialogDuringFadeOpensWhenItEnds_data();
+    void dialogDuringFadeOpensWhenItEnds();
+    void answerThatNavigatesBeforeClosing();
     void backgroundScaledOncePerSize();
 
 private:
@@ -266,6 +269,66 @@ void MainWindowTest::deferredNavigationWaitsForUnblur()
     QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, preview, 15000);
     QCOMPARE(shown, (QList<QWidget *> { loading, preview }));
     disconnect(recorder);
+}
+
+void MainWindowTest::dialogDuringFadeOpensWhenItEnds_data()
+{
+    QTest::addColumn<bool>("duringFadeIn");
+    QTest::newRow("fade-out") << false;
+    QTest::newRow("fade-in") << true;
+}
+
+void MainWindowTest::dialogDuringFadeOpensWhenItEnds()
+{
+    QFETCH(bool, duringFadeIn);
+    QWidget *history = window->screenFor(FormResultsList);
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    navigate(FormResultsList);
+    if (duringFadeIn)
+        QCOMPARE(stepUntil("opacityLoop", OpacityMin), 11);
+
+    // A tap on the settings while the screens change.
+    QMetaObject::invokeMethod(window, "ShowDialogForm", Q_ARG(DialogOpt, DialogCameraSettings));
+    QVERIFY(!host->isVisible());
+    if (!duringFadeIn)
+        QCOMPARE(stepUntil("opacityLoop", OpacityMin), 11);
+    QCOMPARE(stepUntil("opacityLoop", OpacityMax), 11);
+
+    // The fade has brought its screen in; the dialog opens over it.
+    QCOMPARE(ClientSessionInfo::actualForm, history);
+    QCOMPARE(window->currentOpacity(), 1.0);
+    QVERIFY(host->isVisible());
+    QCOMPARE(host->dialogOpt, DialogCameraSettings);
+    QVERIFY(!history->isEnabled());
+    QVERIFY(qobject_cast<QGraphicsBlurEffect *>(history->graphicsEffect()));
+    QVERIFY(stepUntil("blurLoop", BlurMax) > 0);
+    QCOMPARE(window->currentBlurRadius(), 19.0);
+
+    QMetaObject::invokeMethod(window, "HideDialogForm");
+    QTRY_VERIFY_WITH_TIMEOUT(!history->graphicsEffect(), 10000);
+    QVERIFY(history->isEnabled());
+}
+
+void MainWindowTest::answerThatNavigatesBeforeClosing()
+{
+    QWidget *menu = window->screenFor(FormMenu);
+    QWidget *history = window->screenFor(FormResultsList);
+    QMetaObject::invokeMethod(window, "ShowDialogForm", Q_ARG(DialogOpt, DialogShutDown));
+    QVERIFY(stepUntil("blurLoop", BlurMax) > 0);
+
+    // The answer asks for another screen before the host closes: the fade
+    // replaces (and so deletes) the blur under the dialog.
+    navigate(FormResultsList);
+    QVERIFY(qobject_cast<QGraphicsOpacityEffect *>(menu->graphicsEffect()));
+    QMetaObject::invokeMethod(window, "HideDialogForm");
+
+    // Both animations run to their ends, and the navigation arrives.
+    QTRY_COMPARE_WITH_TIMEOUT(window->currentBlurRadius(), 0.0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, history, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, 10000);
+    QVERIFY(!history->graphicsEffect());
+    QVERIFY(history->isEnabled());
+    QVERIFY(!menu->isVisible());
 }
 
 void MainWindowTest::backgroundScaledOncePerSize()

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "camera/videowidget.h"
+#include "core/apptext.h"
 #include "core/logging.h"
 
 namespace {
@@ -34,7 +35,11 @@ QUrl outputLocationFor(const QString &path)
 } // namespace
 
 Camera::Camera()
-    : device(nullptr), imageCapture(nullptr), recorder(nullptr), viewfinder(nullptr), deviceIndex(0)
+    : device(nullptr)
+    , imageCapture(nullptr)
+    , recorder(nullptr)
+    , viewfinder(nullptr)
+    , deviceIndex(0)
 {
 }
 
@@ -51,6 +56,16 @@ QStringList Camera::getCameraDevices()
     for (const QCameraInfo &info : cameras)
         names << info.description();
     return names;
+}
+
+int Camera::findByName(const QStringList &names, const QString &name)
+{
+    const QString wanted = name.simplified();
+    for (int index = 0; index < names.size(); ++index) {
+        if (areSimilar(names.at(index).simplified(), wanted))
+            return index;
+    }
+    return -1;
 }
 
 QString Camera::mp4Container(const QStringList &supportedContainers)
@@ -142,8 +157,8 @@ void Camera::makeScreenshot(const QString &path) const
         return;
     const QRect area = viewfinder->rect();
     QPixmap picture(area.size());
-    viewfinder->render(&picture, QPoint(0, 0), QRegion(area),
-                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    viewfinder->render(
+        &picture, QPoint(0, 0), QRegion(area), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     picture.save(path, "png", -1);
 }
 

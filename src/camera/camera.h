@@ -7,12 +7,7 @@ class QCameraImageCapture;
 class QMediaRecorder;
 class VideoWidget;
 
-enum CameraPropCategory {
-    PropBrightness = 0,
-    PropContrast = 1,
-    PropSaturation = 2,
-    PropWhiteBalance = 3
-};
+enum CameraPropCategory { PropBrightness = 0, PropContrast = 1, PropSaturation = 2, PropWhiteBalance = 3 };
 
 // The one place where the application touches the camera: lists the
 // connected cameras, binds one with its recorder and still-capture object,
@@ -27,6 +22,9 @@ public:
 
     // Touches no member, so any thread may call it.
     static QStringList getCameraDevices();
+    // The index of the first of names that equals name when both are
+    // white-space simplified and compared ignoring case; -1 when none does.
+    static int findByName(const QStringList &names, const QString &name);
 
     // An index outside the current camera list leaves no camera bound.
     void setActualDevice(unsigned int index);

@@ -10,7 +10,18 @@ CameraChoice::CameraChoice(QComboBox *list, VideoWidget *preview, bool logSteps)
     : list(list)
     , preview(preview)
     , logSteps(logSteps)
+    , detection(std::make_unique<CameraDetectingThread>())
 {
+}
+
+CameraChoice::~CameraChoice() = default;
+
+void CameraChoice::stopFollowing()
+{
+    // The thread goes on polling until the dialog is destroyed; showing the
+    // dialog again resumes the reports without a second polling loop.
+    ClientSessionInfo::stopPreview();
+    QObject::disconnect(feed);
 }
 
 void CameraChoice::showCameras(const QStringList &names)
@@ -41,9 +52,7 @@ void CameraChoice::activate(int index)
             return;
         // The name of the camera being switched to; the list's current entry
         // may still be another one while the list is refilled.
-        const QString name = list->itemText(index);
-        ClientSessionInfo::writer.WriteCamera(ClientSessionInfo::configPath, name);
-        ClientSessionInfo::selectedCamera = name;
+        ClientSessionInfo::rememberCamera(list->itemText(index));
     }
     ClientSessionInfo::stopPreview();
     startCameraOn(index);

@@ -1,18 +1,33 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
+
+#include "camera/cameradetectingthread.h"
 
 class QComboBox;
 class VideoWidget;
 
-// The camera list and preview rules shared by the camera dialogs: the list
-// follows the detected cameras, the configured camera is preferred, and a
-// running preview of the same camera is never restarted.
+// The camera list and preview shared by the camera dialogs: while the
+// dialog is shown, its detection thread delivers the connected cameras to
+// the dialog's slot; the list follows them, the configured camera is
+// preferred, and a running preview of the same camera is never restarted.
 class CameraChoice
 {
 public:
     // With `logSteps`, each step writes its debug line (the settings dialog).
     CameraChoice(QComboBox *list, VideoWidget *preview, bool logSteps);
+    ~CameraChoice();
+
+    // From the dialog's show event: the detection thread's reports go to
+    // receive on dialog (queued into the GUI thread) until stopFollowing().
+    template <typename Dialog> void followCameras(Dialog *dialog, void (Dialog::*receive)(QStringList))
+    {
+        feed = QObject::connect(detection.get(), &CameraDetectingThread::actualCameras, dialog, receive);
+        detection->start();
+    }
+    // From the dialog's hide event: no more reports, and the preview stops.
+    void stopFollowing();
 
     void showCameras(const QStringList &names);
     void activate(int index);
@@ -23,4 +38,7 @@ private:
     QComboBox *list;
     VideoWidget *preview;
     bool logSteps;
+    // Polls from the first show until the dialog is destroyed.
+    std::unique_ptr<CameraDetectingThread> detection;
+    QMetaObject::Connection feed;
 };

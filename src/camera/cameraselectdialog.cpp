@@ -3,15 +3,12 @@
 #include <QShowEvent>
 
 #include "camera/camerachoice.h"
-#include "camera/cameradetectingthread.h"
 #include "core/apptext.h"
-#include "core/clientsessioninfo.h"
 #include "ui_cameraselectdialog.h"
 
 CameraSelectDialog::CameraSelectDialog(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::CameraSelectDialog>())
-    , detection(std::make_unique<CameraDetectingThread>())
 {
     ui->setupUi(this);
     choice = std::make_unique<CameraChoice>(ui->comboBox, ui->widget, false);
@@ -23,19 +20,14 @@ void CameraSelectDialog::showEvent(QShowEvent *event)
 {
     ui->selectYourCam->setText(text(TxtSelectCamera, false, false, false, 0));
     ui->nextBtn->setText(text(TxtNext, false, true, false, 0));
-    detection->start();
+    choice->followCameras(this, &CameraSelectDialog::getActualCameras);
     event->accept();
-    connect(
-        detection.get(), &CameraDetectingThread::actualCameras, this, &CameraSelectDialog::getActualCameras);
 }
 
 void CameraSelectDialog::hideEvent(QHideEvent *event)
 {
-    detection->exit(0);
     event->accept();
-    ClientSessionInfo::stopPreview();
-    disconnect(
-        detection.get(), &CameraDetectingThread::actualCameras, this, &CameraSelectDialog::getActualCameras);
+    choice->stopFollowing();
 }
 
 void CameraSelectDialog::getActualCameras(QStringList list)

@@ -7,7 +7,6 @@ namespace Ui {
 class CameraSelectDialog;
 }
 class CameraChoice;
-class CameraDetectingThread;
 
 // The first run's camera step: the detected cameras with a live preview.
 class CameraSelectDialog : public QWidget
@@ -33,6 +32,4 @@ protected:
 private:
     std::unique_ptr<Ui::CameraSelectDialog> ui;
     std::unique_ptr<CameraChoice> choice;
-    // Polls while the dialog lives; ended and waited for with the dialog.
-    std::unique_ptr<CameraDetectingThread> detection;
 };

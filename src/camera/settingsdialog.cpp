@@ -4,11 +4,9 @@
 
 #include "camera/camera.h"
 #include "camera/camerachoice.h"
-#include "camera/cameradetectingthread.h"
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
-#include "storage/user.h"
 #include "ui_settingsdialog.h"
 
 namespace {
@@ -26,7 +24,6 @@ void setToMiddle(QSlider *slider)
 SettingsDialog::SettingsDialog(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::SettingsDialog>())
-    , detection(std::make_unique<CameraDetectingThread>())
 {
     ui->setupUi(this);
     choice = std::make_unique<CameraChoice>(ui->cameraList, ui->widget, true);
@@ -43,8 +40,7 @@ SettingsDialog::~SettingsDialog() = default;
 void SettingsDialog::showEvent(QShowEvent *event)
 {
     qCDebug(lcCamera) << "actual selected camera" << ClientSessionInfo::selectedCamera;
-    connect(detection.get(), &CameraDetectingThread::actualCameras, this, &SettingsDialog::getActualCameras);
-    detection->start();
+    choice->followCameras(this, &SettingsDialog::getActualCameras);
     ui->autowb->setChecked(true);
     ClientSessionInfo::camera->setAutomaticWhiteBalance(true);
     ui->whitebalance->setEnabled(false);
@@ -58,10 +54,7 @@ void SettingsDialog::showEvent(QShowEvent *event)
 
 void SettingsDialog::hideEvent(QHideEvent *event)
 {
-    detection->exit(0);
-    ClientSessionInfo::stopPreview();
-    disconnect(
-        detection.get(), &CameraDetectingThread::actualCameras, this, &SettingsDialog::getActualCameras);
+    choice->stopFollowing();
     event->accept();
 }
 
@@ -93,7 +86,7 @@ void SettingsDialog::on_cameraList_activated(int index)
 
 void SettingsDialog::on_comboBox_activated(const QString &code)
 {
-    if (User *user = ClientSessionInfo::actualUser) {
+    if (User *user = ClientSessionInfo::actualUser()) {
         user->userLanguage = ClientSessionInfo::languageFromString(code);
         ClientSessionInfo::updateActualUser();
     }

@@ -7,7 +7,6 @@ namespace Ui {
 class SettingsDialog;
 }
 class CameraChoice;
-class CameraDetectingThread;
 
 // The camera settings opened from the menu: camera choice with a live
 // preview and the display language.
@@ -46,5 +45,4 @@ protected:
 private:
     std::unique_ptr<Ui::SettingsDialog> ui;
     std::unique_ptr<CameraChoice> choice;
-    std::unique_ptr<CameraDetectingThread> detection;
 };

@@ -3,8 +3,10 @@
 #include <QStandardPaths>
 
 #include "camera/camera.h"
-#include "camera/videowidget.h"
 #include "core/logging.h"
+
+// The account record stores the display language as its number.
+static_assert(User::defaultLanguage == LangEnglish, "a new account starts in English");
 
 // The compiled-in resources are registered during static initialisation, so
 // that every executable linking the library sees them before main() runs.
@@ -25,9 +27,8 @@ FormEnum ClientSessionInfo::whereIAM = FormLogin;
 QRect ClientSessionInfo::mainDisplay;
 QWidget *ClientSessionInfo::actualForm = nullptr;
 QWidget *ClientSessionInfo::nextForm = nullptr;
-MainWindow *ClientSessionInfo::mainWindowInstance = nullptr;
 DialogForm *ClientSessionInfo::dialogForm = nullptr;
-VideoWidget *ClientSessionInfo::actualPreviewingWidget = nullptr;
+QPointer<VideoWidget> ClientSessionInfo::actualPreviewingWidget;
 int ClientSessionInfo::actualSelectedCamera = 0;
 bool ClientSessionInfo::record = false;
 bool ClientSessionInfo::sound = false;
@@ -37,34 +38,34 @@ TimerType ClientSessionInfo::timertype = TimerNone;
 bool ClientSessionInfo::applicationRunning = false;
 QMediaPlaylist *ClientSessionInfo::playlist = nullptr;
 Language ClientSessionInfo::langEnum = LangEnglish;
-QSize ClientSessionInfo::previewWidgetSize;
-QWidget *ClientSessionInfo::lastForm = nullptr;
-QWidget *ClientSessionInfo::actualParentPreviewingWidget = nullptr;
-User *ClientSessionInfo::actualUser = nullptr;
 
 // The members with constructors are defined in this order on purpose: they
 // are built in it before main() and destroyed in reverse at exit.
 QString ClientSessionInfo::recordingUserPath;
-QString ClientSessionInfo::fullUsersPath;
-QString ClientSessionInfo::fullRecordingPath;
 XMLParser ClientSessionInfo::parser;
 QString ClientSessionInfo::language;
-QVector<User> ClientSessionInfo::users;
-QString ClientSessionInfo::scenarioDir = QStringLiteral("builtin");
-QString ClientSessionInfo::ourDataExtension = QStringLiteral(".txt");
+AccountStore ClientSessionInfo::accounts;
 Camera *ClientSessionInfo::camera = new Camera();
 XMLWriter ClientSessionInfo::writer;
 QString ClientSessionInfo::actualFilename;
 QString ClientSessionInfo::selectedCamera;
 // Computed before the application object exists, so the application name is
 // not part of the location yet; the folder names are appended here instead.
-QString ClientSessionInfo::configPath =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-        + QStringLiteral("/KavrinMac/Kavrin/config.xml");
-QString ClientSessionInfo::nameOfNextForm;
+QString ClientSessionInfo::configPath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+    + QStringLiteral("/KavrinMac/Kavrin/config.xml");
 
-bool ClientSessionInfo::startCameraPreview(VideoWidget *widget, bool record, bool sound,
-                                           const QString &fileName, const QString &pictureName)
+QString ClientSessionInfo::fullUsersPath()
+{
+    return accounts.location().usersFolder();
+}
+
+QString ClientSessionInfo::fullRecordingPath()
+{
+    return accounts.location().recordsFolder();
+}
+
+bool ClientSessionInfo::startCameraPreview(
+    VideoWidget *widget, bool record, bool sound, const QString &fileName, const QString &pictureName)
 {
     Q_UNUSED(pictureName)
     if (!camera)
@@ -85,7 +86,7 @@ void ClientSessionInfo::stopPreview()
 {
     if (actualPreviewingWidget)
         actualPreviewingWidget->hide();
-    if (!camera->StopPreview())
+    if (camera && !camera->StopPreview())
         qCDebug(lcCamera) << "failed closing camera";
     actualPreviewingWidget = nullptr;
 }
@@ -108,11 +109,53 @@ void ClientSessionInfo::makePhoto(const QString &path)
         camera->makeScreenshot(path);
 }
 
-void ClientSessionInfo::startRecordSlot()
+void ClientSessionInfo::rememberCamera(const QString &name)
 {
-    camera->StartRecording(actualFilename, sound);
+    selectedCamera = name;
+    writer.WriteCamera(configPath, name);
 }
 
-void ClientSessionInfo::ShowKeyboard() {}
+void ClientSessionInfo::startRecordSlot()
+{
+    if (camera)
+        camera->StartRecording(actualFilename, sound);
+}
 
-void ClientSessionInfo::HideKeyboard() {}
+const QVector<User> &ClientSessionInfo::users()
+{
+    return accounts.accounts();
+}
+
+User *ClientSessionInfo::actualUser()
+{
+    return accounts.current();
+}
+
+void ClientSessionInfo::parseUsers()
+{
+    accounts.load();
+}
+
+bool ClientSessionInfo::addNewUser(const QString &name, const QString &pin)
+{
+    return accounts.add(name, pin);
+}
+
+bool ClientSessionInfo::Login(const QString &pin)
+{
+    return accounts.login(pin);
+}
+
+bool ClientSessionInfo::editUser(const QString &name, const QString &pin)
+{
+    return accounts.edit(name, pin);
+}
+
+bool ClientSessionInfo::updateActualUser()
+{
+    return accounts.saveCurrent();
+}
+
+void ClientSessionInfo::ShowKeyboard() { }
+
+void ClientSessionInfo::HideKeyboard() { }

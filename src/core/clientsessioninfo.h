@@ -1,22 +1,21 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
-#include <QSize>
 #include <QString>
 #include <QVector>
 
+#include "camera/videowidget.h"
 #include "core/enums.h"
-#include "storage/user.h"
+#include "storage/accountstore.h"
 #include "storage/xmlparser.h"
 #include "storage/xmlwriter.h"
 
 class Camera;
 class DialogForm;
-class MainWindow;
 class QMediaPlaylist;
 class QWidget;
-class VideoWidget;
 
 // All process-wide state of the application. Never instantiated; every
 // member is static and used from the GUI thread only.
@@ -32,23 +31,22 @@ public:
     static QWidget *actualForm;
     static QWidget *nextForm;
 
+    // The data location as the configuration file names it.
     static QString recordingUserPath;
-    static QString fullUsersPath;
-    static QString fullRecordingPath;
     static QString configPath;
     static QString language;
     static Language langEnum;
 
     static XMLParser parser;
     static XMLWriter writer;
-    static QVector<User> users;
-    static User *actualUser;
+    // The accounts of the data location and the current one.
+    static AccountStore accounts;
 
-    static MainWindow *mainWindowInstance;
     static DialogForm *dialogForm;
 
     static Camera *camera;
-    static VideoWidget *actualPreviewingWidget;
+    // Guarded: a screen may be destroyed while its preview runs.
+    static QPointer<VideoWidget> actualPreviewingWidget;
     static int actualSelectedCamera;
     static QString selectedCamera;
     static bool record;
@@ -61,20 +59,19 @@ public:
     static bool applicationRunning;
     static QMediaPlaylist *playlist;
 
-    // Kept for compatibility of the session layout; nothing reads them.
-    static QSize previewWidgetSize;
-    static QWidget *lastForm;
-    static QWidget *actualParentPreviewingWidget;
-    static QString nameOfNextForm;
-    static QString scenarioDir;
-    static QString ourDataExtension;
+    // The folders of the data location, kept by the account store.
+    static QString fullUsersPath();
+    static QString fullRecordingPath();
 
-    static bool startCameraPreview(VideoWidget *widget, bool record, bool sound,
-                                   const QString &fileName, const QString &pictureName);
+    static bool startCameraPreview(
+        VideoWidget *widget, bool record, bool sound, const QString &fileName, const QString &pictureName);
     static void stopPreview();
     static bool IsPreviewingCamera();
     static void selectCamera(int index);
     static void makePhoto(const QString &path);
+    // The camera the user chose, kept for this run and, in the configuration
+    // file, for the next start.
+    static void rememberCamera(const QString &name);
 
     // The two-letter code of langEnum ("en" for a value outside the list),
     // and the language of a code, compared ignoring case (English when none
@@ -82,7 +79,10 @@ public:
     static QString getLanguageString();
     static Language languageFromString(const QString &code);
 
-    // The account store: one .usr file per account in fullUsersPath.
+    // The account operations, carried out by the account store.
+    static const QVector<User> &users();
+    // The current account, or null; ask again after the accounts change.
+    static User *actualUser();
     static void parseUsers();
     static bool addNewUser(const QString &name, const QString &pin);
     static bool Login(const QString &pin);

@@ -3,8 +3,10 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <memory>
+#include <optional>
 
 #include "core/enums.h"
+#include "core/screentransition.h"
 
 namespace Ui {
 class MainWindow;
@@ -15,15 +17,15 @@ class LoadingForm;
 class LoginForm;
 class Menu;
 class PreviewForm;
-class QGraphicsBlurEffect;
-class QGraphicsOpacityEffect;
-class QTimer;
-class QTranslator;
 class ResultsListForm;
+class StartUp;
 class VideoPlayer;
 
-// The one top-level window: hosts every screen, fades between them, blurs
-// the current screen while a dialog is open and paints the background.
+// The one top-level window: hosts every screen, carries out the screens'
+// requests to show another screen or a dialog, and paints the background.
+// The animations are a ScreenTransition's, whose steps keep their slots
+// here; the start-up sequence and the first-run chain, with their language,
+// camera and location slots, are a StartUp's.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -34,19 +36,12 @@ public:
 
     void setUpWindows();
     void setWelcomeType(WelcomeType type);
-    void processXMLfile(bool *ok);
-    bool dataPathsExist();
-    void checkFolderStructure();
-    void processDataPaths();
-    void processLanguage();
-    bool loadLanguage(const Language &lang);
-    void processSelectedCamera();
     void ShowNextForm(QWidget *next);
 
     // Read access for tests and tools.
     FormEnum currentFormValue() const { return currentForm; }
-    double currentBlurRadius() const { return blurRadius; }
-    double currentOpacity() const { return opacity; }
+    double currentBlurRadius() const { return transition->blurRadius(); }
+    double currentOpacity() const { return transition->opacity(); }
     graphicsEffectActual lastEffect() const { return actualEffect; }
     QWidget *screenFor(FormEnum form) const;
 
@@ -59,18 +54,13 @@ public slots:
 
 private slots:
     void blurMinSlot();
-    void blurLoop();
-    void opacityLoop();
+    void blurLoop() { transition->blurTick(); }
+    void opacityLoop() { transition->opacityTick(); }
     void changeForm();
-    void StartBlur();
-    void StartUnblur();
+    void StartBlur() { transition->startBlur(); }
+    void StartUnblur() { transition->startUnblur(); }
     void ShowNextForm(FormEnum nextForm = FormNone);
     void ShowNextFormWithLoading(FormEnum nextForm = FormNone, int msec = 0);
-    void languageSelectedSlot(Language lang);
-    void languageSelectedSlot(QString lang);
-    void cameraSelectedSlot(QString, int);
-    void locationSelectedSlot(QString loc);
-    void newUserSlot(QString u, QString p);
     void minimizeApp();
     void updateActualGraphicsEffect(graphicsEffectActual t);
 
@@ -80,10 +70,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void stopTimers();
-    void startDeferredNavigation();
-
     std::unique_ptr<Ui::MainWindow> ui;
+    ScreenTransition *transition;
+    std::unique_ptr<StartUp> startUp;
 
     LoginForm *loginForm = nullptr;
     ChooseTrainingForm *chooseTrainingForm = nullptr;
@@ -93,25 +82,14 @@ private:
     ResultsListForm *resultsListForm = nullptr;
     LoadingForm *loadingForm = nullptr;
 
-    // Installed in the application while the window lives.
-    std::unique_ptr<QTranslator> translator;
-    QTimer *opacityTimer = nullptr;
-    QTimer *blurTimer = nullptr;
-
     graphicsEffectActual actualEffect = OpacityMax;
-    double opacity = 1.0;
-    double blurRadius = 0.0;
-    double opacityStep = 0.0;
-    double blurStep = 0.0;
-    QGraphicsBlurEffect *blurEffect = nullptr;
-    QGraphicsOpacityEffect *opacityEffect = nullptr;
-
     FormEnum loadingTarget = FormNone;
     FormEnum pendingForm = FormNone;
     FormEnum currentForm = FormLogin;
     FormEnum previousForm = FormNone;
     bool loadingPending = false;
-    WelcomeType welcomeType = WelcomeUserExists;
+    // A dialog asked for while a fade runs; it opens when the fade has ended.
+    std::optional<DialogOpt> deferredDialog;
 
     // The background as loaded, and one copy scaled to the last painted size.
     QPixmap background;

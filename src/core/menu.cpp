@@ -86,7 +86,7 @@ void Menu::translate()
 
 void Menu::on_trainingButton_clicked()
 {
-    if (const User *user = ClientSessionInfo::actualUser)
+    if (const User *user = ClientSessionInfo::actualUser())
         qCDebug(lcCore) << "stopwatch timer" << user->timerOn << user->stopwatchOn;
     emit ShowNextForm(FormPreview);
 }

@@ -9,7 +9,6 @@
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
-#include "core/mainwindow.h"
 #include "dialogs/decisiondialog.h"
 #include "dialogs/infodialog.h"
 #include "dialogs/languageselectdialog.h"
@@ -168,9 +167,9 @@ void DialogForm::activateDialogWindow()
 
 bool DialogForm::eventFilter(QObject *object, QEvent *event)
 {
-    // Keeps the dialog in front while the main window would take over.
-    if (object == this && event->type() == QEvent::WindowDeactivate && ClientSessionInfo::mainWindowInstance
-        && ClientSessionInfo::mainWindowInstance->isActiveWindow())
+    // Keeps the dialog in front while the window it covers would take over.
+    if (object == this && event->type() == QEvent::WindowDeactivate && parentWidget()
+        && parentWidget()->isActiveWindow())
         activateDialogWindow();
     return QDialog::eventFilter(object, event);
 }

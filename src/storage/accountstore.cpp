@@ -1,63 +1,27 @@
-// The account operations of the session state: one .usr file per account in
-// the users folder, holding that account's 340-byte record.
+#include "storage/accountstore.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 
-#include "core/apptext.h"
-#include "core/clientsessioninfo.h"
-#include "core/logging.h"
-#include "storage/user.h"
+#include "storage/storagelogging.h"
 
 namespace {
 
 constexpr char accountSuffix[] = ".usr";
 
-// Appending, clearing or re-reading may move the records, so actualUser is
-// pointed at the same position again afterwards (or cleared when that
-// position is gone).
-template <typename Change> void changeUsers(Change change)
+bool equalIgnoringCase(const QString &a, const QString &b)
 {
-    auto &users = ClientSessionInfo::users;
-    auto &actual = ClientSessionInfo::actualUser;
-    const int index = actual ? static_cast<int>(actual - users.constData()) : -1;
-    change();
-    actual = index >= 0 && index < users.size() ? users.data() + index : nullptr;
-}
-
-// The accounts are the *.usr regular files directly in the users folder;
-// anything else there (such as an interrupted write's temporary file) is not
-// an account.
-QStringList accountFiles()
-{
-    QStringList paths;
-    QDirIterator files(
-        ClientSessionInfo::fullUsersPath, { QLatin1Char('*') + QLatin1String(accountSuffix) }, QDir::Files);
-    while (files.hasNext()) {
-        files.next();
-        paths << files.fileInfo().absoluteFilePath();
-    }
-    return paths;
-}
-
-// Looks the file up among the existing account files rather than composing
-// its path, so a name read from a damaged record can never point elsewhere.
-bool writeAccountFile(const QString &name, const User &user)
-{
-    const QString fileName = name + QLatin1String(accountSuffix);
-    for (const QString &path : accountFiles()) {
-        if (QFileInfo(path).fileName() == fileName)
-            return writeUserFile(path, user);
-    }
-    return false;
+    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
 // The name becomes a file name in the users folder and a folder name in the
-// records folder, so it must be a single ordinary path component.
+// records folder, so it must be a single ordinary path component. A leading
+// "." would make a hidden file, which the listing of accounts never shows:
+// the account would be lost at the next start.
 bool isUsableAccountName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || !name.isValidUtf16())
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || !name.isValidUtf16())
         return false;
     for (const QChar ch : name) {
         if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') || ch.category() == QChar::Other_Control)
@@ -75,63 +39,100 @@ bool storePin(User *user, const QString &pin)
 
 } // namespace
 
-void ClientSessionInfo::parseUsers()
+User *AccountStore::current()
 {
-    changeUsers([] {
-        users.clear();
-        for (const QString &path : accountFiles()) {
-            User user;
-            if (readUserFile(path, &user))
-                users.append(user);
-        }
-    });
+    return currentIndex >= 0 && currentIndex < records.size() ? &records[currentIndex] : nullptr;
 }
 
-bool ClientSessionInfo::addNewUser(const QString &name, const QString &pin)
+void AccountStore::setCurrent(int index)
+{
+    currentIndex = index >= 0 && index < records.size() ? index : -1;
+}
+
+// The accounts are the *.usr regular files directly in the users folder;
+// anything else there (such as an interrupted write's temporary file) is not
+// an account.
+QStringList AccountStore::accountFiles() const
+{
+    QStringList paths;
+    QDirIterator files(
+        folders.usersFolder(), { QLatin1Char('*') + QLatin1String(accountSuffix) }, QDir::Files);
+    while (files.hasNext()) {
+        files.next();
+        paths << files.fileInfo().absoluteFilePath();
+    }
+    return paths;
+}
+
+// Looks the file up among the existing account files rather than composing
+// its path, so a name read from a damaged record can never point elsewhere.
+bool AccountStore::writeAccountFile(const QString &name, const User &user) const
+{
+    const QString fileName = name + QLatin1String(accountSuffix);
+    for (const QString &path : accountFiles()) {
+        if (QFileInfo(path).fileName() == fileName)
+            return writeUserFile(path, user);
+    }
+    return false;
+}
+
+void AccountStore::load()
+{
+    records.clear();
+    for (const QString &path : accountFiles()) {
+        User user;
+        if (readUserFile(path, &user))
+            records.append(user);
+    }
+    setCurrent(currentIndex);
+}
+
+bool AccountStore::add(const QString &name, const QString &pin)
 {
     qCDebug(lcStorage) << "name" << name;
+    const QString recordsFolder = folders.recordsFolder();
     User user;
     // Names that would leave the users folder or overflow the record, and
     // PINs that are empty or too long, are refused before anything changes.
     if (!isUsableAccountName(name) || !storePin(&user, pin) || !user.setName(name)
-        || !user.setRecordingPath(fullRecordingPath + name + QLatin1Char('/'))) {
+        || !user.setRecordingPath(recordsFolder + name + QLatin1Char('/'))) {
         qCDebug(lcStorage) << "refused account name or PIN";
         return false;
     }
-    for (const User &existing : qAsConst(users)) {
-        if (areSimilar(existing.nameText(), name) || areSimilar(existing.pinText(), pin))
+    for (const User &existing : qAsConst(records)) {
+        if (equalIgnoringCase(existing.nameText(), name) || equalIgnoringCase(existing.pinText(), pin))
             return false;
     }
 
     qCDebug(lcStorage) << "here";
     user.totalTrainingTime = 0;
-    changeUsers([&user] { users.append(user); });
-
-    const QString filePath = fullUsersPath + name + QLatin1String(accountSuffix);
+    const QString filePath = folders.usersFolder() + name + QLatin1String(accountSuffix);
     qCDebug(lcStorage) << filePath;
-    qCDebug(lcStorage) << "full rec path" << fullRecordingPath;
-    QDir records(fullRecordingPath);
-    const bool folderCreated = !records.exists(name) && records.mkdir(name);
+    qCDebug(lcStorage) << "full rec path" << recordsFolder;
+    QDir recordings(recordsFolder);
+    const bool folderCreated = !recordings.exists(name) && recordings.mkdir(name);
     qCDebug(lcStorage) << "rec path 2" << user.recordingPathText();
-    if (writeUserFile(filePath, user))
-        return true;
-
-    // Without its file the account would vanish at the next start, yet block
-    // its name and PIN and be able to log in until then: undo it instead.
-    changeUsers([] { users.removeLast(); });
-    if (folderCreated)
-        records.rmdir(name);
-    return false;
+    if (!writeUserFile(filePath, user)) {
+        // Without its file the account would vanish at the next start, yet
+        // block its name and PIN and be able to log in until then: it is
+        // not kept, and the folder made for it goes again.
+        if (folderCreated)
+            recordings.rmdir(name);
+        return false;
+    }
+    records.append(user);
+    return true;
 }
 
-bool ClientSessionInfo::Login(const QString &pin)
+bool AccountStore::login(const QString &pin)
 {
     // An empty PIN must not open an account whose damaged file has none.
     if (pin.isEmpty())
         return false;
-    for (User &user : users) {
-        if (areSimilar(user.pinText(), pin)) {
-            actualUser = &user;
+    for (int index = 0; index < records.size(); ++index) {
+        const User &user = records.at(index);
+        if (equalIgnoringCase(user.pinText(), pin)) {
+            currentIndex = index;
             qCDebug(lcStorage) << "actual recording path" << user.nameText() << user.recordingPathText()
                                << user.timerOn << user.stopwatchOn;
             return true;
@@ -140,14 +141,16 @@ bool ClientSessionInfo::Login(const QString &pin)
     return false;
 }
 
-bool ClientSessionInfo::editUser(const QString &name, const QString &pin)
+bool AccountStore::edit(const QString &name, const QString &pin)
 {
-    if (!actualUser || !storePin(actualUser, pin))
+    User *user = current();
+    if (!user || !storePin(user, pin))
         return false;
-    return writeAccountFile(name, *actualUser);
+    return writeAccountFile(name, *user);
 }
 
-bool ClientSessionInfo::updateActualUser()
+bool AccountStore::saveCurrent()
 {
-    return actualUser && writeAccountFile(actualUser->nameText(), *actualUser);
+    const User *user = current();
+    return user && writeAccountFile(user->nameText(), *user);
 }

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "core/enums.h"
-
 // One account, laid out exactly as its 340-byte .usr file: the file is this
 // record byte for byte, with no header, so files written by any earlier
 // installation must keep loading. Text fields are UTF-8 and NUL-terminated
@@ -22,6 +20,8 @@ struct User
     static constexpr int recordSize = 340;
     static constexpr qint32 defaultTimerSeconds = 5;
     static constexpr qint32 defaultVolume = 50;
+    // English, the first of the display languages.
+    static constexpr qint32 defaultLanguage = 0;
 
     char name[nameSize] = {};
     char pin[pinSize] = {};
@@ -30,7 +30,7 @@ struct User
     qint32 stopwatchOn = 0;
     qint32 timerOn = 0;
     qint32 timerSeconds = defaultTimerSeconds;
-    qint32 userLanguage = LangEnglish;
+    qint32 userLanguage = defaultLanguage;
     qint32 recordVideo = 0;
     qint32 recordSound = 0;
     qint32 volume = defaultVolume;

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "storage/configfile.h"
 #include "storage/xmlparser.h"
 
 QT_WARNING_PUSH
@@ -16,9 +17,9 @@ struct NamedElement
 };
 
 constexpr NamedElement configurationElements[] = {
-    { "recordingPath", MyXmlContentHandler::ElementRecordingPath },
-    { "language", MyXmlContentHandler::ElementLanguage },
-    { "selected_camera", MyXmlContentHandler::ElementSelectedCamera },
+    { ConfigElement::recordingPath, MyXmlContentHandler::ElementRecordingPath },
+    { ConfigElement::language, MyXmlContentHandler::ElementLanguage },
+    { ConfigElement::selectedCamera, MyXmlContentHandler::ElementSelectedCamera },
 };
 
 constexpr NamedElement scenarioElements[] = {
@@ -78,23 +79,28 @@ bool MyXmlContentHandler::startElement(
                                                : findCode(scenarioElements, localName);
     if (code != ElementNone)
         currentElement = code;
+    textRun.clear();
     return true;
 }
 
 bool MyXmlContentHandler::endElement(const QString &, const QString &, const QString &)
 {
+    textRun.clear();
     return true;
 }
 
 bool MyXmlContentHandler::characters(const QString &text)
 {
-    if (!hasAsciiLetterOrDigit(text) || mode != ModeConfiguration)
+    if (mode != ModeConfiguration)
+        return true;
+    if (currentElement == ElementRecordingPath) {
+        readDataLocation(text);
+        return true;
+    }
+    if (!hasAsciiLetterOrDigit(text))
         return true;
     QString *target = nullptr;
     switch (currentElement) {
-    case ElementRecordingPath:
-        target = owner->getPrecordingPath();
-        break;
     case ElementLanguage:
         target = owner->getPlanguage();
         break;
@@ -107,6 +113,19 @@ bool MyXmlContentHandler::characters(const QString &text)
     if (target)
         *target = text.simplified();
     return true;
+}
+
+// A data location is a folder path: two spaces in a row, or folder names in
+// Chinese or Japanese only, are part of it. Only the white space and line
+// breaks around it are dropped, and the white space between elements, which
+// is nothing else, is ignored. The reader may deliver one text in several
+// runs (around an entity reference such as "&amp;"), which are joined.
+void MyXmlContentHandler::readDataLocation(const QString &text)
+{
+    textRun += text;
+    const QString location = textRun.trimmed();
+    if (!location.isEmpty() && owner->getPrecordingPath())
+        *owner->getPrecordingPath() = location;
 }
 
 QT_WARNING_POP

@@ -58,5 +58,11 @@ public:
     int mode = ModeScenario;
     XMLParser *owner;
     int currentElement = ElementNone;
+
+private:
+    void readDataLocation(const QString &text);
+
+    // The character data since the last start or end tag.
+    QString textRun;
 };
 QT_WARNING_POP

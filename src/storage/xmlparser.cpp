@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "core/logging.h"
+#include "storage/storagelogging.h"
 #include "storage/xmlcontenthandler.h"
 
 QT_WARNING_PUSH

@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "core/logging.h"
+#include "storage/configfile.h"
+#include "storage/storagelogging.h"
 
 namespace {
 
@@ -49,15 +50,15 @@ void XMLWriter::changeElement(const QString &file, const QString &element, const
 
 void XMLWriter::WriteLanguage(const QString &file, const QString &value)
 {
-    changeElement(file, QStringLiteral("language"), value);
+    changeElement(file, QLatin1String(ConfigElement::language), value);
 }
 
 void XMLWriter::WriteLocation(const QString &file, const QString &value)
 {
-    changeElement(file, QStringLiteral("recordingPath"), value);
+    changeElement(file, QLatin1String(ConfigElement::recordingPath), value);
 }
 
 void XMLWriter::WriteCamera(const QString &file, const QString &value)
 {
-    changeElement(file, QStringLiteral("selected_camera"), value);
+    changeElement(file, QLatin1String(ConfigElement::selectedCamera), value);
 }

@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes as the configuration file to the reader and then to
-// the writer. Besides memory errors it checks what the two promise: a value
-// read is either untouched or simplified text holding an ASCII letter or
-// digit, and a file the writer rewrites is well-formed XML again.
+// the writer. Besides memory errors it checks what the two promise: a
+// language or camera read is either untouched or simplified text holding an
+// ASCII letter or digit, a data location either untouched or text without
+// surrounding white space, and a file the writer rewrites is well-formed XML
+// again.
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,6 +21,11 @@ namespace {
 QTemporaryDir *folder = nullptr;
 
 const QString untouched = QStringLiteral("untouched");
+
+bool isReadLocation(const QString &value)
+{
+    return value == untouched || (!value.isEmpty() && value == value.trimmed());
+}
 
 bool isReadValue(const QString &value)
 {
@@ -77,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QString camera = untouched;
     XMLParser parser;
     parser.ParseParams(path, &location, &language, &camera);
-    check(isReadValue(location) && isReadValue(language) && isReadValue(camera));
+    check(isReadLocation(location) && isReadValue(language) && isReadValue(camera));
 
     XMLWriter().WriteCamera(path, QStringLiteral("Camera & <1>"));
     const QByteArray output = contentOf(path);

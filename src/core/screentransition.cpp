@@ -1,0 +1,149 @@
+#include "core/screentransition.h"
+
+#include <QGraphicsBlurEffect>
+#include <QGraphicsOpacityEffect>
+#include <QWidget>
+#include <cmath>
+
+#include "core/clientsessioninfo.h"
+
+namespace {
+
+constexpr int kTickMs = 25;
+// Ten steps of 0.1 leave the double sum just short of the bound, so each
+// half of a fade takes eleven ticks.
+constexpr double kOpacityStep = 0.1;
+constexpr double kFullBlurRadius = 19.0;
+constexpr double kUnblurStep = -2.0;
+
+// The blur decelerates: the step shrinks exponentially with the radius. The
+// first step from a given radius is larger than the following ones.
+double firstBlurStep(double radius)
+{
+    return 1.427 * std::exp(-0.2137 * radius) + 0.073;
+}
+
+double nextBlurStep(double radius)
+{
+    return 2.427 * std::exp(-0.1137 * radius) + 0.073;
+}
+
+void removeEffect(QWidget *widget, QGraphicsEffect *effect)
+{
+    if (widget && effect && widget->graphicsEffect() == effect)
+        widget->setGraphicsEffect(nullptr);
+}
+
+} // namespace
+
+ScreenTransition::ScreenTransition(QObject *parent)
+    : QObject(parent)
+    , opacityTimer(this)
+    , blurTimer(this)
+{
+    opacityTimer.setInterval(kTickMs);
+    blurTimer.setInterval(kTickMs);
+    connect(&opacityTimer, &QTimer::timeout, this, &ScreenTransition::opacityTick);
+    connect(&blurTimer, &QTimer::timeout, this, &ScreenTransition::blurTick);
+}
+
+void ScreenTransition::stopTimers()
+{
+    opacityTimer.stop();
+    blurTimer.stop();
+}
+
+void ScreenTransition::fadeOutTowards(QWidget *next)
+{
+    // Installed, the effect is deleted by the widget that carries it when it
+    // is replaced or removed; never installed, it goes with this object.
+    opacityEffect = new QGraphicsOpacityEffect(this);
+    currentOpacity = 1.0;
+    opacityEffect->setOpacity(currentOpacity);
+    if (QWidget *current = ClientSessionInfo::actualForm)
+        current->setGraphicsEffect(opacityEffect);
+    ClientSessionInfo::nextForm = next;
+    stopTimers();
+    fading = true;
+    opacityStep = -kOpacityStep;
+    opacityTimer.start();
+}
+
+void ScreenTransition::fadeIn()
+{
+    stopTimers();
+    opacityStep = kOpacityStep;
+    opacityTimer.start();
+}
+
+void ScreenTransition::opacityTick()
+{
+    currentOpacity += opacityStep;
+    if (opacityStep > 0 && currentOpacity >= 1.0) {
+        currentOpacity = 1.0;
+        opacityTimer.stop();
+        fading = false;
+        removeEffect(ClientSessionInfo::actualForm, opacityEffect);
+        emit reached(OpacityMax);
+        return;
+    }
+    if (opacityStep < 0 && currentOpacity <= 0.0) {
+        currentOpacity = 0.0;
+        opacityTimer.stop();
+        // The new screen starts transparent: the effect moves over to it.
+        if (ClientSessionInfo::nextForm && opacityEffect)
+            ClientSessionInfo::nextForm->setGraphicsEffect(opacityEffect);
+        emit reached(OpacityMin);
+    }
+    graphicsStruct::opamax = false;
+    graphicsStruct::opamin = false;
+    if (opacityEffect)
+        opacityEffect->setOpacity(currentOpacity);
+}
+
+void ScreenTransition::startBlur()
+{
+    if ((blurTimer.isActive() || radius == kFullBlurRadius) && blurStep > 0)
+        return;
+    blurEffect = new QGraphicsBlurEffect(this);
+    blurEffect->setBlurRadius(radius);
+    if (QWidget *current = ClientSessionInfo::actualForm)
+        current->setGraphicsEffect(blurEffect);
+    // Both animations share the current screen; a fade the blur interrupts
+    // ends where it is.
+    stopTimers();
+    fading = false;
+    blurStep = firstBlurStep(radius);
+    blurTimer.start();
+}
+
+void ScreenTransition::startUnblur()
+{
+    // A fade under way goes on: it has already replaced the blur, and it
+    // carries a navigation that must reach its screen.
+    blurTimer.stop();
+    blurStep = kUnblurStep;
+    blurTimer.start();
+}
+
+void ScreenTransition::blurTick()
+{
+    radius += blurStep;
+    if (blurStep > 0)
+        blurStep = nextBlurStep(radius);
+    if (radius >= kFullBlurRadius && blurStep > 0) {
+        radius = kFullBlurRadius;
+        blurTimer.stop();
+        emit reached(BlurMax);
+    } else if (radius <= 0.0 && blurStep < 0) {
+        radius = 0.0;
+        blurTimer.stop();
+        removeEffect(ClientSessionInfo::actualForm, blurEffect);
+        emit reached(BlurMin);
+        return;
+    }
+    graphicsStruct::blurmin = false;
+    graphicsStruct::blurmax = false;
+    if (blurEffect)
+        blurEffect->setBlurRadius(radius);
+}

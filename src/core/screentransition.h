@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include "core/enums.h"
+
+class QGraphicsBlurEffect;
+class QGraphicsOpacityEffect;
+class QWidget;
+
+// The main window's two animations of the current screen
+// (ClientSessionInfo::actualForm): the fade from one screen to the next, and
+// the blur under an open dialog. Each steps every 25 ms and reports the ends
+// it reaches through reached(), which must be handled at once (a direct
+// connection): at the middle of a fade the screens are swapped and the
+// fade-in is started before the step goes on.
+//
+// A widget deletes its effect when another one replaces it, so the effects
+// are held by guarded pointers, and an end removes an effect only while it
+// is still installed: a fade that replaces the blur under a closing dialog
+// runs to its end, and the un-blur finishes without touching it.
+class ScreenTransition : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ScreenTransition(QObject *parent = nullptr);
+
+    // Fades the current screen out towards next from full opacity, stopping
+    // whatever animation ran; a fade already under way starts again.
+    void fadeOutTowards(QWidget *next);
+    // The second half of a fade: the new current screen from transparent.
+    void fadeIn();
+    // From the start of a fade until its fade-in ends.
+    bool isFading() const { return fading; }
+
+    // Blurs the current screen up to the full radius; does nothing while a
+    // blur is under way or complete. A blur asked for during an un-blur goes
+    // on from the radius reached.
+    void startBlur();
+    void startUnblur();
+
+    // One step of each animation; the timers call them.
+    void opacityTick();
+    void blurTick();
+
+    double opacity() const { return currentOpacity; }
+    double blurRadius() const { return radius; }
+
+signals:
+    void reached(graphicsEffectActual end);
+
+private:
+    void stopTimers();
+
+    // Children of this object, so that tools find the animation timers.
+    QTimer opacityTimer;
+    QTimer blurTimer;
+    QPointer<QGraphicsOpacityEffect> opacityEffect;
+    QPointer<QGraphicsBlurEffect> blurEffect;
+    double currentOpacity = 1.0;
+    double opacityStep = 0.0;
+    double radius = 0.0;
+    double blurStep = 0.0;
+    bool fading = false;
+};

@@ -1,0 +1,194 @@
+#include "core/startup.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+
+#include "camera/camera.h"
+#include "core/clientsessioninfo.h"
+#include "core/logging.h"
+#include "core/mainwindow.h"
+#include "dialogs/dialogform.h"
+#include "storage/configfile.h"
+
+namespace {
+
+constexpr auto kDefaultUserName = "usr";
+constexpr auto kDefaultUserPin = "7391";
+
+} // namespace
+
+StartUp::StartUp(MainWindow *window)
+    : window(window)
+{
+}
+
+StartUp::~StartUp()
+{
+    QCoreApplication::removeTranslator(&translator);
+}
+
+void StartUp::run()
+{
+    const bool configurationKept = processXMLfile();
+    readConfiguration();
+    window->setUpWindows();
+    processLanguage();
+    processSelectedCamera();
+    if (dataPathsExist()) {
+        qCDebug(lcCore) << "datapath exists";
+        ClientSessionInfo::parseUsers();
+    }
+    if (!ClientSessionInfo::users().isEmpty()) {
+        welcomeType = WelcomeUserExists;
+    } else {
+        qCDebug(lcCore) << "user does not exist";
+        welcomeType = WelcomeFirstRun;
+    }
+    // A configuration that had to be replaced starts the first run again.
+    if (!configurationKept)
+        welcomeType = WelcomeFirstRun;
+    if (const QScreen *display = window->windowHandle() ? window->windowHandle()->screen() : window->screen())
+        ClientSessionInfo::mainDisplay = display->geometry();
+    greet();
+}
+
+bool StartUp::processXMLfile()
+{
+    return repairConfigFile(ClientSessionInfo::configPath);
+}
+
+void StartUp::readConfiguration()
+{
+    qCDebug(lcCore) << "starting parser";
+    ClientSessionInfo::parser.ParseParams(ClientSessionInfo::configPath,
+        &ClientSessionInfo::recordingUserPath, &ClientSessionInfo::language,
+        &ClientSessionInfo::selectedCamera);
+    qCDebug(lcCore) << "parsed";
+}
+
+void StartUp::greet()
+{
+    QWidget *menu = window->screenFor(FormMenu);
+    if (welcomeType == WelcomeUserExists) {
+        ClientSessionInfo::accounts.setCurrent(0);
+        menu->show();
+        return;
+    }
+    menu->show();
+    window->ShowDialogForm(DialogLanguage);
+    connect(ClientSessionInfo::dialogForm, &DialogForm::rightButtonLanguageDialog, this,
+        qOverload<Language>(&StartUp::languageSelectedSlot), Qt::UniqueConnection);
+}
+
+void StartUp::processDataPaths()
+{
+    const DataLocation location(ClientSessionInfo::recordingUserPath);
+    ClientSessionInfo::recordingUserPath = location.root();
+    ClientSessionInfo::accounts.setLocation(location);
+}
+
+bool StartUp::dataPathsExist()
+{
+    processDataPaths();
+    qCDebug(lcCore) << ClientSessionInfo::recordingUserPath;
+    qCDebug(lcCore) << ClientSessionInfo::fullRecordingPath();
+    return ClientSessionInfo::accounts.location().exists();
+}
+
+void StartUp::checkFolderStructure()
+{
+    DataLocation(ClientSessionInfo::recordingUserPath).createFolders();
+}
+
+void StartUp::processLanguage()
+{
+    ClientSessionInfo::langEnum = ClientSessionInfo::languageFromString(ClientSessionInfo::language);
+    loadLanguage(ClientSessionInfo::langEnum);
+}
+
+bool StartUp::loadLanguage(Language lang)
+{
+    ClientSessionInfo::langEnum = lang;
+    const QString code = ClientSessionInfo::getLanguageString();
+    ClientSessionInfo::writer.WriteLanguage(ClientSessionInfo::configPath, code);
+    QCoreApplication::removeTranslator(&translator);
+    qCDebug(lcCore) << "trying to change language";
+    if (lang >= LangEnglish && lang <= LangItalian)
+        translator.load(QStringLiteral(":/qm/") + code + QStringLiteral(".qm"));
+    return QCoreApplication::installTranslator(&translator);
+}
+
+void StartUp::processSelectedCamera()
+{
+    qCDebug(lcCore) << "start processing cameras";
+    const QStringList cameras = Camera::getCameraDevices();
+    qCDebug(lcCore) << cameras;
+    ClientSessionInfo::selectCamera(qMax(0, Camera::findByName(cameras, ClientSessionInfo::selectedCamera)));
+}
+
+void StartUp::languageSelectedSlot(Language lang)
+{
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    disconnect(host, &DialogForm::rightButtonLanguageDialog, this,
+        qOverload<Language>(&StartUp::languageSelectedSlot));
+    connect(host, &DialogForm::rightButtonCamSelectDialog, this, &StartUp::cameraSelectedSlot,
+        Qt::UniqueConnection);
+    loadLanguage(lang);
+    if (welcomeType == WelcomeFirstRun)
+        window->ShowDialogForm(DialogCameraSelect);
+}
+
+void StartUp::languageSelectedSlot(QString lang)
+{
+    ClientSessionInfo::language = lang;
+    processLanguage();
+}
+
+void StartUp::cameraSelectedSlot(QString name, int)
+{
+    // The camera the user confirmed is remembered, so that the next start
+    // finds it by name even when the cameras are listed in another order.
+    if (!name.isEmpty())
+        ClientSessionInfo::rememberCamera(name);
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    disconnect(host, &DialogForm::rightButtonCamSelectDialog, this, &StartUp::cameraSelectedSlot);
+    connect(host, &DialogForm::rightButtonLocationDialog, this, &StartUp::locationSelectedSlot,
+        Qt::UniqueConnection);
+    window->ShowDialogForm(DialogWriteLocation);
+}
+
+void StartUp::locationSelectedSlot(QString loc)
+{
+    if (!loc.endsWith(QLatin1Char('/')))
+        loc += QLatin1Char('/');
+    ClientSessionInfo::recordingUserPath = loc;
+    ClientSessionInfo::writer.WriteLocation(ClientSessionInfo::configPath, loc);
+    checkFolderStructure();
+    processDataPaths();
+    // A location that already holds accounts (a reinstallation, or a
+    // configuration that had to be replaced) keeps them: writing the default
+    // account over an existing one would lose its training time.
+    ClientSessionInfo::parseUsers();
+    if (ClientSessionInfo::users().isEmpty()) {
+        newUserSlot(QLatin1String(kDefaultUserName), QLatin1String(kDefaultUserPin));
+        return;
+    }
+    ClientSessionInfo::accounts.setCurrent(0);
+    window->HideDialogForm();
+    welcomeType = WelcomeUserExists;
+}
+
+void StartUp::newUserSlot(QString u, QString p)
+{
+    if (!ClientSessionInfo::addNewUser(u, p)) {
+        QMessageBox::critical(window, QStringLiteral("Error"),
+            QStringLiteral("Failed to write in data directory. Please reinstall application"));
+        QCoreApplication::exit(0);
+        return;
+    }
+    ClientSessionInfo::accounts.setCurrent(0);
+    window->HideDialogForm();
+    welcomeType = WelcomeUserExists;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QTranslator>
+
+#include "core/enums.h"
+
+class MainWindow;
+
+// How the application comes up. The main window's first show repairs and
+// reads the configuration file, sets up the screens, installs the
+// translation, selects the configured camera and loads the accounts, then
+// shows the menu, or the first-run chain when there is no account or the
+// configuration had to be replaced: language, camera and data location
+// dialogs, one after the other in the dialog host, ending with the default
+// account. The language slots are also the way later language changes come
+// in (the login screen and the settings dialog).
+class StartUp : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit StartUp(MainWindow *window);
+    ~StartUp() override;
+
+    // The main window's first show event.
+    void run();
+
+    WelcomeType welcomeType = WelcomeUserExists;
+
+public slots:
+    void languageSelectedSlot(Language lang);
+    void languageSelectedSlot(QString lang);
+    void cameraSelectedSlot(QString name, int index);
+    void locationSelectedSlot(QString loc);
+    void newUserSlot(QString u, QString p);
+
+private:
+    // True when the existing configuration file was kept.
+    bool processXMLfile();
+    void readConfiguration();
+    void processDataPaths();
+    bool dataPathsExist();
+    void checkFolderStructure();
+    void processLanguage();
+    bool loadLanguage(Language lang);
+    void processSelectedCamera();
+    void greet();
+
+    MainWindow *window;
+    // Installed in the application while this object lives.
+    QTranslator translator;
+};

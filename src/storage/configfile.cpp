@@ -1,0 +1,56 @@
+#include "storage/configfile.h"
+
+#include <QFile>
+
+#include "storage/storagelogging.h"
+
+// The default file is a resource of this static library, registered once,
+// before its first copy. (Outside the unnamed namespace: the registration
+// declares a function that the generated resource code defines.)
+static void registerDefaultConfig()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(storage);
+        return true;
+    }();
+    Q_UNUSED(registered)
+}
+
+namespace {
+
+constexpr char kDefaultConfig[] = ":/config.xml";
+
+void copyDefaultTo(const QString &path)
+{
+    registerDefaultConfig();
+    QFile::copy(QLatin1String(kDefaultConfig), path);
+}
+
+} // namespace
+
+bool repairConfigFile(const QString &path)
+{
+    QFile file(path);
+    bool kept = false;
+    if (file.exists()) {
+        kept = true;
+        file.setPermissions(QFileDevice::ReadUser);
+        const bool opened = file.open(QIODevice::ReadOnly);
+        qCDebug(lcStorage) << "file opening" << opened;
+        const QByteArray content = file.readAll();
+        file.close();
+        for (const char *element :
+            { ConfigElement::language, ConfigElement::recordingPath, ConfigElement::selectedCamera }) {
+            if (!content.contains(element))
+                kept = false;
+        }
+        if (!kept) {
+            file.remove();
+            copyDefaultTo(path);
+        }
+    } else {
+        copyDefaultTo(path);
+    }
+    QFile::setPermissions(path, QFileDevice::WriteUser);
+    return kept;
+}

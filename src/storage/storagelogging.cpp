@@ -1,0 +1,3 @@
+#include "storage/storagelogging.h"
+
+Q_LOGGING_CATEGORY(lcStorage, "kavrin.storage")
