@@ -1,3 +1,4 @@
+#include <QCamera>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QListView>
@@ -40,6 +41,8 @@ private slots:
     void languageDialogDefaultsToEnglish();
     void settingsLanguageRelabelsMenuAndAccount();
     void settingsCameraListFollowsPlugging();
+    void closedCameraDialogStaysClosed_data();
+    void closedCameraDialogStaysClosed();
     void menuTouchFeedback();
     void tutorialsOpenMakersPage();
 
@@ -222,6 +225,29 @@ void DialogsTest::settingsCameraListFollowsPlugging()
 
     QMetaObject::invokeMethod(window.get(), "HideDialogForm");
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+}
+
+void DialogsTest::closedCameraDialogStaysClosed_data()
+{
+    QTest::addColumn<int>("dialog");
+    QTest::newRow("settings") << int(DialogCameraSettings);
+    QTest::newRow("camera selection") << int(DialogCameraSelect);
+}
+
+void DialogsTest::closedCameraDialogStaysClosed()
+{
+    QFETCH(int, dialog);
+    showDialog(DialogOpt(dialog));
+    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::IsPreviewingCamera(), 5000);
+
+    // A busy moment lets the detection thread queue a report, which arrives
+    // only after the dialog has closed.
+    QThread::msleep(700);
+    QMetaObject::invokeMethod(window.get(), "HideDialogForm");
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+    QTest::qWait(1200);
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+    QVERIFY(ClientSessionInfo::camera->currentDevice()->state() != QCamera::ActiveState);
 }
 
 void DialogsTest::menuTouchFeedback()

@@ -20,12 +20,15 @@ void CameraChoice::stopFollowing()
 {
     // The thread goes on polling until the dialog is destroyed; showing the
     // dialog again resumes the reports without a second polling loop.
+    following = false;
     ClientSessionInfo::stopPreview();
     QObject::disconnect(feed);
 }
 
 void CameraChoice::showCameras(const QStringList &names)
 {
+    if (!following)
+        return;
     if (logSteps)
         qCDebug(lcCamera) << "get cameras";
     list->clear();

@@ -24,11 +24,14 @@ public:
     template <typename Dialog> void followCameras(Dialog *dialog, void (Dialog::*receive)(QStringList))
     {
         feed = QObject::connect(detection.get(), &CameraDetectingThread::actualCameras, dialog, receive);
+        following = true;
         detection->start();
     }
     // From the dialog's hide event: no more reports, and the preview stops.
     void stopFollowing();
 
+    // Ignored after stopFollowing(): a report still queued when the dialog
+    // was hidden would start the preview again behind the closed dialog.
     void showCameras(const QStringList &names);
     void activate(int index);
 
@@ -41,4 +44,5 @@ private:
     // Polls from the first show until the dialog is destroyed.
     std::unique_ptr<CameraDetectingThread> detection;
     QMetaObject::Connection feed;
+    bool following = false;
 };
