@@ -1,5 +1,6 @@
 #include <QGraphicsBlurEffect>
 #include <QGraphicsOpacityEffect>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +33,8 @@ private slots:
     void dialogDuringFadeOpensWhenItEnds_data();
     void dialogDuringFadeOpensWhenItEnds();
     void answerThatNavigatesBeforeClosing();
+    void placeholderLeadsBackToMenu_data();
+    void placeholderLeadsBackToMenu();
     void backgroundScaledOncePerSize();
 
 private:
@@ -329,6 +332,37 @@ void MainWindowTest::answerThatNavigatesBeforeClosing()
     QVERIFY(!history->graphicsEffect());
     QVERIFY(history->isEnabled());
     QVERIFY(!menu->isVisible());
+}
+
+void MainWindowTest::placeholderLeadsBackToMenu_data()
+{
+    QTest::addColumn<FormEnum>("screen");
+    QTest::newRow("training") << FormPreview;
+    QTest::newRow("history") << FormResultsList;
+    QTest::newRow("player") << FormVideoPlayer;
+    QTest::newRow("catalogue") << FormChooseTraining;
+    QTest::newRow("login") << FormLogin;
+}
+
+void MainWindowTest::placeholderLeadsBackToMenu()
+{
+    QFETCH(FormEnum, screen);
+    // At start-up the window counts as on the login screen already.
+    if (screen == FormLogin) {
+        navigate(FormPreview);
+        QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, 10000);
+    }
+    navigate(screen);
+    QWidget *placeholder = window->screenFor(screen);
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, placeholder, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, 10000);
+
+    auto *back = placeholder->findChild<QPushButton *>("returnBtn");
+    QVERIFY(back && back->isVisible());
+    QCOMPARE(back->text(), QStringLiteral("BACK"));
+    QTest::mouseClick(back, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(FormMenu), 10000);
+    QCOMPARE(window->currentFormValue(), FormMenu);
 }
 
 void MainWindowTest::backgroundScaledOncePerSize()
