@@ -115,6 +115,13 @@ void ClientSessionInfo::rememberCamera(const QString &name)
     writer.WriteCamera(configPath, name);
 }
 
+void ClientSessionInfo::releaseCamera()
+{
+    stopPreview();
+    delete camera;
+    camera = nullptr;
+}
+
 void ClientSessionInfo::startRecordSlot()
 {
     if (camera)

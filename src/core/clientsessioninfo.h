@@ -72,6 +72,10 @@ public:
     // The camera the user chose, kept for this run and, in the configuration
     // file, for the next start.
     static void rememberCamera(const QString &name);
+    // Ends a running recording, so that its MP4 file is complete, and
+    // destroys the camera; called when the application quits. A later
+    // preview creates a new camera.
+    static void releaseCamera();
 
     // The two-letter code of langEnum ("en" for a value outside the list),
     // and the language of a code, compared ignoring case (English when none

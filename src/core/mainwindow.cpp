@@ -41,6 +41,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(transition, &ScreenTransition::reached, this, &MainWindow::GraphicsEffect);
     connect(this, &MainWindow::GraphicsEffect, this, &MainWindow::updateActualGraphicsEffect,
         Qt::DirectConnection);
+    // A recording still running is completed before the application ends.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &ClientSessionInfo::releaseCamera);
 }
 
 MainWindow::~MainWindow() = default;
