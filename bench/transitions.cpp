@@ -6,9 +6,9 @@
 // It writes a configuration file, so give it a HOME (or XDG_DATA_HOME) of
 // its own.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QMetaObject>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -23,12 +23,13 @@ namespace {
 
 double processCpuMs()
 {
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-struct TickLog {
+struct TickLog
+{
     std::vector<double> wallMs;
     double cpuStartMs = 0;
     double cpuEndMs = 0;
@@ -41,11 +42,11 @@ TickLog measure(MainWindow &window, graphicsEffectActual end, const std::functio
     QElapsedTimer clock;
     QList<QMetaObject::Connection> connections;
     for (QTimer *timer : window.findChildren<QTimer *>())
-        connections << QObject::connect(timer, &QTimer::timeout, [&] { log.wallMs.push_back(clock.nsecsElapsed() / 1e6); });
+        connections << QObject::connect(
+            timer, &QTimer::timeout, [&] { log.wallMs.push_back(clock.nsecsElapsed() / 1e6); });
     bool done = false;
-    connections << QObject::connect(&window, &MainWindow::GraphicsEffect, [&](graphicsEffectActual reached) {
-        done = done || reached == end;
-    });
+    connections << QObject::connect(&window, &MainWindow::GraphicsEffect,
+        [&](graphicsEffectActual reached) { done = done || reached == end; });
 
     log.cpuStartMs = processCpuMs();
     clock.start();
@@ -70,7 +71,7 @@ void report(const char *name, const TickLog &log)
     const double worst = intervals.back();
     const double cpuPerTick = (log.cpuEndMs - log.cpuStartMs) / log.wallMs.size();
     std::printf("%-22s ticks %3zu  interval median %6.2f ms  worst %6.2f ms  CPU %6.2f ms/tick\n", name,
-                log.wallMs.size(), median, worst, cpuPerTick);
+        log.wallMs.size(), median, worst, cpuPerTick);
 }
 
 } // namespace
@@ -93,12 +94,13 @@ int main(int argc, char *argv[])
     for (int round = 0; round < rounds; ++round) {
         const FormEnum target = round % 2 == 0 ? FormResultsList : FormMenu;
         report("fade (out + in)", measure(window, OpacityMax, [&] {
-                   QMetaObject::invokeMethod(&window, "ShowNextForm", Q_ARG(FormEnum, target));
-               }));
+            QMetaObject::invokeMethod(&window, "ShowNextForm", Q_ARG(FormEnum, target));
+        }));
         report("blur to full radius", measure(window, BlurMax, [&] {
-                   QMetaObject::invokeMethod(&window, "ShowDialogForm", Q_ARG(DialogOpt, DialogShutDown));
-               }));
-        report("un-blur", measure(window, BlurMin, [&] { QMetaObject::invokeMethod(&window, "HideDialogForm"); }));
+            QMetaObject::invokeMethod(&window, "ShowDialogForm", Q_ARG(DialogOpt, DialogShutDown));
+        }));
+        report("un-blur",
+            measure(window, BlurMin, [&] { QMetaObject::invokeMethod(&window, "HideDialogForm"); }));
     }
     return 0;
 }

@@ -77,7 +77,7 @@ void CameraTest::unboundCameraOperations()
 void CameraTest::outOfRangeIndexLeavesNoDevice()
 {
     Camera camera;
-    for (unsigned int index : {0u, 1u, 4000000000u}) {
+    for (unsigned int index : { 0u, 1u, 4000000000u }) {
         camera.setActualDevice(index);
         QCOMPARE(camera.currentDevice(), nullptr);
         QCOMPARE(camera.currentRecorder(), nullptr);
@@ -135,13 +135,12 @@ void CameraTest::mp4ContainerChoice_data()
 {
     QTest::addColumn<QStringList>("supported");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << QStringList{"avi", "mp4"} << "mp4";
-    QTest::newRow("nothing listed") << QStringList{} << "mp4";
-    QTest::newRow("gstreamer caps")
-            << QStringList{"video/x-matroska", "video/quicktime", "video/quicktime, variant=(string)iso",
-                           "video/quicktime, variant=(string)3gpp"}
-            << "video/quicktime, variant=(string)iso";
-    QTest::newRow("mime type") << QStringList{"video/webm", "video/mp4"} << "video/mp4";
+    QTest::newRow("plain") << QStringList { "avi", "mp4" } << "mp4";
+    QTest::newRow("nothing listed") << QStringList {} << "mp4";
+    QTest::newRow("gstreamer caps") << QStringList { "video/x-matroska", "video/quicktime",
+        "video/quicktime, variant=(string)iso", "video/quicktime, variant=(string)3gpp" }
+                                    << "video/quicktime, variant=(string)iso";
+    QTest::newRow("mime type") << QStringList { "video/webm", "video/mp4" } << "video/mp4";
 }
 
 void CameraTest::mp4ContainerChoice()

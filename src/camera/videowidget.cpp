@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-VideoWidget::VideoWidget(QWidget *parent) : QVideoWidget(parent)
+VideoWidget::VideoWidget(QWidget *parent)
+    : QVideoWidget(parent)
 {
     setAspectRatioMode(Qt::KeepAspectRatio);
 }

@@ -54,7 +54,8 @@ enum graphicsEffectActual { BlurMin = 0, BlurMax = 1, OpacityMin = 2, OpacityMax
 enum WelcomeType { WelcomeFirstRun = 0, WelcomeUserExists = 1 };
 
 // Which end of the main window's fade and blur was reached last.
-struct graphicsStruct {
+struct graphicsStruct
+{
     static bool opamax;
     static bool opamin;
     static bool blurmax;

@@ -53,8 +53,9 @@ template <std::size_t Count> int findCode(const NamedElement (&table)[Count], co
     return MyXmlContentHandler::ElementNone;
 }
 
-// White space between elements, and text in other scripts only, carries no
-// ASCII letter or digit; such runs are dropped.
+// White space between elements, and a language code or camera name in other
+// scripts only, carries no ASCII letter or digit; such runs are dropped. (The
+// data location has a rule of its own.)
 bool hasAsciiLetterOrDigit(const QString &text)
 {
     for (const QChar ch : text) {

@@ -13,11 +13,17 @@
 
 namespace art {
 
-Output::Output(const QString& root) : m_root(root) {}
+Output::Output(const QString &root)
+    : m_root(root)
+{
+}
 
-QString Output::path(const QString& relPath) const { return m_root + "/" + relPath; }
+QString Output::path(const QString &relPath) const
+{
+    return m_root + "/" + relPath;
+}
 
-void Output::save(const QImage& image, const QString& relPath, int jpegQuality)
+void Output::save(const QImage &image, const QString &relPath, int jpegQuality)
 {
     const QString file = path(relPath);
     QDir().mkpath(QFileInfo(file).absolutePath());
@@ -35,8 +41,8 @@ void Output::save(const QImage& image, const QString& relPath, int jpegQuality)
     const QImage out = jpegQuality >= 0 ? image.convertToFormat(QImage::Format_RGB32)
                                         : image.convertToFormat(QImage::Format_ARGB32);
     if (!writer.write(out)) {
-        std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(file),
-                     qPrintable(writer.errorString()));
+        std::fprintf(
+            stderr, "artgen: cannot write %s: %s\n", qPrintable(file), qPrintable(writer.errorString()));
         std::exit(1);
     }
     m_written << relPath;
@@ -49,7 +55,7 @@ QImage blank(int w, int h)
     return img;
 }
 
-QImage supersampled(int w, int h, const PaintFn& paint, int factor)
+QImage supersampled(int w, int h, const PaintFn &paint, int factor)
 {
     QImage big = blank(w * factor, h * factor);
     {
@@ -64,20 +70,20 @@ QImage supersampled(int w, int h, const PaintFn& paint, int factor)
 namespace {
 
 // One box pass along rows (step 1) or columns (step w) with zero outside.
-void boxPass(std::vector<float>& px, int w, int h, int radius, bool rows)
+void boxPass(std::vector<float> &px, int w, int h, int radius, bool rows)
 {
     const int lines = rows ? h : w;
     const int len = rows ? w : h;
     std::vector<float> line(static_cast<size_t>(len) * 4);
     const float norm = 1.0f / float(2 * radius + 1);
     for (int l = 0; l < lines; ++l) {
-        auto at = [&](int i) -> float* {
+        auto at = [&](int i) -> float * {
             const size_t idx = rows ? size_t(l) * w + i : size_t(i) * w + l;
             return &px[idx * 4];
         };
         for (int i = 0; i < len; ++i)
             std::copy(at(i), at(i) + 4, &line[size_t(i) * 4]);
-        float sum[4] = {0, 0, 0, 0};
+        float sum[4] = { 0, 0, 0, 0 };
         for (int i = -radius - 1; i < radius; ++i)
             if (i >= 0 && i < len)
                 for (int c = 0; c < 4; ++c)
@@ -98,16 +104,16 @@ void boxPass(std::vector<float>& px, int w, int h, int radius, bool rows)
 
 } // namespace
 
-QImage blurred(const QImage& src, int radius)
+QImage blurred(const QImage &src, int radius)
 {
     QImage img = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = img.width();
     const int h = img.height();
     std::vector<float> px(size_t(w) * h * 4);
     for (int y = 0; y < h; ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        const QRgb *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
         for (int x = 0; x < w; ++x) {
-            float* d = &px[(size_t(y) * w + x) * 4];
+            float *d = &px[(size_t(y) * w + x) * 4];
             d[0] = qRed(row[x]);
             d[1] = qGreen(row[x]);
             d[2] = qBlue(row[x]);
@@ -120,9 +126,9 @@ QImage blurred(const QImage& src, int radius)
         boxPass(px, w, h, r, false);
     }
     for (int y = 0; y < h; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        QRgb *row = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            const float* s = &px[(size_t(y) * w + x) * 4];
+            const float *s = &px[(size_t(y) * w + x) * 4];
             auto c = [](float v) { return std::clamp(int(std::lround(v)), 0, 255); };
             const int a = c(s[3]);
             row[x] = qRgba(std::min(c(s[0]), a), std::min(c(s[1]), a), std::min(c(s[2]), a), a);
@@ -131,11 +137,11 @@ QImage blurred(const QImage& src, int radius)
     return img;
 }
 
-QImage greyed(const QImage& src, qreal keep, int lift)
+QImage greyed(const QImage &src, qreal keep, int lift)
 {
     QImage img = src.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < img.height(); ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        QRgb *row = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
             const QRgb c = row[x];
             const qreal luma = 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
@@ -147,14 +153,14 @@ QImage greyed(const QImage& src, qreal keep, int lift)
     return img;
 }
 
-QPainterPath roundedRect(const QRectF& r, qreal radius)
+QPainterPath roundedRect(const QRectF &r, qreal radius)
 {
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
     return path;
 }
 
-QPen roundPen(const QColor& c, qreal width)
+QPen roundPen(const QColor &c, qreal width)
 {
     QPen pen(c, width);
     pen.setCapStyle(Qt::RoundCap);
@@ -168,7 +174,7 @@ QColor withAlpha(QColor c, int alpha)
     return c;
 }
 
-void paintBevel(QPainter& p, const QRectF& r, qreal radius, Face face, qreal gloss)
+void paintBevel(QPainter &p, const QRectF &r, qreal radius, Face face, qreal gloss)
 {
     const QPainterPath body = roundedRect(r, radius);
     QLinearGradient fill(r.topLeft(), r.bottomLeft());
@@ -209,8 +215,8 @@ void paintBevel(QPainter& p, const QRectF& r, qreal radius, Face face, qreal glo
 
     // Rim just inside the edge, lit from above.
     const qreal rimWidth = face == Face::Pressed ? 2.2 : 1.6;
-    const QRectF rimRect = r.adjusted(rimWidth / 2 + 0.6, rimWidth / 2 + 0.6, -rimWidth / 2 - 0.6,
-                                      -rimWidth / 2 - 0.6);
+    const QRectF rimRect
+        = r.adjusted(rimWidth / 2 + 0.6, rimWidth / 2 + 0.6, -rimWidth / 2 - 0.6, -rimWidth / 2 - 0.6);
     QLinearGradient rim(r.topLeft(), r.bottomLeft());
     switch (face) {
     case Face::Normal:
@@ -234,8 +240,8 @@ void paintBevel(QPainter& p, const QRectF& r, qreal radius, Face face, qreal glo
     p.drawPath(roundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5));
 }
 
-void paintShadow(QPainter& p, const QSize& canvas, const QPainterPath& shape, QPointF offset,
-                 int blur, int alpha)
+void paintShadow(
+    QPainter &p, const QSize &canvas, const QPainterPath &shape, QPointF offset, int blur, int alpha)
 {
     QImage layer = blank(canvas.width(), canvas.height());
     {
@@ -247,7 +253,7 @@ void paintShadow(QPainter& p, const QSize& canvas, const QPainterPath& shape, QP
     p.drawImage(0, 0, blurred(layer, blur));
 }
 
-void strokeIcon(QPainter& p, const QPainterPath& path, qreal width, const QColor& c)
+void strokeIcon(QPainter &p, const QPainterPath &path, qreal width, const QColor &c)
 {
     p.setBrush(Qt::NoBrush);
     p.setPen(roundPen(QColor(0, 10, 25, 90), width + 3));
@@ -256,7 +262,7 @@ void strokeIcon(QPainter& p, const QPainterPath& path, qreal width, const QColor
     p.drawPath(path);
 }
 
-void paintPanel(QPainter& p, const QRectF& r, qreal radius)
+void paintPanel(QPainter &p, const QRectF &r, qreal radius)
 {
     const QPainterPath body = roundedRect(r, radius);
     QLinearGradient fill(r.topLeft(), r.bottomLeft());
@@ -285,13 +291,12 @@ void paintPanel(QPainter& p, const QRectF& r, qreal radius)
     p.drawPath(roundedRect(r.adjusted(1, 1, -1, -1), radius - 1));
 }
 
-QString loadFont(const QString& fontsDir, const QString& fileName)
+QString loadFont(const QString &fontsDir, const QString &fileName)
 {
     const int id = QFontDatabase::addApplicationFont(fontsDir + "/" + fileName);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (families.isEmpty()) {
-        std::fprintf(stderr, "artgen: cannot load font %s/%s\n", qPrintable(fontsDir),
-                     qPrintable(fileName));
+        std::fprintf(stderr, "artgen: cannot load font %s/%s\n", qPrintable(fontsDir), qPrintable(fileName));
         std::exit(1);
     }
     return families.first();

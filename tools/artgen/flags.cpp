@@ -12,8 +12,7 @@ namespace {
 constexpr qreal W = 150;
 constexpr qreal H = 100;
 
-void bands(QPainter& p, const std::vector<QColor>& colours, const std::vector<qreal>& weights,
-           bool vertical)
+void bands(QPainter &p, const std::vector<QColor> &colours, const std::vector<qreal> &weights, bool vertical)
 {
     qreal total = 0;
     for (qreal wgt : weights)
@@ -46,21 +45,21 @@ QPainterPath star(QPointF c, qreal outer, qreal angle)
 }
 
 // A heraldic shield: straight top and sides, round bottom.
-QPainterPath shield(const QRectF& r)
+QPainterPath shield(const QRectF &r)
 {
     QPainterPath path;
     path.moveTo(r.topLeft());
     path.lineTo(r.topRight());
     path.lineTo(r.right(), r.top() + r.height() * 0.55);
     path.cubicTo(r.right(), r.top() + r.height() * 0.9, r.center().x() + r.width() * 0.2, r.bottom(),
-                 r.center().x(), r.bottom());
-    path.cubicTo(r.center().x() - r.width() * 0.2, r.bottom(), r.left(), r.top() + r.height() * 0.9,
-                 r.left(), r.top() + r.height() * 0.55);
+        r.center().x(), r.bottom());
+    path.cubicTo(r.center().x() - r.width() * 0.2, r.bottom(), r.left(), r.top() + r.height() * 0.9, r.left(),
+        r.top() + r.height() * 0.55);
     path.closeSubpath();
     return path;
 }
 
-void unitedKingdom(QPainter& p)
+void unitedKingdom(QPainter &p)
 {
     const QColor blue(1, 33, 105);
     const QColor red(200, 16, 46);
@@ -76,24 +75,25 @@ void unitedKingdom(QPainter& p)
     // St Patrick's red saltire, counterchanged: broad white above the red in
     // the hoist and below it in the fly.
     const qreal len = std::hypot(W, H);
-    struct Arm {
+    struct Arm
+    {
         QPointF corner;
         QPointF normal; // towards the side the red lies on
         QRectF quarter;
     };
     const Arm arms[] = {
-        {{0, 0}, QPointF(-H, W) / len, QRectF(0, 0, W / 2, H / 2)},
-        {{W, 0}, QPointF(-H, -W) / len, QRectF(W / 2, 0, W / 2, H / 2)},
-        {{W, H}, QPointF(H, -W) / len, QRectF(W / 2, H / 2, W / 2, H / 2)},
-        {{0, H}, QPointF(H, W) / len, QRectF(0, H / 2, W / 2, H / 2)},
+        { { 0, 0 }, QPointF(-H, W) / len, QRectF(0, 0, W / 2, H / 2) },
+        { { W, 0 }, QPointF(-H, -W) / len, QRectF(W / 2, 0, W / 2, H / 2) },
+        { { W, H }, QPointF(H, -W) / len, QRectF(W / 2, H / 2, W / 2, H / 2) },
+        { { 0, H }, QPointF(H, W) / len, QRectF(0, H / 2, W / 2, H / 2) },
     };
     p.setPen(Qt::NoPen);
-    for (const Arm& arm : arms) {
+    for (const Arm &arm : arms) {
         const QPointF along = (centre - arm.corner) / len * 2;
         const QPointF from = arm.corner - along * 20;
         const QPointF to = centre + along * 20;
         const QPointF off = arm.normal * 2 * unit;
-        QPolygonF strip({from, to, to + off, from + off});
+        QPolygonF strip({ from, to, to + off, from + off });
         p.save();
         p.setClipRect(arm.quarter);
         p.setBrush(red);
@@ -108,34 +108,37 @@ void unitedKingdom(QPainter& p)
     p.fillRect(QRectF(W / 2 - 3 * unit, 0, 6 * unit, H), red);
 }
 
-void poland(QPainter& p) { bands(p, {QColor(255, 255, 255), QColor(220, 20, 60)}, {1, 1}, false); }
+void poland(QPainter &p)
+{
+    bands(p, { QColor(255, 255, 255), QColor(220, 20, 60) }, { 1, 1 }, false);
+}
 
-void china(QPainter& p)
+void china(QPainter &p)
 {
     p.fillRect(QRectF(0, 0, W, H), QColor(238, 28, 37));
     const qreal u = W / 30; // the stars sit on a 30 x 20 grid
     const QColor yellow(255, 222, 0);
     const QPointF big(5 * u, 5 * u);
     p.fillPath(star(big, 3 * u, -M_PI / 2), yellow);
-    const QPointF small[] = {{10 * u, 2 * u}, {12 * u, 4 * u}, {12 * u, 7 * u}, {10 * u, 9 * u}};
-    for (const QPointF& c : small) {
+    const QPointF small[] = { { 10 * u, 2 * u }, { 12 * u, 4 * u }, { 12 * u, 7 * u }, { 10 * u, 9 * u } };
+    for (const QPointF &c : small) {
         const QPointF to = big - c;
         p.fillPath(star(c, 1 * u, std::atan2(to.y(), to.x())), yellow);
     }
 }
 
-void portugal(QPainter& p)
+void portugal(QPainter &p)
 {
     const QColor green(0, 102, 0);
     const QColor red(255, 0, 0);
     const QColor gold(255, 224, 0);
     const QColor outline(70, 40, 0, 200);
-    bands(p, {green, red}, {2, 3}, true);
+    bands(p, { green, red }, { 2, 3 }, true);
     const QPointF c(W * 0.4, H / 2);
     const qreal r = H * 0.25;
 
     // Simplified armillary sphere: outer ring, equator, ecliptic, meridian.
-    auto goldStroke = [&](const QPainterPath& path, qreal width) {
+    auto goldStroke = [&](const QPainterPath &path, qreal width) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(outline, width + 1.6));
         p.drawPath(path);
@@ -167,9 +170,9 @@ void portugal(QPainter& p)
     p.drawPath(outerShield);
     p.setPen(Qt::NoPen);
     p.setBrush(gold);
-    const QPointF castles[] = {{-9.2, -12}, {0, -12}, {9.2, -12}, {-9.6, -1}, {9.6, -1},
-                               {-6.8, 8.8}, {6.8, 8.8}};
-    for (const QPointF& off : castles)
+    const QPointF castles[]
+        = { { -9.2, -12 }, { 0, -12 }, { 9.2, -12 }, { -9.6, -1 }, { 9.6, -1 }, { -6.8, 8.8 }, { 6.8, 8.8 } };
+    for (const QPointF &off : castles)
         p.drawRect(QRectF(c + off - QPointF(1.7, 1.5), QSizeF(3.4, 3.0)));
     const QRectF inner(c.x() - 7, c.y() - 9.5, 14, 17);
     p.setPen(QPen(QColor(120, 0, 0), 0.6));
@@ -177,22 +180,22 @@ void portugal(QPainter& p)
     p.drawPath(shield(inner));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 56, 168));
-    const QPointF quinas[] = {{0, -5.5}, {-4, -0.5}, {0, -0.5}, {4, -0.5}, {0, 4.5}};
-    for (const QPointF& off : quinas)
+    const QPointF quinas[] = { { 0, -5.5 }, { -4, -0.5 }, { 0, -0.5 }, { 4, -0.5 }, { 0, 4.5 } };
+    for (const QPointF &off : quinas)
         p.drawPath(shield(QRectF(c + off - QPointF(1.6, 2), QSizeF(3.2, 4))));
 }
 
-void russia(QPainter& p)
+void russia(QPainter &p)
 {
-    bands(p, {QColor(255, 255, 255), QColor(0, 57, 166), QColor(213, 43, 30)}, {1, 1, 1}, false);
+    bands(p, { QColor(255, 255, 255), QColor(0, 57, 166), QColor(213, 43, 30) }, { 1, 1, 1 }, false);
 }
 
-void germany(QPainter& p)
+void germany(QPainter &p)
 {
-    bands(p, {QColor(0, 0, 0), QColor(221, 0, 0), QColor(255, 206, 0)}, {1, 1, 1}, false);
+    bands(p, { QColor(0, 0, 0), QColor(221, 0, 0), QColor(255, 206, 0) }, { 1, 1, 1 }, false);
 }
 
-void japan(QPainter& p)
+void japan(QPainter &p)
 {
     p.fillRect(QRectF(0, 0, W, H), Qt::white);
     p.setPen(Qt::NoPen);
@@ -200,18 +203,18 @@ void japan(QPainter& p)
     p.drawEllipse(QPointF(W / 2, H / 2), H * 0.3, H * 0.3);
 }
 
-void spain(QPainter& p)
+void spain(QPainter &p)
 {
     const QColor red(170, 21, 27);
     const QColor yellow(241, 191, 0);
-    bands(p, {red, yellow, red}, {1, 2, 1}, false);
+    bands(p, { red, yellow, red }, { 1, 2, 1 }, false);
 
     // Simplified arms towards the hoist: two pillars, a crowned quartered shield.
     const QPointF c(W / 3, H / 2 + 1);
     const QColor silver(226, 226, 230);
     const QColor edge(90, 40, 10, 200);
     p.setPen(QPen(edge, 0.8));
-    for (qreal dx : {-15.0, 15.0}) {
+    for (qreal dx : { -15.0, 15.0 }) {
         p.setBrush(silver);
         p.drawRect(QRectF(c.x() + dx - 2, c.y() - 10, 4, 20));
         p.setBrush(yellow.darker(115));
@@ -257,19 +260,19 @@ void spain(QPainter& p)
     p.drawPath(crown);
 }
 
-void france(QPainter& p)
+void france(QPainter &p)
 {
-    bands(p, {QColor(0, 35, 149), QColor(255, 255, 255), QColor(237, 41, 57)}, {1, 1, 1}, true);
+    bands(p, { QColor(0, 35, 149), QColor(255, 255, 255), QColor(237, 41, 57) }, { 1, 1, 1 }, true);
 }
 
-void italy(QPainter& p)
+void italy(QPainter &p)
 {
-    bands(p, {QColor(0, 146, 70), QColor(244, 245, 240), QColor(206, 43, 55)}, {1, 1, 1}, true);
+    bands(p, { QColor(0, 146, 70), QColor(244, 245, 240), QColor(206, 43, 55) }, { 1, 1, 1 }, true);
 }
 
-QImage flag(void (*paint)(QPainter&))
+QImage flag(void (*paint)(QPainter &))
 {
-    return supersampled(int(W), int(H), [paint](QPainter& p) {
+    return supersampled(int(W), int(H), [paint](QPainter &p) {
         const QRectF r(0.5, 0.5, W - 1, H - 1);
         const QPainterPath frame = roundedRect(r, 5);
         p.save();
@@ -290,16 +293,25 @@ QImage flag(void (*paint)(QPainter&))
 
 } // namespace
 
-void drawFlags(Output& out)
+void drawFlags(Output &out)
 {
-    const struct {
-        const char* code;
-        void (*paint)(QPainter&);
+    const struct
+    {
+        const char *code;
+        void (*paint)(QPainter &);
     } flags[] = {
-        {"en", unitedKingdom}, {"pl", poland}, {"cn", china},   {"pt", portugal}, {"ru", russia},
-        {"de", germany},       {"jp", japan},  {"es", spain},   {"fr", france},   {"it", italy},
+        { "en", unitedKingdom },
+        { "pl", poland },
+        { "cn", china },
+        { "pt", portugal },
+        { "ru", russia },
+        { "de", germany },
+        { "jp", japan },
+        { "es", spain },
+        { "fr", france },
+        { "it", italy },
     };
-    for (const auto& f : flags) {
+    for (const auto &f : flags) {
         const QImage colour = flag(f.paint);
         out.save(colour, QString("graphics/flags/%1.png").arg(f.code));
         out.save(greyed(colour, 0.52, 34), QString("graphics/flags/%1_g.png").arg(f.code));

@@ -8,7 +8,7 @@
 
 namespace art {
 
-void paintMark(QPainter& p, const QRectF& box)
+void paintMark(QPainter &p, const QRectF &box)
 {
     const qreal s = box.width();
     const QPointF c = box.center();
@@ -46,36 +46,39 @@ namespace {
 
 const QString kDir = QStringLiteral("graphics/common_icons/");
 
-QImage logo(const QString& family)
+QImage logo(const QString &family)
 {
     const int w = 400;
     const int h = 80;
-    return supersampled(w, h, [&](QPainter& p) {
-        paintMark(p, QRectF(4, 4, 72, 72));
-        QFont font(family);
-        font.setPixelSize(100);
-        font.setBold(true);
-        font.setLetterSpacing(QFont::AbsoluteSpacing, 14);
-        QPainterPath word;
-        word.addText(0, 0, font, QStringLiteral("KAVRIN"));
-        // Fit the word into the space right of the mark, centred vertically.
-        const QRectF box(94, 14, 300, 52);
-        const QRectF b = word.boundingRect();
-        const qreal scale = std::min(box.width() / b.width(), box.height() / b.height());
-        QTransform t;
-        t.translate(box.left(), box.center().y());
-        t.scale(scale, scale);
-        t.translate(-b.left(), -b.center().y());
-        word = t.map(word);
-        QLinearGradient fill(0, box.top(), 0, box.bottom());
-        fill.setColorAt(0.0, QColor(246, 249, 252));
-        fill.setColorAt(1.0, QColor(196, 212, 230));
-        p.fillPath(word.translated(0, 1.5), QColor(0, 10, 25, 110));
-        p.fillPath(word, fill);
-    }, 3);
+    return supersampled(
+        w, h,
+        [&](QPainter &p) {
+            paintMark(p, QRectF(4, 4, 72, 72));
+            QFont font(family);
+            font.setPixelSize(100);
+            font.setBold(true);
+            font.setLetterSpacing(QFont::AbsoluteSpacing, 14);
+            QPainterPath word;
+            word.addText(0, 0, font, QStringLiteral("KAVRIN"));
+            // Fit the word into the space right of the mark, centred vertically.
+            const QRectF box(94, 14, 300, 52);
+            const QRectF b = word.boundingRect();
+            const qreal scale = std::min(box.width() / b.width(), box.height() / b.height());
+            QTransform t;
+            t.translate(box.left(), box.center().y());
+            t.scale(scale, scale);
+            t.translate(-b.left(), -b.center().y());
+            word = t.map(word);
+            QLinearGradient fill(0, box.top(), 0, box.bottom());
+            fill.setColorAt(0.0, QColor(246, 249, 252));
+            fill.setColorAt(1.0, QColor(196, 212, 230));
+            p.fillPath(word.translated(0, 1.5), QColor(0, 10, 25, 110));
+            p.fillPath(word, fill);
+        },
+        3);
 }
 
-void fillIcon(QPainter& p, const QPainterPath& shape)
+void fillIcon(QPainter &p, const QPainterPath &shape)
 {
     p.fillPath(shape.translated(0, 1.2), QColor(0, 10, 25, 110));
     p.fillPath(shape, ink::icon);
@@ -86,7 +89,7 @@ void fillIcon(QPainter& p, const QPainterPath& shape)
 
 QImage playIcon()
 {
-    return supersampled(50, 50, [](QPainter& p) {
+    return supersampled(50, 50, [](QPainter &p) {
         QPainterPath tri;
         tri.moveTo(17, 11);
         tri.lineTo(40, 25);
@@ -98,7 +101,7 @@ QImage playIcon()
 
 QImage pauseIcon()
 {
-    return supersampled(50, 50, [](QPainter& p) {
+    return supersampled(50, 50, [](QPainter &p) {
         QPainterPath bars;
         bars.addRoundedRect(QRectF(13, 11, 8.5, 28), 2, 2);
         bars.addRoundedRect(QRectF(28.5, 11, 8.5, 28), 2, 2);
@@ -108,7 +111,7 @@ QImage pauseIcon()
 
 QImage stopIcon()
 {
-    return supersampled(50, 50, [](QPainter& p) {
+    return supersampled(50, 50, [](QPainter &p) {
         QPainterPath square;
         square.addRoundedRect(QRectF(13, 13, 24, 24), 3, 3);
         fillIcon(p, square);
@@ -117,7 +120,7 @@ QImage stopIcon()
 
 QImage userIcon()
 {
-    return supersampled(128, 128, [](QPainter& p) {
+    return supersampled(128, 128, [](QPainter &p) {
         const QPointF c(64, 64);
         QRadialGradient disc(c - QPointF(0, 20), 70);
         disc.setColorAt(0.0, QColor(48, 92, 142));
@@ -151,17 +154,17 @@ QImage appIcon()
     p.setBrush(Qt::NoBrush);
     p.drawPath(roundedRect(body.adjusted(1.5, 1.5, -1.5, -1.5), 50.5));
     p.drawImage(QRectF(36, 34, 184, 184),
-                supersampled(184, 184, [](QPainter& mp) { paintMark(mp, QRectF(0, 0, 184, 184)); }));
+        supersampled(184, 184, [](QPainter &mp) { paintMark(mp, QRectF(0, 0, 184, 184)); }));
     return img;
 }
 
 } // namespace
 
-void drawCommonIcons(Output& out, const QString& fontsDir)
+void drawCommonIcons(Output &out, const QString &fontsDir)
 {
     const QString rounded = loadFont(fontsDir, "Comfortaa-Bold.ttf");
-    out.save(supersampled(128, 128, [](QPainter& p) { paintMark(p, QRectF(2, 2, 124, 124)); }),
-             kDir + "kavrin_icon.png");
+    out.save(supersampled(128, 128, [](QPainter &p) { paintMark(p, QRectF(2, 2, 124, 124)); }),
+        kDir + "kavrin_icon.png");
     out.save(logo(rounded), kDir + "logo.png");
     out.save(playIcon(), kDir + "play.png");
     out.save(pauseIcon(), kDir + "pause.png");

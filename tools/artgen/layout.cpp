@@ -58,7 +58,7 @@ QImage background()
     std::mt19937 rng(1920);
     std::uniform_int_distribution<int> noise(-2, 2);
     for (int y = 0; y < h; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        QRgb *row = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const int n = noise(rng);
             auto ch = [n](int v) { return std::clamp(v + n, 0, 255); };
@@ -78,8 +78,8 @@ QImage blueButton(Face face)
     const QRectF body(2, 1, w - 4, h - 5);
     const qreal radius = 14;
     const bool pressed = face == Face::Pressed;
-    paintShadow(p, img.size(), roundedRect(body, radius), QPointF(0, pressed ? 1 : 2.5),
-                pressed ? 3 : 6, face == Face::Disabled ? 90 : 170);
+    paintShadow(p, img.size(), roundedRect(body, radius), QPointF(0, pressed ? 1 : 2.5), pressed ? 3 : 6,
+        face == Face::Disabled ? 90 : 170);
     paintBevel(p, body, radius, face);
     return img;
 }
@@ -123,7 +123,7 @@ QImage checkBox(bool checked)
 
 QImage directory()
 {
-    return supersampled(128, 128, [](QPainter& p) {
+    return supersampled(128, 128, [](QPainter &p) {
         // Back of the folder with its tab.
         QPainterPath back;
         back.moveTo(14, 30);
@@ -168,7 +168,7 @@ QImage directory()
 QImage loaderFrame(int frame, int frames)
 {
     const int s = 160;
-    QImage img = supersampled(s, s, [frame, frames](QPainter& p) {
+    QImage img = supersampled(s, s, [frame, frames](QPainter &p) {
         p.translate(s / 2.0, s / 2.0);
         for (int k = 0; k < frames; ++k) {
             const int age = (frame - k + frames) % frames;
@@ -184,7 +184,7 @@ QImage loaderFrame(int frame, int frames)
     });
     img = img.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < img.height(); ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        QRgb *row = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
             const QRgb c = row[x];
             const int a = qAlpha(c);
@@ -194,7 +194,7 @@ QImage loaderFrame(int frame, int frames)
             }
             auto mix = [a](int fg, int bg) { return (fg * a + bg * (255 - a)) / 255; };
             row[x] = qRgba(mix(qRed(c), ink::matte.red()), mix(qGreen(c), ink::matte.green()),
-                           mix(qBlue(c), ink::matte.blue()), 255);
+                mix(qBlue(c), ink::matte.blue()), 255);
         }
     }
     return img;
@@ -213,7 +213,7 @@ QImage powerButton(bool pressed)
 
     const QColor symbol = pressed ? QColor(255, 138, 124) : QColor(232, 104, 98);
     const QPointF c = body.center() + QPointF(0, 2);
-    auto drawSymbol = [&](QPainter& sp, const QColor& col) {
+    auto drawSymbol = [&](QPainter &sp, const QColor &col) {
         sp.setPen(roundPen(col, 9));
         sp.setBrush(Qt::NoBrush);
         sp.drawArc(QRectF(c.x() - 29, c.y() - 29, 58, 58), 125 * 16, 290 * 16);
@@ -235,7 +235,7 @@ QImage powerButton(bool pressed)
 
 QImage recordIcon()
 {
-    return supersampled(40, 40, [](QPainter& p) {
+    return supersampled(40, 40, [](QPainter &p) {
         const QPointF c(20, 20);
         QRadialGradient glow(c, 20);
         glow.setColorAt(0.6, QColor(255, 60, 50, 90));
@@ -258,7 +258,7 @@ QImage recordIcon()
 
 QImage returnIcon()
 {
-    return supersampled(96, 96, [](QPainter& p) {
+    return supersampled(96, 96, [](QPainter &p) {
         QPainterPath hook;
         hook.moveTo(34, 74);
         hook.lineTo(60, 74);
@@ -275,7 +275,7 @@ QImage returnIcon()
 
 QImage timerIcon()
 {
-    return supersampled(96, 96, [](QPainter& p) {
+    return supersampled(96, 96, [](QPainter &p) {
         const QPointF c(48, 55);
         const qreal r = 30;
         // The elapsed sector in the accent colour.
@@ -313,7 +313,7 @@ QImage timerIcon()
 
 } // namespace
 
-void drawApplicationLayout(Output& out, const QString& framesDir)
+void drawApplicationLayout(Output &out, const QString &framesDir)
 {
     out.save(background(), kDir + "background5.jpg", 85);
     out.save(blueButton(Face::Normal), kDir + "button_blue2.png");

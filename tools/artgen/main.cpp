@@ -17,27 +17,27 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: artgen draw <resources> <frames>\n"
-                         "       artgen sheet <resources> <frames> <out.png>\n"
-                         "       artgen fonts <fonts dir>\n");
+    std::fprintf(stderr,
+        "usage: artgen draw <resources> <frames>\n"
+        "       artgen sheet <resources> <frames> <out.png>\n"
+        "       artgen fonts <fonts dir>\n");
     return 2;
 }
 
-int listFonts(const QString& dir)
+int listFonts(const QString &dir)
 {
-    const QStringList files = QDir(dir).entryList({"*.ttf", "*.otf"}, QDir::Files, QDir::Name);
-    for (const QString& file : files) {
+    const QStringList files = QDir(dir).entryList({ "*.ttf", "*.otf" }, QDir::Files, QDir::Name);
+    for (const QString &file : files) {
         const QString family = art::loadFont(dir, file);
         const QRawFont raw(dir + "/" + file, 12);
-        std::printf("%s\t%s\t%s\n", qPrintable(file), qPrintable(family),
-                    qPrintable(raw.styleName()));
+        std::printf("%s\t%s\t%s\n", qPrintable(file), qPrintable(family), qPrintable(raw.styleName()));
     }
     return files.isEmpty() ? 1 : 0;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     art::drawPanels(out);
     art::drawMenuTiles(out);
     art::drawTools(out);
-    for (const QString& file : out.written())
+    for (const QString &file : out.written())
         std::printf("%s\n", qPrintable(file));
     return 0;
 }

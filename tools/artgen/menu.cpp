@@ -12,12 +12,13 @@ constexpr int kW = 420;
 constexpr int kH = 380;
 const QPointF kCentre(210, 254);
 
-struct Look {
-    QColor line;   // main strokes and fills
+struct Look
+{
+    QColor line; // main strokes and fills
     QColor accent; // secondary parts
 };
 
-void playPictogram(QPainter& p, const Look& look)
+void playPictogram(QPainter &p, const Look &look)
 {
     QPainterPath tri;
     tri.moveTo(kCentre + QPointF(-30, -48));
@@ -33,7 +34,7 @@ void playPictogram(QPainter& p, const Look& look)
     p.drawPath(tri);
 }
 
-void capPictogram(QPainter& p, const Look& look)
+void capPictogram(QPainter &p, const Look &look)
 {
     const QPointF c = kCentre + QPointF(0, -8);
     QPainterPath base;
@@ -68,10 +69,10 @@ void capPictogram(QPainter& p, const Look& look)
     p.drawEllipse(c + QPointF(0, -4), 7.0, 5.0);
 }
 
-void chartPictogram(QPainter& p, const Look& look)
+void chartPictogram(QPainter &p, const Look &look)
 {
     const QPointF o = kCentre + QPointF(-62, 50); // origin of the axes
-    const qreal heights[] = {34, 58, 46, 82};
+    const qreal heights[] = { 34, 58, 46, 82 };
     QPainterPath trend;
     for (int i = 0; i < 4; ++i) {
         const QRectF bar(o.x() + 14 + i * 28, o.y() - heights[i], 20, heights[i]);
@@ -119,7 +120,7 @@ QPainterPath gear(QPointF c, qreal outer, qreal inner, int teeth)
     return path.subtracted(hole);
 }
 
-void cameraPictogram(QPainter& p, const Look& look, const QColor& tileColour)
+void cameraPictogram(QPainter &p, const Look &look, const QColor &tileColour)
 {
     const QPointF c = kCentre + QPointF(-12, -6);
     QPainterPath body;
@@ -161,8 +162,7 @@ QImage tile(Pictogram kind, bool pressed)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body(5, 4, kW - 10, kH - 13);
     const qreal radius = 26;
-    paintShadow(p, img.size(), roundedRect(body, radius), QPointF(0, pressed ? 2 : 4),
-                pressed ? 4 : 9, 180);
+    paintShadow(p, img.size(), roundedRect(body, radius), QPointF(0, pressed ? 2 : 4), pressed ? 4 : 9, 180);
     paintBevel(p, body, radius, pressed ? Face::Pressed : Face::Normal, 0.4);
 
     // The plate the pictogram stands on.
@@ -174,8 +174,8 @@ QImage tile(Pictogram kind, bool pressed)
     p.setBrush(plate);
     p.drawEllipse(kCentre, 96.0, 96.0);
 
-    const Look look = pressed ? Look{QColor(240, 248, 255), ink::accentBright}
-                              : Look{ink::icon, ink::accent};
+    const Look look
+        = pressed ? Look { QColor(240, 248, 255), ink::accentBright } : Look { ink::icon, ink::accent };
     // The colour under the pictogram, for cut-outs that must look empty.
     const QColor tileColour = pressed ? QColor(24, 54, 92) : QColor(22, 50, 86);
     switch (kind) {
@@ -197,18 +197,19 @@ QImage tile(Pictogram kind, bool pressed)
 
 } // namespace
 
-void drawMenuTiles(Output& out)
+void drawMenuTiles(Output &out)
 {
-    const struct {
-        const char* name;
+    const struct
+    {
+        const char *name;
         Pictogram kind;
     } tiles[] = {
-        {"bsta", Pictogram::Play},
-        {"tutorials", Pictogram::Cap},
-        {"bres", Pictogram::Chart},
-        {"bcam", Pictogram::Camera},
+        { "bsta", Pictogram::Play },
+        { "tutorials", Pictogram::Cap },
+        { "bres", Pictogram::Chart },
+        { "bcam", Pictogram::Camera },
     };
-    for (const auto& t : tiles) {
+    for (const auto &t : tiles) {
         out.save(tile(t.kind, false), QString("graphics/menu/%1.png").arg(t.name));
         out.save(tile(t.kind, true), QString("graphics/menu/%1_p.png").arg(t.name));
     }

@@ -38,14 +38,12 @@ QImage listRow(bool selected)
     p.fillPath(body, fill);
     p.save();
     p.setClipPath(body);
-    p.fillRect(QRectF(r.left(), r.top() + 1, r.width(), 1.5),
-               QColor(255, 255, 255, selected ? 70 : 26));
+    p.fillRect(QRectF(r.left(), r.top() + 1, r.width(), 1.5), QColor(255, 255, 255, selected ? 70 : 26));
     if (selected) // accent bar on the left marks the chosen row
         p.fillRect(QRectF(r.left(), r.top(), 9, r.height()), QColor(160, 218, 255));
     p.restore();
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(selected ? QColor(165, 218, 255, 235) : QColor(96, 146, 200, 95),
-                  selected ? 2.5 : 1.5));
+    p.setPen(QPen(selected ? QColor(165, 218, 255, 235) : QColor(96, 146, 200, 95), selected ? 2.5 : 1.5));
     p.drawPath(roundedRect(r.adjusted(1, 1, -1, -1), 11));
     return img;
 }
@@ -84,7 +82,7 @@ QImage bottomBar()
 
 QImage exitIcon()
 {
-    return supersampled(96, 96, [](QPainter& p) {
+    return supersampled(96, 96, [](QPainter &p) {
         QPainterPath door;
         door.moveTo(50, 16);
         door.lineTo(22, 16);
@@ -103,7 +101,7 @@ QImage exitIcon()
 
 } // namespace
 
-void drawPanels(Output& out)
+void drawPanels(Output &out)
 {
     out.save(panel(1000, 600, 50), "graphics/dialogs/dialog1000600.png");
     out.save(listRow(false), "graphics/lists/item_background.png");

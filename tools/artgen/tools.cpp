@@ -5,10 +5,10 @@
 namespace art {
 namespace {
 
-constexpr qreal kAxis = 15.5;     // y of the shaft
+constexpr qreal kAxis = 15.5; // y of the shaft
 constexpr qreal kJawPivot = 21.5; // x where the jaws meet the shaft
 
-void shaftAndHandle(QPainter& p)
+void shaftAndHandle(QPainter &p)
 {
     p.setPen(roundPen(ink::icon, 2.6));
     p.drawLine(QPointF(kJawPivot, kAxis), QPointF(49, kAxis));
@@ -28,7 +28,7 @@ void shaftAndHandle(QPainter& p)
     p.drawEllipse(QPointF(58.2, 23.8), 3.8, 3.8);
 }
 
-void pivot(QPainter& p)
+void pivot(QPainter &p)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(ink::icon);
@@ -36,7 +36,7 @@ void pivot(QPainter& p)
 }
 
 // Curved, closed, slender jaws (Maryland type).
-void dissectorJaws(QPainter& p)
+void dissectorJaws(QPainter &p)
 {
     QPainterPath jaws;
     jaws.moveTo(kJawPivot, kAxis);
@@ -50,11 +50,11 @@ void dissectorJaws(QPainter& p)
 }
 
 // Straight, wide-open jaws with teeth on the inner faces.
-void grasperJaws(QPainter& p)
+void grasperJaws(QPainter &p)
 {
     const QPointF base(kJawPivot, kAxis);
-    const QPointF tips[] = {{3, 5.5}, {3, 25.5}};
-    for (const QPointF& tip : tips) {
+    const QPointF tips[] = { { 3, 5.5 }, { 3, 25.5 } };
+    for (const QPointF &tip : tips) {
         p.setPen(roundPen(ink::icon, 2.6));
         p.drawLine(base, tip);
         const qreal inward = tip.y() < kAxis ? 1 : -1;
@@ -68,7 +68,7 @@ void grasperJaws(QPainter& p)
 }
 
 // Slim curved blades, slightly open.
-void scissorsJaws(QPainter& p)
+void scissorsJaws(QPainter &p)
 {
     QPainterPath upper;
     upper.moveTo(kJawPivot + 1, kAxis + 1.2);
@@ -88,7 +88,7 @@ void scissorsJaws(QPainter& p)
 }
 
 // Short stout jaws holding a curved needle with its thread.
-void needleHolderJaws(QPainter& p)
+void needleHolderJaws(QPainter &p)
 {
     QPainterPath jaws;
     jaws.moveTo(kJawPivot, kAxis - 3);
@@ -109,17 +109,20 @@ void needleHolderJaws(QPainter& p)
     p.drawPath(thread);
 }
 
-QImage instrument(void (*jaws)(QPainter&))
+QImage instrument(void (*jaws)(QPainter &))
 {
-    return supersampled(65, 31, [jaws](QPainter& p) {
-        shaftAndHandle(p);
-        jaws(p);
-    }, 6);
+    return supersampled(
+        65, 31,
+        [jaws](QPainter &p) {
+            shaftAndHandle(p);
+            jaws(p);
+        },
+        6);
 }
 
 } // namespace
 
-void drawTools(Output& out)
+void drawTools(Output &out)
 {
     out.save(instrument(dissectorJaws), "graphics/tools/dissector_icon.png");
     out.save(instrument(grasperJaws), "graphics/tools/grasper_icon.png");
