@@ -72,5 +72,9 @@ int main(int argc, char *argv[])
     QMetaObject::invokeMethod(&window, "HideDialogForm");
     QMetaObject::invokeMethod(&window, "ShowDialogForm", Q_ARG(DialogOpt, DialogFinishTraining));
     camera.take(QStringLiteral("decision"));
+    QMetaObject::invokeMethod(&window, "HideDialogForm");
+    QTest::qWait(kSettleMs);
+    click(window.screenFor(FormMenu), "trainingButton");
+    camera.take(QStringLiteral("training-to-come"));
     return 0;
 }

@@ -19,6 +19,8 @@ constexpr auto kBackButtonStyle
       " 0 0 0 0 stretch stretch; }";
 constexpr QSize kBackButtonSize(200, 77);
 constexpr QSize kBackIconSize(40, 40);
+// Keeps the button off the screen's edge, level with the menu's exit button.
+constexpr QMargins kScreenMargins(40, 40, 40, 50);
 
 } // namespace
 
@@ -41,6 +43,7 @@ PlaceholderScreen::PlaceholderScreen(
     back->installEventFilter(this);
     connect(back, &QPushButton::clicked, this, [this] { emit ShowNextForm(FormMenu); });
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kScreenMargins);
     layout->addWidget(label);
     layout->addWidget(back, 0, Qt::AlignHCenter);
 }
