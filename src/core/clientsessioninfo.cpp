@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 
 #include "camera/camera.h"
+#include "camera/videowidget.h"
 #include "core/logging.h"
 
 // The account record stores the display language as its number.

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QVector>
 
-#include "camera/videowidget.h"
 #include "core/enums.h"
 #include "storage/accountstore.h"
 #include "storage/xmlparser.h"
@@ -16,6 +15,7 @@ class Camera;
 class DialogForm;
 class QMediaPlaylist;
 class QWidget;
+class VideoWidget;
 
 // All process-wide state of the application. Never instantiated; every
 // member is static and used from the GUI thread only.
