@@ -55,11 +55,6 @@ QString ClientSessionInfo::selectedCamera;
 QString ClientSessionInfo::configPath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
     + QStringLiteral("/KavrinMac/Kavrin/config.xml");
 
-QString ClientSessionInfo::fullUsersPath()
-{
-    return accounts.location().usersFolder();
-}
-
 QString ClientSessionInfo::fullRecordingPath()
 {
     return accounts.location().recordsFolder();

@@ -59,8 +59,7 @@ public:
     static bool applicationRunning;
     static QMediaPlaylist *playlist;
 
-    // The folders of the data location, kept by the account store.
-    static QString fullUsersPath();
+    // The records folder of the data location, kept by the account store.
     static QString fullRecordingPath();
 
     static bool startCameraPreview(

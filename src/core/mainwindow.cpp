@@ -13,7 +13,6 @@
 #include "core/logging.h"
 #include "core/menu.h"
 #include "core/placeholderscreens.h"
-#include "core/screentransition.h"
 #include "core/startup.h"
 #include "dialogs/dialogform.h"
 #include "ui_mainwindow.h"

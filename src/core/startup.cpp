@@ -1,6 +1,6 @@
 #include "core/startup.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
@@ -175,9 +175,7 @@ void StartUp::locationSelectedSlot(QString loc)
         newUserSlot(QLatin1String(kDefaultUserName), QLatin1String(kDefaultUserPin));
         return;
     }
-    ClientSessionInfo::accounts.setCurrent(0);
-    window->HideDialogForm();
-    welcomeType = WelcomeUserExists;
+    finishFirstRun();
 }
 
 void StartUp::newUserSlot(QString u, QString p)
@@ -188,6 +186,11 @@ void StartUp::newUserSlot(QString u, QString p)
         QCoreApplication::exit(0);
         return;
     }
+    finishFirstRun();
+}
+
+void StartUp::finishFirstRun()
+{
     ClientSessionInfo::accounts.setCurrent(0);
     window->HideDialogForm();
     welcomeType = WelcomeUserExists;

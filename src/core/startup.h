@@ -46,6 +46,8 @@ private:
     bool loadLanguage(Language lang);
     void processSelectedCamera();
     void greet();
+    // The menu becomes usable with the first account.
+    void finishFirstRun();
 
     MainWindow *window;
     // Installed in the application while this object lives.

@@ -4,16 +4,12 @@
 
 #include "storage/storagelogging.h"
 
-// The default file is a resource of this static library, registered once,
-// before its first copy. (Outside the unnamed namespace: the registration
+// The default file is a resource of this static library; registering it
+// again is harmless. (Outside the unnamed namespace: the registration
 // declares a function that the generated resource code defines.)
 static void registerDefaultConfig()
 {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(storage);
-        return true;
-    }();
-    Q_UNUSED(registered)
+    Q_INIT_RESOURCE(storage);
 }
 
 namespace {
