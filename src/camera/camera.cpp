@@ -106,6 +106,12 @@ void Camera::setActualDevice(unsigned int index)
     recorder = new QMediaRecorder(device);
     delete oldRecorder;
     recorder->setContainerFormat(mp4Container(recorder->supportedContainers()));
+    // A recording that breaks off (full disk, unwritable folder, camera
+    // unplugged) stops the recorder; the reason goes to the log.
+    QObject::connect(recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error), recorder,
+        [recorder = recorder] {
+            qCWarning(lcCamera) << "recording failed:" << recorder->errorString() << recorder->error();
+        });
     imageCapture = new QCameraImageCapture(device);
     delete oldCapture;
     device->setCaptureMode(QCamera::CaptureVideo);
@@ -134,7 +140,7 @@ bool Camera::StopPreview()
 bool Camera::StartRecording(const QString &path, bool sound)
 {
     if (!recorder)
-        return true;
+        return false;
     recorder->setOutputLocation(outputLocationFor(path));
     recorder->setMetaData(QMediaMetaData::Title, QLatin1String(kRecordingTitle));
     if (sound) {
@@ -148,7 +154,14 @@ bool Camera::StartRecording(const QString &path, bool sound)
     qCDebug(lcCamera) << "err" << recorder->errorString() << recorder->error();
     qCDebug(lcCamera) << "recorder state" << recorder->state() << recorder->containerFormat()
                       << recorder->videoSettings().resolution() << recorder->videoSettings().codec();
-    return true;
+    // The recorder may still fail later, when the camera delivers its first
+    // frames; isRecording() follows that.
+    return recorder->state() == QMediaRecorder::RecordingState && recorder->error() == QMediaRecorder::NoError;
+}
+
+bool Camera::isRecording() const
+{
+    return recorder && recorder->state() == QMediaRecorder::RecordingState;
 }
 
 void Camera::makeScreenshot(const QString &path) const

@@ -30,7 +30,11 @@ public:
     void setActualDevice(unsigned int index);
     bool StartPreview(VideoWidget *widget);
     bool StopPreview();
+    // False when no camera is bound or the recorder refuses to start.
     bool StartRecording(const QString &path, bool sound);
+    // Whether the recorder really records now: false before it starts, after
+    // it stops and after an error broke the recording off.
+    bool isRecording() const;
     void makeScreenshot(const QString &path) const;
 
     // Image properties have no effect on this platform's camera layer.

@@ -92,6 +92,11 @@ bool ClientSessionInfo::IsPreviewingCamera()
     return actualPreviewingWidget && actualPreviewingWidget->isVisible();
 }
 
+bool ClientSessionInfo::isRecording()
+{
+    return camera && camera->isRecording();
+}
+
 void ClientSessionInfo::selectCamera(int index)
 {
     qCDebug(lcCamera) << "camera" << index;

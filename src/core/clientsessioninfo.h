@@ -66,6 +66,9 @@ public:
         VideoWidget *widget, bool record, bool sound, const QString &fileName, const QString &pictureName);
     static void stopPreview();
     static bool IsPreviewingCamera();
+    // Whether the running preview's recorder really records: record says
+    // what was asked for, this what the recorder does.
+    static bool isRecording();
     static void selectCamera(int index);
     static void makePhoto(const QString &path);
     // The camera the user chose, kept for this run and, in the configuration
