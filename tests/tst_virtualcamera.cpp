@@ -35,9 +35,12 @@ constexpr int kRecordBeforeKillMs = 4000;
 constexpr int kMinimumKeptAfterKillMs = 2000;
 constexpr int kMinimumDistinctColours = 16;
 
+// The picture is written in the background; it appears complete.
 QImage takePhoto(const QString &path)
 {
     ClientSessionInfo::makePhoto(path);
+    if (!QTest::qWaitFor([&path] { return QFile::exists(path); }, kTimeoutMs))
+        return QImage();
     return QImage(path);
 }
 

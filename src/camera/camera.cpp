@@ -5,9 +5,11 @@
 #include <QCameraInfo>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QImage>
 #include <QMediaMetaData>
 #include <QMediaRecorder>
-#include <QPixmap>
+#include <QSaveFile>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
 
@@ -169,10 +171,16 @@ void Camera::makeScreenshot(const QString &path) const
     if (!viewfinder)
         return;
     const QRect area = viewfinder->rect();
-    QPixmap picture(area.size());
+    QImage picture(area.size(), QImage::Format_RGB32);
     viewfinder->render(
         &picture, QPoint(0, 0), QRegion(area), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    picture.save(path, "png", -1);
+    // Compressing a full-screen PNG takes several frames' time, so it is done
+    // off the GUI thread; the file appears complete or not at all.
+    QThreadPool::globalInstance()->start([picture, path] {
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && picture.save(&file, "png", -1))
+            file.commit();
+    });
 }
 
 void Camera::getCameraProp(const CameraPropCategory &category, long *a, long *b, long *c, bool *flag)

@@ -35,6 +35,8 @@ public:
     // Whether the recorder really records now: false before it starts, after
     // it stops and after an error broke the recording off.
     bool isRecording() const;
+    // Saves a PNG picture of the viewfinder as it is now. The file is written
+    // in the background and appears complete, or not at all.
     void makeScreenshot(const QString &path) const;
 
     // Image properties have no effect on this platform's camera layer.
