@@ -1,22 +1,29 @@
 #include <QCamera>
+#include <QCameraImageProcessing>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "camera/camera.h"
 #include "camera/settingsdialog.h"
+#include "camera/videowidget.h"
 #include "core/apptext.h"
 #include "core/mainwindow.h"
 #include "core/menu.h"
 #include "dialogs/decisiondialog.h"
 #include "dialogs/infodialog.h"
 #include "dialogs/languageselectdialog.h"
+#include "pictureinspection.h"
 #include "sessionfixture.h"
+
+using namespace PictureInspection;
 
 // The dialog host and the menu on a running application with one account:
 // the order in which answers travel, the host's geometry, the settings
@@ -43,11 +50,17 @@ private slots:
     void settingsCameraListFollowsPlugging();
     void closedCameraDialogStaysClosed_data();
     void closedCameraDialogStaysClosed();
+    void settingsImagePanelFollowsTheCamera();
+    void settingsSlidersChangeThePicture_data();
+    void settingsSlidersChangeThePicture();
+    void settingsAutomaticWhiteBalanceLocksItsSlider();
     void menuTouchFeedback();
     void tutorialsOpenMakersPage();
 
 private:
     void showDialog(DialogOpt opt);
+    // The settings dialog, shown, once its image settings are offered.
+    SettingsDialog *showImageSettings();
     Menu *menu() const { return static_cast<Menu *>(window->screenFor(FormMenu)); }
 
     std::unique_ptr<QTemporaryDir> data;
@@ -248,6 +261,105 @@ void DialogsTest::closedCameraDialogStaysClosed()
     QTest::qWait(1200);
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
     QVERIFY(ClientSessionInfo::camera->currentDevice()->state() != QCamera::ActiveState);
+}
+
+SettingsDialog *DialogsTest::showImageSettings()
+{
+    showDialog(DialogCameraSettings);
+    auto *settings = shownDialog<SettingsDialog>();
+    if (!settings)
+        return nullptr;
+    auto *panel = settings->findChild<QFrame *>("frame_3");
+    return QTest::qWaitFor([panel] { return panel->isVisible(); }, 5000) ? settings : nullptr;
+}
+
+void DialogsTest::settingsImagePanelFollowsTheCamera()
+{
+    qputenv("KAVRIN_VIRTUAL_CAMERAS", "0");
+    showDialog(DialogCameraSettings);
+    auto *settings = shownDialog<SettingsDialog>();
+    QVERIFY(settings);
+    auto *panel = settings->findChild<QFrame *>("frame_3");
+
+    // Two reports of the detection thread find no camera to adjust.
+    QTest::qWait(1200);
+    QVERIFY(!panel->isVisible());
+    qputenv("KAVRIN_VIRTUAL_CAMERAS", "1");
+    QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 5000);
+    QVERIFY(ClientSessionInfo::IsPreviewingCamera());
+}
+
+void DialogsTest::settingsSlidersChangeThePicture_data()
+{
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Statistic>("statistic");
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("defaultButton");
+
+    QTest::newRow("brightness up") << "brightness" << int(Qt::Key_End) << Statistic::Luminance << Change::Up
+                                   << "brightDefaultBtn";
+    QTest::newRow("brightness down") << "brightness" << int(Qt::Key_Home) << Statistic::Luminance
+                                     << Change::Down << "brightDefaultBtn";
+    QTest::newRow("less contrast") << "contrast" << int(Qt::Key_Home) << Statistic::Spread << Change::Down
+                                   << "contrDefaultBtn";
+    QTest::newRow("no saturation") << "saturation" << int(Qt::Key_Home) << Statistic::Colourfulness
+                                   << Change::Zero << "satDefaultBtn";
+}
+
+void DialogsTest::settingsSlidersChangeThePicture()
+{
+    QFETCH(QString, slider);
+    QFETCH(int, key);
+    QFETCH(Statistic, statistic);
+    QFETCH(Change, change);
+    QFETCH(QString, defaultButton);
+
+    SettingsDialog *settings = showImageSettings();
+    QVERIFY(settings);
+    auto *preview = settings->findChild<VideoWidget *>("widget");
+    auto *control = settings->findChild<QSlider *>(slider);
+    // The slider starts where the camera's picture is left as it is.
+    QCOMPARE(control->value(), int(Camera::kPropNeutral));
+    const double before = nextStatistic(*preview, statistic);
+
+    QTest::keyClick(control, Qt::Key(key));
+    const double after = nextStatistic(*preview, statistic);
+    QVERIFY2(shows(change, before, after), fromTo(before, after).constData());
+
+    QTest::mouseClick(settings->findChild<QPushButton *>(defaultButton), Qt::LeftButton);
+    QCOMPARE(control->value(), int(Camera::kPropNeutral));
+    const double restored = nextStatistic(*preview, statistic);
+    QVERIFY2(shows(Change::None, before, restored), fromTo(before, restored).constData());
+}
+
+void DialogsTest::settingsAutomaticWhiteBalanceLocksItsSlider()
+{
+    SettingsDialog *settings = showImageSettings();
+    QVERIFY(settings);
+    auto *preview = settings->findChild<VideoWidget *>("widget");
+    auto *automatic = settings->findChild<QCheckBox *>("autowb");
+    auto *balance = settings->findChild<QSlider *>("whitebalance");
+    const QCameraImageProcessing *processing = ClientSessionInfo::camera->currentDevice()->imageProcessing();
+    QVERIFY(automatic->isChecked());
+    QVERIFY(!balance->isEnabled());
+    QCOMPARE(processing->whiteBalanceMode(), QCameraImageProcessing::WhiteBalanceAuto);
+    const double automaticWarmth = nextStatistic(*preview, Statistic::Warmth);
+
+    automatic->click();
+    QVERIFY(balance->isEnabled());
+    QCOMPARE(processing->whiteBalanceMode(), QCameraImageProcessing::WhiteBalanceManual);
+    QTest::keyClick(balance, Qt::Key_Home);
+    const double manualWarmth = nextStatistic(*preview, Statistic::Warmth);
+    QVERIFY2(shows(Change::Down, automaticWarmth, manualWarmth),
+        fromTo(automaticWarmth, manualWarmth).constData());
+
+    automatic->click();
+    QVERIFY(!balance->isEnabled());
+    QCOMPARE(processing->whiteBalanceMode(), QCameraImageProcessing::WhiteBalanceAuto);
+    const double restoredWarmth = nextStatistic(*preview, Statistic::Warmth);
+    QVERIFY2(shows(Change::None, automaticWarmth, restoredWarmth),
+        fromTo(automaticWarmth, restoredWarmth).constData());
 }
 
 void DialogsTest::menuTouchFeedback()

@@ -1,8 +1,10 @@
 #include <QtTest>
 
+#include <QAbstractVideoSurface>
 #include <QApplication>
 #include <QCamera>
 #include <QCameraImageCapture>
+#include <QCameraImageProcessing>
 #include <QCameraInfo>
 #include <QMediaRecorder>
 #include <QProcess>
@@ -16,6 +18,9 @@
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
 #include "mediainspection.h"
+#include "pictureinspection.h"
+
+using namespace PictureInspection;
 
 namespace {
 
@@ -33,7 +38,10 @@ constexpr int kShortRecordingMs = 2000;
 constexpr int kToleranceMs = 500;
 constexpr int kRecordBeforeKillMs = 4000;
 constexpr int kMinimumKeptAfterKillMs = 2000;
-constexpr int kMinimumDistinctColours = 16;
+// The caption at the top of every frame carries the wall-clock time; below
+// it, frames of the same number are the same picture on every camera.
+constexpr int kCaptionRows = 150;
+constexpr int kComparedFrame = 5;
 
 // The picture is written in the background; it appears complete.
 QImage takePhoto(const QString &path)
@@ -44,14 +52,52 @@ QImage takePhoto(const QString &path)
     return QImage(path);
 }
 
-bool showsPicture(const QImage &image)
+// Keeps one of the frames a camera presents: the n-th one presented is the
+// sensor's frame number n.
+class FrameProbe : public QAbstractVideoSurface
 {
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height() && colours.size() < kMinimumDistinctColours; y += 4) {
-        for (int x = 0; x < image.width(); x += 4)
-            colours.insert(image.pixel(x, y));
+public:
+    explicit FrameProbe(int wanted)
+        : wanted(wanted)
+    {
     }
-    return colours.size() >= kMinimumDistinctColours;
+
+    QList<QVideoFrame::PixelFormat> supportedPixelFormats(
+        QAbstractVideoBuffer::HandleType type) const override
+    {
+        if (type != QAbstractVideoBuffer::NoHandle)
+            return {};
+        return { QVideoFrame::Format_RGB32 };
+    }
+
+    bool present(const QVideoFrame &frame) override
+    {
+        if (presented++ == wanted)
+            kept = frame.image();
+        return true;
+    }
+
+    QImage kept;
+
+private:
+    int wanted;
+    int presented = 0;
+};
+
+// Frame kComparedFrame of a new virtual camera, below the caption, with the
+// image processing set up by `adjust` before the camera starts.
+template <typename Adjust> QImage comparedFrame(Adjust adjust)
+{
+    QCamera camera(QCameraInfo::availableCameras().value(0));
+    FrameProbe probe(kComparedFrame);
+    camera.setViewfinder(&probe);
+    adjust(*camera.imageProcessing());
+    camera.start();
+    if (!QTest::qWaitFor([&probe] { return !probe.kept.isNull(); }, kTimeoutMs))
+        return QImage();
+    const QImage &frame = probe.kept;
+    return frame.copy(0, kCaptionRows, frame.width(), frame.height() - kCaptionRows)
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 // The child process of killedRecordingKeepsItsVideo: records through the
@@ -94,6 +140,10 @@ private slots:
     void failedRecordingKeepsThePreview_data();
     void failedRecordingKeepsThePreview();
     void killedRecordingKeepsItsVideo();
+    void imageProcessingAdjustsFrames_data();
+    void imageProcessingAdjustsFrames();
+    void sessionImageSettingsReachTheViewfinder_data();
+    void sessionImageSettingsReachTheViewfinder();
 
 private:
     QTemporaryDir folder;
@@ -356,6 +406,112 @@ void TestVirtualCamera::killedRecordingKeepsItsVideo()
     const DecodedVideo decoded = decodeVideo(path);
     QVERIFY2(decoded.endMs >= kMinimumKeptAfterKillMs,
         qPrintable(QStringLiteral("%1 frames up to %2 ms").arg(decoded.frames).arg(decoded.endMs)));
+}
+
+void TestVirtualCamera::imageProcessingAdjustsFrames_data()
+{
+    QTest::addColumn<qreal>("brightness");
+    QTest::addColumn<qreal>("contrast");
+    QTest::addColumn<qreal>("saturation");
+    QTest::addColumn<qreal>("manualKelvin");
+    QTest::addColumn<Statistic>("statistic");
+    QTest::addColumn<Change>("change");
+
+    // A manual temperature of 0 stands for automatic white balance.
+    QTest::newRow("neutral") << 0.0 << 0.0 << 0.0 << 0.0 << Statistic::Luminance << Change::None;
+    QTest::newRow("brighter") << 0.5 << 0.0 << 0.0 << 0.0 << Statistic::Luminance << Change::Up;
+    QTest::newRow("less contrast") << 0.0 << -0.5 << 0.0 << 0.0 << Statistic::Spread << Change::Down;
+    QTest::newRow("grey") << 0.0 << 0.0 << -1.0 << 0.0 << Statistic::Colourfulness << Change::Zero;
+    QTest::newRow("balanced for warm light")
+        << 0.0 << 0.0 << 0.0 << 2800.0 << Statistic::Warmth << Change::Down;
+    QTest::newRow("balanced for daylight") << 0.0 << 0.0 << 0.0 << 6500.0 << Statistic::Warmth << Change::Up;
+}
+
+void TestVirtualCamera::imageProcessingAdjustsFrames()
+{
+    QFETCH(qreal, brightness);
+    QFETCH(qreal, contrast);
+    QFETCH(qreal, saturation);
+    QFETCH(qreal, manualKelvin);
+    QFETCH(Statistic, statistic);
+    QFETCH(Change, change);
+
+    const QImage reference = comparedFrame([](QCameraImageProcessing &) {});
+    QVERIFY(showsPicture(reference));
+
+    bool available = false;
+    const QImage adjusted = comparedFrame([&](QCameraImageProcessing &processing) {
+        available = processing.isAvailable();
+        // Every setting is changed twice, so that each must replace the one before.
+        processing.setBrightness(-0.7);
+        processing.setContrast(0.7);
+        processing.setSaturation(0.7);
+        processing.setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceManual);
+        processing.setManualWhiteBalance(3000);
+
+        processing.setBrightness(brightness);
+        processing.setContrast(contrast);
+        processing.setSaturation(saturation);
+        if (manualKelvin > 0)
+            processing.setManualWhiteBalance(manualKelvin);
+        else
+            processing.setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceAuto);
+    });
+    QVERIFY(available);
+    QVERIFY(showsPicture(adjusted));
+
+    if (change == Change::None) {
+        QVERIFY2(adjusted == reference, "a neutral setting changed the picture");
+        return;
+    }
+    const double before = PictureInspection::statistic(reference, statistic);
+    const double after = PictureInspection::statistic(adjusted, statistic);
+    QVERIFY2(shows(change, before, after), fromTo(before, after).constData());
+}
+
+void TestVirtualCamera::sessionImageSettingsReachTheViewfinder_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<long>("position");
+    QTest::addColumn<bool>("automaticWhiteBalance");
+    QTest::addColumn<Statistic>("statistic");
+    QTest::addColumn<Change>("change");
+
+    QTest::newRow("brightness up") << int(PropBrightness) << Camera::kPropMaximum << true
+                                   << Statistic::Luminance << Change::Up;
+    QTest::newRow("brightness down") << int(PropBrightness) << Camera::kPropMinimum << true
+                                     << Statistic::Luminance << Change::Down;
+    QTest::newRow("white balance for warm light")
+        << int(PropWhiteBalance) << Camera::kPropMinimum << false << Statistic::Warmth << Change::Down;
+    QTest::newRow("white balance for daylight")
+        << int(PropWhiteBalance) << Camera::kPropMaximum << false << Statistic::Warmth << Change::Up;
+    QTest::newRow("manual white balance unused while automatic")
+        << int(PropWhiteBalance) << Camera::kPropMinimum << true << Statistic::Warmth << Change::None;
+}
+
+void TestVirtualCamera::sessionImageSettingsReachTheViewfinder()
+{
+    QFETCH(int, category);
+    QFETCH(long, position);
+    QFETCH(bool, automaticWhiteBalance);
+    QFETCH(Statistic, statistic);
+    QFETCH(Change, change);
+
+    Camera camera;
+    camera.setActualDevice(0);
+    QVERIFY(camera.StartPreview(viewfinder.get()));
+    const double before = nextStatistic(*viewfinder, statistic);
+
+    camera.setAutomaticWhiteBalance(automaticWhiteBalance);
+    camera.setCameraProp(CameraPropCategory(category), position);
+    const double after = nextStatistic(*viewfinder, statistic);
+    QVERIFY2(shows(change, before, after), fromTo(before, after).constData());
+
+    // Every screen binds a new camera before its preview; the settings stay.
+    camera.setActualDevice(0);
+    QVERIFY(camera.StartPreview(viewfinder.get()));
+    const double again = nextStatistic(*viewfinder, statistic);
+    QVERIFY2(shows(change, before, again), fromTo(before, again).constData());
 }
 
 int main(int argc, char **argv)

@@ -47,6 +47,7 @@ void FrameSource::produceFrame()
     latest = painter->paint(
         frameNumber, static_cast<double>(frameNumber) / kFrameRate, QDateTime::currentDateTime(), label);
     ++frameNumber;
+    adjustment.apply(latest);
     emit frameReady(latest);
     // A listener may have stopped the camera.
     if (!running)

@@ -8,11 +8,13 @@
 
 #include <memory>
 
+#include "imageadjustment.h"
+
 class PracticeFieldPainter;
 
 // The sensor of the virtual camera: while running it produces frames at a
-// steady rate on the GUI thread and hands each one to whoever listens (the
-// viewfinder, the recorder, the still capture).
+// steady rate on the GUI thread, adjusts their colours and hands each one to
+// whoever listens (the viewfinder, the recorder, the still capture).
 class FrameSource : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,8 @@ public:
     void setResolution(const QSize &size) { requestedResolution = size; }
     QSize resolution() const { return requestedResolution; }
     void setLabel(const QString &text) { label = text; }
+    // From the next frame on, as a sensor's own colour processing.
+    void setAdjustment(const ImageAdjustment &next) { adjustment = next; }
 
     void start();
     void stop();
@@ -44,6 +48,7 @@ private:
     std::unique_ptr<PracticeFieldPainter> painter;
     QSize requestedResolution = kDefaultResolution;
     QString label;
+    ImageAdjustment adjustment;
     bool running = false;
     QTimer timer;
     QElapsedTimer clock;

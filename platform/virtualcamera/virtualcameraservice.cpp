@@ -7,6 +7,7 @@ VirtualCameraService::VirtualCameraService(QObject *parent)
     : QMediaService(parent)
     , camera(&source)
     , viewfinderSettings(&source)
+    , imageProcessing(&source)
     , renderer(&source)
     , videoEncoder(settings, &source)
     , audioEncoder(settings)
@@ -34,6 +35,7 @@ QMediaControl *VirtualCameraService::requestControl(const char *name)
         { QCameraControl_iid, &camera },
         { QVideoDeviceSelectorControl_iid, &deviceSelector },
         { QCameraViewfinderSettingsControl2_iid, &viewfinderSettings },
+        { QCameraImageProcessingControl_iid, &imageProcessing },
         { QMediaContainerControl_iid, &container },
         { QVideoEncoderSettingsControl_iid, &videoEncoder },
         { QAudioEncoderSettingsControl_iid, &audioEncoder },

@@ -6,6 +6,7 @@
 #include "deviceselectorcontrol.h"
 #include "framesource.h"
 #include "imagecapturecontrol.h"
+#include "imageprocessingcontrol.h"
 #include "recordercontrol.h"
 #include "recordingsettings.h"
 #include "renderercontrol.h"
@@ -31,6 +32,7 @@ private:
     VirtualCameraControl camera;
     VirtualDeviceSelectorControl deviceSelector;
     VirtualViewfinderSettingsControl viewfinderSettings;
+    VirtualImageProcessingControl imageProcessing;
     VirtualRendererControl renderer;
     VirtualContainerControl container;
     VirtualVideoEncoderControl videoEncoder;

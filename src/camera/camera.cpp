@@ -2,6 +2,7 @@
 
 #include <QCamera>
 #include <QCameraImageCapture>
+#include <QCameraImageProcessing>
 #include <QCameraInfo>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -24,6 +25,39 @@ constexpr auto kRecordingTitle = "Kavrin Recording";
 // Upper bound for the recorder to write the end of the MP4 file when a
 // recording stops; the training waits for it so that no video is cut short.
 constexpr int kFinalizeTimeoutMs = 5000;
+
+// Qt's image processing takes adjustments from -1 to 1, 0 leaving the
+// picture as it is.
+constexpr qreal kAdjustmentLimit = 1;
+// The manual white balance of a typical USB camera: the slider runs from
+// warm light (a tungsten lamp) to daylight and asks for the middle
+// temperature in its neutral position.
+constexpr qreal kLowestKelvin = 2800;
+constexpr qreal kHighestKelvin = 6500;
+constexpr qreal kMiddleKelvin = (kLowestKelvin + kHighestKelvin) / 2;
+
+// Linear on either side of the neutral position, which is not quite the
+// middle of the range but must give exactly no change.
+qreal adjustmentFor(long position)
+{
+    const long offset = qBound(Camera::kPropMinimum, position, Camera::kPropMaximum) - Camera::kPropNeutral;
+    const long halfRange = offset < 0 ? Camera::kPropNeutral - Camera::kPropMinimum
+                                      : Camera::kPropMaximum - Camera::kPropNeutral;
+    return kAdjustmentLimit * static_cast<qreal>(offset) / static_cast<qreal>(halfRange);
+}
+
+qreal kelvinFor(long position)
+{
+    return kMiddleKelvin + adjustmentFor(position) * (kHighestKelvin - kMiddleKelvin);
+}
+
+// Whether the camera is open, so that a back end can apply image settings:
+// Qt's GStreamer back end learns a USB camera's controls when it loads it.
+bool takesImageSettings(QCamera::Status status)
+{
+    return status == QCamera::LoadedStatus || status == QCamera::StartingStatus
+        || status == QCamera::ActiveStatus;
+}
 
 QUrl outputLocationFor(const QString &path)
 {
@@ -117,6 +151,12 @@ void Camera::setActualDevice(unsigned int index)
     imageCapture = new QCameraImageCapture(device);
     delete oldCapture;
     device->setCaptureMode(QCamera::CaptureVideo);
+    // The new camera starts with its own defaults; it gets the session's
+    // image settings each time it has been opened or started.
+    QObject::connect(device, &QCamera::statusChanged, device, [this](QCamera::Status status) {
+        if (status == QCamera::LoadedStatus || status == QCamera::ActiveStatus)
+            applyImageSettings();
+    });
 }
 
 bool Camera::StartPreview(VideoWidget *widget)
@@ -158,7 +198,8 @@ bool Camera::StartRecording(const QString &path, bool sound)
                       << recorder->videoSettings().resolution() << recorder->videoSettings().codec();
     // The recorder may still fail later, when the camera delivers its first
     // frames; isRecording() follows that.
-    return recorder->state() == QMediaRecorder::RecordingState && recorder->error() == QMediaRecorder::NoError;
+    return recorder->state() == QMediaRecorder::RecordingState
+        && recorder->error() == QMediaRecorder::NoError;
 }
 
 bool Camera::isRecording() const
@@ -194,13 +235,49 @@ void Camera::getCameraProp(const CameraPropCategory &category, long *a, long *b,
 
 void Camera::setCameraProp(const CameraPropCategory &category, const long &value)
 {
-    Q_UNUSED(category)
-    Q_UNUSED(value)
+    imageSettings.positions[category] = value;
+    applyImageSetting(category);
 }
 
 void Camera::setAutomaticWhiteBalance(bool on)
 {
-    Q_UNUSED(on)
+    imageSettings.automaticWhiteBalance = on;
+    applyImageSetting(PropWhiteBalance);
+}
+
+void Camera::applyImageSettings() const
+{
+    for (const CameraPropCategory category :
+        { PropBrightness, PropContrast, PropSaturation, PropWhiteBalance })
+        applyImageSetting(category);
+}
+
+void Camera::applyImageSetting(CameraPropCategory category) const
+{
+    if (!device || !takesImageSettings(device->status()))
+        return;
+    QCameraImageProcessing *processing = device->imageProcessing();
+    const long position = imageSettings.positions[category];
+    switch (category) {
+    case PropBrightness:
+        processing->setBrightness(adjustmentFor(position));
+        break;
+    case PropContrast:
+        processing->setContrast(adjustmentFor(position));
+        break;
+    case PropSaturation:
+        processing->setSaturation(adjustmentFor(position));
+        break;
+    case PropWhiteBalance:
+        if (imageSettings.automaticWhiteBalance) {
+            processing->setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceAuto);
+        } else {
+            // The temperature only counts once the camera stops balancing by itself.
+            processing->setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceManual);
+            processing->setManualWhiteBalance(kelvinFor(position));
+        }
+        break;
+    }
 }
 
 void Camera::finishRecording()

@@ -2,12 +2,15 @@
 
 #include <QStringList>
 
+#include <array>
+
 class QCamera;
 class QCameraImageCapture;
 class QMediaRecorder;
 class VideoWidget;
 
 enum CameraPropCategory { PropBrightness = 0, PropContrast = 1, PropSaturation = 2, PropWhiteBalance = 3 };
+constexpr int kCameraPropCount = PropWhiteBalance + 1;
 
 // The one place where the application touches the camera: lists the
 // connected cameras, binds one with its recorder and still-capture object,
@@ -39,8 +42,18 @@ public:
     // in the background and appears complete, or not at all.
     void makeScreenshot(const QString &path) const;
 
-    // Image properties have no effect on this platform's camera layer.
+    // The positions of the settings dialog's sliders: the picture as the
+    // camera delivers it at kPropNeutral, where the default buttons put them.
+    static constexpr long kPropMinimum = 0;
+    static constexpr long kPropNeutral = 49;
+    static constexpr long kPropMaximum = 99;
+
+    // Reports a fixed range; the settings dialog's sliders have their own.
     void getCameraProp(const CameraPropCategory &category, long *a, long *b, long *c, bool *flag);
+    // Brightness, contrast, saturation and the manual white balance, from
+    // kPropMinimum to kPropMaximum. The settings last for the session: they
+    // go to the bound camera and to every camera bound later, through Qt's
+    // image processing of the camera.
     void setCameraProp(const CameraPropCategory &category, const long &value);
     void setAutomaticWhiteBalance(bool on);
 
@@ -54,12 +67,24 @@ public:
     VideoWidget *currentViewfinder() const { return viewfinder; }
 
 private:
+    // The image settings of the session, as slider positions per category;
+    // kept here because each bound camera starts with its own defaults.
+    struct ImageSettings
+    {
+        std::array<long, kCameraPropCount> positions { kPropNeutral, kPropNeutral, kPropNeutral,
+            kPropNeutral };
+        bool automaticWhiteBalance = true;
+    };
+
     void finishRecording();
     void releaseDevice();
+    void applyImageSettings() const;
+    void applyImageSetting(CameraPropCategory category) const;
 
     QCamera *device;
     QCameraImageCapture *imageCapture;
     QMediaRecorder *recorder;
     VideoWidget *viewfinder;
     unsigned int deviceIndex;
+    ImageSettings imageSettings;
 };

@@ -1,5 +1,7 @@
 #include "camera/settingsdialog.h"
 
+#include <QCamera>
+#include <QCameraImageProcessing>
 #include <QShowEvent>
 
 #include "camera/camera.h"
@@ -31,7 +33,7 @@ SettingsDialog::SettingsDialog(QWidget *parent)
         const QString name = QLatin1String(code);
         ui->comboBox->addItem(QIcon(QStringLiteral(":/graphics/flags/%1.png").arg(name)), name.toUpper());
     }
-    // The camera layer takes no image settings, so the panel stays hidden.
+    // Shown once a camera that takes image settings is in use.
     ui->frame_3->hide();
 }
 
@@ -77,11 +79,21 @@ void SettingsDialog::translate()
 void SettingsDialog::getActualCameras(QStringList list)
 {
     choice->showCameras(list);
+    updateImagePanel();
 }
 
 void SettingsDialog::on_cameraList_activated(int index)
 {
     choice->activate(index);
+    updateImagePanel();
+}
+
+void SettingsDialog::updateImagePanel()
+{
+    const QCamera *device = ClientSessionInfo::IsPreviewingCamera() && ClientSessionInfo::camera
+        ? ClientSessionInfo::camera->currentDevice()
+        : nullptr;
+    ui->frame_3->setVisible(device && device->imageProcessing()->isAvailable());
 }
 
 void SettingsDialog::on_comboBox_activated(const QString &code)

@@ -9,7 +9,7 @@ class SettingsDialog;
 class CameraChoice;
 
 // The camera settings opened from the menu: camera choice with a live
-// preview and the display language.
+// preview, the camera's image settings and the display language.
 class SettingsDialog : public QWidget
 {
     Q_OBJECT
@@ -43,6 +43,9 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // The image settings are offered while the camera in use takes them.
+    void updateImagePanel();
+
     std::unique_ptr<Ui::SettingsDialog> ui;
     std::unique_ptr<CameraChoice> choice;
 };
