@@ -6,6 +6,7 @@
 
 #include "camera/cameraselectdialog.h"
 #include "camera/settingsdialog.h"
+#include "camera/timingsettingsdialog.h"
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
@@ -27,18 +28,22 @@ struct FixedSize
 {
     int width;
     int height;
+    // Wider than width only for a dialog that may grow sideways.
+    int maxWidth = width;
 };
 constexpr FixedSize kLanguageSize { 900, 350 };
 constexpr FixedSize kLocationSize { 600, 300 };
 constexpr FixedSize kCameraSelectSize { 700, 500 };
 constexpr FixedSize kDecisionSize { 550, 350 };
 constexpr FixedSize kSettingsSize { 1024, 768 };
+constexpr FixedSize kTimingSize { 500, 350, 600 };
 constexpr FixedSize kPlaceholderSize { 400, 200 };
 
 template <typename Widget> Widget *hosted(QWidget *host, FixedSize size)
 {
     auto *widget = new Widget(host);
-    widget->setFixedSize(size.width, size.height);
+    widget->setMinimumSize(size.width, size.height);
+    widget->setMaximumSize(size.maxWidth, size.height);
     return widget;
 }
 
@@ -69,6 +74,7 @@ DialogForm::DialogForm(QWidget *parent)
     , decisionDialog(hosted<DecisionDialog>(this, kDecisionSize))
     , infoDialog(hosted<InfoDialog>(this, kDecisionSize))
     , settingsDialog(hosted<SettingsDialog>(this, kSettingsSize))
+    , timingDialog(hosted<TimingSettingsDialog>(this, kTimingSize))
     , placeholder(hosted<QWidget>(this, kPlaceholderSize))
     , active(placeholder)
 {
@@ -82,8 +88,13 @@ DialogForm::DialogForm(QWidget *parent)
     QLayout *panel = ui->dialogwidget->layout();
     for (QWidget *widget : { static_cast<QWidget *>(languageDialog), static_cast<QWidget *>(locationDialog),
              static_cast<QWidget *>(cameraSelectDialog), static_cast<QWidget *>(decisionDialog),
-             static_cast<QWidget *>(infoDialog), static_cast<QWidget *>(settingsDialog), placeholder })
+             static_cast<QWidget *>(infoDialog), static_cast<QWidget *>(settingsDialog),
+             static_cast<QWidget *>(timingDialog), placeholder }) {
         panel->addWidget(widget);
+        // Aligned, a dialog with a width range takes the width its content
+        // asks for instead of whatever room the previous dialog left.
+        panel->setAlignment(widget, Qt::AlignCenter);
+    }
 
     connect(languageDialog, &LanguageSelectDialog::okClicked, this, &DialogForm::LanguageDialogSlot);
     connect(locationDialog, &WriteLocationDialog::okClicked, this, &DialogForm::WriteLocationDialogSlot);
@@ -93,6 +104,7 @@ DialogForm::DialogForm(QWidget *parent)
     connect(decisionDialog, &DecisionDialog::leftButtonClicked, this, &DialogForm::decisionLeftButton);
     connect(decisionDialog, &DecisionDialog::rightButtonClicked, this, &DialogForm::decisionRightButton);
     connect(infoDialog, &InfoDialog::okClicked, this, &DialogForm::infoDialogButton);
+    connect(timingDialog, &TimingSettingsDialog::okClicked, this, &DialogForm::timingDialogButton);
 
     hideAll();
 }
@@ -118,6 +130,8 @@ QWidget *DialogForm::widgetFor(DialogOpt opt)
         return decisionDialog;
     case DialogCameraSettings:
         return settingsDialog;
+    case DialogTimingSettings:
+        return timingDialog;
     case DialogTrainingFinished:
         infoDialog->setup(
             text(TxtTrainingFinished, false, false, false, 0), text(TxtOk, false, true, false, 0));
@@ -233,5 +247,11 @@ void DialogForm::decisionRightButton()
 void DialogForm::infoDialogButton()
 {
     emit okButtonInfoDialog();
+    emit hideDialog();
+}
+
+void DialogForm::timingDialogButton(TimerType type, QTime time)
+{
+    emit okButtonTimingDialog(type, time);
     emit hideDialog();
 }

@@ -14,6 +14,7 @@ class DecisionDialog;
 class InfoDialog;
 class LanguageSelectDialog;
 class SettingsDialog;
+class TimingSettingsDialog;
 class WriteLocationDialog;
 
 // The overlay window that shows one dialog at a time over the blurred
@@ -60,6 +61,7 @@ private slots:
     void decisionLeftButton();
     void decisionRightButton();
     void infoDialogButton();
+    void timingDialogButton(TimerType type, QTime time);
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -76,6 +78,7 @@ private:
     DecisionDialog *decisionDialog;
     InfoDialog *infoDialog;
     SettingsDialog *settingsDialog;
+    TimingSettingsDialog *timingDialog;
     QWidget *placeholder;
     QWidget *active;
 };

@@ -1,0 +1,437 @@
+#include <QLabel>
+#include <QMediaRecorder>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QtTest>
+#include <memory>
+
+#include "camera/camera.h"
+#include "camera/timerwidget.h"
+#include "camera/timingsettingsdialog.h"
+#include "camera/videowidget.h"
+#include "core/mainwindow.h"
+#include "sessionfixture.h"
+
+namespace {
+
+constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.png";
+constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
+// Generous: the tests share a small machine with other jobs.
+constexpr int kTimeoutMs = 20000;
+constexpr int kBlinkSteps = 4;
+const QSize kViewfinderSize(480, 270);
+// English texts fit the narrowest width the dialog may take.
+const QSize kTimingDialogSize(500, 350);
+constexpr int kHostMargin = 100;
+
+bool showsIcon(const QPushButton *button, const char *path)
+{
+    const QSize size = button->iconSize();
+    return button->icon().pixmap(size).toImage() == QIcon(QLatin1String(path)).pixmap(size).toImage();
+}
+
+// "on" or "off", with a note when the icon tells otherwise.
+QString checkState(const QPushButton *button)
+{
+    const bool checked = button->isChecked();
+    const bool iconAgrees = showsIcon(button, checked ? kCheckedIcon : kUncheckedIcon);
+    return QLatin1String(checked ? "on" : "off") + QLatin1String(iconAgrees ? "" : " (wrong icon)");
+}
+
+QPushButton *button(QWidget *dialog, const QString &name)
+{
+    return dialog->findChild<QPushButton *>(name);
+}
+
+// The buttons tapped in a row of data, by object name.
+void tap(QWidget *dialog, const QStringList &names)
+{
+    for (const QString &name : names)
+        QTest::mouseClick(button(dialog, name), Qt::LeftButton);
+}
+
+} // namespace
+
+// The timing dialog inside the real dialog host, on a running application
+// with one account whose last timing choice each test sets; and the timer
+// overlay of the training picture.
+class TimingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void openingLoadsTheAccount_data();
+    void openingLoadsTheAccount();
+    void rowsAreExclusive_data();
+    void rowsAreExclusive();
+    void plusAndMinusStepMinutes_data();
+    void plusAndMinusStepMinutes();
+    void okReportsTheChoiceBeforeClosing_data();
+    void okReportsTheChoiceBeforeClosing();
+    void reopeningForgetsAnAbandonedChoice();
+    void hostSizedAndCentred_data();
+    void hostSizedAndCentred();
+
+    void overlayShowsTheTime_data();
+    void overlayShowsTheTime();
+    void overlayTimeFollowsTheTimerType_data();
+    void overlayTimeFollowsTheTimerType();
+    void recordMarkBlinksOnlyWhileRecording_data();
+    void recordMarkBlinksOnlyWhileRecording();
+
+private:
+    TimingSettingsDialog *openDialog(int stopwatchOn, int timerOn, int timerSeconds);
+    QString dialogState() const;
+
+    std::unique_ptr<QTemporaryDir> data;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<VideoWidget> viewfinder;
+    TimingSettingsDialog *dialog = nullptr;
+};
+
+void TimingTest::init()
+{
+    resetSession();
+    ClientSessionInfo::record = false;
+    ClientSessionInfo::timertype = TimerNone;
+    data = std::make_unique<QTemporaryDir>();
+    prepareInstallation(data->path());
+
+    window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(ClientSessionInfo::actualUser());
+}
+
+void TimingTest::cleanup()
+{
+    dialog = nullptr;
+    window.reset();
+    resetSession();
+    viewfinder.reset();
+}
+
+// Shows the dialog through the host, as the training screen asks for it,
+// after giving the account the stored choice.
+TimingSettingsDialog *TimingTest::openDialog(int stopwatchOn, int timerOn, int timerSeconds)
+{
+    User *user = ClientSessionInfo::actualUser();
+    user->stopwatchOn = stopwatchOn;
+    user->timerOn = timerOn;
+    user->timerSeconds = timerSeconds;
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    host->dialogOpt = DialogTimingSettings;
+    host->prepareLayout();
+    dialog = shownDialog<TimingSettingsDialog>();
+    return dialog;
+}
+
+QString TimingTest::dialogState() const
+{
+    return QStringLiteral("stopwatch %1, countdown %2, duration %3")
+        .arg(checkState(button(dialog, "timer")), checkState(button(dialog, "stopwatch")),
+            QLatin1String(dialog->findChild<QWidget *>(QStringLiteral("stopwatchframe"))->isEnabled()
+                    ? "editable"
+                    : "locked"));
+}
+
+void TimingTest::openingLoadsTheAccount_data()
+{
+    QTest::addColumn<int>("stopwatchOn");
+    QTest::addColumn<int>("timerOn");
+    QTest::addColumn<int>("timerSeconds");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QTime>("duration");
+
+    QTest::newRow("stopwatch") << 1 << 0 << 5 << "stopwatch on, countdown off, duration locked"
+                               << QTime(0, 0, 5);
+    QTest::newRow("countdown") << 0 << 1 << 3661 << "stopwatch off, countdown on, duration editable"
+                               << QTime(1, 1, 1);
+    QTest::newRow("none, no duration")
+        << 0 << 0 << 0 << "stopwatch off, countdown off, duration locked" << QTime(0, 0, 5);
+    QTest::newRow("duration over a day")
+        << 0 << 1 << 93784 << "stopwatch off, countdown on, duration editable" << QTime(2, 3, 4);
+    // A damaged record with both on: the countdown, applied last, wins.
+    QTest::newRow("both stored") << 1 << 1 << 60 << "stopwatch off, countdown on, duration editable"
+                                 << QTime(0, 1, 0);
+}
+
+void TimingTest::openingLoadsTheAccount()
+{
+    QFETCH(int, stopwatchOn);
+    QFETCH(int, timerOn);
+    QFETCH(int, timerSeconds);
+    QFETCH(QString, state);
+    QFETCH(QTime, duration);
+
+    QVERIFY(openDialog(stopwatchOn, timerOn, timerSeconds));
+    QCOMPARE(dialogState(), state);
+    auto *field = dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"));
+    QCOMPARE(field->time(), duration);
+    QCOMPARE(field->text(), duration.toString(QStringLiteral("HH:mm:ss")));
+    // The row names cross: the label beside the button "timer" is the
+    // stopwatch's.
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("enablestopwatch"))->text(),
+        QStringLiteral("Activate the stopwatch"));
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("enabletimer"))->text(),
+        QStringLiteral("Activate the timer"));
+    QCOMPARE(button(dialog, "pushButton")->text(), QStringLiteral("OK"));
+}
+
+void TimingTest::rowsAreExclusive_data()
+{
+    QTest::addColumn<QStringList>("taps");
+    QTest::addColumn<QString>("state");
+
+    QTest::newRow("countdown") << QStringList { "stopwatch" }
+                               << "stopwatch off, countdown on, duration editable";
+    QTest::newRow("stopwatch") << QStringList { "timer" } << "stopwatch on, countdown off, duration locked";
+    QTest::newRow("countdown, then stopwatch")
+        << QStringList { "stopwatch", "timer" } << "stopwatch on, countdown off, duration locked";
+    QTest::newRow("stopwatch, then countdown")
+        << QStringList { "timer", "stopwatch" } << "stopwatch off, countdown on, duration editable";
+    QTest::newRow("stopwatch twice") << QStringList { "timer", "timer" }
+                                     << "stopwatch off, countdown off, duration locked";
+    QTest::newRow("countdown twice") << QStringList { "stopwatch", "stopwatch" }
+                                     << "stopwatch off, countdown off, duration locked";
+}
+
+void TimingTest::rowsAreExclusive()
+{
+    QFETCH(QStringList, taps);
+    QFETCH(QString, state);
+
+    QVERIFY(openDialog(0, 0, 5));
+    QCOMPARE(dialogState(), QStringLiteral("stopwatch off, countdown off, duration locked"));
+    tap(dialog, taps);
+    QCOMPARE(dialogState(), state);
+}
+
+void TimingTest::plusAndMinusStepMinutes_data()
+{
+    QTest::addColumn<int>("timerOn");
+    QTest::addColumn<int>("timerSeconds");
+    QTest::addColumn<QStringList>("taps");
+    QTest::addColumn<QTime>("duration");
+
+    QTest::newRow("plus") << 1 << 5 << QStringList { "plus" } << QTime(0, 1, 5);
+    QTest::newRow("minus at the minimum") << 1 << 5 << QStringList { "minus" } << QTime(0, 0, 5);
+    QTest::newRow("plus twice, minus")
+        << 1 << 3661 << QStringList { "plus", "plus", "minus" } << QTime(1, 2, 1);
+    QTest::newRow("minus down to the minimum")
+        << 1 << 65 << QStringList { "minus", "minus" } << QTime(0, 0, 5);
+    QTest::newRow("plus at the end of the day") << 1 << 86345 << QStringList { "plus" } << QTime(23, 59, 5);
+    QTest::newRow("locked without countdown") << 0 << 5 << QStringList { "plus", "plus" } << QTime(0, 0, 5);
+}
+
+void TimingTest::plusAndMinusStepMinutes()
+{
+    QFETCH(int, timerOn);
+    QFETCH(int, timerSeconds);
+    QFETCH(QStringList, taps);
+    QFETCH(QTime, duration);
+
+    QVERIFY(openDialog(0, timerOn, timerSeconds));
+    tap(dialog, taps);
+    QCOMPARE(dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->time(), duration);
+}
+
+void TimingTest::okReportsTheChoiceBeforeClosing_data()
+{
+    QTest::addColumn<QStringList>("taps");
+    QTest::addColumn<TimerType>("type");
+
+    QTest::newRow("none") << QStringList() << TimerNone;
+    QTest::newRow("stopwatch") << QStringList { "timer" } << TimerStopwatch;
+    QTest::newRow("countdown") << QStringList { "stopwatch" } << TimerCountdown;
+    QTest::newRow("countdown dropped") << QStringList { "stopwatch", "stopwatch" } << TimerNone;
+}
+
+void TimingTest::okReportsTheChoiceBeforeClosing()
+{
+    QFETCH(QStringList, taps);
+    QFETCH(TimerType, type);
+
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    QStringList heard;
+    connect(host, &DialogForm::okButtonTimingDialog, this, [&heard](TimerType kind, QTime time) {
+        heard << QStringLiteral("okButtonTimingDialog %1 %2").arg(int(kind)).arg(time.toString());
+    });
+    connect(host, &DialogForm::hideDialog, this, [&heard] { heard << QStringLiteral("hideDialog"); });
+
+    QVERIFY(openDialog(0, 0, 3661));
+    tap(dialog, taps);
+    tap(dialog, { "pushButton" });
+    // The time goes with every kind of timing.
+    QCOMPARE(heard,
+        QStringList({ QStringLiteral("okButtonTimingDialog %1 01:01:01").arg(int(type)), "hideDialog" }));
+    QCOMPARE(dialog->timerType, type);
+    QVERIFY(!host->isVisible());
+    QVERIFY(!dialog->isVisible());
+}
+
+void TimingTest::reopeningForgetsAnAbandonedChoice()
+{
+    QVERIFY(openDialog(1, 0, 5));
+    auto *field = dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"));
+    tap(dialog, { "stopwatch", "plus" });
+    // As a tap into the field's hours does.
+    field->setCurrentSection(QDateTimeEdit::HourSection);
+    tap(dialog, { "plus" });
+    QCOMPARE(field->time(), QTime(1, 1, 5));
+    QCOMPARE(dialogState(), QStringLiteral("stopwatch off, countdown on, duration editable"));
+    QMetaObject::invokeMethod(window.get(), "HideDialogForm");
+    QVERIFY(!ClientSessionInfo::dialogForm->isVisible());
+
+    QCOMPARE(openDialog(1, 0, 5), dialog);
+    QCOMPARE(dialogState(), QStringLiteral("stopwatch on, countdown off, duration locked"));
+    QCOMPARE(field->time(), QTime(0, 0, 5));
+    // Plus steps minutes again.
+    tap(dialog, { "stopwatch", "plus" });
+    QCOMPARE(field->time(), QTime(0, 1, 5));
+}
+
+void TimingTest::hostSizedAndCentred_data()
+{
+    QTest::addColumn<int>("before");
+
+    QTest::newRow("first") << int(DialogNone);
+    QTest::newRow("after a question") << int(DialogShutDown);
+    QTest::newRow("after the language choice") << int(DialogLanguage);
+}
+
+void TimingTest::hostSizedAndCentred()
+{
+    QFETCH(int, before);
+
+    DialogForm *host = ClientSessionInfo::dialogForm;
+    if (before != DialogNone) {
+        host->dialogOpt = DialogOpt(before);
+        host->prepareLayout();
+    }
+    // The size the dialog takes must not depend on the one shown before.
+    QVERIFY(openDialog(0, 0, 5));
+    QCOMPARE(dialog->size(), kTimingDialogSize);
+    const QSize size = kTimingDialogSize + QSize(kHostMargin, kHostMargin);
+    QCOMPARE(host->size(), size);
+    const QRect display = ClientSessionInfo::mainDisplay;
+    QCOMPARE(
+        host->pos(), QPoint((display.width() - size.width()) / 2, (display.height() - size.height()) / 2));
+}
+
+void TimingTest::overlayShowsTheTime_data()
+{
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("seconds") << QTime(0, 0, 7) << "00:00:07";
+    QTest::newRow("hours") << QTime(13, 2, 3) << "13:02:03";
+    QTest::newRow("no time") << QTime() << "";
+}
+
+void TimingTest::overlayShowsTheTime()
+{
+    QFETCH(QTime, time);
+    QFETCH(QString, shown);
+
+    QWidget picture;
+    auto *overlay = new TimerWidget(&picture);
+    picture.show();
+    overlay->update(time);
+    QCOMPARE(overlay->findChild<QLabel *>(QStringLiteral("label"))->text(), shown);
+}
+
+void TimingTest::overlayTimeFollowsTheTimerType_data()
+{
+    QTest::addColumn<TimerType>("type");
+    QTest::addColumn<bool>("timeShown");
+
+    QTest::newRow("none") << TimerNone << false;
+    QTest::newRow("stopwatch") << TimerStopwatch << true;
+    QTest::newRow("countdown") << TimerCountdown << true;
+}
+
+void TimingTest::overlayTimeFollowsTheTimerType()
+{
+    QFETCH(TimerType, type);
+    QFETCH(bool, timeShown);
+
+    QWidget picture;
+    auto *overlay = new TimerWidget(&picture);
+    picture.show();
+    auto *time = overlay->findChild<QLabel *>(QStringLiteral("label"));
+    // Each training shows the overlay again with its own kind of timing, so
+    // the one before is the opposite.
+    ClientSessionInfo::timertype = timeShown ? TimerNone : TimerStopwatch;
+    overlay->hide();
+    overlay->show();
+    QCOMPARE(time->isVisible(), !timeShown);
+    overlay->hide();
+    ClientSessionInfo::timertype = type;
+    overlay->show();
+    QCOMPARE(time->isVisible(), timeShown);
+}
+
+void TimingTest::recordMarkBlinksOnlyWhileRecording_data()
+{
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<bool>("blinks");
+
+    QTest::newRow("no recording") << false << QString() << false;
+    QTest::newRow("asked, never started") << true << QString() << false;
+    QTest::newRow("broken off") << true << "missing/recording.mp4" << false;
+    QTest::newRow("recording") << true << "recording.mp4" << true;
+}
+
+void TimingTest::recordMarkBlinksOnlyWhileRecording()
+{
+    QFETCH(bool, asked);
+    QFETCH(QString, location);
+    QFETCH(bool, blinks);
+
+    if (location.isEmpty()) {
+        ClientSessionInfo::record = asked;
+    } else {
+        viewfinder = std::make_unique<VideoWidget>();
+        viewfinder->resize(kViewfinderSize);
+        ClientSessionInfo::selectCamera(0);
+        ClientSessionInfo::startCameraPreview(
+            viewfinder.get(), true, false, data->filePath(location), QString());
+        QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+        QVERIFY(recorder);
+        if (blinks)
+            QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kTimeoutMs);
+        else
+            QTRY_COMPARE_WITH_TIMEOUT(recorder->error(), QMediaRecorder::ResourceError, kTimeoutMs);
+    }
+    QCOMPARE(ClientSessionInfo::record, asked);
+
+    // The time label may be off; the mark does not depend on it.
+    ClientSessionInfo::timertype = TimerNone;
+    QWidget picture;
+    auto *overlay = new TimerWidget(&picture);
+    picture.show();
+    auto *mark = overlay->findChild<QLabel *>(QStringLiteral("rec"));
+    QVERIFY(!mark->isVisible());
+    QList<bool> seen;
+    QList<bool> expected;
+    for (int second = 0; second < kBlinkSteps; ++second) {
+        overlay->update(QTime(0, 0, second));
+        seen << mark->isVisible();
+        expected << (blinks && second % 2 == 0);
+    }
+    QCOMPARE(seen, expected);
+    QVERIFY(!overlay->findChild<QLabel *>(QStringLiteral("label"))->isVisible());
+
+    ClientSessionInfo::stopPreview();
+    overlay->update(QTime(0, 0, kBlinkSteps));
+    QVERIFY(!mark->isVisible());
+}
+
+QTEST_MAIN(TimingTest)
+#include "tst_timing.moc"
