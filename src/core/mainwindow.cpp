@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "camera/previewform.h"
 #include "core/clientsessioninfo.h"
 #include "core/fonts.h"
 #include "core/loadingform.h"

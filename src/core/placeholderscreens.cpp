@@ -75,11 +75,6 @@ ChooseTrainingForm::ChooseTrainingForm(QWidget *parent)
 {
 }
 
-PreviewForm::PreviewForm(QWidget *parent)
-    : PlaceholderScreen(QStringLiteral("TRAINING"), FormNone, false, parent)
-{
-}
-
 VideoPlayer::VideoPlayer(QWidget *parent)
     : PlaceholderScreen(QStringLiteral("VIDEO PLAYER"), FormNone, false, parent)
 {

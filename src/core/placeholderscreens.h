@@ -51,13 +51,6 @@ public:
     explicit ChooseTrainingForm(QWidget *parent);
 };
 
-class PreviewForm : public PlaceholderScreen
-{
-    Q_OBJECT
-public:
-    explicit PreviewForm(QWidget *parent);
-};
-
 class VideoPlayer : public PlaceholderScreen
 {
     Q_OBJECT

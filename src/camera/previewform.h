@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTime>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "core/enums.h"
+
+namespace Ui {
+class PreviewForm;
+}
+class TimerWidget;
+class VideoWidget;
+
+// The training screen: the live picture of the training box in an embedded
+// viewfinder, the record and sound switches and the timing, and the training
+// proper: the picture full screen with the running time on top, recorded
+// into the account's recording folder, ended by a tap and a Yes or by the
+// end of a countdown. The time trained is added to the account's total.
+class PreviewForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PreviewForm(QWidget *parent = nullptr);
+    ~PreviewForm() override;
+
+    // Read access for tests and tools.
+    VideoWidget *trainingViewfinder() const { return fullScreenWidget; }
+    TimerWidget *timeDisplay() const { return timerWidget; }
+    QString currentVideoPath() const { return videoPath; }
+    QString currentPicturePath() const { return picturePath; }
+
+signals:
+    void ShowNextForm(FormEnum);
+    void ShowDialogForm(DialogOpt);
+    void ShowNextFormWithLoading(FormEnum, int);
+
+public slots:
+    void on_returnBtn_clicked();
+    void on_recordBtn_clicked();
+    void on_settingsBtn_clicked();
+    void on_record_toggled(bool checked);
+    void on_sound_toggled(bool checked);
+    void showFullScreen();
+    void closeDialog();
+    void closeFullScreen();
+    void disconnectDialogButtons();
+    void timingSlot(TimerType type, QTime time);
+    void updateTime();
+    void timeoutDialog();
+    void makeScreen();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    void translate();
+    // Adds the whole seconds of the training, less correction, to the
+    // account's total; a training shorter than the correction adds nothing.
+    void addTrainingTime(int correction);
+
+    std::unique_ptr<Ui::PreviewForm> ui;
+    VideoWidget *fullScreenWidget;
+    TimerWidget *timerWidget;
+    QTimer updateTimer;
+    QTimer finishTimer;
+    // Takes the training's picture once the camera has settled; stopped when
+    // the training ends first, so that no later picture takes its name.
+    QTimer pictureTimer;
+    QString videoPath;
+    QString picturePath;
+    QElapsedTimer trainingClock;
+    QTime timerTime;
+    QTime shownTime;
+    bool timedOut = false;
+};

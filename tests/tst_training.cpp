@@ -1,0 +1,365 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QtTest>
+
+#include "camera/previewform.h"
+#include "camera/timerwidget.h"
+#include "camera/timingsettingsdialog.h"
+#include "camera/videowidget.h"
+#include "core/clientsessioninfo.h"
+#include "core/mainwindow.h"
+#include "dialogs/decisiondialog.h"
+#include "dialogs/dialogform.h"
+#include "dialogs/infodialog.h"
+#include "mediainspection.h"
+#include "sessionfixture.h"
+
+namespace {
+
+// Generous: the tests share a small machine with other jobs.
+constexpr int kScreenTimeoutMs = 15000;
+constexpr int kClockTimeoutMs = 20000;
+// How far a recording's length may stray from the time it was running: the
+// camera starts and the recorder finishes around the measured span.
+constexpr qint64 kRecordingSlackMs = 1500;
+
+} // namespace
+
+// The training screen in the real main window, with the virtual camera
+// recording real MP4 files into a temporary data location.
+class TrainingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void stopwatchTrainingRecordsVideoAndSound();
+    void countdownEndsTrainingByItself();
+    void switchesPersistAndVideoOffRecordsNothing();
+    void shortTrainingNeverLowersTotal();
+    void unwritableFolderNeverShowsRecording();
+    void guestMayOnlyWatch();
+
+private:
+    void openTrainingScreen();
+    void startTraining();
+    void finishByTap();
+    void waitForTrainingScreen();
+    QLabel *clockLabel() const;
+    QStringList recordingFiles() const;
+    User storedAccount() const;
+    void setAccount(void (*change)(User &));
+
+    MainWindow *window = nullptr;
+    PreviewForm *preview = nullptr;
+    std::unique_ptr<QTemporaryDir> data;
+};
+
+void TrainingTest::initTestCase()
+{
+    gst_init(nullptr, nullptr);
+}
+
+void TrainingTest::init()
+{
+    resetSession();
+    ClientSessionInfo::OfflineMode = false;
+    ClientSessionInfo::timertype = TimerNone;
+    data = std::make_unique<QTemporaryDir>();
+    prepareInstallation(data->path());
+    window = new MainWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    preview = qobject_cast<PreviewForm *>(window->screenFor(FormPreview));
+    QVERIFY(preview);
+}
+
+void TrainingTest::cleanup()
+{
+    delete window;
+    window = nullptr;
+    ClientSessionInfo::OfflineMode = false;
+    ClientSessionInfo::timertype = TimerNone;
+    resetSession();
+}
+
+void TrainingTest::openTrainingScreen()
+{
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kScreenTimeoutMs);
+    auto *training = window->screenFor(FormMenu)->findChild<QPushButton *>("trainingButton");
+    QVERIFY(training);
+    QTest::mouseClick(training, Qt::LeftButton);
+    waitForTrainingScreen();
+}
+
+void TrainingTest::waitForTrainingScreen()
+{
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, preview, kScreenTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kScreenTimeoutMs);
+    QVERIFY(preview->isEnabled());
+}
+
+void TrainingTest::startTraining()
+{
+    QTest::mouseClick(preview->findChild<QPushButton *>("recordBtn"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<DecisionDialog>(), kScreenTimeoutMs);
+    QTest::mouseClick(shownDialog<DecisionDialog>()->findChild<QPushButton *>("rightBtn"), Qt::LeftButton);
+    QCOMPARE(ClientSessionInfo::actualForm, preview->trainingViewfinder());
+    QVERIFY(preview->trainingViewfinder()->isVisible());
+    QVERIFY(!preview->isVisible());
+}
+
+void TrainingTest::finishByTap()
+{
+    // The dialog's blur must be gone before the picture takes taps again.
+    QTRY_VERIFY_WITH_TIMEOUT(preview->trainingViewfinder()->isEnabled(), kScreenTimeoutMs);
+    QTest::mousePress(preview->trainingViewfinder(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<DecisionDialog>(), kScreenTimeoutMs);
+    QTest::mouseClick(shownDialog<DecisionDialog>()->findChild<QPushButton *>("rightBtn"), Qt::LeftButton);
+}
+
+QLabel *TrainingTest::clockLabel() const
+{
+    return preview->timeDisplay()->findChild<QLabel *>("label");
+}
+
+QStringList TrainingTest::recordingFiles() const
+{
+    return QDir(ClientSessionInfo::actualUser()->recordingPathText()).entryList(QDir::Files, QDir::Name);
+}
+
+User TrainingTest::storedAccount() const
+{
+    User user;
+    const QString file = ClientSessionInfo::accounts.location().usersFolder() + QStringLiteral("usr.usr");
+    [&] { QVERIFY(readUserFile(file, &user)); }();
+    return user;
+}
+
+// Changes the account as an earlier session would have left it, before the
+// training screen reads it.
+void TrainingTest::setAccount(void (*change)(User &))
+{
+    User *user = ClientSessionInfo::actualUser();
+    QVERIFY(user);
+    change(*user);
+    QVERIFY(ClientSessionInfo::updateActualUser());
+}
+
+void TrainingTest::stopwatchTrainingRecordsVideoAndSound()
+{
+    setAccount([](User &user) {
+        user.recordVideo = 1;
+        user.recordSound = 1;
+        user.stopwatchOn = 1;
+        user.totalTrainingTime = 100;
+    });
+    openTrainingScreen();
+    QCOMPARE(ClientSessionInfo::timertype, TimerStopwatch);
+
+    QElapsedTimer outer;
+    outer.start();
+    startTraining();
+    QElapsedTimer inner;
+    inner.start();
+    QVERIFY(ClientSessionInfo::record);
+    QVERIFY(ClientSessionInfo::sound);
+    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kScreenTimeoutMs);
+    QVERIFY(preview->timeDisplay()->isVisible());
+
+    // The record mark blinks while the recorder records.
+    QLabel *mark = preview->timeDisplay()->findChild<QLabel *>("rec");
+    QTRY_VERIFY_WITH_TIMEOUT(mark->isVisible(), kClockTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!mark->isVisible(), kClockTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(clockLabel()->text(), QStringLiteral("00:00:05"), kClockTimeoutMs);
+    // Taken three seconds in, while the training still runs.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(preview->currentPicturePath()), kScreenTimeoutMs);
+    const QSize viewfinderSize = preview->trainingViewfinder()->size();
+
+    const qint64 innerMs = inner.elapsed();
+    finishByTap();
+    const qint64 outerMs = outer.elapsed();
+    QVERIFY(!ClientSessionInfo::isRecording());
+    QTRY_COMPARE_WITH_TIMEOUT(
+        ClientSessionInfo::actualForm, window->screenFor(FormLoading), kScreenTimeoutMs);
+    waitForTrainingScreen();
+    QVERIFY(ClientSessionInfo::IsPreviewingCamera());
+
+    // One training, two files with one stamp in the account's folder.
+    const QString video = preview->currentVideoPath();
+    const QString stamp = QFileInfo(video).completeBaseName();
+    QVERIFY(QRegularExpression("^\\d{4}_\\d{2}_\\d{2}T\\d{2}_\\d{2}_\\d{2}$").match(stamp).hasMatch());
+    QCOMPARE(preview->currentPicturePath(), video.chopped(4) + QStringLiteral("mi.png"));
+    QCOMPARE(recordingFiles(), (QStringList { stamp + ".mp4", stamp + "mi.png" }));
+    QImage picture;
+    QVERIFY(picture.load(preview->currentPicturePath(), "png"));
+    QCOMPARE(picture.size(), viewfinderSize);
+
+    const MediaFacts facts = discover(video);
+    QCOMPARE(facts.videoCodec, QStringLiteral("video/x-h264"));
+    QVERIFY(facts.audioCaps.startsWith(QLatin1String("audio/mpeg")));
+    QVERIFY2(
+        facts.durationMs >= innerMs - kRecordingSlackMs && facts.durationMs <= outerMs + kRecordingSlackMs,
+        qPrintable(
+            QStringLiteral("%1 ms recorded in %2..%3 ms").arg(facts.durationMs).arg(innerMs).arg(outerMs)));
+    QVERIFY(decodeVideo(video).frames > 0);
+
+    // The whole seconds trained, less one, counted in the file.
+    const qint32 added = storedAccount().totalTrainingTime - 100;
+    QVERIFY2(added >= innerMs / 1000 - 1 && added <= outerMs / 1000 - 1,
+        qPrintable(QStringLiteral("%1 s added after %2..%3 ms").arg(added).arg(innerMs).arg(outerMs)));
+    QCOMPARE(storedAccount().stopwatchOn, 1);
+}
+
+void TrainingTest::countdownEndsTrainingByItself()
+{
+    setAccount([](User &user) { user.recordVideo = 1; });
+    openTrainingScreen();
+
+    // Five seconds through the real timing dialog: the countdown row, the
+    // shortest duration, OK.
+    QTest::mouseClick(preview->findChild<QPushButton *>("settingsBtn"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<TimingSettingsDialog>(), kScreenTimeoutMs);
+    auto *timing = shownDialog<TimingSettingsDialog>();
+    QTest::mouseClick(timing->findChild<QPushButton *>("stopwatch"), Qt::LeftButton);
+    QTest::mouseClick(timing->findChild<QPushButton *>("plus"), Qt::LeftButton);
+    QCOMPARE(timing->findChild<QTimeEdit *>("timeEdit")->time(), QTime(0, 1, 5));
+    QTest::mouseClick(timing->findChild<QPushButton *>("minus"), Qt::LeftButton);
+    QTest::mouseClick(timing->findChild<QPushButton *>("minus"), Qt::LeftButton);
+    QTest::mouseClick(timing->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    QVERIFY(!ClientSessionInfo::dialogForm->isDialogVisible());
+    QCOMPARE(ClientSessionInfo::timertype, TimerCountdown);
+    QCOMPARE(storedAccount().timerOn, 1);
+    QCOMPARE(storedAccount().stopwatchOn, 0);
+    QCOMPARE(storedAccount().timerSeconds, 5);
+    QTRY_VERIFY_WITH_TIMEOUT(preview->isEnabled(), kScreenTimeoutMs);
+
+    QElapsedTimer outer;
+    outer.start();
+    startTraining();
+    QElapsedTimer inner;
+    inner.start();
+    QCOMPARE(clockLabel()->text(), QStringLiteral("00:00:00"));
+    QTRY_COMPARE_WITH_TIMEOUT(clockLabel()->text(), QStringLiteral("00:00:04"), kClockTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(clockLabel()->text(), QStringLiteral("00:00:01"), kClockTimeoutMs);
+
+    // The end comes by itself, the recording already complete behind it.
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<InfoDialog>(), kClockTimeoutMs);
+    const qint64 innerMs = inner.elapsed();
+    const qint64 outerMs = outer.elapsed();
+    QVERIFY(!ClientSessionInfo::isRecording());
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+    QCOMPARE(clockLabel()->text(), QStringLiteral("00:00:00"));
+    const MediaFacts facts = discover(preview->currentVideoPath());
+    QCOMPARE(facts.videoCodec, QStringLiteral("video/x-h264"));
+    QVERIFY(facts.audioCaps.isEmpty());
+    QVERIFY(facts.durationMs > 0);
+
+    QTest::mouseClick(shownDialog<InfoDialog>()->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    waitForTrainingScreen();
+    // Six seconds run, less two; counted once although OK ends the training.
+    const qint32 added = storedAccount().totalTrainingTime;
+    QVERIFY2(added >= innerMs / 1000 - 2 && added <= outerMs / 1000 - 2,
+        qPrintable(QStringLiteral("%1 s added after %2..%3 ms").arg(added).arg(innerMs).arg(outerMs)));
+    QCOMPARE(ClientSessionInfo::timertype, TimerCountdown);
+}
+
+void TrainingTest::switchesPersistAndVideoOffRecordsNothing()
+{
+    openTrainingScreen();
+    auto *record = preview->findChild<QPushButton *>("record");
+    auto *sound = preview->findChild<QPushButton *>("sound");
+    QVERIFY(!record->isChecked());
+    QVERIFY(!sound->isEnabled());
+
+    QTest::mouseClick(record, Qt::LeftButton);
+    QVERIFY(sound->isEnabled());
+    QCOMPARE(storedAccount().recordVideo, 1);
+    QTest::mouseClick(sound, Qt::LeftButton);
+    QCOMPARE(storedAccount().recordSound, 1);
+    QTest::mouseClick(record, Qt::LeftButton);
+    QVERIFY(!sound->isEnabled());
+    QCOMPARE(storedAccount().recordVideo, 0);
+    QCOMPARE(storedAccount().recordSound, 1);
+
+    // Without video the training records nothing and shows no mark.
+    startTraining();
+    QVERIFY(!ClientSessionInfo::record);
+    QTRY_COMPARE_WITH_TIMEOUT(clockLabel()->text(), QStringLiteral("00:00:00"), kClockTimeoutMs);
+    QTest::qWait(3500);
+    QVERIFY(!preview->timeDisplay()->findChild<QLabel *>("rec")->isVisible());
+    finishByTap();
+    waitForTrainingScreen();
+    QVERIFY(recordingFiles().isEmpty());
+
+    // The switches come back from the account file.
+    QVERIFY(!record->isChecked());
+    QVERIFY(sound->isChecked());
+    QVERIFY(!sound->isEnabled());
+}
+
+void TrainingTest::shortTrainingNeverLowersTotal()
+{
+    setAccount([](User &user) { user.totalTrainingTime = 42; });
+    openTrainingScreen();
+    startTraining();
+    finishByTap();
+    waitForTrainingScreen();
+    QCOMPARE(storedAccount().totalTrainingTime, 42);
+}
+
+void TrainingTest::unwritableFolderNeverShowsRecording()
+{
+    // Root ignores permissions: a folder below a regular file cannot exist.
+    const QString blocker = data->filePath("blocker");
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QByteArray path = (blocker + QStringLiteral("/records/")).toUtf8();
+    User *user = ClientSessionInfo::actualUser();
+    QVERIFY(user->setRecordingPath(QString::fromUtf8(path)));
+    user->recordVideo = 1;
+    user->stopwatchOn = 1;
+    QVERIFY(ClientSessionInfo::updateActualUser());
+    openTrainingScreen();
+
+    startTraining();
+    QLabel *mark = preview->timeDisplay()->findChild<QLabel *>("rec");
+    // The clock runs over several blinks of the mark, which stays dark.
+    for (const char *time : { "00:00:01", "00:00:02", "00:00:03", "00:00:04" }) {
+        QTRY_COMPARE_WITH_TIMEOUT(clockLabel()->text(), QString::fromLatin1(time), kClockTimeoutMs);
+        QVERIFY(!mark->isVisible());
+    }
+    QVERIFY(!ClientSessionInfo::isRecording());
+    finishByTap();
+    waitForTrainingScreen();
+    QVERIFY(!QFileInfo::exists(preview->currentVideoPath()));
+}
+
+void TrainingTest::guestMayOnlyWatch()
+{
+    setAccount([](User &user) { user.stopwatchOn = 1; });
+    ClientSessionInfo::OfflineMode = true;
+    openTrainingScreen();
+    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::IsPreviewingCamera(), kScreenTimeoutMs);
+    for (const char *name : { "recordBtn", "settingsBtn", "record", "sound" })
+        QVERIFY2(!preview->findChild<QPushButton *>(name)->isEnabled(), name);
+    QCOMPARE(ClientSessionInfo::timertype, TimerNone);
+
+    QTest::mouseClick(preview->findChild<QPushButton *>("returnBtn"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(FormLogin), kScreenTimeoutMs);
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+}
+
+QTEST_MAIN(TrainingTest)
+#include "tst_training.moc"
