@@ -2,6 +2,7 @@
 
 #include <QGraphicsBlurEffect>
 #include <QGraphicsOpacityEffect>
+#include <QVideoWidget>
 #include <QWidget>
 #include <cmath>
 
@@ -53,8 +54,34 @@ void ScreenTransition::stopTimers()
     blurTimer.stop();
 }
 
+void ScreenTransition::freezeLivePictures(QWidget *screen)
+{
+    thawLivePictures();
+    if (!screen)
+        return;
+    QList<QVideoWidget *> pictures = screen->findChildren<QVideoWidget *>();
+    if (auto *picture = qobject_cast<QVideoWidget *>(screen))
+        pictures << picture;
+    for (QVideoWidget *picture : qAsConst(pictures)) {
+        if (picture->isVisible() && picture->updatesEnabled()) {
+            picture->setUpdatesEnabled(false);
+            frozenPictures << picture;
+        }
+    }
+}
+
+void ScreenTransition::thawLivePictures()
+{
+    for (const QPointer<QWidget> &picture : qAsConst(frozenPictures)) {
+        if (picture)
+            picture->setUpdatesEnabled(true);
+    }
+    frozenPictures.clear();
+}
+
 void ScreenTransition::fadeOutTowards(QWidget *next)
 {
+    thawLivePictures();
     // Installed, the effect is deleted by the widget that carries it when it
     // is replaced or removed; never installed, it goes with this object.
     opacityEffect = new QGraphicsOpacityEffect(this);
@@ -107,8 +134,10 @@ void ScreenTransition::startBlur()
         return;
     blurEffect = new QGraphicsBlurEffect(this);
     blurEffect->setBlurRadius(radius);
-    if (QWidget *current = ClientSessionInfo::actualForm)
+    QWidget *current = ClientSessionInfo::actualForm;
+    if (current)
         current->setGraphicsEffect(blurEffect);
+    freezeLivePictures(current);
     // Both animations share the current screen; a fade the blur interrupts
     // ends where it is.
     stopTimers();
@@ -139,6 +168,7 @@ void ScreenTransition::blurTick()
         radius = 0.0;
         blurTimer.stop();
         removeEffect(ClientSessionInfo::actualForm, blurEffect);
+        thawLivePictures();
         emit reached(BlurMin);
         return;
     }

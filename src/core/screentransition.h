@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -54,12 +55,20 @@ signals:
 
 private:
     void stopTimers();
+    // A live camera picture repaints its screen with every frame, and under
+    // a blur every repaint blurs the whole screen again: at full HD that
+    // takes longer than the frame. While the blur is on, the screen's
+    // viewfinders stop repainting, so the blur shows the picture as it was
+    // when the dialog opened; the camera, its recording and the clock go on.
+    void freezeLivePictures(QWidget *screen);
+    void thawLivePictures();
 
     // Children of this object, so that tools find the animation timers.
     QTimer opacityTimer;
     QTimer blurTimer;
     QPointer<QGraphicsOpacityEffect> opacityEffect;
     QPointer<QGraphicsBlurEffect> blurEffect;
+    QList<QPointer<QWidget>> frozenPictures;
     double currentOpacity = 1.0;
     double opacityStep = 0.0;
     double radius = 0.0;
