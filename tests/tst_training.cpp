@@ -47,6 +47,7 @@ private slots:
     void countdownEndsTrainingByItself();
     void switchesPersistAndVideoOffRecordsNothing();
     void shortTrainingNeverLowersTotal();
+    void answeringNoKeepsTrainingLive();
     void unwritableFolderNeverShowsRecording();
     void guestMayOnlyWatch();
 
@@ -316,6 +317,40 @@ void TrainingTest::shortTrainingNeverLowersTotal()
     finishByTap();
     waitForTrainingScreen();
     QCOMPARE(storedAccount().totalTrainingTime, 42);
+}
+
+void TrainingTest::answeringNoKeepsTrainingLive()
+{
+    setAccount([](User &user) {
+        user.recordVideo = 1;
+        user.stopwatchOn = 1;
+    });
+    openTrainingScreen();
+    startTraining();
+    VideoWidget *viewfinder = preview->trainingViewfinder();
+    QTRY_VERIFY_WITH_TIMEOUT(viewfinder->isEnabled(), kScreenTimeoutMs);
+    QTest::mousePress(viewfinder, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<DecisionDialog>(), kScreenTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), BlurMax, kScreenTimeoutMs);
+    // Under the question the training goes on behind a still picture.
+    QVERIFY(ClientSessionInfo::isRecording());
+    QVERIFY(!viewfinder->updatesEnabled());
+    const QString clock = clockLabel()->text();
+    QTRY_VERIFY_WITH_TIMEOUT(clockLabel()->text() != clock, kClockTimeoutMs);
+
+    QTest::mouseClick(shownDialog<DecisionDialog>()->findChild<QPushButton *>("leftBtn"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), BlurMin, kScreenTimeoutMs);
+    QCOMPARE(ClientSessionInfo::actualForm, viewfinder);
+    QVERIFY(viewfinder->isEnabled());
+    QVERIFY(viewfinder->updatesEnabled());
+    QVERIFY(!viewfinder->graphicsEffect());
+    // Live again: the picture changes from one moment to the next.
+    const QImage before = viewfinder->grab().toImage();
+    QTRY_VERIFY_WITH_TIMEOUT(viewfinder->grab().toImage() != before, kScreenTimeoutMs);
+    QVERIFY(ClientSessionInfo::isRecording());
+    finishByTap();
+    waitForTrainingScreen();
+    QCOMPARE(recordingFiles().size(), 1 + int(QFile::exists(preview->currentPicturePath())));
 }
 
 void TrainingTest::unwritableFolderNeverShowsRecording()

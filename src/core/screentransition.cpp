@@ -2,6 +2,7 @@
 
 #include <QGraphicsBlurEffect>
 #include <QGraphicsOpacityEffect>
+#include <QLabel>
 #include <QVideoWidget>
 #include <QWidget>
 #include <cmath>
@@ -54,20 +55,36 @@ void ScreenTransition::stopTimers()
     blurTimer.stop();
 }
 
-void ScreenTransition::freezeLivePictures(QWidget *screen)
+QWidget *ScreenTransition::blurTargetFor(QWidget *screen)
 {
+    if (stillCover && frozenScreen == screen)
+        return stillCover;
+    // A blur asked for while the last one fades out may cover another screen.
     thawLivePictures();
-    if (!screen)
-        return;
+    if (!screen || !screen->parentWidget())
+        return screen;
     QList<QVideoWidget *> pictures = screen->findChildren<QVideoWidget *>();
     if (auto *picture = qobject_cast<QVideoWidget *>(screen))
         pictures << picture;
     for (QVideoWidget *picture : qAsConst(pictures)) {
-        if (picture->isVisible() && picture->updatesEnabled()) {
-            picture->setUpdatesEnabled(false);
+        if (picture->isVisible())
             frozenPictures << picture;
-        }
     }
+    if (frozenPictures.isEmpty())
+        return screen;
+
+    // A sibling, not a child: a viewfinder that does not repaint draws
+    // nothing of itself or its children into a blur.
+    auto *cover = new QLabel(screen->parentWidget());
+    cover->setPixmap(screen->grab());
+    cover->setGeometry(screen->geometry());
+    cover->show();
+    cover->raise();
+    stillCover = cover;
+    frozenScreen = screen;
+    for (const QPointer<QWidget> &picture : qAsConst(frozenPictures))
+        picture->setUpdatesEnabled(false);
+    return cover;
 }
 
 void ScreenTransition::thawLivePictures()
@@ -77,6 +94,7 @@ void ScreenTransition::thawLivePictures()
             picture->setUpdatesEnabled(true);
     }
     frozenPictures.clear();
+    delete stillCover;
 }
 
 void ScreenTransition::fadeOutTowards(QWidget *next)
@@ -132,12 +150,14 @@ void ScreenTransition::startBlur()
 {
     if ((blurTimer.isActive() || radius == kFullBlurRadius) && blurStep > 0)
         return;
+    QWidget *target = blurTargetFor(ClientSessionInfo::actualForm);
+    if (target != blurTarget)
+        removeEffect(blurTarget, blurEffect);
+    blurTarget = target;
     blurEffect = new QGraphicsBlurEffect(this);
     blurEffect->setBlurRadius(radius);
-    QWidget *current = ClientSessionInfo::actualForm;
-    if (current)
-        current->setGraphicsEffect(blurEffect);
-    freezeLivePictures(current);
+    if (blurTarget)
+        blurTarget->setGraphicsEffect(blurEffect);
     // Both animations share the current screen; a fade the blur interrupts
     // ends where it is.
     stopTimers();
@@ -167,7 +187,7 @@ void ScreenTransition::blurTick()
     } else if (radius <= 0.0 && blurStep < 0) {
         radius = 0.0;
         blurTimer.stop();
-        removeEffect(ClientSessionInfo::actualForm, blurEffect);
+        removeEffect(blurTarget, blurEffect);
         thawLivePictures();
         emit reached(BlurMin);
         return;

@@ -57,10 +57,13 @@ private:
     void stopTimers();
     // A live camera picture repaints its screen with every frame, and under
     // a blur every repaint blurs the whole screen again: at full HD that
-    // takes longer than the frame. While the blur is on, the screen's
-    // viewfinders stop repainting, so the blur shows the picture as it was
-    // when the dialog opened; the camera, its recording and the clock go on.
-    void freezeLivePictures(QWidget *screen);
+    // takes longer than the frame. A screen showing one is therefore blurred
+    // as a still: a copy of it, taken when the blur starts, covers it and
+    // carries the blur, while its viewfinders stop repainting behind the
+    // copy. The camera, its recording and the clock go on. Returns the
+    // widget to blur: the copy, or the screen itself when nothing on it is
+    // live.
+    QWidget *blurTargetFor(QWidget *screen);
     void thawLivePictures();
 
     // Children of this object, so that tools find the animation timers.
@@ -68,6 +71,9 @@ private:
     QTimer blurTimer;
     QPointer<QGraphicsOpacityEffect> opacityEffect;
     QPointer<QGraphicsBlurEffect> blurEffect;
+    QPointer<QWidget> blurTarget;
+    QPointer<QWidget> stillCover;
+    QPointer<QWidget> frozenScreen;
     QList<QPointer<QWidget>> frozenPictures;
     double currentOpacity = 1.0;
     double opacityStep = 0.0;
