@@ -10,7 +10,12 @@
 #include <QtTest>
 
 #include "camera/cameraselectdialog.h"
+#include "camera/previewform.h"
+#include "camera/timerwidget.h"
+#include "camera/timingsettingsdialog.h"
+#include "camera/videowidget.h"
 #include "core/mainwindow.h"
+#include "dialogs/decisiondialog.h"
 #include "dialogs/languageselectdialog.h"
 #include "dialogs/writelocationdialog.h"
 #include "sessionfixture.h"
@@ -75,6 +80,31 @@ int main(int argc, char *argv[])
     QMetaObject::invokeMethod(&window, "HideDialogForm");
     QTest::qWait(kSettleMs);
     click(window.screenFor(FormMenu), "trainingButton");
-    camera.take(QStringLiteral("training-to-come"));
+    QWidget *training = window.screenFor(FormPreview);
+    QTest::qWait(kSettleMs);
+    click(training, "record");
+    click(training, "sound");
+    camera.take(QStringLiteral("training"));
+
+    click(training, "settingsBtn");
+    click(shownDialog<TimingSettingsDialog>(), "timer");
+    camera.take(QStringLiteral("timing-dialog"));
+    click(shownDialog<TimingSettingsDialog>(), "pushButton");
+    QTest::qWait(kSettleMs);
+
+    click(training, "recordBtn");
+    QTest::qWait(kSettleMs);
+    click(shownDialog<DecisionDialog>(), "rightBtn");
+    // The record mark blinks once a second; it has just gone dark, so it is
+    // lit when the picture is taken after the settling time.
+    auto *preview = qobject_cast<PreviewForm *>(training);
+    QWidget *mark = preview->timeDisplay()->findChild<QWidget *>("rec");
+    if (!QTest::qWaitFor([mark] { return mark->isVisible(); })
+        || !QTest::qWaitFor([mark] { return !mark->isVisible(); }))
+        std::fprintf(stderr, "the record mark never blinked\n");
+    camera.take(QStringLiteral("training-full-screen"));
+    QTest::mousePress(preview->trainingViewfinder(), Qt::LeftButton);
+    click(shownDialog<DecisionDialog>(), "rightBtn");
+    QTest::qWait(kSettleMs);
     return 0;
 }

@@ -1,0 +1,95 @@
+#pragma once
+
+// Measuring helpers shared by the benchmarks: process CPU time, waiting on
+// the event loop, and a recording through Camera with the virtual camera,
+// which is the floor the whole application's training is compared with.
+
+#include <QCamera>
+#include <QCameraViewfinderSettings>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMediaRecorder>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <functional>
+#include <sys/resource.h>
+
+#include "camera/camera.h"
+#include "camera/videowidget.h"
+
+inline constexpr int kStartTimeoutMs = 20000;
+inline constexpr int kPollMs = 50;
+inline const QSize kViewfinderSize(960, 540);
+inline constexpr auto kFinishedLine = "recording finished:";
+
+struct Result
+{
+    double cpuSeconds = 0;
+    double recordedSeconds = 0;
+    qint64 droppedFrames = -1;
+    qint64 fileBytes = 0;
+};
+
+inline double cpuSeconds(int who)
+{
+    rusage usage {};
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The virtual camera's last "recording finished" line, which counts the
+// frames it dropped; install keepFinishedLine as the message handler.
+inline QString lastFinishedLine;
+inline QtMessageHandler defaultHandler = nullptr;
+
+inline void keepFinishedLine(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String(kFinishedLine)))
+        lastFinishedLine = message;
+    defaultHandler(type, context, message);
+}
+
+inline void spinUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs) {
+        QEventLoop loop;
+        QTimer::singleShot(kPollMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+inline Result recordThroughCamera(const QSize &size, int seconds, const QString &path)
+{
+    Camera camera;
+    camera.setActualDevice(0);
+    if (!camera.currentDevice())
+        return {};
+    QCameraViewfinderSettings settings;
+    settings.setResolution(size);
+    camera.currentDevice()->setViewfinderSettings(settings);
+    VideoWidget viewfinder;
+    viewfinder.resize(kViewfinderSize);
+    viewfinder.show();
+    camera.StartPreview(&viewfinder);
+    camera.StartRecording(path, false);
+    QMediaRecorder *recorder = camera.currentRecorder();
+    spinUntil([recorder] { return recorder->status() == QMediaRecorder::RecordingStatus; }, kStartTimeoutMs);
+
+    const double before = cpuSeconds(RUSAGE_SELF);
+    spinUntil([recorder, seconds] { return recorder->duration() >= seconds * 1000; },
+        seconds * 2000 + kStartTimeoutMs);
+    camera.StopPreview();
+    Result result;
+    result.cpuSeconds = cpuSeconds(RUSAGE_SELF) - before;
+    result.recordedSeconds = recorder->duration() / 1000.0;
+    const QRegularExpressionMatch dropped
+        = QRegularExpression(QStringLiteral("(\\d+) dropped")).match(lastFinishedLine);
+    result.droppedFrames = dropped.hasMatch() ? dropped.captured(1).toLongLong() : -1;
+    result.fileBytes = QFileInfo(path).size();
+    return result;
+}
