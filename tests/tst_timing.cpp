@@ -76,10 +76,6 @@ private slots:
     void hostSizedAndCentred_data();
     void hostSizedAndCentred();
 
-    void overlayShowsTheTime_data();
-    void overlayShowsTheTime();
-    void overlayTimeFollowsTheTimerType_data();
-    void overlayTimeFollowsTheTimerType();
     void recordMarkBlinksOnlyWhileRecording_data();
     void recordMarkBlinksOnlyWhileRecording();
 
@@ -321,59 +317,6 @@ void TimingTest::hostSizedAndCentred()
     const QRect display = ClientSessionInfo::mainDisplay;
     QCOMPARE(
         host->pos(), QPoint((display.width() - size.width()) / 2, (display.height() - size.height()) / 2));
-}
-
-void TimingTest::overlayShowsTheTime_data()
-{
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("seconds") << QTime(0, 0, 7) << "00:00:07";
-    QTest::newRow("hours") << QTime(13, 2, 3) << "13:02:03";
-    QTest::newRow("no time") << QTime() << "";
-}
-
-void TimingTest::overlayShowsTheTime()
-{
-    QFETCH(QTime, time);
-    QFETCH(QString, shown);
-
-    QWidget picture;
-    auto *overlay = new TimerWidget(&picture);
-    picture.show();
-    overlay->update(time);
-    QCOMPARE(overlay->findChild<QLabel *>(QStringLiteral("label"))->text(), shown);
-}
-
-void TimingTest::overlayTimeFollowsTheTimerType_data()
-{
-    QTest::addColumn<TimerType>("type");
-    QTest::addColumn<bool>("timeShown");
-
-    QTest::newRow("none") << TimerNone << false;
-    QTest::newRow("stopwatch") << TimerStopwatch << true;
-    QTest::newRow("countdown") << TimerCountdown << true;
-}
-
-void TimingTest::overlayTimeFollowsTheTimerType()
-{
-    QFETCH(TimerType, type);
-    QFETCH(bool, timeShown);
-
-    QWidget picture;
-    auto *overlay = new TimerWidget(&picture);
-    picture.show();
-    auto *time = overlay->findChild<QLabel *>(QStringLiteral("label"));
-    // Each training shows the overlay again with its own kind of timing, so
-    // the one before is the opposite.
-    ClientSessionInfo::timertype = timeShown ? TimerNone : TimerStopwatch;
-    overlay->hide();
-    overlay->show();
-    QCOMPARE(time->isVisible(), !timeShown);
-    overlay->hide();
-    ClientSessionInfo::timertype = type;
-    overlay->show();
-    QCOMPARE(time->isVisible(), timeShown);
 }
 
 void TimingTest::recordMarkBlinksOnlyWhileRecording_data()

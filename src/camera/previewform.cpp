@@ -142,9 +142,14 @@ void PreviewForm::on_returnBtn_clicked()
 
 void PreviewForm::on_recordBtn_clicked()
 {
-    emit ShowDialogForm(DialogFullScreen);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::rightButtonDecision, this,
-        &PreviewForm::showFullScreen, Qt::UniqueConnection);
+    askQuestion(DialogFullScreen, &PreviewForm::showFullScreen);
+}
+
+void PreviewForm::askQuestion(DialogOpt question, void (PreviewForm::*onYes)())
+{
+    emit ShowDialogForm(question);
+    connect(
+        ClientSessionInfo::dialogForm, &DialogForm::rightButtonDecision, this, onYes, Qt::UniqueConnection);
     connect(ClientSessionInfo::dialogForm, &DialogForm::leftButtonDecision, this,
         &PreviewForm::disconnectDialogButtons, Qt::UniqueConnection);
 }
@@ -265,11 +270,7 @@ void PreviewForm::updateTime()
 
 void PreviewForm::closeDialog()
 {
-    emit ShowDialogForm(DialogFinishTraining);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::rightButtonDecision, this,
-        &PreviewForm::closeFullScreen, Qt::UniqueConnection);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::leftButtonDecision, this,
-        &PreviewForm::disconnectDialogButtons, Qt::UniqueConnection);
+    askQuestion(DialogFinishTraining, &PreviewForm::closeFullScreen);
 }
 
 void PreviewForm::timeoutDialog()

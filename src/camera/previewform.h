@@ -60,6 +60,8 @@ protected:
 
 private:
     void translate();
+    // Shows a Yes/No question; Yes calls onYes, No only forgets the question.
+    void askQuestion(DialogOpt question, void (PreviewForm::*onYes)());
     // Adds the whole seconds of the training, less correction, to the
     // account's total; a training shorter than the correction adds nothing.
     void addTrainingTime(int correction);
