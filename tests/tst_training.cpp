@@ -313,10 +313,13 @@ void TrainingTest::shortTrainingNeverLowersTotal()
 {
     setAccount([](User &user) { user.totalTrainingTime = 42; });
     openTrainingScreen();
-    startTraining();
-    finishByTap();
-    waitForTrainingScreen();
-    QCOMPARE(storedAccount().totalTrainingTime, 42);
+    // Twice: the second training's picture must take taps like the first's.
+    for (int training = 0; training < 2; ++training) {
+        startTraining();
+        finishByTap();
+        waitForTrainingScreen();
+        QCOMPARE(storedAccount().totalTrainingTime, 42);
+    }
 }
 
 void TrainingTest::answeringNoKeepsTrainingLive()

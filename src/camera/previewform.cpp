@@ -233,8 +233,6 @@ void PreviewForm::showFullScreen()
     hide();
     ClientSessionInfo::actualFilename = videoPath;
     ClientSessionInfo::actualForm = fullScreenWidget;
-    // Leaving the last training through the loading screen disabled it.
-    fullScreenWidget->setEnabled(true);
     ClientSessionInfo::startCameraPreview(fullScreenWidget, recordVideo, user->recordSound != 0,
         ClientSessionInfo::actualFilename, picturePath);
     connect(&finishTimer, &QTimer::timeout, this, &PreviewForm::timeoutDialog, Qt::UniqueConnection);
