@@ -1,15 +1,11 @@
 #include <QLabel>
-#include <QMediaRecorder>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QtTest>
 #include <memory>
 
-#include "camera/camera.h"
-#include "camera/timerwidget.h"
 #include "camera/timingsettingsdialog.h"
-#include "camera/videowidget.h"
 #include "core/mainwindow.h"
 #include "sessionfixture.h"
 
@@ -19,8 +15,6 @@ constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.pn
 constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
 // Generous: the tests share a small machine with other jobs.
 constexpr int kTimeoutMs = 20000;
-constexpr int kBlinkSteps = 4;
-const QSize kViewfinderSize(480, 270);
 // English texts fit the narrowest width the dialog may take.
 const QSize kTimingDialogSize(500, 350);
 constexpr int kHostMargin = 100;
@@ -54,8 +48,7 @@ void tap(QWidget *dialog, const QStringList &names)
 } // namespace
 
 // The timing dialog inside the real dialog host, on a running application
-// with one account whose last timing choice each test sets; and the timer
-// overlay of the training picture.
+// with one account whose last timing choice each test sets.
 class TimingTest : public QObject
 {
     Q_OBJECT
@@ -76,23 +69,18 @@ private slots:
     void hostSizedAndCentred_data();
     void hostSizedAndCentred();
 
-    void recordMarkBlinksOnlyWhileRecording_data();
-    void recordMarkBlinksOnlyWhileRecording();
-
 private:
     TimingSettingsDialog *openDialog(int stopwatchOn, int timerOn, int timerSeconds);
     QString dialogState() const;
 
     std::unique_ptr<QTemporaryDir> data;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<VideoWidget> viewfinder;
     TimingSettingsDialog *dialog = nullptr;
 };
 
 void TimingTest::init()
 {
     resetSession();
-    ClientSessionInfo::record = false;
     ClientSessionInfo::timertype = TimerNone;
     data = std::make_unique<QTemporaryDir>();
     prepareInstallation(data->path());
@@ -108,7 +96,6 @@ void TimingTest::cleanup()
     dialog = nullptr;
     window.reset();
     resetSession();
-    viewfinder.reset();
 }
 
 // Shows the dialog through the host, as the training screen asks for it,
@@ -317,63 +304,6 @@ void TimingTest::hostSizedAndCentred()
     const QRect display = ClientSessionInfo::mainDisplay;
     QCOMPARE(
         host->pos(), QPoint((display.width() - size.width()) / 2, (display.height() - size.height()) / 2));
-}
-
-void TimingTest::recordMarkBlinksOnlyWhileRecording_data()
-{
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<QString>("location");
-    QTest::addColumn<bool>("blinks");
-
-    QTest::newRow("no recording") << false << QString() << false;
-    QTest::newRow("asked, never started") << true << QString() << false;
-    QTest::newRow("broken off") << true << "missing/recording.mp4" << false;
-    QTest::newRow("recording") << true << "recording.mp4" << true;
-}
-
-void TimingTest::recordMarkBlinksOnlyWhileRecording()
-{
-    QFETCH(bool, asked);
-    QFETCH(QString, location);
-    QFETCH(bool, blinks);
-
-    if (location.isEmpty()) {
-        ClientSessionInfo::record = asked;
-    } else {
-        viewfinder = std::make_unique<VideoWidget>();
-        viewfinder->resize(kViewfinderSize);
-        ClientSessionInfo::selectCamera(0);
-        ClientSessionInfo::startCameraPreview(
-            viewfinder.get(), true, false, data->filePath(location), QString());
-        QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
-        QVERIFY(recorder);
-        if (blinks)
-            QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kTimeoutMs);
-        else
-            QTRY_COMPARE_WITH_TIMEOUT(recorder->error(), QMediaRecorder::ResourceError, kTimeoutMs);
-    }
-    QCOMPARE(ClientSessionInfo::record, asked);
-
-    // The time label may be off; the mark does not depend on it.
-    ClientSessionInfo::timertype = TimerNone;
-    QWidget picture;
-    auto *overlay = new TimerWidget(&picture);
-    picture.show();
-    auto *mark = overlay->findChild<QLabel *>(QStringLiteral("rec"));
-    QVERIFY(!mark->isVisible());
-    QList<bool> seen;
-    QList<bool> expected;
-    for (int second = 0; second < kBlinkSteps; ++second) {
-        overlay->update(QTime(0, 0, second));
-        seen << mark->isVisible();
-        expected << (blinks && second % 2 == 0);
-    }
-    QCOMPARE(seen, expected);
-    QVERIFY(!overlay->findChild<QLabel *>(QStringLiteral("label"))->isVisible());
-
-    ClientSessionInfo::stopPreview();
-    overlay->update(QTime(0, 0, kBlinkSteps));
-    QVERIFY(!mark->isVisible());
 }
 
 QTEST_MAIN(TimingTest)
