@@ -16,6 +16,7 @@
 #include "core/logging.h"
 #include "core/touchfeedback.h"
 #include "dialogs/dialogform.h"
+#include "storage/trainingrecords.h"
 #include "storage/user.h"
 #include "ui_previewform.h"
 
@@ -28,11 +29,6 @@ constexpr int kPictureDelayMs = 3000;
 constexpr int kLoadingScreenMs = 1000;
 // On narrower displays the bottom bar has no room for the logo.
 constexpr int kNarrowDisplayWidth = 1099;
-// A training's files are named after its local start time, for example
-// 2024_03_07T14_05_09.mp4 and 2024_03_07T14_05_09mi.png.
-constexpr auto kStampFormat = "yyyy_MM_dd'T'hh_mm_ss";
-constexpr auto kVideoSuffix = ".mp4";
-constexpr auto kPictureSuffix = "mi.png";
 // Seconds the total training time does not count: one when the trainee ends
 // the training, two when the countdown ends it.
 constexpr int kTapFinishCorrection = 1;
@@ -219,10 +215,9 @@ void PreviewForm::showFullScreen()
     const User *user = ClientSessionInfo::actualUser();
     if (!user)
         return;
-    const QString stamp = QDateTime::currentDateTime().toString(QLatin1String(kStampFormat));
     const QString folder = user->recordingPathText();
-    videoPath = folder + stamp + QLatin1String(kVideoSuffix);
-    picturePath = folder + stamp + QLatin1String(kPictureSuffix);
+    videoPath = trainingVideoPath(folder, trainingStamp(QDateTime::currentDateTime()));
+    picturePath = trainingPicturePath(videoPath);
     const bool recordVideo = user->recordVideo != 0;
     // An account's folder removed behind the application's back is made
     // again rather than losing the training; one that cannot be made leaves

@@ -1,0 +1,65 @@
+#include "storage/trainingrecords.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+constexpr auto kStampFormat = "yyyy_MM_dd'T'hh_mm_ss";
+constexpr auto kVideoSuffix = ".mp4";
+constexpr auto kPictureSuffix = "mi.png";
+// Smaller files cannot hold a playable video; a recording that never got
+// its first frame leaves one.
+constexpr qint64 kSmallestVideoBytes = 11;
+constexpr QChar kDateTimeSeparator = QLatin1Char('T');
+
+} // namespace
+
+QString trainingStamp(const QDateTime &start)
+{
+    return start.toString(QLatin1String(kStampFormat));
+}
+
+QString trainingVideoPath(const QString &folder, const QString &stamp)
+{
+    return folder + stamp + QLatin1String(kVideoSuffix);
+}
+
+QString trainingPicturePath(const QString &videoPath)
+{
+    // Only the ending changes: a folder name holding ".mp4" stays as it is.
+    const QString video = QLatin1String(kVideoSuffix);
+    const QString stem
+        = videoPath.endsWith(video, Qt::CaseInsensitive) ? videoPath.chopped(video.size()) : videoPath;
+    return stem + QLatin1String(kPictureSuffix);
+}
+
+QVector<TrainingRecord> listTrainings(const QString &folder)
+{
+    QFileInfoList files = QDir(folder).entryInfoList(
+        { QStringLiteral("*") + QLatin1String(kVideoSuffix) }, QDir::Files | QDir::NoSymLinks, QDir::NoSort);
+    // Newest first, equal times by name; the list is then read from its end.
+    std::sort(files.begin(), files.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        const QDateTime aTime = a.lastModified();
+        const QDateTime bTime = b.lastModified();
+        return aTime != bTime ? aTime > bTime : a.fileName() < b.fileName();
+    });
+
+    QVector<TrainingRecord> records;
+    for (auto file = files.crbegin(); file != files.crend(); ++file) {
+        if (file->size() < kSmallestVideoBytes)
+            continue;
+        const QStringList parts = file->baseName().split(kDateTimeSeparator);
+        if (parts.size() != 2)
+            continue;
+        TrainingRecord record;
+        record.id = records.size();
+        record.dateText = QString(parts.at(0)).replace(QLatin1Char('_'), QLatin1Char('-')) + QLatin1Char(' ')
+            + QString(parts.at(1)).replace(QLatin1Char('_'), QLatin1Char(':'));
+        record.videoPath = QDir::cleanPath(file->absoluteFilePath());
+        record.picturePath = trainingPicturePath(record.videoPath);
+        records << record;
+    }
+    return records;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVector>
+
+// A recorded training is up to two files directly in the account's recording
+// folder, named after the local time the training started:
+//     2024_03_07T14_05_09.mp4      the video
+//     2024_03_07T14_05_09mi.png    the picture taken 3 s into the training
+// Nothing else is stored per training; the list of trainings is read back
+// from the folder every time.
+struct TrainingRecord
+{
+    // The position from the oldest listed training up, which is also the
+    // training's index in the list of videos handed to the player.
+    int id = -1;
+    // The start as the history shows it: "2024-03-07 14:05:09".
+    QString dateText;
+    QString videoPath;
+    QString picturePath;
+};
+
+// The name stem of a training started at `start`: "2024_03_07T14_05_09".
+QString trainingStamp(const QDateTime &start);
+// The video file of a training with that stem in folder (which ends with "/").
+QString trainingVideoPath(const QString &folder, const QString &stamp);
+// The picture that belongs to a video: its ".mp4" ending becomes "mi.png".
+QString trainingPicturePath(const QString &videoPath);
+
+// The trainings recorded in folder, oldest first, their ids counting from 0.
+// A file counts as a training when its name ends with ".mp4", it is a
+// regular file of at least 11 bytes and its name up to the first dot holds
+// exactly one "T". The order is that of the modification times; files of
+// equal time come in reverse order of their names.
+QVector<TrainingRecord> listTrainings(const QString &folder);
