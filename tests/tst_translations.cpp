@@ -298,6 +298,13 @@ void TranslationsTest::screenTextsTranslated()
     static const QVector<QPair<QString, QString>> screenTexts = {
         { QStringLiteral("WriteLocationDialog"),
             QStringLiteral("This folder cannot be written. Please choose another one.") },
+        { QStringLiteral("SimpleListItem"), QStringLiteral("date: ") },
+        { QStringLiteral("SimpleListItem"), QStringLiteral("duration: ") },
+        { QStringLiteral("ResultsListForm"), QStringLiteral("Choose video export directory") },
+        { QStringLiteral("ResultsListForm"), QStringLiteral("Exporting: %1 of %2") },
+        { QStringLiteral("ResultsListForm"), QStringLiteral("Exported: %1") },
+        { QStringLiteral("ResultsListForm"), QStringLiteral("Already in the folder, not copied: %1") },
+        { QStringLiteral("ResultsListForm"), QStringLiteral("Could not be copied: %1") },
     };
     QFETCH(int, language);
     if (language == LangEnglish)

@@ -79,8 +79,3 @@ VideoPlayer::VideoPlayer(QWidget *parent)
     : PlaceholderScreen(QStringLiteral("VIDEO PLAYER"), FormNone, false, parent)
 {
 }
-
-ResultsListForm::ResultsListForm(QWidget *parent)
-    : PlaceholderScreen(QStringLiteral("TRAINING HISTORY"), FormResultsList, false, parent)
-{
-}

@@ -57,10 +57,3 @@ class VideoPlayer : public PlaceholderScreen
 public:
     explicit VideoPlayer(QWidget *parent);
 };
-
-class ResultsListForm : public PlaceholderScreen
-{
-    Q_OBJECT
-public:
-    explicit ResultsListForm(QWidget *parent);
-};

@@ -247,4 +247,38 @@
         <translation>无法写入此文件夹。请选择其他文件夹。</translation>
     </message>
 </context>
+<context>
+    <name>SimpleListItem</name>
+    <message>
+        <source>date: </source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>duration: </source>
+        <translation>时长：</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>选择视频导出文件夹</translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2</source>
+        <translation>正在导出：%1 / %2</translation>
+    </message>
+    <message>
+        <source>Exported: %1</source>
+        <translation>已导出：%1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not copied: %1</source>
+        <translation>文件夹中已存在，未复制：%1</translation>
+    </message>
+    <message>
+        <source>Could not be copied: %1</source>
+        <translation>无法复制：%1</translation>
+    </message>
+</context>
 </TS>

@@ -247,4 +247,38 @@
         <translation>In diesen Ordner kann nicht geschrieben werden. Bitte wählen Sie einen anderen.</translation>
     </message>
 </context>
+<context>
+    <name>SimpleListItem</name>
+    <message>
+        <source>date: </source>
+        <translation>Datum: </translation>
+    </message>
+    <message>
+        <source>duration: </source>
+        <translation>Dauer: </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Ordner für den Videoexport wählen</translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2</source>
+        <translation>Export: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Exported: %1</source>
+        <translation>Exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not copied: %1</source>
+        <translation>Bereits im Ordner, nicht kopiert: %1</translation>
+    </message>
+    <message>
+        <source>Could not be copied: %1</source>
+        <translation>Konnte nicht kopiert werden: %1</translation>
+    </message>
+</context>
 </TS>

@@ -247,4 +247,38 @@
         <translation>No se puede escribir en esta carpeta. Elija otra.</translation>
     </message>
 </context>
+<context>
+    <name>SimpleListItem</name>
+    <message>
+        <source>date: </source>
+        <translation>fecha: </translation>
+    </message>
+    <message>
+        <source>duration: </source>
+        <translation>duración: </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Elija la carpeta de exportación de vídeos</translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2</source>
+        <translation>Exportando: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Exported: %1</source>
+        <translation>Exportados: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not copied: %1</source>
+        <translation>Ya en la carpeta, no copiados: %1</translation>
+    </message>
+    <message>
+        <source>Could not be copied: %1</source>
+        <translation>No se pudieron copiar: %1</translation>
+    </message>
+</context>
 </TS>

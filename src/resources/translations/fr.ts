@@ -247,4 +247,38 @@
         <translation>Impossible d’écrire dans ce dossier. Veuillez en choisir un autre.</translation>
     </message>
 </context>
+<context>
+    <name>SimpleListItem</name>
+    <message>
+        <source>date: </source>
+        <translation>date : </translation>
+    </message>
+    <message>
+        <source>duration: </source>
+        <translation>durée : </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Choisissez le dossier d’exportation des vidéos</translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2</source>
+        <translation>Exportation : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Exported: %1</source>
+        <translation>Exportées : %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not copied: %1</source>
+        <translation>Déjà dans le dossier, non copiées : %1</translation>
+    </message>
+    <message>
+        <source>Could not be copied: %1</source>
+        <translation>Copie impossible : %1</translation>
+    </message>
+</context>
 </TS>

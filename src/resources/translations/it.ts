@@ -247,4 +247,38 @@
         <translation>Impossibile scrivere in questa cartella. Sceglierne un’altra.</translation>
     </message>
 </context>
+<context>
+    <name>SimpleListItem</name>
+    <message>
+        <source>date: </source>
+        <translation>data: </translation>
+    </message>
+    <message>
+        <source>duration: </source>
+        <translation>durata: </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Scegli la cartella di esportazione dei video</translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2</source>
+        <translation>Esportazione: %1 di %2</translation>
+    </message>
+    <message>
+        <source>Exported: %1</source>
+        <translation>Esportati: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not copied: %1</source>
+        <translation>Già nella cartella, non copiati: %1</translation>
+    </message>
+    <message>
+        <source>Could not be copied: %1</source>
+        <translation>Impossibile copiare: %1</translation>
+    </message>
+</context>
 </TS>

@@ -247,4 +247,38 @@
         <translation>このフォルダーには書き込めません。別のフォルダーを選択してください。</translation>
     </message>
 </context>
+<context>
+    <name>SimpleListItem</name>
+    <message>
+        <source>date: </source>
+        <translation>日付：</translation>
+    </message>
+    <message>
+        <source>duration: </source>
+        <translation>時間：</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>動画の書き出し先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2</source>
+        <translation>書き出し中：%1 / %2</translation>
+    </message>
+    <message>
+        <source>Exported: %1</source>
+        <translation>書き出し済み：%1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not copied: %1</source>
+        <translation>フォルダーに既にあるためコピーせず：%1</translation>
+    </message>
+    <message>
+        <source>Could not be copied: %1</source>
+        <translation>コピーできませんでした：%1</translation>
+    </message>
+</context>
 </TS>

@@ -247,4 +247,38 @@
         <translation>Nie można zapisywać w tym folderze. Proszę wybrać inny.</translation>
     </message>
 </context>
+<context>
+    <name>SimpleListItem</name>
+    <message>
+        <source>date: </source>
+        <translation>data: </translation>
+    </message>
+    <message>
+        <source>duration: </source>
+        <translation>czas trwania: </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Wybierz folder eksportu nagrań</translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2</source>
+        <translation>Eksport: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Exported: %1</source>
+        <translation>Wyeksportowano: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not copied: %1</source>
+        <translation>Już w folderze, nie skopiowano: %1</translation>
+    </message>
+    <message>
+        <source>Could not be copied: %1</source>
+        <translation>Nie udało się skopiować: %1</translation>
+    </message>
+</context>
 </TS>

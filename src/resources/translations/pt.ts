@@ -247,4 +247,38 @@
         <translation>Não é possível gravar nesta pasta. Escolha outra.</translation>
     </message>
 </context>
+<context>
+    <name>SimpleListItem</name>
+    <message>
+        <source>date: </source>
+        <translation>data: </translation>
+    </message>
+    <message>
+        <source>duration: </source>
+        <translation>duração: </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Escolha a pasta de exportação dos vídeos</translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2</source>
+        <translation>A exportar: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Exported: %1</source>
+        <translation>Exportados: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not copied: %1</source>
+        <translation>Já existentes na pasta, não copiados: %1</translation>
+    </message>
+    <message>
+        <source>Could not be copied: %1</source>
+        <translation>Não foi possível copiar: %1</translation>
+    </message>
+</context>
 </TS>

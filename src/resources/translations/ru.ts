@@ -247,4 +247,38 @@
         <translation>Запись в эту папку невозможна. Выберите другую папку.</translation>
     </message>
 </context>
+<context>
+    <name>SimpleListItem</name>
+    <message>
+        <source>date: </source>
+        <translation>дата: </translation>
+    </message>
+    <message>
+        <source>duration: </source>
+        <translation>длительность: </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Выберите папку для экспорта видео</translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2</source>
+        <translation>Экспорт: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Exported: %1</source>
+        <translation>Экспортировано: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not copied: %1</source>
+        <translation>Уже есть в папке, не скопировано: %1</translation>
+    </message>
+    <message>
+        <source>Could not be copied: %1</source>
+        <translation>Не удалось скопировать: %1</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QPoint>
+#include <QTimer>
+#include <QVector>
+#include <QWidget>
+#include <memory>
+
+#include "core/enums.h"
+
+namespace Ui {
+class ResultsListForm;
+}
+class SimpleListItem;
+class VideoExport;
+
+// The training history of the current account: its recorded trainings,
+// newest on top, read from the recording folder at every showing. A row is
+// selected by a tap and played by a double tap or PLAY; DELETE and EXPORT
+// act on the checked rows, or on the selected one when none is checked.
+// The list scrolls with the finger and coasts on.
+class ResultsListForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ResultsListForm(QWidget *parent = nullptr);
+    ~ResultsListForm() override;
+
+    void getTrainings();
+
+    // Read access for tests and tools.
+    const QVector<SimpleListItem *> &rows() const { return items; }
+    float scrollVelocity() const { return velocity; }
+
+signals:
+    void ShowNextForm(FormEnum);
+    void ShowDialogForm(DialogOpt);
+
+public slots:
+    void on_returnBtn_clicked();
+    void on_deleteBtn_clicked();
+    void on_exportBtn_clicked();
+    void on_playBtn_clicked();
+    void on_resetTimeBtn_clicked();
+    void on_pushButton_toggled(bool checked);
+    void acceptSelectedSlot(SimpleListItem *sender, int video, QString path);
+    void acceptDblClickSlot(SimpleListItem *sender, int video, QString path);
+    void deleteItem();
+    void disconnectDialogForm();
+    void animationMainLoop();
+    void scrollList(int dx, int dy);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    // The videos DELETE and EXPORT act on: the checked rows', or the
+    // selected training's when no row is checked.
+    QStringList targetVideos() const;
+    void translate();
+    void showExportProgress(int done, int total);
+    void showExportResult(int copied, const QStringList &skipped, const QStringList &failed);
+
+    std::unique_ptr<Ui::ResultsListForm> ui;
+    QWidget *listContainer;
+    VideoExport *videoExport;
+    float velocity = 0;
+    QTimer animationTimer;
+    QPoint lastPos;
+    bool dragging = false;
+    QVector<SimpleListItem *> items;
+};

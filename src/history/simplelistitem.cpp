@@ -1,0 +1,161 @@
+#include "history/simplelistitem.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QVariant>
+#include <QtMath>
+
+#include "core/logging.h"
+
+namespace {
+
+constexpr QSize kMaximumSize(1440, 75);
+constexpr int kHeight = 75;
+constexpr int kSpacing = 30;
+constexpr int kLeftMargin = 50;
+constexpr QSize kCheckSize(50, 50);
+constexpr int kDateWidth = 350;
+constexpr QSize kPictureSize(120, 65);
+// Shorter paths between press and release are taps; longer ones scroll.
+constexpr double kDragThreshold = 40.0;
+constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.png";
+constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
+// The row's style sheets select on this dynamic property.
+constexpr auto kRowProperty = "parent";
+constexpr auto kUnselectedStyle
+    = "QFrame[parent=true] {border-image: url(:/graphics/lists/item_background.png) 0 "
+      "0 0 0 stretch stretch;}";
+constexpr auto kSelectedStyle
+    = "QFrame[parent=true] {border-image: "
+      "url(:/graphics/lists/item_selected_background.png) 0 0 0 0 stretch stretch;}";
+const QColor kUnselectedText(180, 180, 180);
+const QColor kSelectedText(Qt::white);
+
+QPoint rounded(const QMouseEvent *event)
+{
+    return event->localPos().toPoint();
+}
+
+} // namespace
+
+SimpleListItem::SimpleListItem(QWidget *parent, int id, const QString &title, const QString &date,
+    const QString &duration, const QString &video, const QString &picture)
+    : QFrame(parent)
+    , checkButton(new QPushButton(this))
+    , titleLabel(new QLabel(title, this))
+    , dateLabel(new QLabel(tr("date: ") + date, this))
+    , durationLabel(new QLabel(tr("duration: ") + duration, this))
+    , pictureLabel(new QLabel(this))
+    , itemId(id)
+    , videoPath(video)
+{
+    setMaximumSize(kMaximumSize);
+    setMinimumHeight(kHeight);
+    QFont font(QStringLiteral("Arial"), 16);
+    font.setWeight(QFont::Bold);
+    setProperty(kRowProperty, true);
+    installEventFilter(this);
+
+    for (QLabel *label : { titleLabel, dateLabel, durationLabel }) {
+        label->setWordWrap(true);
+        label->setFont(font);
+    }
+    dateLabel->setFixedWidth(kDateWidth);
+    durationLabel->hide();
+
+    checkButton->setCheckable(true);
+    checkButton->setFixedSize(kCheckSize);
+    checkButton->setIconSize(kCheckSize);
+    checkButton->setFocusPolicy(Qt::NoFocus);
+    checkButton->setIcon(QIcon(QLatin1String(kUncheckedIcon)));
+    connect(checkButton, &QPushButton::toggled, this, &SimpleListItem::on_btn_toggled);
+
+    pictureLabel->setFixedSize(kPictureSize);
+    pictureLabel->setScaledContents(true);
+    if (QFile::exists(picture)) {
+        // The picture is the training's evidence: read-only from now on.
+        QFile::setPermissions(picture, QFileDevice::ReadUser);
+        pictureLabel->setPixmap(QPixmap(picture, "png"));
+    }
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setSpacing(kSpacing);
+    layout->setContentsMargins(kLeftMargin, 0, 0, 0);
+    layout->addWidget(checkButton);
+    layout->addWidget(titleLabel);
+    layout->addWidget(dateLabel);
+    layout->addWidget(durationLabel);
+    layout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    layout->addWidget(pictureLabel);
+    layout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+
+    showSelected(false);
+    pictureLabel->hide();
+}
+
+void SimpleListItem::showSelected(bool selected)
+{
+    setStyleSheet(QLatin1String(selected ? kSelectedStyle : kUnselectedStyle));
+    QPalette palette = titleLabel->palette();
+    palette.setColor(QPalette::All, QPalette::WindowText, selected ? kSelectedText : kUnselectedText);
+    for (QLabel *label : { titleLabel, dateLabel, durationLabel })
+        label->setPalette(palette);
+}
+
+void SimpleListItem::SetSelected()
+{
+    showSelected(true);
+    emit selected(this, itemId, videoPath);
+}
+
+void SimpleListItem::SetUnselected()
+{
+    showSelected(false);
+}
+
+bool SimpleListItem::isChecked() const
+{
+    return checkButton->isChecked();
+}
+
+void SimpleListItem::on_btn_toggled(bool checked)
+{
+    checkButton->setChecked(checked);
+    checkButton->setIcon(QIcon(QLatin1String(checked ? kCheckedIcon : kUncheckedIcon)));
+}
+
+bool SimpleListItem::eventFilter(QObject *object, QEvent *event)
+{
+    Q_UNUSED(object)
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        lastPos = rounded(static_cast<QMouseEvent *>(event));
+        pressed = true;
+        dragDistance = 0;
+        break;
+    case QEvent::MouseMove:
+        if (pressed) {
+            const QPoint position = rounded(static_cast<QMouseEvent *>(event));
+            const QPoint step = position - lastPos;
+            dragDistance += qSqrt(double(step.x()) * step.x() + double(step.y()) * step.y());
+            lastPos = position;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        pressed = false;
+        if (dragDistance < kDragThreshold && itemId >= 0)
+            SetSelected();
+        break;
+    case QEvent::MouseButtonDblClick:
+        qCDebug(lcHistory) << "double click";
+        emit doubleClick(this, itemId, videoPath);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
