@@ -65,6 +65,7 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     layout->setSpacing(kRowSpacing);
     layout->setContentsMargins(kListMargins);
     ui->scrollArea->setWidget(listContainer);
+    listContainer->setStyleSheet(SimpleListItem::listStyleSheet());
     listContainer->installEventFilter(this);
     for (QWidget *button : { ui->returnBtn, ui->deleteBtn, ui->exportBtn, ui->playBtn, ui->resetTimeBtn })
         button->installEventFilter(this);
@@ -116,8 +117,14 @@ void ResultsListForm::getTrainings()
 {
     disconnectDialogForm();
     ClientSessionInfo::playlist->clear();
-    clearLayout(listContainer->layout());
+    // Thousands of rows: the old ones go at once rather than later, and the
+    // new ones are built while the list is hidden, so that Qt neither queues
+    // a show for each row nor, showing them one by one, looks over all the
+    // others for each: the list is shown once, whole.
+    listContainer->hide();
+    qDeleteAll(items);
     items.clear();
+    clearLayout(listContainer->layout());
 
     const User *user = ClientSessionInfo::actualUser();
     const QVector<TrainingRecord> records
@@ -141,6 +148,7 @@ void ResultsListForm::getTrainings()
     // One export at a time: its progress line reports on one.
     ui->exportBtn->setEnabled(!items.isEmpty() && !videoExport->isRunning());
     layout->addStretch();
+    listContainer->show();
 }
 
 void ResultsListForm::acceptSelectedSlot(SimpleListItem *sender, int video, QString path)

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QStyle>
 #include <QVariant>
 #include <QtMath>
 
@@ -24,14 +25,14 @@ constexpr QSize kPictureSize(120, 65);
 constexpr double kDragThreshold = 40.0;
 constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.png";
 constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
-// The row's style sheets select on this dynamic property.
+// The rows' style sheet selects on these dynamic properties.
 constexpr auto kRowProperty = "parent";
-constexpr auto kUnselectedStyle
-    = "QFrame[parent=true] {border-image: url(:/graphics/lists/item_background.png) 0 "
-      "0 0 0 stretch stretch;}";
-constexpr auto kSelectedStyle
-    = "QFrame[parent=true] {border-image: "
-      "url(:/graphics/lists/item_selected_background.png) 0 0 0 0 stretch stretch;}";
+constexpr auto kSelectedProperty = "selected";
+constexpr auto kListStyle
+    = "QFrame[parent=true] {border-image: url(:/graphics/lists/item_background.png) 0 0 0 0 stretch stretch;}"
+      "QFrame[parent=true][selected=true] {border-image: url(:/graphics/lists/item_selected_background.png) "
+      "0 0 0 "
+      "0 stretch stretch;}";
 const QColor kUnselectedText(180, 180, 180);
 const QColor kSelectedText(Qt::white);
 
@@ -76,11 +77,11 @@ SimpleListItem::SimpleListItem(QWidget *parent, int id, const QString &title, co
 
     pictureLabel->setFixedSize(kPictureSize);
     pictureLabel->setScaledContents(true);
-    if (QFile::exists(picture)) {
-        // The picture is the training's evidence: read-only from now on.
+    // The picture is the training's evidence: read-only from now on. The
+    // list keeps the picture's place hidden, so the full-screen PNG is not
+    // decoded: with hundreds of rows that alone would take seconds.
+    if (QFile::exists(picture))
         QFile::setPermissions(picture, QFileDevice::ReadUser);
-        pictureLabel->setPixmap(QPixmap(picture, "png"));
-    }
 
     auto *layout = new QHBoxLayout(this);
     layout->setSpacing(kSpacing);
@@ -97,9 +98,17 @@ SimpleListItem::SimpleListItem(QWidget *parent, int id, const QString &title, co
     pictureLabel->hide();
 }
 
+QString SimpleListItem::listStyleSheet()
+{
+    return QLatin1String(kListStyle);
+}
+
 void SimpleListItem::showSelected(bool selected)
 {
-    setStyleSheet(QLatin1String(selected ? kSelectedStyle : kUnselectedStyle));
+    setProperty(kSelectedProperty, selected);
+    style()->unpolish(this);
+    style()->polish(this);
+    update();
     QPalette palette = titleLabel->palette();
     palette.setColor(QPalette::All, QPalette::WindowText, selected ? kSelectedText : kUnselectedText);
     for (QLabel *label : { titleLabel, dateLabel, durationLabel })

@@ -20,6 +20,10 @@ public:
     SimpleListItem(QWidget *parent, int id, const QString &title, const QString &date,
         const QString &duration, const QString &video, const QString &picture);
 
+    // The rows' looks, selected or not, for the widget that holds them: one
+    // sheet for the whole list instead of one for each of thousands of rows.
+    static QString listStyleSheet();
+
     void SetSelected();
     void SetUnselected();
     QString getVideoPath() const { return videoPath; }
