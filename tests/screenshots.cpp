@@ -18,7 +18,10 @@
 #include "dialogs/decisiondialog.h"
 #include "dialogs/languageselectdialog.h"
 #include "dialogs/writelocationdialog.h"
+#include "history/resultslistform.h"
+#include "history/simplelistitem.h"
 #include "sessionfixture.h"
+#include "storage/trainingrecords.h"
 
 namespace {
 
@@ -48,6 +51,23 @@ private:
     QString folder;
     int count = 0;
 };
+
+// Copies of a recorded training under the names of trainings on the days
+// before it, dated accordingly.
+void addEarlierTrainings(const QString &video, int count)
+{
+    const QDateTime recorded = QFileInfo(video).lastModified();
+    for (int day = 1; day <= count; ++day) {
+        const QDateTime start = recorded.addDays(-day).addSecs(-day * 1800);
+        const QString copy
+            = trainingVideoPath(QFileInfo(video).absolutePath() + QLatin1Char('/'), trainingStamp(start));
+        QFile::copy(video, copy);
+        QFile::copy(trainingPicturePath(video), trainingPicturePath(copy));
+        QFile file(copy);
+        if (file.open(QIODevice::ReadWrite))
+            file.setFileTime(start, QFileDevice::FileModificationTime);
+    }
+}
 
 void click(QWidget *dialog, const char *button)
 {
@@ -106,5 +126,20 @@ int main(int argc, char *argv[])
     QTest::mousePress(preview->trainingViewfinder(), Qt::LeftButton);
     click(shownDialog<DecisionDialog>(), "rightBtn");
     QTest::qWait(kSettleMs);
+
+    // A history of several trainings: the one just recorded and copies of it
+    // under the names of earlier days.
+    addEarlierTrainings(preview->currentVideoPath(), 5);
+    QTest::qWait(kSettleMs);
+    click(training, "returnBtn");
+    QTest::qWait(kSettleMs);
+    click(window.screenFor(FormMenu), "resultsButton");
+    QTest::qWait(kSettleMs);
+    auto *history = qobject_cast<ResultsListForm *>(window.screenFor(FormResultsList));
+    const QVector<SimpleListItem *> &rows = history->rows();
+    rows.at(1)->on_btn_toggled(true);
+    rows.at(2)->on_btn_toggled(true);
+    QTest::mouseClick(rows.at(3), Qt::LeftButton);
+    camera.take(QStringLiteral("history"));
     return 0;
 }

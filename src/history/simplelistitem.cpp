@@ -31,10 +31,10 @@ constexpr auto kSelectedProperty = "selected";
 constexpr auto kListStyle
     = "QFrame[parent=true] {border-image: url(:/graphics/lists/item_background.png) 0 0 0 0 stretch stretch;}"
       "QFrame[parent=true][selected=true] {border-image: url(:/graphics/lists/item_selected_background.png) "
-      "0 0 0 "
-      "0 stretch stretch;}";
-const QColor kUnselectedText(180, 180, 180);
-const QColor kSelectedText(Qt::white);
+      "0 0 0 0 stretch stretch;}"
+      "QFrame[parent=true] QPushButton {border: none; border-image: none; background: transparent;}"
+      "QFrame[parent=true] QLabel {color: rgb(180, 180, 180);}"
+      "QFrame[parent=true][selected=true] QLabel {color: white;}";
 
 QPoint rounded(const QMouseEvent *event)
 {
@@ -106,13 +106,13 @@ QString SimpleListItem::listStyleSheet()
 void SimpleListItem::showSelected(bool selected)
 {
     setProperty(kSelectedProperty, selected);
-    style()->unpolish(this);
-    style()->polish(this);
+    // The labels' colour follows the row's property, which Qt does not watch.
+    for (QWidget *widget : { static_cast<QWidget *>(this), static_cast<QWidget *>(titleLabel),
+             static_cast<QWidget *>(dateLabel), static_cast<QWidget *>(durationLabel) }) {
+        style()->unpolish(widget);
+        style()->polish(widget);
+    }
     update();
-    QPalette palette = titleLabel->palette();
-    palette.setColor(QPalette::All, QPalette::WindowText, selected ? kSelectedText : kUnselectedText);
-    for (QLabel *label : { titleLabel, dateLabel, durationLabel })
-        label->setPalette(palette);
 }
 
 void SimpleListItem::SetSelected()
