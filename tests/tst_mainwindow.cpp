@@ -339,7 +339,6 @@ void MainWindowTest::placeholderLeadsBackToMenu_data()
     QTest::addColumn<FormEnum>("screen");
     QTest::newRow("training") << FormPreview;
     QTest::newRow("history") << FormResultsList;
-    QTest::newRow("player") << FormVideoPlayer;
     QTest::newRow("catalogue") << FormChooseTraining;
     QTest::newRow("login") << FormLogin;
 }

@@ -17,6 +17,7 @@
 #include "core/startup.h"
 #include "dialogs/dialogform.h"
 #include "history/resultslistform.h"
+#include "history/videoplayer.h"
 #include "ui_mainwindow.h"
 
 namespace {

@@ -74,8 +74,3 @@ ChooseTrainingForm::ChooseTrainingForm(QWidget *parent)
     : PlaceholderScreen(QStringLiteral("CHOOSE TRAINING"), FormChooseTraining, false, parent)
 {
 }
-
-VideoPlayer::VideoPlayer(QWidget *parent)
-    : PlaceholderScreen(QStringLiteral("VIDEO PLAYER"), FormNone, false, parent)
-{
-}

@@ -50,10 +50,3 @@ class ChooseTrainingForm : public PlaceholderScreen
 public:
     explicit ChooseTrainingForm(QWidget *parent);
 };
-
-class VideoPlayer : public PlaceholderScreen
-{
-    Q_OBJECT
-public:
-    explicit VideoPlayer(QWidget *parent);
-};

@@ -1,0 +1,528 @@
+#include <QGraphicsVideoItem>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QMediaRecorder>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "camera/camera.h"
+#include "camera/videowidget.h"
+#include "core/apptext.h"
+#include "core/clientsessioninfo.h"
+#include "core/mainwindow.h"
+#include "history/slider.h"
+#include "history/videoplayer.h"
+#include "mediainspection.h"
+#include "pictureinspection.h"
+#include "sessionfixture.h"
+#include "storage/user.h"
+
+namespace {
+
+// Generous: the tests share a small machine with other jobs.
+constexpr int kScreenTimeoutMs = 15000;
+constexpr int kPlaybackTimeoutMs = 30000;
+constexpr qint64 kRecordingMs = 4000;
+// How far the player's idea of the length may stray from the file's.
+constexpr qint64 kDurationToleranceMs = 300;
+// Positions a decoder reports jitter by a frame or two around a seek.
+constexpr qint64 kPositionSlackMs = 100;
+// Played this far before pausing or stopping, so that a restart from the
+// beginning cannot be mistaken for playing on.
+constexpr qint64 kPlayedBeforeStopMs = 2000;
+// Long enough for a player that failed to pause to move on visibly.
+constexpr int kLookingMs = 500;
+// A loaded video waits at its first picture, just past the start.
+constexpr qint64 kFirstPictureMs = 5;
+constexpr int kVideoInset = 10;
+constexpr int kHandleSize = 30;
+// A slider this wide lets its handle travel 200 pixels.
+constexpr int kSliderWidth = 230;
+// Room around the slider, so that a finger can leave it on either side.
+constexpr int kSliderMargin = 100;
+constexpr QSize kIconSize(50, 50);
+constexpr auto kPlayIcon = ":/graphics/common_icons/play.png";
+constexpr auto kPauseIcon = ":/graphics/common_icons/pause.png";
+constexpr auto kStopIcon = ":/graphics/common_icons/stop.png";
+
+bool showsIcon(const QPushButton *button, const char *picture)
+{
+    return button->icon().pixmap(kIconSize).toImage()
+        == QIcon(QLatin1String(picture)).pixmap(kIconSize).toImage();
+}
+
+// A press, move or release at a point of widget, delivered through its
+// window as the platform delivers a finger: to the widget under it, or to
+// the one holding the grab.
+void touch(QWidget *widget, QEvent::Type type, QPoint pos)
+{
+    QWindow *window = widget->window()->windowHandle();
+    const QPoint at = widget->mapTo(widget->window(), pos);
+    if (type == QEvent::MouseButtonPress)
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+    else if (type == QEvent::MouseButtonRelease)
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    else
+        QTest::mouseMove(window, at);
+}
+
+QPushButton *handleOf(const Slider *slider)
+{
+    return slider->findChild<QPushButton *>(QStringLiteral("handle"));
+}
+
+} // namespace
+
+// The video player playing a real recording of the virtual camera through
+// the real media player, mostly in the real main window, and its finger
+// slider.
+class PlayerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void showingLoadsWithoutPlaying();
+    void pauseThenPlayContinues_data();
+    void pauseThenPlayContinues();
+    void stopThenPlayRestarts_data();
+    void stopThenPlayRestarts();
+    void playbackReachesTheEnd();
+    void sliderSeeksAndHoldsUnderTheFinger();
+    void volumeRememberedForTheAccount_data();
+    void volumeRememberedForTheAccount();
+    void returnGoesToLastAnchor_data();
+    void returnGoesToLastAnchor();
+
+    void pressPutsHandleUnderFinger_data();
+    void pressPutsHandleUnderFinger();
+    void dragFollowsFingerWithinGroove();
+
+private:
+    void startApplication();
+    void navigate(FormEnum form);
+    void openPlayer();
+    void openPlayerPaintedLate();
+    void waitForFirstPicture();
+    void click(const char *button);
+    void playUntil(qint64 positionMs);
+    QPushButton *button(const char *name) const;
+    const QMediaPlayer *media() const { return player->mediaPlayer(); }
+
+    QTemporaryDir recordings;
+    QString recording;
+    qint64 recordedMs = 0;
+    MainWindow *window = nullptr;
+    std::unique_ptr<VideoPlayer> alone;
+    VideoPlayer *player = nullptr;
+    std::unique_ptr<QTemporaryDir> data;
+};
+
+void PlayerTest::initTestCase()
+{
+    gst_init(nullptr, nullptr);
+    QVERIFY(recordings.isValid());
+    recording = recordings.filePath(QStringLiteral("2024_05_06T07_08_09.mp4"));
+    VideoWidget viewfinder;
+    viewfinder.resize(480, 270);
+    QVERIFY(ClientSessionInfo::startCameraPreview(&viewfinder, true, true, recording, QString()));
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    QVERIFY(recorder);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->status(), QMediaRecorder::RecordingStatus, kScreenTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->duration() >= kRecordingMs, kPlaybackTimeoutMs);
+    ClientSessionInfo::stopPreview();
+    recordedMs = discover(recording).durationMs;
+    QVERIFY2(recordedMs >= kRecordingMs - kDurationToleranceMs, qPrintable(QString::number(recordedMs)));
+}
+
+void PlayerTest::init()
+{
+    resetSession();
+}
+
+void PlayerTest::cleanup()
+{
+    delete window;
+    window = nullptr;
+    alone.reset();
+    player = nullptr;
+    resetSession();
+}
+
+// The application as it starts, on the menu, with an account of its own.
+void PlayerTest::startApplication()
+{
+    data = std::make_unique<QTemporaryDir>();
+    prepareInstallation(data->path());
+    window = new MainWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    player = qobject_cast<VideoPlayer *>(window->screenFor(FormVideoPlayer));
+    QVERIFY(player);
+}
+
+void PlayerTest::navigate(FormEnum form)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kScreenTimeoutMs);
+    QVERIFY(QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, form)));
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(form), kScreenTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kScreenTimeoutMs);
+}
+
+// Opens the player on the recording, as the history screen does.
+void PlayerTest::openPlayer()
+{
+    ClientSessionInfo::actualFilename = recording;
+    navigate(FormVideoPlayer);
+    waitForFirstPicture();
+}
+
+// A player whose picture area is painted for the first time only once its
+// video is loaded, as when the screen comes up slowly.
+void PlayerTest::openPlayerPaintedLate()
+{
+    alone = std::make_unique<VideoPlayer>();
+    player = alone.get();
+    auto *view = player->findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
+    QVERIFY(view);
+    view->hide();
+    ClientSessionInfo::actualFilename = recording;
+    alone->show();
+    QVERIFY(QTest::qWaitForWindowExposed(alone.get()));
+    waitForFirstPicture();
+    view->show();
+    view->grab();
+}
+
+// Loaded, and moved to the first picture.
+void PlayerTest::waitForFirstPicture()
+{
+    QTRY_COMPARE_WITH_TIMEOUT(media()->mediaStatus(), QMediaPlayer::LoadedMedia, kScreenTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(media()->position(), kFirstPictureMs, kScreenTimeoutMs);
+}
+
+QPushButton *PlayerTest::button(const char *name) const
+{
+    return player->findChild<QPushButton *>(QLatin1String(name));
+}
+
+void PlayerTest::click(const char *name)
+{
+    QPushButton *target = button(name);
+    QVERIFY(target && target->isVisible());
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void PlayerTest::playUntil(qint64 positionMs)
+{
+    click("playBtn");
+    QTRY_COMPARE_WITH_TIMEOUT(media()->state(), QMediaPlayer::PlayingState, kScreenTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(media()->position() >= positionMs, kPlaybackTimeoutMs);
+}
+
+void PlayerTest::showingLoadsWithoutPlaying()
+{
+    startApplication();
+    QTest::ignoreMessage(QtDebugMsg, "vvvvvvvvvvv");
+    openPlayer();
+    auto *view = player->findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
+    QVERIFY(view);
+    const QList<QGraphicsItem *> items = view->scene()->items();
+    QCOMPARE(items.size(), 1);
+    auto *item = qgraphicsitem_cast<QGraphicsVideoItem *>(items.first());
+    QVERIFY(item);
+    QCOMPARE(item->size(), QSizeF(view->size() - QSize(kVideoInset, kVideoInset)));
+
+    // Loaded and showing, but not playing, however long one looks.
+    QTest::qWait(kLookingMs);
+    QCOMPARE(media()->state(), QMediaPlayer::StoppedState);
+    QCOMPARE(media()->position(), kFirstPictureMs);
+    QVERIFY(showsIcon(button("playBtn"), kPlayIcon));
+    QVERIFY(showsIcon(button("stopBtn"), kStopIcon));
+    QCOMPARE(button("returnBtn")->text(), QStringLiteral("RETURN"));
+    QCOMPARE(player->findChild<QLabel *>(QStringLiteral("label"))->text(), QStringLiteral("VOLUME:"));
+    QCOMPARE(player->findChild<QLabel *>(QStringLiteral("time"))->text(),
+        QStringLiteral("00:00:00/") + toDurationString(static_cast<int>(media()->duration() / 1000)));
+}
+
+void PlayerTest::pauseThenPlayContinues_data()
+{
+    QTest::addColumn<bool>("paintedLate");
+    QTest::newRow("in the application") << false;
+    QTest::newRow("first painted after loading") << true;
+}
+
+void PlayerTest::pauseThenPlayContinues()
+{
+    QFETCH(bool, paintedLate);
+    if (paintedLate) {
+        openPlayerPaintedLate();
+    } else {
+        startApplication();
+        openPlayer();
+    }
+    QTest::ignoreMessage(QtDebugMsg,
+        QRegularExpression(QStringLiteral("^actual player state QMediaPlayer::StoppedState "
+                                          "QMediaPlayer::LoadedMedia$")));
+    playUntil(kPlayedBeforeStopMs);
+    QVERIFY(showsIcon(button("playBtn"), kPauseIcon));
+
+    QTest::ignoreMessage(
+        QtDebugMsg, QRegularExpression(QStringLiteral("^actual player state QMediaPlayer::PlayingState ")));
+    click("playBtn");
+    QCOMPARE(media()->state(), QMediaPlayer::PausedState);
+    QVERIFY(showsIcon(button("playBtn"), kPlayIcon));
+    auto *view = player->findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        PictureInspection::showsPicture(view->grab().toImage()), PictureInspection::kPictureTimeoutMs);
+    const qint64 held = media()->position();
+    QTest::qWait(kLookingMs);
+    QVERIFY2(qAbs(media()->position() - held) <= kPositionSlackMs,
+        qPrintable(QStringLiteral("paused at %1, now at %2").arg(held).arg(media()->position())));
+
+    QSignalSpy positions(media(), &QMediaPlayer::positionChanged);
+    QTest::ignoreMessage(
+        QtDebugMsg, QRegularExpression(QStringLiteral("^actual player state QMediaPlayer::PausedState ")));
+    click("playBtn");
+    QCOMPARE(media()->state(), QMediaPlayer::PlayingState);
+    QVERIFY(showsIcon(button("playBtn"), kPauseIcon));
+    QTRY_VERIFY_WITH_TIMEOUT(media()->position() > held + kPositionSlackMs, kPlaybackTimeoutMs);
+    for (const QList<QVariant> &reported : qAsConst(positions))
+        QVERIFY2(reported.at(0).toLongLong() >= held - kPositionSlackMs,
+            qPrintable(QStringLiteral("went back to %1 from %2").arg(reported.at(0).toLongLong()).arg(held)));
+}
+
+void PlayerTest::stopThenPlayRestarts_data()
+{
+    pauseThenPlayContinues_data();
+}
+
+void PlayerTest::stopThenPlayRestarts()
+{
+    QFETCH(bool, paintedLate);
+    if (paintedLate) {
+        openPlayerPaintedLate();
+    } else {
+        startApplication();
+        openPlayer();
+    }
+    playUntil(kPlayedBeforeStopMs);
+    const qint64 stoppedAt = media()->position();
+    click("stopBtn");
+    QCOMPARE(media()->state(), QMediaPlayer::StoppedState);
+    QVERIFY(showsIcon(button("playBtn"), kPlayIcon));
+    QCOMPARE(media()->position(), 0);
+
+    QSignalSpy positions(media(), &QMediaPlayer::positionChanged);
+    click("playBtn");
+    QCOMPARE(media()->state(), QMediaPlayer::PlayingState);
+    QTRY_VERIFY_WITH_TIMEOUT(!positions.isEmpty(), kPlaybackTimeoutMs);
+    QVERIFY2(positions.first().at(0).toLongLong() < stoppedAt - kPlayedBeforeStopMs / 2,
+        qPrintable(QStringLiteral("stopped at %1, went on at %2")
+                       .arg(stoppedAt)
+                       .arg(positions.first().at(0).toLongLong())));
+}
+
+void PlayerTest::playbackReachesTheEnd()
+{
+    startApplication();
+    openPlayer();
+    QVERIFY2(qAbs(media()->duration() - recordedMs) <= kDurationToleranceMs,
+        qPrintable(QStringLiteral("player %1 ms, file %2 ms").arg(media()->duration()).arg(recordedMs)));
+    click("playBtn");
+    QTRY_COMPARE_WITH_TIMEOUT(media()->mediaStatus(), QMediaPlayer::EndOfMedia, kPlaybackTimeoutMs);
+    QCOMPARE(media()->state(), QMediaPlayer::StoppedState);
+    QVERIFY(showsIcon(button("playBtn"), kPlayIcon));
+}
+
+void PlayerTest::sliderSeeksAndHoldsUnderTheFinger()
+{
+    startApplication();
+    openPlayer();
+    auto *slider = player->findChild<Slider *>(QStringLiteral("slider"));
+    QVERIFY(slider);
+    QPushButton *handle = handleOf(slider);
+    const int range = slider->width() - kHandleSize;
+    QVERIFY(range > 0);
+    QSignalSpy moves(slider, &Slider::userMove);
+
+    // A finger put down half way seeks there and keeps the handle there
+    // while playback reports its positions.
+    const int half = range / 2;
+    const QPoint finger(half + kHandleSize / 2, slider->height() / 2);
+    touch(slider, QEvent::MouseButtonPress, finger);
+    QCOMPARE(moves.size(), 1);
+    const int percent = moves.first().at(0).toInt();
+    QVERIFY(qAbs(percent - 50) <= 1);
+    QCOMPARE(handle->x(), half);
+    const qint64 target = media()->duration() * percent / 100;
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(media()->position() - target) <= kPositionSlackMs, kScreenTimeoutMs);
+
+    QSignalSpy positions(media(), &QMediaPlayer::positionChanged);
+    click("playBtn");
+    QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, kPlaybackTimeoutMs);
+    QCOMPARE(handle->x(), half);
+
+    // Let go: the handle follows playback again.
+    touch(slider, QEvent::MouseButtonRelease, finger);
+    QTRY_VERIFY_WITH_TIMEOUT(handle->x() > half, kPlaybackTimeoutMs);
+    const QString shown = player->findChild<QLabel *>(QStringLiteral("time"))->text();
+    QVERIFY2(
+        shown.endsWith(QLatin1Char('/') + toDurationString(static_cast<int>(media()->duration() / 1000))),
+        qPrintable(shown));
+}
+
+void PlayerTest::volumeRememberedForTheAccount_data()
+{
+    QTest::addColumn<int>("volume");
+    QTest::newRow("silent") << 0;
+    QTest::newRow("quiet") << 37;
+    QTest::newRow("loudest") << 99;
+}
+
+void PlayerTest::volumeRememberedForTheAccount()
+{
+    QFETCH(int, volume);
+    startApplication();
+    openPlayer();
+    auto *slider = player->findChild<QSlider *>(QStringLiteral("volume"));
+    QVERIFY(slider);
+    QCOMPARE(slider->value(), static_cast<int>(User::defaultVolume));
+    QCOMPARE(media()->volume(), static_cast<int>(User::defaultVolume));
+    slider->setValue(volume);
+    QCOMPARE(media()->volume(), volume);
+
+    click("returnBtn");
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(FormMenu), kScreenTimeoutMs);
+    User stored;
+    QVERIFY(readUserFile(
+        ClientSessionInfo::accounts.location().usersFolder() + QStringLiteral("usr.usr"), &stored));
+    QCOMPARE(stored.volume, volume);
+
+    openPlayer();
+    QCOMPARE(slider->value(), volume);
+    QCOMPARE(media()->volume(), volume);
+}
+
+void PlayerTest::returnGoesToLastAnchor_data()
+{
+    QTest::addColumn<FormEnum>("anchor");
+    QTest::newRow("menu") << FormMenu;
+    QTest::newRow("history") << FormResultsList;
+}
+
+void PlayerTest::returnGoesToLastAnchor()
+{
+    QFETCH(FormEnum, anchor);
+    startApplication();
+    if (anchor != FormMenu)
+        navigate(anchor);
+    QCOMPARE(ClientSessionInfo::whereIAM, anchor);
+    openPlayer();
+    playUntil(kFirstPictureMs + kPositionSlackMs);
+
+    click("returnBtn");
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(anchor), kScreenTimeoutMs);
+    QCOMPARE(window->currentFormValue(), anchor);
+    // Leaving the player ends playback.
+    QCOMPARE(media()->state(), QMediaPlayer::StoppedState);
+}
+
+void PlayerTest::pressPutsHandleUnderFinger_data()
+{
+    QTest::addColumn<int>("shownWidth");
+    QTest::addColumn<qreal>("x");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("handleX");
+
+    QTest::newRow("left stop") << kSliderWidth << 15.0 << 0 << 0;
+    QTest::newRow("right stop") << kSliderWidth << 215.0 << 100 << 200;
+    QTest::newRow("before the start") << kSliderWidth << 2.0 << 0 << 0;
+    QTest::newRow("past the end") << kSliderWidth << 229.0 << 100 << 200;
+    QTest::newRow("quarter") << kSliderWidth << 65.0 << 25 << 50;
+    QTest::newRow("rounded up") << kSliderWidth << 64.5 << 25 << 50;
+    QTest::newRow("rounded down") << kSliderWidth << 64.4 << 24 << 49;
+    // Shown at a provisional width, then laid out to its final one.
+    QTest::newRow("laid out after show, quarter") << 100 << 65.0 << 25 << 50;
+    QTest::newRow("laid out after show, right stop") << 100 << 215.0 << 100 << 200;
+}
+
+void PlayerTest::pressPutsHandleUnderFinger()
+{
+    QFETCH(int, shownWidth);
+    QFETCH(qreal, x);
+    QFETCH(int, percent);
+    QFETCH(int, handleX);
+
+    Slider slider;
+    slider.resize(shownWidth, kHandleSize);
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+    slider.resize(kSliderWidth, kHandleSize);
+    QPushButton *handle = handleOf(&slider);
+    QVERIFY(handle);
+    QSignalSpy moves(&slider, &Slider::userMove);
+
+    // Sub-pixel positions, as touch screens report them.
+    const QPointF at(x, kHandleSize / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, QPointF(slider.mapToGlobal(at.toPoint())), Qt::LeftButton,
+        Qt::LeftButton, {});
+    QApplication::sendEvent(&slider, &press);
+    QCOMPARE(moves.size(), 1);
+    QCOMPARE(moves.first().at(0).toInt(), percent);
+    QCOMPARE(handle->x(), handleX);
+    QCOMPARE(handle->y(), 0);
+}
+
+void PlayerTest::dragFollowsFingerWithinGroove()
+{
+    QWidget host;
+    host.resize(kSliderWidth + 2 * kSliderMargin, kHandleSize);
+    auto *slider = new Slider(&host);
+    slider->setGeometry(kSliderMargin, 0, kSliderWidth, kHandleSize);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QPushButton *handle = handleOf(slider);
+    QSignalSpy moves(slider, &Slider::userMove);
+    const auto lastMove = [&moves] { return moves.isEmpty() ? -1 : moves.last().at(0).toInt(); };
+    const int middle = kHandleSize / 2;
+
+    // Down on the handle itself, which rests at the start.
+    touch(slider, QEvent::MouseButtonPress, QPoint(middle, middle));
+    QCOMPARE(lastMove(), 0);
+    touch(slider, QEvent::MouseMove, QPoint(115, middle));
+    QCOMPARE(lastMove(), 50);
+    QCOMPARE(handle->x(), 100);
+
+    // Playback does not pull the handle from under the finger.
+    slider->setPosition(90);
+    QCOMPARE(handle->x(), 100);
+
+    // The finger leaves the slider on either side.
+    touch(slider, QEvent::MouseMove, QPoint(kSliderWidth + kSliderMargin / 2, middle));
+    QCOMPARE(lastMove(), 100);
+    QCOMPARE(handle->x(), 200);
+    touch(slider, QEvent::MouseMove, QPoint(-kSliderMargin / 2, middle));
+    QCOMPARE(lastMove(), 0);
+    QCOMPARE(handle->x(), 0);
+    touch(slider, QEvent::MouseMove, QPoint(165, middle));
+    QCOMPARE(lastMove(), 75);
+    QCOMPARE(handle->x(), 150);
+    touch(slider, QEvent::MouseButtonRelease, QPoint(165, middle));
+
+    // Released: positions from outside move it again.
+    slider->setPosition(25);
+    QCOMPARE(handle->x(), 50);
+}
+
+QTEST_MAIN(PlayerTest)
+#include "tst_player.moc"
