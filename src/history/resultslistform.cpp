@@ -16,6 +16,7 @@
 #include "core/logging.h"
 #include "core/touchfeedback.h"
 #include "dialogs/dialogform.h"
+#include "history/recordingrepair.h"
 #include "history/simplelistitem.h"
 #include "history/videoexport.h"
 #include "storage/trainingrecords.h"
@@ -58,6 +59,7 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     , ui(std::make_unique<Ui::ResultsListForm>())
     , listContainer(new QWidget)
     , videoExport(new VideoExport(this))
+    , repair(new RecordingRepair(this))
 {
     ui->setupUi(this);
     ui->label->setPixmap(QPixmap(QLatin1String(kLogo)));
@@ -91,6 +93,13 @@ void ResultsListForm::showEvent(QShowEvent *event)
     ClientSessionInfo::actualForm = this;
     ClientSessionInfo::whereIAM = FormResultsList;
     getTrainings();
+    // Recordings cut off by a crash keep their fragments but state the
+    // length of the first one; they are made whole in the background while
+    // the list is used.
+    QStringList videos;
+    for (const SimpleListItem *row : qAsConst(items))
+        videos << row->getVideoPath();
+    repair->start(videos);
     ui->pushButton->setChecked(false);
     animationTimer.start();
     event->accept();

@@ -11,6 +11,7 @@
 namespace Ui {
 class ResultsListForm;
 }
+class RecordingRepair;
 class SimpleListItem;
 class VideoExport;
 
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<Ui::ResultsListForm> ui;
     QWidget *listContainer;
     VideoExport *videoExport;
+    RecordingRepair *repair;
     float velocity = 0;
     QTimer animationTimer;
     QPoint lastPos;

@@ -1,0 +1,663 @@
+#include "history/recordingrepair.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QTemporaryFile>
+#include <QThreadPool>
+#include <QVector>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <limits>
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gst/gst.h>
+
+#include "core/logging.h"
+
+namespace {
+
+// MP4 boxes: a 32-bit size and a four-letter type; size 1 means a 64-bit
+// size follows the type, size 0 that the box runs to the end of the file.
+constexpr int kBoxHeaderBytes = 8;
+constexpr int kSizeFieldBytes = 4;
+constexpr int kLargeSizeBytes = 8;
+constexpr quint64 kLargeSizeMark = 1;
+constexpr quint64 kToEndMark = 0;
+// Full boxes start with a version byte and 24 bits of flags; version 1 widens
+// times and durations from 32 to 64 bits.
+constexpr int kVersionFlagsBytes = 4;
+constexpr int kVersionBytes = 1;
+constexpr quint64 kWideVersion = 1;
+constexpr int kNarrowTimeBytes = 4;
+constexpr int kWideTimeBytes = 8;
+constexpr int kFieldBytes = 4;
+// A tfra entry's traf, trun and sample numbers are 1 to 4 bytes wide, as
+// three 2-bit fields give.
+constexpr int kNumberWidthFields = 3;
+constexpr int kNumberWidthBits = 2;
+constexpr quint64 kNumberWidthMask = 3;
+// The mfro box that ends a finished fragmented file.
+constexpr qint64 kIndexEndBytes = 16;
+constexpr quint64 kMsPerSecond = 1000;
+
+// Fragments last a second, and the crash may cut one track's last fragment
+// while another track keeps its own: after the remux the tracks may end this
+// far apart, and the file states the longer of them.
+constexpr qint64 kTrackEndSpreadMs = 2000;
+// Times are compared in whole milliseconds, and the muxer moves frames onto a
+// time scale of its own by a fraction of a millisecond.
+constexpr qint64 kRoundingSlackMs = 10;
+// Neither the remux nor the decoding check is slower than playback on any
+// machine that plays the recording; this covers starting up and the last
+// fragment on top.
+constexpr GstClockTime kPipelineAllowance = 30 * GST_SECOND;
+constexpr GstClockTime kCancelPollInterval = 100 * GST_MSECOND;
+// The demuxer reads a fragmented file one track's fragment at a time, so each
+// track's queue must hold a few fragments while the muxer waits for the
+// other track.
+constexpr guint64 kTrackQueueSpan = 5 * GST_SECOND;
+constexpr auto kVideoPadPrefix = "video_";
+constexpr auto kAudioPadPrefix = "audio_";
+constexpr auto kVideoMuxPad = "video_%u";
+constexpr auto kAudioMuxPad = "audio_%u";
+// Hidden, and not ending in .mp4, so that the history never lists it.
+constexpr auto kTemporaryName = ".%1.XXXXXX.repair";
+constexpr auto kRemuxPipeline
+    = "filesrc name=source ! qtdemux name=demux mp4mux name=mux ! filesink name=target";
+constexpr auto kDecodePipeline
+    = "filesrc name=source ! qtdemux name=demux demux.video_0 ! decodebin ! fakesink name=sink sync=false";
+
+struct Box
+{
+    QByteArray type;
+    qint64 payload = 0;
+    qint64 end = 0;
+};
+
+// An MP4 file's boxes read straight from disk, a few bytes at a time and
+// without buffering: checking a file reads a few hundred bytes.
+class BoxReader
+{
+public:
+    explicit BoxReader(const QString &path)
+        : file(path)
+    {
+        file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+    bool isOpen() const { return file.isOpen(); }
+    Box wholeFile() const { return Box { QByteArray(), 0, file.size() }; }
+
+    // The box at `at`; none when it is malformed or runs past `limit`, as the
+    // last box of a cut file does.
+    std::optional<Box> boxAt(qint64 at, qint64 limit)
+    {
+        const QByteArray header = bytes(at, kBoxHeaderBytes);
+        if (header.size() != kBoxHeaderBytes)
+            return std::nullopt;
+        Box box { header.mid(kSizeFieldBytes), at + kBoxHeaderBytes, 0 };
+        quint64 size = bigEndian(header.left(kSizeFieldBytes));
+        if (size == kLargeSizeMark) {
+            const std::optional<quint64> largeSize = number(box.payload, kLargeSizeBytes);
+            if (!largeSize)
+                return std::nullopt;
+            size = *largeSize;
+            box.payload += kLargeSizeBytes;
+        } else if (size == kToEndMark) {
+            size = static_cast<quint64>(limit - at);
+        }
+        if (size < static_cast<quint64>(box.payload - at) || size > static_cast<quint64>(limit - at))
+            return std::nullopt;
+        box.end = at + static_cast<qint64>(size);
+        return box;
+    }
+
+    // The boxes of the given type inside `parent`, up to `most` of them, as
+    // far as the first box that is malformed.
+    QVector<Box> boxesIn(const Box &parent, const char *type, int most = std::numeric_limits<int>::max())
+    {
+        QVector<Box> boxes;
+        for (qint64 at = parent.payload; at < parent.end && boxes.size() < most;) {
+            const std::optional<Box> box = boxAt(at, parent.end);
+            if (!box)
+                break;
+            if (box->type == type)
+                boxes << *box;
+            at = box->end;
+        }
+        return boxes;
+    }
+
+    std::optional<Box> find(const Box &parent, const char *type)
+    {
+        const QVector<Box> found = boxesIn(parent, type, 1);
+        return found.isEmpty() ? std::nullopt : std::optional<Box>(found.first());
+    }
+
+    // In mvhd, mdhd and tkhd: the 32-bit field after the creation and
+    // modification times, the time scale in the first two, the track ID in
+    // tkhd.
+    std::optional<quint64> fieldAfterTimes(const Box &header)
+    {
+        return number(afterTimes(header), kFieldBytes);
+    }
+
+    // The duration after mvhd's time scale.
+    std::optional<quint64> movieDuration(const Box &header)
+    {
+        return number(afterTimes(header) + kFieldBytes, timeBytes(header));
+    }
+
+    // The one time a mehd (the fragments' duration) or tfdt (a fragment's
+    // start) holds.
+    std::optional<quint64> leadingTime(const Box &box)
+    {
+        return number(box.payload + kVersionFlagsBytes, timeBytes(box));
+    }
+
+    // The track ID in a tfhd, the fragment index's size in a mfro.
+    std::optional<quint64> fieldAfterVersion(const Box &box)
+    {
+        return number(box.payload + kVersionFlagsBytes, kFieldBytes);
+    }
+
+    // In a tfra: where the moof box of its last entry starts. Each entry
+    // holds a time and that offset, then the numbers of the traf, trun and
+    // sample, whose widths the low six bits of the field after the track ID
+    // give.
+    std::optional<quint64> lastIndexedFragment(const Box &table)
+    {
+        const qint64 widthsAt = table.payload + kVersionFlagsBytes + kFieldBytes;
+        const std::optional<quint64> widths = number(widthsAt, kFieldBytes);
+        const std::optional<quint64> entries = number(widthsAt + kFieldBytes, kFieldBytes);
+        if (!widths || !entries || *entries == 0)
+            return std::nullopt;
+        const int time = timeBytes(table);
+        qint64 entryBytes = 2 * time;
+        for (int shift = 0; shift < kNumberWidthFields * kNumberWidthBits; shift += kNumberWidthBits)
+            entryBytes += static_cast<qint64>((*widths >> shift) & kNumberWidthMask) + 1;
+        const qint64 lastEntry = widthsAt + 2 * kFieldBytes + static_cast<qint64>(*entries - 1) * entryBytes;
+        return number(lastEntry + time, time);
+    }
+
+private:
+    qint64 afterTimes(const Box &header)
+    {
+        return header.payload + kVersionFlagsBytes + 2 * timeBytes(header);
+    }
+
+    int timeBytes(const Box &fullBox)
+    {
+        return number(fullBox.payload, kVersionBytes) == kWideVersion ? kWideTimeBytes : kNarrowTimeBytes;
+    }
+
+    std::optional<quint64> number(qint64 at, int width)
+    {
+        const QByteArray data = bytes(at, width);
+        return data.size() == width ? std::optional<quint64>(bigEndian(data)) : std::nullopt;
+    }
+
+    static quint64 bigEndian(const QByteArray &data)
+    {
+        quint64 value = 0;
+        for (const char byte : data)
+            value = (value << 8) | static_cast<quint8>(byte);
+        return value;
+    }
+
+    QByteArray bytes(qint64 at, int count) { return file.seek(at) ? file.read(count) : QByteArray(); }
+
+    QFile file;
+};
+
+qint64 toMs(quint64 time, quint64 scale)
+{
+    return static_cast<qint64>(gst_util_uint64_scale(time, kMsPerSecond, scale));
+}
+
+// What an MP4 file's structure says about its length.
+struct Timeline
+{
+    // What the header states: mvhd's duration in a plain file, mehd's (that
+    // of all fragments) in a fragmented one.
+    qint64 statedMs = 0;
+    // Where the last complete fragment starts; 0 in a plain file.
+    qint64 lastFragmentStartMs = 0;
+
+    // The muxer writes mehd as 0 when a recording starts and brings it up to
+    // date when the recording ends. A fragment that starts after the stated
+    // end therefore means a header the crash kept from being updated; in a
+    // complete file the stated length reaches past the start of the last
+    // fragment by that fragment's length. Telling the two apart needs only
+    // the moov box and the last moof box, not a single frame.
+    bool isCut() const { return lastFragmentStartMs > statedMs; }
+};
+
+// The time scale of every track, by track ID.
+QHash<quint64, quint64> trackScales(BoxReader &reader, const Box &movie)
+{
+    QHash<quint64, quint64> scales;
+    for (const Box &track : reader.boxesIn(movie, "trak")) {
+        const std::optional<Box> header = reader.find(track, "tkhd");
+        const std::optional<Box> media = reader.find(track, "mdia");
+        const std::optional<Box> mediaHeader = media ? reader.find(*media, "mdhd") : std::nullopt;
+        const std::optional<quint64> id = header ? reader.fieldAfterTimes(*header) : std::nullopt;
+        const std::optional<quint64> scale
+            = mediaHeader ? reader.fieldAfterTimes(*mediaHeader) : std::nullopt;
+        if (id && scale && *scale > 0)
+            scales.insert(*id, *scale);
+    }
+    return scales;
+}
+
+qint64 fragmentStartMs(BoxReader &reader, const Box &movie, const Box &fragment)
+{
+    const QHash<quint64, quint64> scales = trackScales(reader, movie);
+    qint64 startMs = 0;
+    for (const Box &trackFragment : reader.boxesIn(fragment, "traf")) {
+        const std::optional<Box> header = reader.find(trackFragment, "tfhd");
+        const std::optional<Box> decodeTime = reader.find(trackFragment, "tfdt");
+        const std::optional<quint64> id = header ? reader.fieldAfterVersion(*header) : std::nullopt;
+        const std::optional<quint64> start = decodeTime ? reader.leadingTime(*decodeTime) : std::nullopt;
+        if (id && start && scales.contains(*id))
+            startMs = qMax(startMs, toMs(*start, scales.value(*id)));
+    }
+    return startMs;
+}
+
+// A finished recording ends with an index of its fragments (mfra), the last
+// box of which (mfro) gives the index's size; the index names the last
+// fragment, so that a complete file is checked in a few reads however long
+// it is.
+std::optional<Box> indexedLastFragment(BoxReader &reader)
+{
+    const Box whole = reader.wholeFile();
+    const std::optional<Box> indexEnd = reader.boxAt(whole.end - kIndexEndBytes, whole.end);
+    const std::optional<quint64> indexBytes
+        = indexEnd && indexEnd->type == "mfro" ? reader.fieldAfterVersion(*indexEnd) : std::nullopt;
+    if (!indexBytes || *indexBytes > static_cast<quint64>(whole.end))
+        return std::nullopt;
+    const std::optional<Box> index = reader.boxAt(whole.end - static_cast<qint64>(*indexBytes), whole.end);
+    if (!index || index->type != "mfra")
+        return std::nullopt;
+    quint64 lastStart = 0;
+    for (const Box &table : reader.boxesIn(*index, "tfra"))
+        lastStart = qMax(lastStart, reader.lastIndexedFragment(table).value_or(0));
+    const std::optional<Box> fragment = lastStart > 0 && lastStart < static_cast<quint64>(whole.end)
+        ? reader.boxAt(static_cast<qint64>(lastStart), whole.end)
+        : std::nullopt;
+    return fragment && fragment->type == "moof" ? fragment : std::nullopt;
+}
+
+// The last complete moof box: from the index of a finished recording, or
+// else, as in a cut one, by walking all boxes.
+std::optional<Box> lastFragment(BoxReader &reader)
+{
+    if (const std::optional<Box> indexed = indexedLastFragment(reader))
+        return indexed;
+    const QVector<Box> fragments = reader.boxesIn(reader.wholeFile(), "moof");
+    return fragments.isEmpty() ? std::nullopt : std::optional<Box>(fragments.last());
+}
+
+// None when the file is no MP4 that a player could open: unreadable, not MP4
+// at all, or cut before its moov box was complete.
+std::optional<Timeline> readTimeline(const QString &path)
+{
+    BoxReader reader(path);
+    if (!reader.isOpen())
+        return std::nullopt;
+    const std::optional<Box> movie = reader.find(reader.wholeFile(), "moov");
+    const std::optional<Box> header = movie ? reader.find(*movie, "mvhd") : std::nullopt;
+    const std::optional<quint64> scale = header ? reader.fieldAfterTimes(*header) : std::nullopt;
+    const std::optional<quint64> duration = header ? reader.movieDuration(*header) : std::nullopt;
+    if (!scale || !duration || *scale == 0)
+        return std::nullopt;
+
+    Timeline timeline;
+    timeline.statedMs = toMs(*duration, *scale);
+    // A plain MP4 states the length of all it holds.
+    const std::optional<Box> extends = reader.find(*movie, "mvex");
+    if (!extends)
+        return timeline;
+    if (const std::optional<Box> fragmentsHeader = reader.find(*extends, "mehd"))
+        timeline.statedMs
+            = qMax(timeline.statedMs, toMs(reader.leadingTime(*fragmentsHeader).value_or(0), *scale));
+    if (const std::optional<Box> fragment = lastFragment(reader))
+        timeline.lastFragmentStartMs = fragmentStartMs(reader, *movie, *fragment);
+    return timeline;
+}
+
+QString errorText(GstMessage *message)
+{
+    GError *error = nullptr;
+    gchar *details = nullptr;
+    gst_message_parse_error(message, &error, &details);
+    const QString text = QString::fromUtf8(error->message);
+    qCWarning(lcHistory) << "repair error from" << GST_OBJECT_NAME(GST_MESSAGE_SRC(message)) << text
+                         << details;
+    g_error_free(error);
+    g_free(details);
+    return text;
+}
+
+// A pipeline from its description, with `path` as the location of its
+// element "source".
+GstElement *launch(const char *description, const QString &path, QString *problem)
+{
+    GError *parseError = nullptr;
+    GstElement *pipeline = gst_parse_launch(description, &parseError);
+    if (parseError) {
+        // A missing element leaves a pipeline that cannot work.
+        *problem = QString::fromUtf8(parseError->message);
+        g_error_free(parseError);
+        if (pipeline)
+            gst_object_unref(pipeline);
+        return nullptr;
+    }
+    GstElement *source = gst_bin_get_by_name(GST_BIN(pipeline), "source");
+    g_object_set(source, "location", QFile::encodeName(path).constData(), nullptr);
+    gst_object_unref(source);
+    return pipeline;
+}
+
+// Runs the pipeline until it has handled all its data; the problem when it
+// failed, took longer than `bound` or was cancelled. Leaves it stopped.
+QString runToEnd(GstElement *pipeline, GstClockTime bound, const std::atomic_bool &cancelled)
+{
+    QString problem;
+    GstBus *bus = gst_element_get_bus(pipeline);
+    gst_element_set_state(pipeline, GST_STATE_PLAYING);
+    for (GstClockTime waited = 0; problem.isEmpty(); waited += kCancelPollInterval) {
+        if (cancelled) {
+            problem = QStringLiteral("cancelled");
+            break;
+        }
+        if (waited >= bound) {
+            problem = QStringLiteral("did not finish in time");
+            break;
+        }
+        GstMessage *message = gst_bus_timed_pop_filtered(
+            bus, kCancelPollInterval, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+        if (!message)
+            continue;
+        const bool failed = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
+        if (failed)
+            problem = errorText(message);
+        gst_message_unref(message);
+        if (!failed)
+            break;
+    }
+    // Going to NULL joins the streaming threads and closes the files.
+    gst_element_set_state(pipeline, GST_STATE_NULL);
+    gst_object_unref(bus);
+    return problem;
+}
+
+// The demuxer may open a fragmented file's segment where the earliest track
+// starts, a fraction of a millisecond after the first frame of another; the
+// muxer would drop that frame, the key frame all that follows needs. With
+// every segment starting at 0 all frames are kept and the tracks stay in
+// step, since the muxer counts in running time.
+GstPadProbeReturn startSegmentAtZero(GstPad *, GstPadProbeInfo *info, gpointer)
+{
+    GstEvent *event = GST_PAD_PROBE_INFO_EVENT(info);
+    if (GST_EVENT_TYPE(event) != GST_EVENT_SEGMENT)
+        return GST_PAD_PROBE_OK;
+    const GstSegment *segment = nullptr;
+    gst_event_parse_segment(event, &segment);
+    if (segment->format != GST_FORMAT_TIME || segment->start == 0)
+        return GST_PAD_PROBE_OK;
+    GstSegment fromZero;
+    gst_segment_copy_into(segment, &fromZero);
+    fromZero.start = 0;
+    fromZero.time = 0;
+    fromZero.position = 0;
+    GstEvent *replacement = gst_event_new_segment(&fromZero);
+    gst_event_set_seqnum(replacement, gst_event_get_seqnum(event));
+    gst_event_unref(event);
+    GST_PAD_PROBE_INFO_DATA(info) = replacement;
+    return GST_PAD_PROBE_OK;
+}
+
+// Puts each video and sound track the demuxer finds into the muxer, through
+// a queue of its own.
+void linkTrack(GstElement *demux, GstPad *track, gpointer muxer)
+{
+    gchar *trackName = gst_pad_get_name(track);
+    const QByteArray name(trackName);
+    g_free(trackName);
+    const char *muxPad = name.startsWith(kVideoPadPrefix) ? kVideoMuxPad
+        : name.startsWith(kAudioPadPrefix)                ? kAudioMuxPad
+                                                          : nullptr;
+    if (!muxPad)
+        return;
+    GstElement *queue = gst_element_factory_make("queue", nullptr);
+    g_object_set(
+        queue, "max-size-time", kTrackQueueSpan, "max-size-buffers", 0u, "max-size-bytes", 0u, nullptr);
+    GstObject *pipeline = gst_element_get_parent(demux);
+    gst_bin_add(GST_BIN(pipeline), queue);
+    gst_object_unref(pipeline);
+    gst_element_sync_state_with_parent(queue);
+
+    gst_pad_add_probe(track, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM, startSegmentAtZero, nullptr, nullptr);
+    GstPad *queueIn = gst_element_get_static_pad(queue, "sink");
+    GstPad *queueOut = gst_element_get_static_pad(queue, "src");
+    GstPad *muxIn = gst_element_request_pad_simple(GST_ELEMENT(muxer), muxPad);
+    // An unlinked track stops the demuxer with an error, which fails the remux.
+    if (gst_pad_link(track, queueIn) != GST_PAD_LINK_OK || !muxIn
+        || gst_pad_link(queueOut, muxIn) != GST_PAD_LINK_OK)
+        qCWarning(lcHistory) << "repair could not take over the track" << name;
+    if (muxIn)
+        gst_object_unref(muxIn);
+    gst_object_unref(queueOut);
+    gst_object_unref(queueIn);
+}
+
+// Copies the tracks of `from` into a plain MP4 at `to`, without re-encoding.
+QString remux(const QString &from, const QString &to, GstClockTime bound, const std::atomic_bool &cancelled)
+{
+    QString problem;
+    GstElement *pipeline = launch(kRemuxPipeline, from, &problem);
+    if (!pipeline)
+        return problem;
+    GstElement *target = gst_bin_get_by_name(GST_BIN(pipeline), "target");
+    g_object_set(target, "location", QFile::encodeName(to).constData(), nullptr);
+    gst_object_unref(target);
+    GstElement *demux = gst_bin_get_by_name(GST_BIN(pipeline), "demux");
+    GstElement *mux = gst_bin_get_by_name(GST_BIN(pipeline), "mux");
+    // The pipeline holds the muxer for as long as the demuxer can add tracks.
+    g_signal_connect(demux, "pad-added", G_CALLBACK(linkTrack), mux);
+    gst_object_unref(mux);
+    gst_object_unref(demux);
+    problem = runToEnd(pipeline, bound, cancelled);
+    gst_object_unref(pipeline);
+    return problem;
+}
+
+GstPadProbeReturn noteFrameEnd(GstPad *, GstPadProbeInfo *info, gpointer endMs)
+{
+    const GstBuffer *frame = GST_PAD_PROBE_INFO_BUFFER(info);
+    if (GST_BUFFER_PTS_IS_VALID(frame) && GST_BUFFER_DURATION_IS_VALID(frame)) {
+        const auto end
+            = static_cast<qint64>(GST_TIME_AS_MSECONDS(GST_BUFFER_PTS(frame) + GST_BUFFER_DURATION(frame)));
+        auto *latest = static_cast<qint64 *>(endMs);
+        *latest = qMax(*latest, end);
+    }
+    return GST_PAD_PROBE_OK;
+}
+
+// Decodes the video of `path` to its end, as a player would, and notes where
+// its last frame ends.
+QString decodeVideo(const QString &path, GstClockTime bound, const std::atomic_bool &cancelled, qint64 *endMs)
+{
+    QString problem;
+    GstElement *pipeline = launch(kDecodePipeline, path, &problem);
+    if (!pipeline)
+        return problem;
+    GstElement *sink = gst_bin_get_by_name(GST_BIN(pipeline), "sink");
+    GstPad *frames = gst_element_get_static_pad(sink, "sink");
+    *endMs = 0;
+    // Only the streaming thread writes the end, and runToEnd() joins it.
+    gst_pad_add_probe(frames, GST_PAD_PROBE_TYPE_BUFFER, noteFrameEnd, endMs, nullptr);
+    gst_object_unref(frames);
+    gst_object_unref(sink);
+    problem = runToEnd(pipeline, bound, cancelled);
+    gst_object_unref(pipeline);
+    return problem;
+}
+
+// The remuxed file must state its length and decode all of it, at least up
+// to where the cut file's last complete fragment starts.
+QString verify(
+    const QString &repaired, const Timeline &cut, GstClockTime bound, const std::atomic_bool &cancelled)
+{
+    const std::optional<Timeline> timeline = readTimeline(repaired);
+    if (!timeline || timeline->isCut())
+        return QStringLiteral("the remuxed file is no complete MP4");
+    qint64 decodedMs = 0;
+    const QString problem = decodeVideo(repaired, bound, cancelled, &decodedMs);
+    if (!problem.isEmpty())
+        return problem;
+    if (decodedMs + kRoundingSlackMs < cut.lastFragmentStartMs
+        || qAbs(timeline->statedMs - decodedMs) > kTrackEndSpreadMs) {
+        return QStringLiteral(
+            "the remuxed file states %1 ms and decodes to %2 ms, the fragments start up to %3 ms")
+            .arg(timeline->statedMs)
+            .arg(decodedMs)
+            .arg(cut.lastFragmentStartMs);
+    }
+    return QString();
+}
+
+bool sameFile(const struct stat &before, const struct stat &now)
+{
+    return before.st_ino == now.st_ino && before.st_size == now.st_size
+        && before.st_mtim.tv_sec == now.st_mtim.tv_sec && before.st_mtim.tv_nsec == now.st_mtim.tv_nsec;
+}
+
+// Puts the repaired file in place of the original, with the original's
+// permissions and modification time (the history orders trainings by it),
+// and on disk before the rename, so that even a power cut leaves one of the
+// two complete.
+QString replace(const QString &original, const struct stat &before, QTemporaryFile &repaired)
+{
+    struct stat now = {};
+    if (::stat(QFile::encodeName(original).constData(), &now) != 0 || !sameFile(before, now))
+        return QStringLiteral("the file changed while it was repaired");
+    const int descriptor = repaired.handle();
+    // File systems without Unix permissions, such as a FAT stick, refuse the
+    // change; there is nothing to keep on them.
+    static_cast<void>(::fchmod(descriptor, before.st_mode & ALLPERMS));
+    const struct timespec times[] = { { 0, UTIME_OMIT }, before.st_mtim };
+    if (::futimens(descriptor, times) != 0 || ::fsync(descriptor) != 0
+        || std::rename(
+               QFile::encodeName(repaired.fileName()).constData(), QFile::encodeName(original).constData())
+            != 0)
+        return qt_error_string(errno);
+    repaired.setAutoRemove(false);
+    return QString();
+}
+
+// Repairs `video` when it is cut off; whatever goes wrong, it stays as it
+// was and the temporary file goes.
+bool repairIfCut(const QString &video, const std::atomic_bool &cancelled)
+{
+    const std::optional<Timeline> timeline = readTimeline(video);
+    if (!timeline || !timeline->isCut())
+        return false;
+    struct stat before = {};
+    const QFileInfo info(video);
+    QTemporaryFile repaired(info.dir().filePath(QString::fromLatin1(kTemporaryName).arg(info.fileName())));
+    if (::stat(QFile::encodeName(video).constData(), &before) != 0 || !repaired.open()) {
+        qCWarning(lcHistory) << "cannot repair" << video << "in its folder";
+        return false;
+    }
+    const GstClockTime bound = kPipelineAllowance + timeline->lastFragmentStartMs * GST_MSECOND;
+    QString problem = remux(video, repaired.fileName(), bound, cancelled);
+    if (problem.isEmpty())
+        problem = verify(repaired.fileName(), *timeline, bound, cancelled);
+    if (problem.isEmpty())
+        problem = replace(video, before, repaired);
+    if (problem.isEmpty()) {
+        qCInfo(lcHistory) << "repaired" << video << "which stated" << timeline->statedMs << "ms";
+        return true;
+    }
+    if (cancelled)
+        qCInfo(lcHistory) << "repair cancelled, left as it was:" << video;
+    else
+        qCWarning(lcHistory) << "could not repair" << video << problem;
+    return false;
+}
+
+} // namespace
+
+// Lives on the GUI thread and is emitted from the worker: its signals reach
+// the repair queued, and not at all once it is disconnected or gone.
+class RepairRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    void cancel() { cancelled = true; }
+    const std::atomic_bool &cancellation() const { return cancelled; }
+
+signals:
+    void repaired(const QString &video);
+    void finished();
+
+private:
+    std::atomic_bool cancelled { false };
+};
+
+RecordingRepair::RecordingRepair(QObject *parent)
+    : QObject(parent)
+{
+    // Qt's GStreamer back end may have initialised GStreamer already.
+    if (!gst_is_initialized())
+        gst_init(nullptr, nullptr);
+}
+
+RecordingRepair::~RecordingRepair()
+{
+    cancel();
+}
+
+void RecordingRepair::start(const QStringList &videos)
+{
+    cancel();
+    auto *next = new RepairRun;
+    connect(next, &RepairRun::repaired, this, &RecordingRepair::repaired);
+    connect(next, &RepairRun::finished, this, [this] {
+        run.clear();
+        emit finished();
+    });
+    run = next;
+    QThreadPool::globalInstance()->start([next, videos] {
+        for (const QString &video : videos) {
+            if (next->cancellation())
+                break;
+            if (repairIfCut(video, next->cancellation()))
+                emit next->repaired(video);
+        }
+        emit next->finished();
+        next->deleteLater();
+    });
+}
+
+void RecordingRepair::cancel()
+{
+    if (!run)
+        return;
+    run->cancel();
+    run->disconnect(this);
+    run.clear();
+}
+
+#include "recordingrepair.moc"

@@ -1,0 +1,382 @@
+#include <QtTest>
+
+#include <QApplication>
+#include <QMediaPlayer>
+#include <QMediaRecorder>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QThreadPool>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "camera/camera.h"
+#include "camera/videowidget.h"
+#include "core/clientsessioninfo.h"
+#include "core/mainwindow.h"
+#include "history/recordingrepair.h"
+#include "mediainspection.h"
+#include "sessionfixture.h"
+#include "storage/trainingrecords.h"
+
+// Repairing recordings cut off by a crash. The cut recordings are real: this
+// executable, started with --record-until-killed, records through the
+// session in a child process, which the test kills while it records.
+
+namespace {
+
+constexpr auto kRecordUntilKilled = "--record-until-killed";
+constexpr auto kWithSound = "sound";
+constexpr auto kSilent = "silent";
+constexpr auto kRecordingMark = "recording";
+const QSize kViewfinderSize(480, 270);
+
+// Generous bounds: the tests share a small machine with other jobs.
+constexpr int kTimeoutMs = 60000;
+constexpr int kRecordBeforeKillMs = 5000;
+constexpr int kCompleteRecordingMs = 3000;
+// A player reads only the first fragment of a cut file.
+constexpr qint64 kFirstFragmentMs = 1000;
+constexpr qint64 kToleranceMs = 500;
+// The fragments of a recording killed after five seconds hold at least this.
+constexpr qint64 kMinimumKeptAfterKillMs = 3500;
+// A crash may cut one track's last fragment and keep the other's.
+constexpr qint64 kStatedToDecodedMs = 2000;
+// Inside the moov box, which is over a kilobyte long in every recording.
+constexpr int kHeaderCutBytes = 600;
+constexpr int kGarbageBytes = 100000;
+// The same garbage in every run.
+constexpr quint32 kGarbageSeed = 20240314;
+constexpr int kCopiesRepairedTogether = 3;
+constexpr auto kTitle = "Kavrin Recording";
+constexpr auto kVideoName = "2024-03-14T09-26-53.mp4";
+// The history lists trainings by their files' modification times.
+const QDateTime kRecordedAt(QDate(2024, 3, 14), QTime(9, 26, 53));
+
+// The child process: records through the session and reports once the
+// recorder really records.
+int recordUntilKilled(const QString &path, bool sound)
+{
+    VideoWidget viewfinder;
+    viewfinder.resize(kViewfinderSize);
+    ClientSessionInfo::startCameraPreview(&viewfinder, true, sound, path, QString());
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    if (!recorder)
+        return EXIT_FAILURE;
+    QObject::connect(recorder, &QMediaRecorder::statusChanged, [](QMediaRecorder::Status status) {
+        if (status == QMediaRecorder::RecordingStatus) {
+            std::puts(kRecordingMark);
+            std::fflush(stdout);
+        }
+    });
+    return QApplication::exec();
+}
+
+bool recordAndKill(const QString &path, bool sound)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+        { QLatin1String(kRecordUntilKilled), path, QLatin1String(sound ? kWithSound : kSilent) });
+    QByteArray output;
+    const bool recording = QTest::qWaitFor(
+        [&] { return (output += child.readAllStandardOutput()).contains(kRecordingMark); }, kTimeoutMs);
+    if (recording)
+        QTest::qWait(kRecordBeforeKillMs);
+    child.kill();
+    return child.waitForFinished(kTimeoutMs) && recording && child.exitStatus() == QProcess::CrashExit;
+}
+
+bool recordCompletely(const QString &path)
+{
+    VideoWidget viewfinder;
+    viewfinder.resize(kViewfinderSize);
+    if (!ClientSessionInfo::startCameraPreview(&viewfinder, true, true, path, QString()))
+        return false;
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    const bool recorded = recorder
+        && QTest::qWaitFor([recorder] { return recorder->duration() >= kCompleteRecordingMs; }, kTimeoutMs);
+    ClientSessionInfo::stopPreview();
+    return recorded;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QDateTime modified(const QString &path)
+{
+    return QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
+}
+
+// Everything in the folder, hidden files included.
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+class RepairTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void cutRecordingIsRepaired_data();
+    void cutRecordingIsRepaired();
+    void filesThatNeedNoRepairStayUntouched_data();
+    void filesThatNeedNoRepairStayUntouched();
+    void destroyingWhileRunningLeavesWholeFiles_data();
+    void destroyingWhileRunningLeavesWholeFiles();
+    void historyRepairsBeforeThePlayerPlays();
+
+private:
+    QString cutRecording(bool sound) const;
+    // A copy of `original` in the test's folder, as recorded at kRecordedAt.
+    QString place(const QByteArray &original, const QString &name) const;
+    void repairToTheEnd(RecordingRepair &repair, const QStringList &videos);
+    // The file's stated length agrees with its frames, which reach as far as
+    // those of the cut recording it was repaired from.
+    void verifyRepaired(const QString &video, const DecodedVideo &cut);
+
+    QTemporaryDir recordings;
+    std::unique_ptr<QTemporaryDir> folder;
+};
+
+void RepairTest::initTestCase()
+{
+    QVERIFY(recordings.isValid());
+    QVERIFY(recordAndKill(cutRecording(true), true));
+    QVERIFY(recordAndKill(cutRecording(false), false));
+    QVERIFY(recordCompletely(recordings.filePath(QStringLiteral("complete.mp4"))));
+}
+
+void RepairTest::init()
+{
+    folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder->isValid());
+}
+
+void RepairTest::cleanup()
+{
+    folder.reset();
+}
+
+QString RepairTest::cutRecording(bool sound) const
+{
+    return recordings.filePath(
+        sound ? QStringLiteral("cut with sound.mp4") : QStringLiteral("cut silent.mp4"));
+}
+
+QString RepairTest::place(const QByteArray &original, const QString &name) const
+{
+    const QString path = folder->filePath(name);
+    QFile file(path);
+    // Written out before the time is set, which a later write would change.
+    if (!file.open(QIODevice::WriteOnly) || file.write(original) != original.size() || !file.flush()
+        || !file.setFileTime(kRecordedAt, QFileDevice::FileModificationTime))
+        return QString();
+    return path;
+}
+
+void RepairTest::repairToTheEnd(RecordingRepair &repair, const QStringList &videos)
+{
+    QSignalSpy finished(&repair, &RecordingRepair::finished);
+    repair.start(videos);
+    QVERIFY(repair.isRunning());
+    QVERIFY(finished.wait(kTimeoutMs));
+    QVERIFY(!repair.isRunning());
+}
+
+void RepairTest::verifyRepaired(const QString &video, const DecodedVideo &cut)
+{
+    const MediaFacts facts = discover(video);
+    const DecodedVideo decoded = decodeVideo(video);
+    QCOMPARE(decoded.frames, cut.frames);
+    QVERIFY2(decoded.endMs >= cut.endMs - kToleranceMs,
+        qPrintable(QStringLiteral("decoded up to %1 ms, before %2 ms").arg(decoded.endMs).arg(cut.endMs)));
+    QVERIFY2(qAbs(facts.durationMs - decoded.endMs) <= kStatedToDecodedMs,
+        qPrintable(
+            QStringLiteral("states %1 ms, decodes to %2 ms").arg(facts.durationMs).arg(decoded.endMs)));
+    QCOMPARE(facts.videoCodec, QStringLiteral("video/x-h264"));
+    QCOMPARE(facts.title, QLatin1String(kTitle));
+}
+
+void RepairTest::cutRecordingIsRepaired_data()
+{
+    QTest::addColumn<bool>("sound");
+    QTest::newRow("with sound") << true;
+    QTest::newRow("silent") << false;
+}
+
+void RepairTest::cutRecordingIsRepaired()
+{
+    QFETCH(bool, sound);
+    const QString video = place(contents(cutRecording(sound)), QLatin1String(kVideoName));
+    QVERIFY(!video.isEmpty());
+
+    // Cut: a player sees the first second of the frames that are there.
+    const DecodedVideo cut = decodeVideo(video);
+    QVERIFY2(cut.endMs >= kMinimumKeptAfterKillMs, qPrintable(QString::number(cut.endMs)));
+    const qint64 statedMs = discover(video).durationMs;
+    QVERIFY2(qAbs(statedMs - kFirstFragmentMs) <= kToleranceMs, qPrintable(QString::number(statedMs)));
+
+    RecordingRepair repair;
+    QSignalSpy repaired(&repair, &RecordingRepair::repaired);
+    repairToTheEnd(repair, { video });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(repaired.count(), 1);
+    QCOMPARE(repaired.first().first().toString(), video);
+
+    verifyRepaired(video, cut);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(!discover(video).audioCaps.isEmpty(), sound);
+    QCOMPARE(modified(video), kRecordedAt);
+    QCOMPARE(entries(folder->path()), QStringList { QLatin1String(kVideoName) });
+
+    // A repaired file is complete: the next check leaves it alone.
+    const QByteArray repairedContents = contents(video);
+    repairToTheEnd(repair, { video });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(repaired.count(), 1);
+    QCOMPARE(contents(video), repairedContents);
+}
+
+void RepairTest::filesThatNeedNoRepairStayUntouched_data()
+{
+    QTest::addColumn<QByteArray>("original");
+
+    const QByteArray complete = contents(recordings.filePath(QStringLiteral("complete.mp4")));
+    QTest::newRow("complete recording") << complete;
+    // Without the fragment index at its end, the last fragment is found by
+    // walking the whole file; the index's last four bytes give its size.
+    const auto indexBytes = qFromBigEndian<quint32>(complete.right(sizeof(quint32)).constData());
+    QTest::newRow("complete recording without its index")
+        << complete.left(complete.size() - static_cast<int>(indexBytes));
+    QByteArray garbage(kGarbageBytes, Qt::Uninitialized);
+    QRandomGenerator generator(kGarbageSeed);
+    generator.fillRange(reinterpret_cast<quint32 *>(garbage.data()), kGarbageBytes / sizeof(quint32));
+    QTest::newRow("random bytes") << garbage;
+    QTest::newRow("cut in its header") << contents(cutRecording(true)).left(kHeaderCutBytes);
+    QTest::newRow("empty") << QByteArray();
+}
+
+void RepairTest::filesThatNeedNoRepairStayUntouched()
+{
+    QFETCH(QByteArray, original);
+    const QString video = place(original, QLatin1String(kVideoName));
+    QVERIFY(!video.isEmpty());
+
+    RecordingRepair repair;
+    QSignalSpy repaired(&repair, &RecordingRepair::repaired);
+    repairToTheEnd(repair, { video });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(repaired.count(), 0);
+    QCOMPARE(contents(video), original);
+    QCOMPARE(modified(video), kRecordedAt);
+    QCOMPARE(entries(folder->path()), QStringList { QLatin1String(kVideoName) });
+}
+
+void RepairTest::destroyingWhileRunningLeavesWholeFiles_data()
+{
+    QTest::addColumn<int>("repairedBeforeDestroying");
+    QTest::newRow("at once") << 0;
+    QTest::newRow("after the first repair") << 1;
+}
+
+void RepairTest::destroyingWhileRunningLeavesWholeFiles()
+{
+    QFETCH(int, repairedBeforeDestroying);
+    const QByteArray original = contents(cutRecording(true));
+    const DecodedVideo cut = decodeVideo(cutRecording(true));
+    QStringList videos;
+    for (int i = 0; i < kCopiesRepairedTogether; ++i)
+        videos << place(original, QStringLiteral("2024-03-14T09-2%1-00.mp4").arg(i));
+    QVERIFY(!videos.contains(QString()));
+
+    auto repair = std::make_unique<RecordingRepair>();
+    QSignalSpy repaired(repair.get(), &RecordingRepair::repaired);
+    repair->start(videos);
+    QTRY_VERIFY_WITH_TIMEOUT(repaired.count() >= repairedBeforeDestroying, kTimeoutMs);
+    repair.reset();
+    // The work runs on the global pool and ends with the file in hand.
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(kTimeoutMs));
+
+    QStringList names;
+    for (const QString &video : videos) {
+        names << QFileInfo(video).fileName();
+        QCOMPARE(modified(video), kRecordedAt);
+        if (contents(video) != original)
+            verifyRepaired(video, cut);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QCOMPARE(entries(folder->path()), names);
+    const int kept = static_cast<int>(std::count_if(
+        videos.cbegin(), videos.cend(), [&](const QString &video) { return contents(video) == original; }));
+    QVERIFY(kCopiesRepairedTogether - kept >= repairedBeforeDestroying);
+}
+
+void RepairTest::historyRepairsBeforeThePlayerPlays()
+{
+    // The whole way: a cut training in the account's folder, the history
+    // opened from the menu, then the player.
+    resetSession();
+    prepareInstallation(folder->path());
+    const DecodedVideo cut = decodeVideo(cutRecording(true));
+    {
+        MainWindow window;
+        window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(window.lastEffect(), OpacityMax, kTimeoutMs);
+        // The accounts are read by the application's start.
+        QVERIFY(ClientSessionInfo::actualUser());
+        const QString video = trainingVideoPath(
+            ClientSessionInfo::actualUser()->recordingPathText(), trainingStamp(kRecordedAt));
+        QVERIFY(QFile::copy(cutRecording(true), video));
+        QWidget *history = window.screenFor(FormResultsList);
+        auto *repair = history->findChild<RecordingRepair *>();
+        QVERIFY(repair);
+        QSignalSpy finished(repair, &RecordingRepair::finished);
+        QTest::mouseClick(
+            window.screenFor(FormMenu)->findChild<QPushButton *>("resultsButton"), Qt::LeftButton);
+        QVERIFY(finished.wait(kTimeoutMs));
+        QTRY_COMPARE_WITH_TIMEOUT(window.lastEffect(), OpacityMax, kTimeoutMs);
+        QTest::mouseClick(history->findChild<QPushButton *>("playBtn"), Qt::LeftButton);
+
+        auto *player = window.screenFor(FormVideoPlayer)->findChild<QMediaPlayer *>();
+        QVERIFY(player);
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(player->duration() - cut.endMs) <= kStatedToDecodedMs, kTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(window.lastEffect(), OpacityMax, kTimeoutMs);
+        QTest::mouseClick(
+            window.screenFor(FormVideoPlayer)->findChild<QPushButton *>("playBtn"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(player->mediaStatus(), QMediaPlayer::EndOfMedia, kTimeoutMs + cut.endMs);
+        QVERIFY2(player->position() >= cut.endMs - kToleranceMs,
+            qPrintable(QStringLiteral("played to %1 ms of %2").arg(player->position()).arg(cut.endMs)));
+    }
+    resetSession();
+}
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    gst_init(nullptr, nullptr);
+    if (argc == 4 && qstrcmp(argv[1], kRecordUntilKilled) == 0)
+        return recordUntilKilled(QString::fromLocal8Bit(argv[2]), qstrcmp(argv[3], kWithSound) == 0);
+    RepairTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_repair.moc"
