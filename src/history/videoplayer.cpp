@@ -25,9 +25,7 @@ constexpr QSize kIconSize(50, 50);
 constexpr auto kStartTime = "00:00:00";
 // The picture keeps a small border inside the view.
 constexpr qreal kVideoInset = 10;
-// A loaded video is moved just past its start, to its first picture. Qt's
-// GStreamer back end shows no picture while stopped, so there it appears
-// when playback starts.
+// A loaded video is moved just past its start, to its first picture.
 constexpr qint64 kFirstPictureMs = 5;
 constexpr float kMsPerSecond = 1000.0f;
 constexpr float kPercent = 100.0f;
@@ -122,6 +120,11 @@ void VideoPlayer::on_mediaStatusChanged(QMediaPlayer::MediaStatus m)
     const QSize view = ui->graphicsView->size();
     videoItem.setSize(QSizeF(view.width() - kVideoInset, view.height() - kVideoInset));
     player->setPosition(kFirstPictureMs);
+    // Qt's GStreamer back end shows no picture while stopped: a loaded video
+    // waits paused, on its first picture, for PLAY. A player that was left
+    // stays stopped.
+    if (m == QMediaPlayer::LoadedMedia && player->state() == QMediaPlayer::StoppedState && isVisible())
+        player->pause();
 }
 
 void VideoPlayer::on_playBtn_clicked()
