@@ -141,5 +141,7 @@ int main(int argc, char *argv[])
     rows.at(2)->on_btn_toggled(true);
     QTest::mouseClick(rows.at(3), Qt::LeftButton);
     camera.take(QStringLiteral("history"));
+    click(history, "playBtn");
+    camera.take(QStringLiteral("player"));
     return 0;
 }
