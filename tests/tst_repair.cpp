@@ -16,6 +16,7 @@
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "cutrecording.h"
 #include "history/recordingrepair.h"
 #include "mediainspection.h"
 #include "sessionfixture.h"
@@ -27,10 +28,6 @@
 
 namespace {
 
-constexpr auto kRecordUntilKilled = "--record-until-killed";
-constexpr auto kWithSound = "sound";
-constexpr auto kSilent = "silent";
-constexpr auto kRecordingMark = "recording";
 const QSize kViewfinderSize(480, 270);
 
 // Generous bounds: the tests share a small machine with other jobs.
@@ -54,40 +51,6 @@ constexpr auto kTitle = "Kavrin Recording";
 constexpr auto kVideoName = "2024-03-14T09-26-53.mp4";
 // The history lists trainings by their files' modification times.
 const QDateTime kRecordedAt(QDate(2024, 3, 14), QTime(9, 26, 53));
-
-// The child process: records through the session and reports once the
-// recorder really records.
-int recordUntilKilled(const QString &path, bool sound)
-{
-    VideoWidget viewfinder;
-    viewfinder.resize(kViewfinderSize);
-    ClientSessionInfo::startCameraPreview(&viewfinder, true, sound, path, QString());
-    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
-    if (!recorder)
-        return EXIT_FAILURE;
-    QObject::connect(recorder, &QMediaRecorder::statusChanged, [](QMediaRecorder::Status status) {
-        if (status == QMediaRecorder::RecordingStatus) {
-            std::puts(kRecordingMark);
-            std::fflush(stdout);
-        }
-    });
-    return QApplication::exec();
-}
-
-bool recordAndKill(const QString &path, bool sound)
-{
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(),
-        { QLatin1String(kRecordUntilKilled), path, QLatin1String(sound ? kWithSound : kSilent) });
-    QByteArray output;
-    const bool recording = QTest::qWaitFor(
-        [&] { return (output += child.readAllStandardOutput()).contains(kRecordingMark); }, kTimeoutMs);
-    if (recording)
-        QTest::qWait(kRecordBeforeKillMs);
-    child.kill();
-    return child.waitForFinished(kTimeoutMs) && recording && child.exitStatus() == QProcess::CrashExit;
-}
 
 bool recordCompletely(const QString &path)
 {
@@ -154,8 +117,8 @@ private:
 void RepairTest::initTestCase()
 {
     QVERIFY(recordings.isValid());
-    QVERIFY(recordAndKill(cutRecording(true), true));
-    QVERIFY(recordAndKill(cutRecording(false), false));
+    QVERIFY(recordAndKill(cutRecording(true), true, kRecordBeforeKillMs, kTimeoutMs));
+    QVERIFY(recordAndKill(cutRecording(false), false, kRecordBeforeKillMs, kTimeoutMs));
     QVERIFY(recordCompletely(recordings.filePath(QStringLiteral("complete.mp4"))));
 }
 
@@ -372,8 +335,8 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     gst_init(nullptr, nullptr);
-    if (argc == 4 && qstrcmp(argv[1], kRecordUntilKilled) == 0)
-        return recordUntilKilled(QString::fromLocal8Bit(argv[2]), qstrcmp(argv[3], kWithSound) == 0);
+    if (isRecordingChild(argc, argv))
+        return runRecordingChild(argv);
     RepairTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

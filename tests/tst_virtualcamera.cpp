@@ -17,6 +17,7 @@
 #include "camera/cameradetectingthread.h"
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
+#include "cutrecording.h"
 #include "mediainspection.h"
 #include "pictureinspection.h"
 
@@ -25,8 +26,6 @@ using namespace PictureInspection;
 namespace {
 
 constexpr auto kCamerasVariable = "KAVRIN_VIRTUAL_CAMERAS";
-constexpr auto kRecordUntilKilled = "--record-until-killed";
-constexpr auto kRecordingMark = "recording";
 constexpr auto kTitle = "Kavrin Recording";
 const QSize kCameraPicture(1280, 720);
 const QSize kViewfinderSize(480, 270);
@@ -98,25 +97,6 @@ template <typename Adjust> QImage comparedFrame(Adjust adjust)
     const QImage &frame = probe.kept;
     return frame.copy(0, kCaptionRows, frame.width(), frame.height() - kCaptionRows)
         .convertToFormat(QImage::Format_RGB32);
-}
-
-// The child process of killedRecordingKeepsItsVideo: records through the
-// session operations and reports once the recorder really records.
-int recordUntilKilled(const QString &path)
-{
-    VideoWidget viewfinder;
-    viewfinder.resize(kViewfinderSize);
-    ClientSessionInfo::startCameraPreview(&viewfinder, true, true, path, QString());
-    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
-    if (!recorder)
-        return EXIT_FAILURE;
-    QObject::connect(recorder, &QMediaRecorder::statusChanged, [](QMediaRecorder::Status status) {
-        if (status == QMediaRecorder::RecordingStatus) {
-            std::puts(kRecordingMark);
-            std::fflush(stdout);
-        }
-    });
-    return QApplication::exec();
 }
 
 } // namespace
@@ -392,16 +372,7 @@ void TestVirtualCamera::failedRecordingKeepsThePreview()
 void TestVirtualCamera::killedRecordingKeepsItsVideo()
 {
     const QString path = folder.filePath(QStringLiteral("killed.mp4"));
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), { QLatin1String(kRecordUntilKilled), path });
-    QByteArray output;
-    QTRY_VERIFY_WITH_TIMEOUT((output += child.readAllStandardOutput()).contains(kRecordingMark), kTimeoutMs);
-
-    QTest::qWait(kRecordBeforeKillMs);
-    child.kill();
-    QVERIFY(child.waitForFinished(kTimeoutMs));
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    QVERIFY(recordAndKill(path, true, kRecordBeforeKillMs, kTimeoutMs));
 
     const DecodedVideo decoded = decodeVideo(path);
     QVERIFY2(decoded.endMs >= kMinimumKeptAfterKillMs,
@@ -518,8 +489,8 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     gst_init(nullptr, nullptr);
-    if (argc == 3 && qstrcmp(argv[1], kRecordUntilKilled) == 0)
-        return recordUntilKilled(QString::fromLocal8Bit(argv[2]));
+    if (isRecordingChild(argc, argv))
+        return runRecordingChild(argv);
     TestVirtualCamera test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -1,0 +1,69 @@
+#pragma once
+
+// Recordings cut off by a crash, for the tests. The test executable, started
+// with kRecordUntilKilled, records through the session in a child process
+// (recordUntilKilled, called from its main()); recordAndKill starts that
+// child, lets it record and kills it while it records.
+
+#include <QApplication>
+#include <QMediaRecorder>
+#include <QProcess>
+#include <QtTest>
+#include <cstdio>
+
+#include "camera/camera.h"
+#include "camera/videowidget.h"
+#include "core/clientsessioninfo.h"
+
+inline constexpr auto kRecordUntilKilled = "--record-until-killed";
+inline constexpr auto kWithSound = "sound";
+inline constexpr auto kSilent = "silent";
+// The child's line once its recorder really records.
+inline constexpr auto kRecordingMark = "recording";
+
+// The child process: argv holds kRecordUntilKilled, the path and kWithSound
+// or kSilent. Returns only when the recording cannot start.
+inline int recordUntilKilled(const QString &path, bool sound)
+{
+    VideoWidget viewfinder;
+    viewfinder.resize(480, 270);
+    ClientSessionInfo::startCameraPreview(&viewfinder, true, sound, path, QString());
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    if (!recorder)
+        return EXIT_FAILURE;
+    QObject::connect(recorder, &QMediaRecorder::statusChanged, [](QMediaRecorder::Status status) {
+        if (status == QMediaRecorder::RecordingStatus) {
+            std::puts(kRecordingMark);
+            std::fflush(stdout);
+        }
+    });
+    return QApplication::exec();
+}
+
+// True when the child recorded into path for recordMs and was killed while
+// it recorded.
+inline bool recordAndKill(const QString &path, bool sound, int recordMs, int timeoutMs)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+        { QLatin1String(kRecordUntilKilled), path, QLatin1String(sound ? kWithSound : kSilent) });
+    QByteArray output;
+    const bool recording = QTest::qWaitFor(
+        [&] { return (output += child.readAllStandardOutput()).contains(kRecordingMark); }, timeoutMs);
+    if (recording)
+        QTest::qWait(recordMs);
+    child.kill();
+    return child.waitForFinished(timeoutMs) && recording && child.exitStatus() == QProcess::CrashExit;
+}
+
+// The child's side of main(): records when started as the child.
+inline bool isRecordingChild(int argc, char **argv)
+{
+    return argc == 4 && qstrcmp(argv[1], kRecordUntilKilled) == 0;
+}
+
+inline int runRecordingChild(char **argv)
+{
+    return recordUntilKilled(QString::fromLocal8Bit(argv[2]), qstrcmp(argv[3], kWithSound) == 0);
+}
