@@ -37,17 +37,27 @@ QString trainingPicturePath(const QString &videoPath)
 
 QVector<TrainingRecord> listTrainings(const QString &folder)
 {
-    QFileInfoList files = QDir(folder).entryInfoList(
+    const QFileInfoList found = QDir(folder).entryInfoList(
         { QStringLiteral("*") + QLatin1String(kVideoSuffix) }, QDir::Files | QDir::NoSymLinks, QDir::NoSort);
+    // Each file's time is read once: a local time converted at every
+    // comparison made the sort of a thousand files cost a tenth of a second.
+    struct Entry
+    {
+        qint64 modified;
+        QFileInfo file;
+    };
+    QVector<Entry> files;
+    files.reserve(found.size());
+    for (const QFileInfo &file : found)
+        files.append({ file.lastModified().toMSecsSinceEpoch(), file });
     // Newest first, equal times by name; the list is then read from its end.
-    std::sort(files.begin(), files.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        const QDateTime aTime = a.lastModified();
-        const QDateTime bTime = b.lastModified();
-        return aTime != bTime ? aTime > bTime : a.fileName() < b.fileName();
+    std::sort(files.begin(), files.end(), [](const Entry &a, const Entry &b) {
+        return a.modified != b.modified ? a.modified > b.modified : a.file.fileName() < b.file.fileName();
     });
 
     QVector<TrainingRecord> records;
-    for (auto file = files.crbegin(); file != files.crend(); ++file) {
+    for (auto entry = files.crbegin(); entry != files.crend(); ++entry) {
+        const QFileInfo *file = &entry->file;
         if (file->size() < kSmallestVideoBytes)
             continue;
         const QStringList parts = file->baseName().split(kDateTimeSeparator);
