@@ -51,7 +51,7 @@ private slots:
     void exportCopiesWithoutOverwriting();
     void resetClearsTheCounter();
     void rowTouches();
-    void listCoastsAfterTheFinger();
+    void longListScrollsAndCoasts();
 
 private:
     // A training of the recording, at 2024-03-07 `hour`:00, with or
@@ -303,17 +303,27 @@ void HistoryTest::rowTouches()
     QCOMPARE(doubled.count(), 0);
 }
 
-void HistoryTest::listCoastsAfterTheFinger()
+// Only the rows in sight are built; a row that scrolls away and back keeps
+// its check mark, and the bottom of the list holds the oldest training.
+void HistoryTest::longListScrollsAndCoasts()
 {
+    QStringList videos;
     for (int hour = 0; hour < 24; ++hour)
-        addTraining(hour, false);
+        videos << addTraining(hour, false);
     openHistory();
-    QTRY_COMPARE_WITH_TIMEOUT(history->rows().size(), 24, kTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(history->trainingCount(), 24, kTimeoutMs);
     auto *area = history->findChild<QScrollArea *>("scrollArea");
     QScrollBar *bar = area->verticalScrollBar();
     QTRY_VERIFY_WITH_TIMEOUT(bar->maximum() > 200, kTimeoutMs);
+    QVERIFY(history->rows().size() < 24);
+    QCOMPARE(history->rows().last()->id(), 23);
+    history->rows().last()->on_btn_toggled(true);
+
     bar->setValue(bar->maximum());
+    QCOMPARE(history->rows().first()->id(), 0);
+    QVERIFY(history->rows().last()->id() < 23);
     QWidget *list = area->widget();
+    QCOMPARE(history->rows().first()->geometry().bottom() + 1 + 40, list->height());
 
     // One move of 10 pixels down from rest: 15 pixels per tick, then 90 %
     // of that at each tick, cut to whole pixels.
@@ -335,6 +345,13 @@ void HistoryTest::listCoastsAfterTheFinger()
         steps << before - bar->value();
     }
     QCOMPARE(steps.mid(0, 4), (QList<int> { 15, 13, 12, 10 }));
+
+    bar->setValue(0);
+    QVERIFY(history->rows().last()->isChecked());
+    confirmDelete();
+    QTRY_COMPARE_WITH_TIMEOUT(history->trainingCount(), 23, kTimeoutMs);
+    QVERIFY(!QFile::exists(videos.last()));
+    QVERIFY(QFile::exists(videos.first()));
 }
 
 QTEST_MAIN(HistoryTest)

@@ -8,7 +8,7 @@
 #include <QShowEvent>
 #include <QThread>
 #include <QUrl>
-#include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/apptext.h"
@@ -28,7 +28,11 @@ namespace {
 constexpr auto kLogo = ":/graphics/common_icons/logo.png";
 constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.png";
 constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
-constexpr int kRowSpacing = 20;
+// Rows stand 75 pixels high and 20 apart, at most 1440 wide, inside these
+// margins; the newest is on top.
+constexpr int kRowHeight = 75;
+constexpr int kRowPitch = kRowHeight + 20;
+constexpr int kRowMaximumWidth = 1440;
 constexpr QMargins kListMargins(30, 40, 30, 40);
 // The list coasts in steps of 30 ms, losing a tenth of its speed at each.
 constexpr int kAnimationTickMs = 30;
@@ -63,12 +67,12 @@ ResultsListForm::ResultsListForm(QWidget *parent)
 {
     ui->setupUi(this);
     ui->label->setPixmap(QPixmap(QLatin1String(kLogo)));
-    auto *layout = new QVBoxLayout(listContainer);
-    layout->setSpacing(kRowSpacing);
-    layout->setContentsMargins(kListMargins);
     ui->scrollArea->setWidget(listContainer);
     listContainer->setStyleSheet(SimpleListItem::listStyleSheet());
     listContainer->installEventFilter(this);
+    ui->scrollArea->viewport()->installEventFilter(this);
+    connect(
+        ui->scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &ResultsListForm::placeRows);
     for (QWidget *button : { ui->returnBtn, ui->deleteBtn, ui->exportBtn, ui->playBtn, ui->resetTimeBtn })
         button->installEventFilter(this);
     animationTimer.setInterval(kAnimationTickMs);
@@ -97,8 +101,8 @@ void ResultsListForm::showEvent(QShowEvent *event)
     // length of the first one; they are made whole in the background while
     // the list is used.
     QStringList videos;
-    for (const SimpleListItem *row : qAsConst(items))
-        videos << row->getVideoPath();
+    for (const TrainingRecord &record : qAsConst(records))
+        videos << record.videoPath;
     repair->start(videos);
     ui->pushButton->setChecked(false);
     animationTimer.start();
@@ -126,38 +130,82 @@ void ResultsListForm::getTrainings()
 {
     disconnectDialogForm();
     ClientSessionInfo::playlist->clear();
-    // Thousands of rows: the old ones go at once rather than later, and the
-    // new ones are built while the list is hidden, so that Qt neither queues
-    // a show for each row nor, showing them one by one, looks over all the
-    // others for each: the list is shown once, whole.
-    listContainer->hide();
     qDeleteAll(items);
     items.clear();
-    clearLayout(listContainer->layout());
 
     const User *user = ClientSessionInfo::actualUser();
-    const QVector<TrainingRecord> records
-        = user ? listTrainings(user->recordingPathText()) : QVector<TrainingRecord>();
-    auto *layout = static_cast<QVBoxLayout *>(listContainer->layout());
-    for (const TrainingRecord &record : records) {
-        auto *row = new SimpleListItem(
-            this, record.id, QString(), record.dateText, QString(), record.videoPath, record.picturePath);
-        connect(row, &SimpleListItem::selected, this, &ResultsListForm::acceptSelectedSlot);
-        connect(row, &SimpleListItem::doubleClick, this, &ResultsListForm::acceptDblClickSlot);
-        ClientSessionInfo::playlist->addMedia(QUrl::fromLocalFile(record.videoPath));
-        if (record.id == 0) {
-            row->SetSelected();
-            ClientSessionInfo::actualVideoID = 0;
-        }
-        layout->insertWidget(0, row);
-        items << row;
+    records = user ? listTrainings(user->recordingPathText()) : QVector<TrainingRecord>();
+    checks.fill(false, records.size());
+    QList<QMediaContent> media;
+    for (const TrainingRecord &record : qAsConst(records))
+        media << QUrl::fromLocalFile(record.videoPath);
+    ClientSessionInfo::playlist->addMedia(media);
+    // The oldest training is selected, whether its row is in sight or not.
+    if (!records.isEmpty()) {
+        ClientSessionInfo::actualVideoID = 0;
+        ClientSessionInfo::actualFilename = records.first().videoPath;
     }
-    ui->playBtn->setEnabled(!items.isEmpty());
-    ui->deleteBtn->setEnabled(!items.isEmpty());
+    ui->playBtn->setEnabled(!records.isEmpty());
+    ui->deleteBtn->setEnabled(!records.isEmpty());
     // One export at a time: its progress line reports on one.
-    ui->exportBtn->setEnabled(!items.isEmpty() && !videoExport->isRunning());
-    layout->addStretch();
-    listContainer->show();
+    ui->exportBtn->setEnabled(!records.isEmpty() && !videoExport->isRunning());
+
+    const int rowsHeight = records.isEmpty() ? 0 : records.size() * kRowPitch - (kRowPitch - kRowHeight);
+    listContainer->setMinimumHeight(kListMargins.top() + rowsHeight + kListMargins.bottom());
+    placeRows();
+}
+
+SimpleListItem *ResultsListForm::buildRow(const TrainingRecord &record)
+{
+    auto *row = new SimpleListItem(listContainer, record.id, QString(), record.dateText, QString(),
+        record.videoPath, record.picturePath);
+    if (record.id == ClientSessionInfo::actualVideoID)
+        row->SetSelected();
+    row->on_btn_toggled(checks.at(record.id));
+    connect(row, &SimpleListItem::selected, this, &ResultsListForm::acceptSelectedSlot);
+    connect(row, &SimpleListItem::doubleClick, this, &ResultsListForm::acceptDblClickSlot);
+    return row;
+}
+
+void ResultsListForm::placeRows()
+{
+    const int count = records.size();
+    const int top = ui->scrollArea->verticalScrollBar()->value() - kListMargins.top();
+    const int bottom = top + ui->scrollArea->viewport()->height();
+    // Places from the top, where the newest training stands.
+    const int firstPlace = qMax(0, top / kRowPitch);
+    const int lastPlace = qMin(count - 1, bottom / kRowPitch);
+    const auto placeOf = [count](int id) { return count - 1 - id; };
+
+    QVector<SimpleListItem *> kept;
+    for (SimpleListItem *row : qAsConst(items)) {
+        const int place = placeOf(row->id());
+        if (place >= firstPlace && place <= lastPlace) {
+            kept << row;
+            continue;
+        }
+        checks[row->id()] = row->isChecked();
+        // Later: the row may be handling the event that scrolled the list.
+        row->hide();
+        row->deleteLater();
+    }
+    for (int place = firstPlace; place <= lastPlace; ++place) {
+        const int id = placeOf(place);
+        if (std::none_of(
+                kept.cbegin(), kept.cend(), [id](const SimpleListItem *row) { return row->id() == id; }))
+            kept << buildRow(records.at(id));
+    }
+    std::sort(kept.begin(), kept.end(),
+        [](const SimpleListItem *a, const SimpleListItem *b) { return a->id() < b->id(); });
+    items = kept;
+
+    const int width
+        = qMin(kRowMaximumWidth, listContainer->width() - kListMargins.left() - kListMargins.right());
+    for (SimpleListItem *row : qAsConst(items)) {
+        row->setGeometry(
+            kListMargins.left(), kListMargins.top() + placeOf(row->id()) * kRowPitch, width, kRowHeight);
+        row->show();
+    }
 }
 
 void ResultsListForm::acceptSelectedSlot(SimpleListItem *sender, int video, QString path)
@@ -192,16 +240,26 @@ void ResultsListForm::on_returnBtn_clicked()
 void ResultsListForm::on_pushButton_toggled(bool checked)
 {
     ui->pushButton->setIcon(QIcon(QLatin1String(checked ? kCheckedIcon : kUncheckedIcon)));
+    checks.fill(checked);
     for (SimpleListItem *row : qAsConst(items))
         row->on_btn_toggled(checked);
+}
+
+bool ResultsListForm::isTrainingChecked(int id) const
+{
+    for (const SimpleListItem *row : items) {
+        if (row->id() == id)
+            return row->isChecked();
+    }
+    return checks.at(id);
 }
 
 QStringList ResultsListForm::targetVideos() const
 {
     QStringList videos;
-    for (const SimpleListItem *row : items) {
-        if (row->isChecked())
-            videos << row->getVideoPath();
+    for (const TrainingRecord &record : records) {
+        if (isTrainingChecked(record.id))
+            videos << record.videoPath;
     }
     if (videos.isEmpty())
         videos << ClientSessionInfo::actualFilename;
@@ -257,7 +315,7 @@ void ResultsListForm::showExportProgress(int done, int total)
 void ResultsListForm::showExportResult(int copied, const QStringList &skipped, const QStringList &failed)
 {
     ui->exportProgress->hide();
-    ui->exportBtn->setEnabled(!items.isEmpty());
+    ui->exportBtn->setEnabled(!records.isEmpty());
     QStringList lines { tr("Exported: %1").arg(copied) };
     if (!skipped.isEmpty())
         lines << tr("Already in the folder, not copied: %1").arg(skipped.join(QStringLiteral(", ")));
@@ -278,6 +336,11 @@ void ResultsListForm::on_resetTimeBtn_clicked()
 
 bool ResultsListForm::eventFilter(QObject *object, QEvent *event)
 {
+    if (event->type() == QEvent::Resize
+        && (object == listContainer || object == ui->scrollArea->viewport())) {
+        placeRows();
+        return false;
+    }
     if (object != listContainer) {
         applyTouchFeedback(object, event);
         return false;

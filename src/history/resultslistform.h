@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/enums.h"
+#include "storage/trainingrecords.h"
 
 namespace Ui {
 class ResultsListForm;
@@ -19,7 +20,8 @@ class VideoExport;
 // newest on top, read from the recording folder at every showing. A row is
 // selected by a tap and played by a double tap or PLAY; DELETE and EXPORT
 // act on the checked rows, or on the selected one when none is checked.
-// The list scrolls with the finger and coasts on.
+// The list scrolls with the finger and coasts on. Only the rows in sight
+// exist as widgets: a history of thousands of trainings shows at once.
 class ResultsListForm : public QWidget
 {
     Q_OBJECT
@@ -30,8 +32,10 @@ public:
 
     void getTrainings();
 
-    // Read access for tests and tools.
+    // Read access for tests and tools: the rows built, those in sight, in
+    // the order of their identifiers.
     const QVector<SimpleListItem *> &rows() const { return items; }
+    int trainingCount() const { return records.size(); }
     float scrollVelocity() const { return velocity; }
 
 signals:
@@ -61,6 +65,10 @@ private:
     // The videos DELETE and EXPORT act on: the checked rows', or the
     // selected training's when no row is checked.
     QStringList targetVideos() const;
+    bool isTrainingChecked(int id) const;
+    // Builds the rows that came into sight and drops those that left it.
+    void placeRows();
+    SimpleListItem *buildRow(const TrainingRecord &record);
     void translate();
     void showExportProgress(int done, int total);
     void showExportResult(int copied, const QStringList &skipped, const QStringList &failed);
@@ -73,5 +81,8 @@ private:
     QTimer animationTimer;
     QPoint lastPos;
     bool dragging = false;
+    QVector<TrainingRecord> records;
+    // The check marks by identifier; a row in sight holds its own.
+    QVector<bool> checks;
     QVector<SimpleListItem *> items;
 };

@@ -36,6 +36,15 @@ constexpr auto kListStyle
       "QFrame[parent=true] QLabel {color: rgb(180, 180, 180);}"
       "QFrame[parent=true][selected=true] QLabel {color: white;}";
 
+// One decoded picture of each state for all rows: an icon made from a
+// resource path reads and decodes its picture again.
+QIcon checkIcon(bool checked)
+{
+    static const QIcon checkedIcon { QLatin1String(kCheckedIcon) };
+    static const QIcon uncheckedIcon { QLatin1String(kUncheckedIcon) };
+    return checked ? checkedIcon : uncheckedIcon;
+}
+
 QPoint rounded(const QMouseEvent *event)
 {
     return event->localPos().toPoint();
@@ -72,7 +81,7 @@ SimpleListItem::SimpleListItem(QWidget *parent, int id, const QString &title, co
     checkButton->setFixedSize(kCheckSize);
     checkButton->setIconSize(kCheckSize);
     checkButton->setFocusPolicy(Qt::NoFocus);
-    checkButton->setIcon(QIcon(QLatin1String(kUncheckedIcon)));
+    checkButton->setIcon(checkIcon(false));
     connect(checkButton, &QPushButton::toggled, this, &SimpleListItem::on_btn_toggled);
 
     pictureLabel->setFixedSize(kPictureSize);
@@ -94,7 +103,9 @@ SimpleListItem::SimpleListItem(QWidget *parent, int id, const QString &title, co
     layout->addWidget(pictureLabel);
     layout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
 
-    showSelected(false);
+    // Unselected; the style sheet is applied once, when the row is first
+    // shown, rather than here and again then.
+    setProperty(kSelectedProperty, false);
     pictureLabel->hide();
 }
 
@@ -105,6 +116,8 @@ QString SimpleListItem::listStyleSheet()
 
 void SimpleListItem::showSelected(bool selected)
 {
+    if (property(kSelectedProperty).toBool() == selected)
+        return;
     setProperty(kSelectedProperty, selected);
     // The labels' colour follows the row's property, which Qt does not watch.
     for (QWidget *widget : { static_cast<QWidget *>(this), static_cast<QWidget *>(titleLabel),
@@ -134,7 +147,7 @@ bool SimpleListItem::isChecked() const
 void SimpleListItem::on_btn_toggled(bool checked)
 {
     checkButton->setChecked(checked);
-    checkButton->setIcon(QIcon(QLatin1String(checked ? kCheckedIcon : kUncheckedIcon)));
+    checkButton->setIcon(checkIcon(checked));
 }
 
 bool SimpleListItem::eventFilter(QObject *object, QEvent *event)
