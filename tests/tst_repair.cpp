@@ -99,6 +99,7 @@ private slots:
     void filesThatNeedNoRepairStayUntouched();
     void destroyingWhileRunningLeavesWholeFiles_data();
     void destroyingWhileRunningLeavesWholeFiles();
+    void leftoversOfACrashAreRemoved();
     void historyRepairsBeforeThePlayerPlays();
 
 private:
@@ -250,6 +251,23 @@ void RepairTest::filesThatNeedNoRepairStayUntouched()
     QCOMPARE(contents(video), original);
     QCOMPARE(modified(video), kRecordedAt);
     QCOMPARE(entries(folder->path()), QStringList { QLatin1String(kVideoName) });
+}
+
+// A repair cut off by a crash leaves its temporary file; one written while
+// this program runs may belong to a repair still going and stays.
+void RepairTest::leftoversOfACrashAreRemoved()
+{
+    const QString video = place("not a video", QLatin1String(kVideoName));
+    const QString leftover = place("half a video", QStringLiteral(".old.mp4.AbCdEf.repair"));
+    QVERIFY(!leftover.isEmpty());
+    QFile current(folder->filePath(QStringLiteral(".new.mp4.GhIjKl.repair")));
+    QVERIFY(current.open(QIODevice::WriteOnly));
+    current.close();
+
+    RecordingRepair repair;
+    repairToTheEnd(repair, { video });
+    QCOMPARE(entries(folder->path()),
+        (QStringList { QStringLiteral(".new.mp4.GhIjKl.repair"), QLatin1String(kVideoName) }));
 }
 
 void RepairTest::destroyingWhileRunningLeavesWholeFiles_data()

@@ -1,9 +1,11 @@
 #include "history/recordingrepair.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QTemporaryFile>
 #include <QThreadPool>
 #include <QVector>
@@ -69,6 +71,7 @@ constexpr auto kVideoMuxPad = "video_%u";
 constexpr auto kAudioMuxPad = "audio_%u";
 // Hidden, and not ending in .mp4, so that the history never lists it.
 constexpr auto kTemporaryName = ".%1.XXXXXX.repair";
+constexpr auto kTemporaryFilter = ".*.repair";
 constexpr auto kRemuxPipeline
     = "filesrc name=source ! qtdemux name=demux mp4mux name=mux ! filesink name=target";
 constexpr auto kDecodePipeline
@@ -596,6 +599,29 @@ bool repairIfCut(const QString &video, const std::atomic_bool &cancelled)
     return false;
 }
 
+// The program's start: a temporary file last written before it is the
+// leftover of a repair cut off by a crash, as large as its video.
+const QDateTime &programStart()
+{
+    static const QDateTime start = QDateTime::currentDateTimeUtc();
+    return start;
+}
+
+void removeLeftovers(const QStringList &videos)
+{
+    QSet<QString> folders;
+    for (const QString &video : videos)
+        folders.insert(QFileInfo(video).absolutePath());
+    for (const QString &folder : qAsConst(folders)) {
+        const QFileInfoList temporaries = QDir(folder).entryInfoList(
+            { QLatin1String(kTemporaryFilter) }, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        for (const QFileInfo &file : temporaries) {
+            if (file.lastModified() < programStart() && QFile::remove(file.absoluteFilePath()))
+                qCInfo(lcHistory) << "removed the leftover of a repair" << file.absoluteFilePath();
+        }
+    }
+}
+
 } // namespace
 
 // Lives on the GUI thread and is emitted from the worker: its signals reach
@@ -622,6 +648,7 @@ RecordingRepair::RecordingRepair(QObject *parent)
     // Qt's GStreamer back end may have initialised GStreamer already.
     if (!gst_is_initialized())
         gst_init(nullptr, nullptr);
+    programStart();
 }
 
 RecordingRepair::~RecordingRepair()
@@ -640,6 +667,7 @@ void RecordingRepair::start(const QStringList &videos)
     });
     run = next;
     QThreadPool::globalInstance()->start([next, videos] {
+        removeLeftovers(videos);
         for (const QString &video : videos) {
             if (next->cancellation())
                 break;
