@@ -5,10 +5,16 @@
 //
 // The history is filled with files named and dated like trainings (the list
 // reads names and dates only); the player gets a real H.264 recording of the
-// given length (default 10 minutes), encoded beforehand with gst-launch-1.0.
+// given length (default 10 minutes), encoded beforehand with gst-launch-1.0;
+// the player's time counts from the request to show it, through the screen
+// change, to the first picture in its video item.
 // It writes a configuration file, so give it a HOME of its own.
 
 #include <QApplication>
+#include <QGraphicsScene>
+#include <QGraphicsVideoItem>
+#include <QGraphicsView>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -53,11 +59,50 @@ double showHistoryMs(ResultsListForm *history)
     return clock.nsecsElapsed() / 1e6;
 }
 
+// An H.264/AAC MP4 of the given length at the virtual camera's 1280x720,
+// 30 frames a second, 44.1 kHz sound, as a training records it.
+bool encodeRecording(const QString &path, int minutes)
+{
+    const int seconds = minutes * 60;
+    const QString pipeline = QStringLiteral(
+        "videotestsrc num-buffers=%1 pattern=ball ! video/x-raw,width=1280,height=720,framerate=30/1 "
+        "! x264enc speed-preset=ultrafast ! mux. "
+        "audiotestsrc num-buffers=%2 samplesperbuffer=1024 ! audio/x-raw,rate=44100,channels=1 "
+        "! avenc_aac ! aacparse ! mux. mp4mux name=mux ! filesink location=%3")
+                                 .arg(seconds * 30)
+                                 .arg(seconds * 44100 / 1024)
+                                 .arg(path);
+    QProcess gst;
+    gst.start(QStringLiteral("gst-launch-1.0"), QStringList { QStringLiteral("-q") } + pipeline.split(' '));
+    return gst.waitForFinished(-1) && gst.exitCode() == 0;
+}
+
+// From the request for the player to the first picture reaching its video
+// item, whose native size is known from then on.
+double firstPictureMs(MainWindow *window, QGraphicsVideoItem *item)
+{
+    QElapsedTimer clock;
+    clock.start();
+    double firstPicture = -1;
+    const auto connection
+        = QObject::connect(item, &QGraphicsVideoItem::nativeSizeChanged, [&](const QSizeF &size) {
+              if (size.isValid() && firstPicture < 0)
+                  firstPicture = clock.nsecsElapsed() / 1e6;
+          });
+    QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, FormVideoPlayer));
+    spinUntil([&firstPicture] { return firstPicture >= 0; }, kScreenTimeoutMs);
+    QObject::disconnect(connection);
+    QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, FormResultsList));
+    spinUntil([window] { return window->lastEffect() == OpacityMax; }, kScreenTimeoutMs);
+    return firstPicture;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    const int minutes = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10;
     QTemporaryDir folder;
     prepareInstallation(folder.path());
     MainWindow window;
@@ -82,5 +127,32 @@ int main(int argc, char **argv)
             kRuns, best / count);
         std::fflush(stdout);
     }
+
+    // One long recording in an otherwise empty history.
+    fillFolder(records, 0);
+    const QString video = trainingVideoPath(records, trainingStamp(kFirstStart));
+    if (minutes <= 0 || !encodeRecording(video, minutes)) {
+        std::printf("could not encode a recording of %d minutes\n", minutes);
+        return EXIT_FAILURE;
+    }
+    showHistoryMs(history);
+    QWidget *player = window.screenFor(FormVideoPlayer);
+    auto *view = player->findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
+    auto *item = qgraphicsitem_cast<QGraphicsVideoItem *>(view->scene()->items().value(0));
+    if (!item)
+        return EXIT_FAILURE;
+    double best = 1e9;
+    double worst = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        const double ms = firstPictureMs(&window, item);
+        if (ms < 0) {
+            std::printf("player: no picture within %d ms\n", kScreenTimeoutMs);
+            return EXIT_FAILURE;
+        }
+        best = std::min(best, ms);
+        worst = std::max(worst, ms);
+    }
+    std::printf("player, %d-minute recording: first picture after %.1f ms (best of %d, worst %.1f ms)\n",
+        minutes, best, kRuns, worst);
     return EXIT_SUCCESS;
 }
