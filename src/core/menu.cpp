@@ -1,12 +1,12 @@
 #include "core/menu.h"
 
 #include <QDesktopServices>
-#include <QProcess>
 #include <QShowEvent>
 
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
+#include "core/shutdown.h"
 #include "core/touchfeedback.h"
 #include "dialogs/dialogform.h"
 #include "storage/user.h"
@@ -35,17 +35,6 @@ Menu::~Menu() = default;
 QUrl Menu::tutorialsUrl()
 {
     return QUrl(QStringLiteral("http://") + QLatin1String(kMakerHost) + QLatin1String(kTutorialsPath));
-}
-
-QString Menu::shutDownCommand()
-{
-#if defined(Q_OS_WIN)
-    return QStringLiteral("shutdown -s -f -t 5");
-#elif defined(Q_OS_MACOS)
-    return QStringLiteral("osascript -e \"tell application \\\"System Events\\\" to shut down\"");
-#else
-    return QStringLiteral("systemctl poweroff");
-#endif
 }
 
 bool Menu::eventFilter(QObject *object, QEvent *event)
@@ -144,9 +133,7 @@ void Menu::editUserSlot(QString f, QString v)
 
 void Menu::ShutDownPC()
 {
-    QStringList arguments = QProcess::splitCommand(shutDownCommand());
-    const QString program = arguments.takeFirst();
-    QProcess::startDetached(program, arguments);
+    shutDownComputer();
 }
 
 void Menu::disconnectDialogSignals()

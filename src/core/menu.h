@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
@@ -23,8 +22,6 @@ public:
 
     // The maker's tutorials page, opened in the system's web browser.
     static QUrl tutorialsUrl();
-    // The system's shut-down command line for the platform the program runs on.
-    static QString shutDownCommand();
 
 signals:
     void ShowNextForm(FormEnum nextForm);
