@@ -87,6 +87,20 @@ void AccountStore::load()
     setCurrent(currentIndex);
 }
 
+// Fills the name and recording folder of user; false when name cannot be
+// an account's file and folder name or does not fit the record.
+bool AccountStore::storeName(User *user, const QString &name) const
+{
+    return isUsableAccountName(name) && user->setName(name)
+        && user->setRecordingPath(folders.recordsFolder() + name + QLatin1Char('/'));
+}
+
+bool AccountStore::acceptsName(const QString &name) const
+{
+    User user;
+    return storeName(&user, name);
+}
+
 bool AccountStore::add(const QString &name, const QString &pin)
 {
     qCDebug(lcStorage) << "name" << name;
@@ -94,8 +108,7 @@ bool AccountStore::add(const QString &name, const QString &pin)
     User user;
     // Names that would leave the users folder or overflow the record, and
     // PINs that are empty or too long, are refused before anything changes.
-    if (!isUsableAccountName(name) || !storePin(&user, pin) || !user.setName(name)
-        || !user.setRecordingPath(recordsFolder + name + QLatin1Char('/'))) {
+    if (!storeName(&user, name) || !storePin(&user, pin)) {
         qCDebug(lcStorage) << "refused account name or PIN";
         return false;
     }

@@ -31,11 +31,16 @@ public:
     // cannot be read are skipped.
     void load();
 
+    // Whether add() can use name as the account's file and folder name: a
+    // plain file name that fits the record together with its recording
+    // folder in this location. Whether the name is taken is not checked.
+    bool acceptsName(const QString &name) const;
+
     // Creates the account's file and recording folder. Refused (false, with
     // nothing changed in memory or on disk) when the name or PIN equals an
-    // existing one ignoring case, when the name is not a plain file name or
-    // does not fit the record, when the PIN is empty or longer than four
-    // bytes, or when the file cannot be written.
+    // existing one ignoring case, when acceptsName() refuses the name, when
+    // the PIN is empty or longer than four bytes, or when the file cannot be
+    // written.
     bool add(const QString &name, const QString &pin);
 
     // Makes the account with this PIN (ignoring case) the current one.
@@ -51,6 +56,7 @@ public:
 private:
     QStringList accountFiles() const;
     bool writeAccountFile(const QString &name, const User &user) const;
+    bool storeName(User *user, const QString &name) const;
 
     DataLocation folders;
     QVector<User> records;
