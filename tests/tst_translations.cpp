@@ -305,6 +305,10 @@ void TranslationsTest::screenTextsTranslated()
         { QStringLiteral("ResultsListForm"), QStringLiteral("Exported: %1") },
         { QStringLiteral("ResultsListForm"), QStringLiteral("Already in the folder, not copied: %1") },
         { QStringLiteral("ResultsListForm"), QStringLiteral("Could not be copied: %1") },
+        { QStringLiteral("UserDialog"), QStringLiteral("Please enter a user name.") },
+        { QStringLiteral("UserDialog"),
+            QStringLiteral("This name cannot be used. Please choose a shorter name without / or \\ that "
+                           "does not start with a dot.") },
     };
     QFETCH(int, language);
     if (language == LangEnglish)

@@ -126,13 +126,17 @@ void Menu::on_shutDownBtn_clicked()
     emit ShowDialogForm(DialogShutDown);
 }
 
+// The answer slots end the connections made for their question, so that
+// asking again does not act twice on one answer.
 void Menu::editUserSlot(QString f, QString v)
 {
+    disconnectDialogSignals();
     ClientSessionInfo::editUser(f, v);
 }
 
 void Menu::ShutDownPC()
 {
+    disconnectDialogSignals();
     shutDownComputer();
 }
 

@@ -13,7 +13,9 @@
 #include "dialogs/decisiondialog.h"
 #include "dialogs/infodialog.h"
 #include "dialogs/languageselectdialog.h"
+#include "dialogs/userdialog.h"
 #include "dialogs/writelocationdialog.h"
+#include "storage/user.h"
 #include "ui_dialogform.h"
 
 namespace {
@@ -31,6 +33,7 @@ struct FixedSize
     // Wider than width only for a dialog that may grow sideways.
     int maxWidth = width;
 };
+constexpr FixedSize kUserSize { 600, 400 };
 constexpr FixedSize kLanguageSize { 900, 350 };
 constexpr FixedSize kLocationSize { 600, 300 };
 constexpr FixedSize kCameraSelectSize { 700, 500 };
@@ -68,6 +71,7 @@ AppText questionFor(DialogOpt opt)
 DialogForm::DialogForm(QWidget *parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::DialogForm>())
+    , userDialog(hosted<UserDialog>(this, kUserSize))
     , languageDialog(hosted<LanguageSelectDialog>(this, kLanguageSize))
     , locationDialog(hosted<WriteLocationDialog>(this, kLocationSize))
     , cameraSelectDialog(hosted<CameraSelectDialog>(this, kCameraSelectSize))
@@ -86,16 +90,18 @@ DialogForm::DialogForm(QWidget *parent)
     ui->pushButton->hide();
 
     QLayout *panel = ui->dialogwidget->layout();
-    for (QWidget *widget : { static_cast<QWidget *>(languageDialog), static_cast<QWidget *>(locationDialog),
-             static_cast<QWidget *>(cameraSelectDialog), static_cast<QWidget *>(decisionDialog),
-             static_cast<QWidget *>(infoDialog), static_cast<QWidget *>(settingsDialog),
-             static_cast<QWidget *>(timingDialog), placeholder }) {
+    for (QWidget *widget : { static_cast<QWidget *>(userDialog), static_cast<QWidget *>(languageDialog),
+             static_cast<QWidget *>(locationDialog), static_cast<QWidget *>(cameraSelectDialog),
+             static_cast<QWidget *>(decisionDialog), static_cast<QWidget *>(infoDialog),
+             static_cast<QWidget *>(settingsDialog), static_cast<QWidget *>(timingDialog), placeholder }) {
         panel->addWidget(widget);
         // Aligned, a dialog with a width range takes the width its content
         // asks for instead of whatever room the previous dialog left.
         panel->setAlignment(widget, Qt::AlignCenter);
     }
 
+    connect(userDialog, &UserDialog::okClicked, this, &DialogForm::UserDialogRightButtonSlot);
+    connect(userDialog, &UserDialog::cancelClicked, this, &DialogForm::UserDialogLeftButtonSlot);
     connect(languageDialog, &LanguageSelectDialog::okClicked, this, &DialogForm::LanguageDialogSlot);
     connect(locationDialog, &WriteLocationDialog::okClicked, this, &DialogForm::WriteLocationDialogSlot);
     connect(cameraSelectDialog, &CameraSelectDialog::okClicked, this, &DialogForm::CameraSelectDialogSlot);
@@ -114,6 +120,15 @@ DialogForm::~DialogForm() = default;
 QWidget *DialogForm::widgetFor(DialogOpt opt)
 {
     switch (opt) {
+    case DialogNewUser:
+        userDialog->setUser(User(), CreateUser, ClientSessionInfo::users());
+        return userDialog;
+    case DialogEditUser:
+        // Without a current account there is no PIN to change; the blank
+        // record's empty PIN matches nothing the dialog accepts.
+        userDialog->setUser(ClientSessionInfo::actualUser() ? *ClientSessionInfo::actualUser() : User(),
+            EditUser, ClientSessionInfo::users());
+        return userDialog;
     case DialogLanguage:
         return languageDialog;
     case DialogCameraSelect:
@@ -204,6 +219,20 @@ void DialogForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->ignore();
+}
+
+// The host closes before the answer goes on, so that the screen that asked
+// is enabled again when it acts on the answer.
+void DialogForm::UserDialogRightButtonSlot(QString name, QString pin)
+{
+    emit hideDialog();
+    emit rightButtonSignalUserDialog(name, pin);
+}
+
+void DialogForm::UserDialogLeftButtonSlot()
+{
+    emit hideDialog();
+    emit leftButtonSignalUserDialog();
 }
 
 void DialogForm::LanguageDialogSlot(Language lang)

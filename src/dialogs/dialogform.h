@@ -15,6 +15,7 @@ class InfoDialog;
 class LanguageSelectDialog;
 class SettingsDialog;
 class TimingSettingsDialog;
+class UserDialog;
 class WriteLocationDialog;
 
 // The overlay window that shows one dialog at a time over the blurred
@@ -53,6 +54,8 @@ signals:
     void okButtonTimingDialog(TimerType, QTime);
 
 private slots:
+    void UserDialogRightButtonSlot(QString name, QString pin);
+    void UserDialogLeftButtonSlot();
     void LanguageDialogSlot(Language lang);
     void WriteLocationDialogSlot(QString path);
     void CameraSelectDialogSlot(QString name, int index);
@@ -72,6 +75,7 @@ private:
     QWidget *widgetFor(DialogOpt opt);
 
     std::unique_ptr<Ui::DialogForm> ui;
+    UserDialog *userDialog;
     LanguageSelectDialog *languageDialog;
     WriteLocationDialog *locationDialog;
     CameraSelectDialog *cameraSelectDialog;

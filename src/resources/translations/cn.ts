@@ -281,4 +281,15 @@
         <translation>无法复制：%1</translation>
     </message>
 </context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>请输入用户名。</translation>
+    </message>
+    <message>
+        <source>This name cannot be used. Please choose a shorter name without / or \ that does not start with a dot.</source>
+        <translation>无法使用此名称。请选择一个更短的名称，不含 / 或 \，且不以点开头。</translation>
+    </message>
+</context>
 </TS>

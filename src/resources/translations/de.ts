@@ -281,4 +281,15 @@
         <translation>Konnte nicht kopiert werden: %1</translation>
     </message>
 </context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>Bitte geben Sie einen Benutzernamen ein.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used. Please choose a shorter name without / or \ that does not start with a dot.</source>
+        <translation>Dieser Name kann nicht verwendet werden. Bitte wählen Sie einen kürzeren Namen ohne / oder \, der nicht mit einem Punkt beginnt.</translation>
+    </message>
+</context>
 </TS>

@@ -281,4 +281,15 @@
         <translation>No se pudieron copiar: %1</translation>
     </message>
 </context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>Introduzca un nombre de usuario.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used. Please choose a shorter name without / or \ that does not start with a dot.</source>
+        <translation>Este nombre no se puede usar. Elija un nombre más corto, sin / ni \, que no empiece por un punto.</translation>
+    </message>
+</context>
 </TS>

@@ -281,4 +281,15 @@
         <translation>Copie impossible : %1</translation>
     </message>
 </context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>Veuillez saisir un nom d’utilisateur.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used. Please choose a shorter name without / or \ that does not start with a dot.</source>
+        <translation>Ce nom ne peut pas être utilisé. Veuillez choisir un nom plus court, sans / ni \, qui ne commence pas par un point.</translation>
+    </message>
+</context>
 </TS>

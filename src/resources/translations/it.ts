@@ -281,4 +281,15 @@
         <translation>Impossibile copiare: %1</translation>
     </message>
 </context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>Inserire un nome utente.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used. Please choose a shorter name without / or \ that does not start with a dot.</source>
+        <translation>Questo nome non può essere usato. Sceglierne uno più breve, senza / né \, che non inizi con un punto.</translation>
+    </message>
+</context>
 </TS>

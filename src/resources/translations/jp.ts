@@ -281,4 +281,15 @@
         <translation>コピーできませんでした：%1</translation>
     </message>
 </context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>ユーザー名を入力してください。</translation>
+    </message>
+    <message>
+        <source>This name cannot be used. Please choose a shorter name without / or \ that does not start with a dot.</source>
+        <translation>この名前は使用できません。/ や \ を含まず、ピリオドで始まらない短い名前を選択してください。</translation>
+    </message>
+</context>
 </TS>

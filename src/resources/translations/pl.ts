@@ -281,4 +281,15 @@
         <translation>Nie udało się skopiować: %1</translation>
     </message>
 </context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>Proszę wpisać nazwę użytkownika.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used. Please choose a shorter name without / or \ that does not start with a dot.</source>
+        <translation>Tej nazwy nie można użyć. Proszę wybrać krótszą nazwę bez / i \, która nie zaczyna się od kropki.</translation>
+    </message>
+</context>
 </TS>

@@ -281,4 +281,15 @@
         <translation>Não foi possível copiar: %1</translation>
     </message>
 </context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>Introduza um nome de utilizador.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used. Please choose a shorter name without / or \ that does not start with a dot.</source>
+        <translation>Este nome não pode ser utilizado. Escolha um nome mais curto, sem / nem \, que não comece por um ponto.</translation>
+    </message>
+</context>
 </TS>

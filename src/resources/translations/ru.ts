@@ -281,4 +281,15 @@
         <translation>Не удалось скопировать: %1</translation>
     </message>
 </context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>Введите имя пользователя.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used. Please choose a shorter name without / or \ that does not start with a dot.</source>
+        <translation>Это имя нельзя использовать. Выберите более короткое имя без / и \, не начинающееся с точки.</translation>
+    </message>
+</context>
 </TS>
