@@ -340,17 +340,11 @@ void MainWindowTest::placeholderLeadsBackToMenu_data()
     QTest::newRow("training") << FormPreview;
     QTest::newRow("history") << FormResultsList;
     QTest::newRow("catalogue") << FormChooseTraining;
-    QTest::newRow("login") << FormLogin;
 }
 
 void MainWindowTest::placeholderLeadsBackToMenu()
 {
     QFETCH(FormEnum, screen);
-    // At start-up the window counts as on the login screen already.
-    if (screen == FormLogin) {
-        navigate(FormPreview);
-        QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, 10000);
-    }
     navigate(screen);
     QWidget *placeholder = window->screenFor(screen);
     QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, placeholder, 10000);

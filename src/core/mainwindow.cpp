@@ -16,6 +16,7 @@
 #include "core/placeholderscreens.h"
 #include "core/startup.h"
 #include "dialogs/dialogform.h"
+#include "dialogs/loginform.h"
 #include "history/resultslistform.h"
 #include "history/videoplayer.h"
 #include "ui_mainwindow.h"

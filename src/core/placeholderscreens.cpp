@@ -24,12 +24,10 @@ constexpr QMargins kScreenMargins(40, 40, 40, 50);
 
 } // namespace
 
-PlaceholderScreen::PlaceholderScreen(
-    const QString &title, FormEnum anchor, bool marksRunning, QWidget *parent)
+PlaceholderScreen::PlaceholderScreen(const QString &title, FormEnum anchor, QWidget *parent)
     : QWidget(parent)
     , back(new QPushButton(this))
     , anchor(anchor)
-    , marksRunning(marksRunning)
 {
     auto *label = new QLabel(title, this);
     label->setAlignment(Qt::AlignCenter);
@@ -51,10 +49,7 @@ PlaceholderScreen::PlaceholderScreen(
 void PlaceholderScreen::showEvent(QShowEvent *event)
 {
     ClientSessionInfo::actualForm = this;
-    if (anchor != FormNone)
-        ClientSessionInfo::whereIAM = anchor;
-    if (marksRunning)
-        ClientSessionInfo::applicationRunning = true;
+    ClientSessionInfo::whereIAM = anchor;
     back->setText(text(TxtBack, false, true, false, 0));
     QWidget::showEvent(event);
 }
@@ -65,12 +60,7 @@ bool PlaceholderScreen::eventFilter(QObject *object, QEvent *event)
     return false;
 }
 
-LoginForm::LoginForm(QWidget *parent)
-    : PlaceholderScreen(QStringLiteral("LOGIN"), FormLogin, true, parent)
-{
-}
-
 ChooseTrainingForm::ChooseTrainingForm(QWidget *parent)
-    : PlaceholderScreen(QStringLiteral("CHOOSE TRAINING"), FormChooseTraining, false, parent)
+    : PlaceholderScreen(QStringLiteral("CHOOSE TRAINING"), FormChooseTraining, parent)
 {
 }

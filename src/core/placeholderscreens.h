@@ -16,14 +16,11 @@ class PlaceholderScreen : public QWidget
     Q_OBJECT
 
 public:
-    PlaceholderScreen(const QString &title, FormEnum anchor, bool marksRunning, QWidget *parent);
+    PlaceholderScreen(const QString &title, FormEnum anchor, QWidget *parent);
 
 signals:
     void ShowNextForm(FormEnum);
-    void ShowNextFormWithLoading(FormEnum, int);
     void ShowDialogForm(DialogOpt);
-    void minimize();
-    void language(Language);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -31,17 +28,8 @@ protected:
 
 private:
     QPushButton *back;
-    // The anchor screen recorded in whereIAM, or FormNone for screens that
-    // are not anchors.
+    // The anchor screen recorded in whereIAM.
     FormEnum anchor;
-    bool marksRunning;
-};
-
-class LoginForm : public PlaceholderScreen
-{
-    Q_OBJECT
-public:
-    explicit LoginForm(QWidget *parent);
 };
 
 class ChooseTrainingForm : public PlaceholderScreen
