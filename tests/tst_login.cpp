@@ -234,10 +234,25 @@ void LoginTest::loginByPin()
 void LoginTest::guestTrainsWithoutAccount()
 {
     openLogin();
+    auto *field = login->findChild<MyLineEdit *>("loginLine");
+    auto *message = login->findChild<QLabel *>("error_label");
+    QTest::keyClicks(field, "12");
+    QTest::mouseClick(loginButton("loginButton"), Qt::LeftButton);
+    QCOMPARE(message->text(), QString::fromLatin1(kIncorrectPin));
+
     QTest::mouseClick(loginButton("offlineButton"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(FormPreview), kTimeoutMs);
+    QWidget *training = window->screenFor(FormPreview);
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, training, kTimeoutMs);
     QVERIFY(ClientSessionInfo::OfflineMode);
     QCOMPARE(ClientSessionInfo::actualUser()->nameText(), QStringLiteral("usr"));
+
+    // A guest leaves the training screen for the login screen, which comes
+    // back without the old PIN and message.
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kTimeoutMs);
+    QTest::mouseClick(training->findChild<QPushButton *>("returnBtn"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, login, kTimeoutMs);
+    QVERIFY(field->text().isEmpty());
+    QVERIFY(message->text().isEmpty());
 }
 
 void LoginTest::createAccount_data()
