@@ -17,6 +17,7 @@
 #include "core/mainwindow.h"
 #include "dialogs/decisiondialog.h"
 #include "dialogs/languageselectdialog.h"
+#include "dialogs/userdialog.h"
 #include "dialogs/writelocationdialog.h"
 #include "history/resultslistform.h"
 #include "history/simplelistitem.h"
@@ -143,5 +144,21 @@ int main(int argc, char *argv[])
     camera.take(QStringLiteral("history"));
     click(history, "playBtn");
     camera.take(QStringLiteral("player"));
+
+    // The login screen, which no button leads to, with a refused PIN, and
+    // the user dialog refusing a name.
+    QWidget *login = window.screenFor(FormLogin);
+    window.ShowNextForm(login);
+    QTest::qWait(kSettleMs);
+    QTest::keyClicks(login->findChild<QLineEdit *>(QStringLiteral("loginLine")), QStringLiteral("1234"));
+    click(login, "loginButton");
+    camera.take(QStringLiteral("login"));
+    click(login, "createAccBtn");
+    auto *account = shownDialog<UserDialog>();
+    QTest::keyClicks(account->findChild<QLineEdit *>(QStringLiteral("login")), QStringLiteral("Anna/B"));
+    QTest::keyClicks(account->findChild<QLineEdit *>(QStringLiteral("pin1")), QStringLiteral("2580"));
+    QTest::keyClicks(account->findChild<QLineEdit *>(QStringLiteral("pin2")), QStringLiteral("2580"));
+    click(account, "okBtn");
+    camera.take(QStringLiteral("user-dialog"));
     return 0;
 }
