@@ -3,13 +3,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMediaPlaylist>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QThread>
 #include <QUrl>
 #include <algorithm>
-#include <cmath>
 
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
@@ -34,15 +32,6 @@ constexpr int kRowHeight = 75;
 constexpr int kRowPitch = kRowHeight + 20;
 constexpr int kRowMaximumWidth = 1440;
 constexpr QMargins kListMargins(30, 40, 30, 40);
-// The list coasts in steps of 30 ms, losing a tenth of its speed at each.
-constexpr int kAnimationTickMs = 30;
-constexpr float kDecay = 0.9f;
-constexpr float kStillSpeed = 0.001f;
-constexpr float kStoppingSpeed = 1.0f;
-// A finger's move gives the list three times its distance per tick, mixed
-// half and half with the speed it had.
-constexpr float kFingerGain = 3.0f;
-constexpr float kSpeedBlend = 0.5f;
 // A removal that fails is tried again this often, this far apart.
 constexpr int kRemovalAttempts = 101;
 constexpr unsigned long kRemovalRetryMs = 50;
@@ -75,7 +64,7 @@ ResultsListForm::ResultsListForm(QWidget *parent)
         ui->scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &ResultsListForm::placeRows);
     for (QWidget *button : { ui->returnBtn, ui->deleteBtn, ui->exportBtn, ui->playBtn, ui->resetTimeBtn })
         button->installEventFilter(this);
-    animationTimer.setInterval(kAnimationTickMs);
+    animationTimer.setInterval(KineticScroll::tickMs);
     connect(&animationTimer, &QTimer::timeout, this, &ResultsListForm::animationMainLoop);
     ui->currentUser->hide();
     ui->userLabel->hide();
@@ -341,50 +330,21 @@ bool ResultsListForm::eventFilter(QObject *object, QEvent *event)
         placeRows();
         return false;
     }
-    if (object != listContainer) {
+    if (object == listContainer)
+        scroller.follow(event);
+    else
         applyTouchFeedback(object, event);
-        return false;
-    }
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        lastPos = static_cast<QMouseEvent *>(event)->localPos().toPoint();
-        dragging = true;
-        break;
-    case QEvent::MouseButtonRelease:
-        dragging = false;
-        break;
-    case QEvent::MouseMove:
-        if (dragging) {
-            const QPoint position = static_cast<QMouseEvent *>(event)->localPos().toPoint();
-            const int dy = position.y() - lastPos.y();
-            lastPos = position;
-            scrollList(0, dy);
-        }
-        break;
-    default:
-        break;
-    }
     return false;
 }
 
 void ResultsListForm::scrollList(int dx, int dy)
 {
     Q_UNUSED(dx)
-    // A finger moving against the coasting list does not brake it here.
-    if (dy != 0 && velocity / dy < 0)
-        return;
-    velocity += (kFingerGain * dy - velocity) * kSpeedBlend;
+    scroller.addStep(dy);
 }
 
 void ResultsListForm::animationMainLoop()
 {
-    if (std::fabs(velocity) < kStillSpeed)
-        return;
-    QScrollBar *bar = ui->scrollArea->verticalScrollBar();
-    const int current = qBound(bar->minimum(), bar->value(), bar->maximum());
-    bar->setValue(current - static_cast<int>(velocity));
-    if (std::fabs(velocity) < kStoppingSpeed)
-        velocity = 0;
-    velocity *= kDecay;
-    update();
+    if (scroller.tick(ui->scrollArea->verticalScrollBar()))
+        update();
 }

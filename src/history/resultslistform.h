@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QPoint>
 #include <QTimer>
 #include <QVector>
 #include <QWidget>
 #include <memory>
 
 #include "core/enums.h"
+#include "core/touchlist.h"
 #include "storage/trainingrecords.h"
 
 namespace Ui {
@@ -36,7 +36,7 @@ public:
     // the order of their identifiers.
     const QVector<SimpleListItem *> &rows() const { return items; }
     int trainingCount() const { return records.size(); }
-    float scrollVelocity() const { return velocity; }
+    float scrollVelocity() const { return scroller.speed(); }
 
 signals:
     void ShowNextForm(FormEnum);
@@ -77,10 +77,8 @@ private:
     QWidget *listContainer;
     VideoExport *videoExport;
     RecordingRepair *repair;
-    float velocity = 0;
+    KineticScroll scroller { KineticScroll::Truncation::Speed };
     QTimer animationTimer;
-    QPoint lastPos;
-    bool dragging = false;
     QVector<TrainingRecord> records;
     // The check marks by identifier; a row in sight holds its own.
     QVector<bool> checks;

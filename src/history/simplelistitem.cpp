@@ -1,14 +1,13 @@
 #include "history/simplelistitem.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStyle>
 #include <QVariant>
-#include <QtMath>
 
 #include "core/logging.h"
 
@@ -21,8 +20,6 @@ constexpr int kLeftMargin = 50;
 constexpr QSize kCheckSize(50, 50);
 constexpr int kDateWidth = 350;
 constexpr QSize kPictureSize(120, 65);
-// Shorter paths between press and release are taps; longer ones scroll.
-constexpr double kDragThreshold = 40.0;
 constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.png";
 constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
 // The rows' style sheet selects on these dynamic properties.
@@ -43,11 +40,6 @@ QIcon checkIcon(bool checked)
     static const QIcon checkedIcon { QLatin1String(kCheckedIcon) };
     static const QIcon uncheckedIcon { QLatin1String(kUncheckedIcon) };
     return checked ? checkedIcon : uncheckedIcon;
-}
-
-QPoint rounded(const QMouseEvent *event)
-{
-    return event->localPos().toPoint();
 }
 
 } // namespace
@@ -153,31 +145,11 @@ void SimpleListItem::on_btn_toggled(bool checked)
 bool SimpleListItem::eventFilter(QObject *object, QEvent *event)
 {
     Q_UNUSED(object)
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        lastPos = rounded(static_cast<QMouseEvent *>(event));
-        pressed = true;
-        dragDistance = 0;
-        break;
-    case QEvent::MouseMove:
-        if (pressed) {
-            const QPoint position = rounded(static_cast<QMouseEvent *>(event));
-            const QPoint step = position - lastPos;
-            dragDistance += qSqrt(double(step.x()) * step.x() + double(step.y()) * step.y());
-            lastPos = position;
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        pressed = false;
-        if (dragDistance < kDragThreshold && itemId >= 0)
-            SetSelected();
-        break;
-    case QEvent::MouseButtonDblClick:
+    if (event->type() == QEvent::MouseButtonDblClick) {
         qCDebug(lcHistory) << "double click";
         emit doubleClick(this, itemId, videoPath);
-        break;
-    default:
-        break;
+    } else if (tap.endsTap(event) && itemId >= 0) {
+        SetSelected();
     }
     return false;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QFrame>
-#include <QPoint>
 #include <QString>
+
+#include "core/touchlist.h"
 
 class QLabel;
 class QPushButton;
@@ -49,8 +50,6 @@ private:
     QLabel *durationLabel;
     QLabel *pictureLabel;
     int itemId = -1;
-    QPoint lastPos;
     QString videoPath;
-    double dragDistance = 0;
-    bool pressed = false;
+    TapTracker tap;
 };
