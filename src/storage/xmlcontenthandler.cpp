@@ -1,8 +1,9 @@
 #include "storage/xmlcontenthandler.h"
 
-#include <iterator>
+#include <cstdio>
 
 #include "storage/configfile.h"
+#include "storage/scenariodescription.h"
 #include "storage/xmlparser.h"
 
 QT_WARNING_PUSH
@@ -53,9 +54,10 @@ template <std::size_t Count> int findCode(const NamedElement (&table)[Count], co
     return MyXmlContentHandler::ElementNone;
 }
 
-// White space between elements, and a language code or camera name in other
-// scripts only, carries no ASCII letter or digit; such runs are dropped. (The
-// data location has a rule of its own.)
+// White space between elements, and a language code, camera name or title in
+// other scripts only, carries no ASCII letter or digit; such runs are
+// dropped. (The data location has a rule of its own.) A Chinese title is
+// therefore written with the marker "chn", which its element removes.
 bool hasAsciiLetterOrDigit(const QString &text)
 {
     for (const QChar ch : text) {
@@ -66,6 +68,33 @@ bool hasAsciiLetterOrDigit(const QString &text)
     return false;
 }
 
+// The velocity limits are written in hundredths.
+constexpr double kVelocityScale = 100.0;
+constexpr auto kChineseMarker = "chn";
+constexpr auto kSymmetricYes = "yes";
+
+// Lists keep their empty entries and the spaces around each entry.
+QStringList splitList(const QString &text)
+{
+    return text.split(QLatin1Char(','), Qt::KeepEmptyParts);
+}
+
+// A group of limits is four numbers; a value that is not a number, and one
+// the element lacks, counts as 0.
+void readLimits(const QString &text, Limits &limits, double scale = 1.0)
+{
+    const QStringList parts = splitList(text);
+    if (parts.size() != static_cast<int>(limits.size()))
+        std::fputs("error when parsing offline scenario limits\n", stderr);
+    for (std::size_t i = 0; i < limits.size(); ++i)
+        limits[i] = parts.value(static_cast<int>(i)).toDouble() / scale;
+}
+
+int readNumber(const QString &text)
+{
+    return text.simplified().toInt(nullptr, 10);
+}
+
 } // namespace
 
 MyXmlContentHandler::MyXmlContentHandler(XMLParser *owner)
@@ -73,27 +102,36 @@ MyXmlContentHandler::MyXmlContentHandler(XMLParser *owner)
 {
 }
 
+bool MyXmlContentHandler::startDocument()
+{
+    // A text cut off by a broken file must not end up in the next one.
+    textRun.clear();
+    return true;
+}
+
 bool MyXmlContentHandler::startElement(
     const QString &, const QString &localName, const QString &, const QXmlAttributes &)
 {
+    endText();
     const int code = mode == ModeConfiguration ? findCode(configurationElements, localName)
                                                : findCode(scenarioElements, localName);
     if (code != ElementNone)
         currentElement = code;
-    textRun.clear();
     return true;
 }
 
 bool MyXmlContentHandler::endElement(const QString &, const QString &, const QString &)
 {
-    textRun.clear();
+    endText();
     return true;
 }
 
 bool MyXmlContentHandler::characters(const QString &text)
 {
-    if (mode != ModeConfiguration)
+    if (mode == ModeScenario) {
+        textRun += text;
         return true;
+    }
     if (currentElement == ElementRecordingPath) {
         readDataLocation(text);
         return true;
@@ -127,6 +165,86 @@ void MyXmlContentHandler::readDataLocation(const QString &text)
     const QString location = textRun.trimmed();
     if (!location.isEmpty() && owner->getPrecordingPath())
         *owner->getPrecordingPath() = location;
+}
+
+// The reader may deliver one text in several runs (around a comment or a
+// character data section); a scenario text is taken whole when a tag ends
+// it, so that an element keeps all of its text rather than the last piece,
+// and a limit is not reported broken for a piece of it.
+void MyXmlContentHandler::endText()
+{
+    if (mode == ModeScenario)
+        readScenarioText();
+    textRun.clear();
+}
+
+void MyXmlContentHandler::readScenarioText()
+{
+    ScenarioDescription *scenario = owner->GetOnlineScenario();
+    if (!scenario || !hasAsciiLetterOrDigit(textRun))
+        return;
+    const QString &text = textRun;
+    switch (currentElement) {
+    case ElementId:
+        scenario->id = readNumber(text);
+        break;
+    case ElementAuthor:
+        scenario->author = text;
+        break;
+    case ElementResources:
+        scenario->resources = splitList(text);
+        scenario->processResources();
+        break;
+    case ElementCartridge:
+        scenario->cartridgeDescription = text.simplified();
+        scenario->processCartidgeDescription();
+        break;
+    case ElementAllowedTools:
+        scenario->tools = splitList(text);
+        break;
+    case ElementMaxTime:
+        scenario->maxTime = readNumber(text);
+        break;
+    case ElementMaxDistance:
+        readLimits(text, scenario->maxDistance);
+        break;
+    case ElementMaxFft:
+        readLimits(text, scenario->maxFFT);
+        break;
+    case ElementMaxVel:
+        readLimits(text, scenario->maxVel, kVelocityScale);
+        break;
+    case ElementMaxAcc:
+        readLimits(text, scenario->maxAcc);
+        break;
+    case ElementMaxEffVel:
+        readLimits(text, scenario->maxEffVel);
+        break;
+    case ElementMaxEffCnt:
+        readLimits(text, scenario->maxEffCnt);
+        break;
+    case ElementDifficulty:
+        scenario->difficulty = readNumber(text);
+        break;
+    case ElementEnglish:
+        scenario->title[SlotEnglish] = text.simplified();
+        break;
+    case ElementPolish:
+        scenario->title[SlotPolish] = text.simplified();
+        break;
+    case ElementChinese:
+        scenario->title[SlotChinese]
+            = QString(text).remove(QLatin1String(kChineseMarker), Qt::CaseInsensitive);
+        break;
+    case ElementPortuguese:
+        scenario->title[SlotPortuguese] = text.simplified();
+        break;
+    case ElementSymmetric:
+        scenario->symmetric = text.simplified() == QLatin1String(kSymmetricYes);
+        break;
+    default:
+        break;
+    }
 }
 
 QT_WARNING_POP

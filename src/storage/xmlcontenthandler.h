@@ -50,6 +50,7 @@ public:
 
     explicit MyXmlContentHandler(XMLParser *owner);
 
+    bool startDocument() override;
     bool startElement(const QString &namespaceURI, const QString &localName, const QString &qName,
         const QXmlAttributes &attributes) override;
     bool endElement(const QString &namespaceURI, const QString &localName, const QString &qName) override;
@@ -61,6 +62,8 @@ public:
 
 private:
     void readDataLocation(const QString &text);
+    void endText();
+    void readScenarioText();
 
     // The character data since the last start or end tag.
     QString textRun;

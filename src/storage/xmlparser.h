@@ -6,9 +6,10 @@
 
 class MyXmlContentHandler;
 class QXmlSimpleReader;
+class ScenarioDescription;
 
-// Reads the configuration file (and, through the same handler, scenario
-// files) with Qt's SAX reader. One instance lives in the session state for
+// Reads the configuration file and scenario description files with Qt's SAX
+// reader and one content handler for both. One instance lives in the session state for
 // the whole run; it is neither copied nor moved, since the handler keeps a
 // pointer back to it.
 class XMLParser
@@ -24,9 +25,17 @@ public:
     // had; a missing or unreadable file changes nothing.
     void ParseParams(const QString &path, QString *recordingPath, QString *language, QString *selectedCamera);
 
+    // Reads one scenario description file into scenario. Nothing is reset
+    // first: fields the file does not mention keep their values, so reading
+    // two files into one scenario gives both, the later file winning. A
+    // missing or broken file ends the reading where it fails.
+    void ParseScenario(const QString &fileName, ScenarioDescription *scenario);
+
     QString *getPrecordingPath() const { return recordingPath; }
     QString *getPlanguage() const { return language; }
     QString *getPselectedCamera() const { return selectedCamera; }
+    // The scenario the last ParseScenario filled.
+    ScenarioDescription *GetOnlineScenario() const { return scenario; }
 
 private:
     // Qt 5.15 marks the SAX reader deprecated; it stays the reader here.
@@ -38,4 +47,5 @@ private:
     QString *recordingPath = nullptr;
     QString *language = nullptr;
     QString *selectedCamera = nullptr;
+    ScenarioDescription *scenario = nullptr;
 };
