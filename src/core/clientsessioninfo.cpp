@@ -46,6 +46,7 @@ QString ClientSessionInfo::recordingUserPath;
 XMLParser ClientSessionInfo::parser;
 QString ClientSessionInfo::language;
 AccountStore ClientSessionInfo::accounts;
+QVector<Scenario> ClientSessionInfo::scenarios;
 Camera *ClientSessionInfo::camera = new Camera();
 XMLWriter ClientSessionInfo::writer;
 QString ClientSessionInfo::actualFilename;

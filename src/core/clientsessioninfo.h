@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVector>
 
+#include "catalogue/scenario.h"
 #include "core/enums.h"
 #include "storage/accountstore.h"
 #include "storage/xmlparser.h"
@@ -41,6 +42,8 @@ public:
     static XMLWriter writer;
     // The accounts of the data location and the current one.
     static AccountStore accounts;
+    // The training catalogue the chooser lists.
+    static QVector<Scenario> scenarios;
 
     static DialogForm *dialogForm;
 
