@@ -33,8 +33,8 @@ private slots:
     void dialogDuringFadeOpensWhenItEnds_data();
     void dialogDuringFadeOpensWhenItEnds();
     void answerThatNavigatesBeforeClosing();
-    void placeholderLeadsBackToMenu_data();
-    void placeholderLeadsBackToMenu();
+    void backLeadsToMenu_data();
+    void backLeadsToMenu();
     void backgroundScaledOncePerSize();
 
 private:
@@ -334,23 +334,22 @@ void MainWindowTest::answerThatNavigatesBeforeClosing()
     QVERIFY(!menu->isVisible());
 }
 
-void MainWindowTest::placeholderLeadsBackToMenu_data()
+void MainWindowTest::backLeadsToMenu_data()
 {
     QTest::addColumn<FormEnum>("screen");
     QTest::newRow("training") << FormPreview;
     QTest::newRow("history") << FormResultsList;
-    QTest::newRow("catalogue") << FormChooseTraining;
 }
 
-void MainWindowTest::placeholderLeadsBackToMenu()
+void MainWindowTest::backLeadsToMenu()
 {
     QFETCH(FormEnum, screen);
     navigate(screen);
-    QWidget *placeholder = window->screenFor(screen);
-    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, placeholder, 10000);
+    QWidget *shown = window->screenFor(screen);
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, shown, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, 10000);
 
-    auto *back = placeholder->findChild<QPushButton *>("returnBtn");
+    auto *back = shown->findChild<QPushButton *>("returnBtn");
     QVERIFY(back && back->isVisible());
     QCOMPARE(back->text(), QStringLiteral("BACK"));
     QTest::mouseClick(back, Qt::LeftButton);

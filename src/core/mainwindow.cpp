@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 
 #include "camera/previewform.h"
+#include "catalogue/choosetrainingform.h"
 #include "core/clientsessioninfo.h"
 #include "core/fonts.h"
 #include "core/loadingform.h"
 #include "core/logging.h"
 #include "core/menu.h"
-#include "core/placeholderscreens.h"
 #include "core/startup.h"
 #include "dialogs/dialogform.h"
 #include "dialogs/loginform.h"
