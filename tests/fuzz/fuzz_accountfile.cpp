@@ -4,23 +4,17 @@
 // back gives those same bytes.
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "readchecks.h"
 #include "storage/user.h"
 
 namespace {
 
 QTemporaryDir *folder = nullptr;
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 } // namespace
 

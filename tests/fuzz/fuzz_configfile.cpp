@@ -6,13 +6,13 @@
 // again.
 
 #include <cstdint>
-#include <cstdlib>
 
 #include <QDomDocument>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 
+#include "readchecks.h"
 #include "storage/xmlparser.h"
 #include "storage/xmlwriter.h"
 
@@ -29,21 +29,7 @@ bool isReadLocation(const QString &value)
 
 bool isReadValue(const QString &value)
 {
-    if (value == untouched)
-        return true;
-    if (value != value.simplified())
-        return false;
-    for (const QChar ch : value) {
-        if (ch.unicode() < 128 && ch.isLetterOrNumber())
-            return true;
-    }
-    return false;
-}
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
+    return isUntouchedOrSimplified(value, untouched);
 }
 
 QByteArray writeAndRead(const QString &path, const QByteArray &content)

@@ -6,11 +6,11 @@
 // scenario read after it.
 
 #include <cstdint>
-#include <cstdlib>
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "readchecks.h"
 #include "storage/scenariodescription.h"
 #include "storage/xmlparser.h"
 
@@ -21,23 +21,9 @@ XMLParser *parser = nullptr;
 
 const QString untouched = QStringLiteral("untouched");
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 bool isReadTitle(const QString &value)
 {
-    if (value == untouched)
-        return true;
-    if (value != value.simplified())
-        return false;
-    for (const QChar ch : value) {
-        if (ch.unicode() < 128 && ch.isLetterOrNumber())
-            return true;
-    }
-    return false;
+    return isUntouchedOrSimplified(value, untouched);
 }
 
 bool hasNoSeparator(const QStringList &entries)
