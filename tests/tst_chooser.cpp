@@ -83,7 +83,8 @@ private slots:
 
 private:
     QList<QScenarioFrame *> rows() const;
-    QScrollBar *scrollBar() const;
+    // Twenty rows, scrolled to 500 when they are long enough.
+    QScrollBar *loadLongList();
     // Fills the catalogue and lets the loader report it.
     void load(const QVector<Scenario> &scenarios);
 
@@ -118,9 +119,17 @@ QList<QScenarioFrame *> ChooserTest::rows() const
     return result;
 }
 
-QScrollBar *ChooserTest::scrollBar() const
+QScrollBar *ChooserTest::loadLongList()
 {
-    return form->findChild<QScrollArea *>("listFrame")->verticalScrollBar();
+    QVector<Scenario> catalogue;
+    for (int i = 0; i < 20; ++i)
+        catalogue << scenario(i, QStringLiteral("Training %1").arg(i));
+    load(catalogue);
+    QScrollBar *bar = form->findChild<QScrollArea *>("listFrame")->verticalScrollBar();
+    // The list's length is known once the rows have been laid out.
+    if (QTest::qWaitFor([bar] { return bar->maximum() > 1000; }, kTimeoutMs))
+        bar->setValue(500);
+    return bar;
 }
 
 void ChooserTest::load(const QVector<Scenario> &scenarios)
@@ -335,13 +344,8 @@ void ChooserTest::dragSpeed()
 
 void ChooserTest::listCoastsAfterTheFinger()
 {
-    QVector<Scenario> catalogue;
-    for (int i = 0; i < 20; ++i)
-        catalogue << scenario(i, QStringLiteral("Training %1").arg(i));
-    load(catalogue);
-    QScrollBar *bar = scrollBar();
-    QTRY_VERIFY_WITH_TIMEOUT(bar->maximum() > 1000, kTimeoutMs);
-    bar->setValue(500);
+    QScrollBar *bar = loadLongList();
+    QCOMPARE(bar->value(), 500);
     QSignalSpy values(bar, &QScrollBar::valueChanged);
 
     // 15 pixels per tick, 90 % of that at each tick, the new value cut to
@@ -371,13 +375,8 @@ void ChooserTest::coasting()
     QFETCH(float, speed);
     QFETCH(QList<int>, expected);
 
-    QVector<Scenario> catalogue;
-    for (int i = 0; i < 20; ++i)
-        catalogue << scenario(i, QStringLiteral("Training %1").arg(i));
-    load(catalogue);
-    QScrollBar *bar = scrollBar();
-    QTRY_VERIFY_WITH_TIMEOUT(bar->maximum() > 1000, kTimeoutMs);
-    bar->setValue(500);
+    QScrollBar *bar = loadLongList();
+    QCOMPARE(bar->value(), 500);
 
     KineticScroll coast(KineticScroll::Truncation::Position, speed);
     QList<int> values;
