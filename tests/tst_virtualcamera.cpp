@@ -9,6 +9,7 @@
 #include <QMediaRecorder>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QVideoProbe>
 
 #include <cstdio>
 #include <memory>
@@ -83,6 +84,27 @@ private:
     int presented = 0;
 };
 
+// The start times of the frames a camera presents.
+class TimeProbe : public QAbstractVideoSurface
+{
+public:
+    QList<QVideoFrame::PixelFormat> supportedPixelFormats(
+        QAbstractVideoBuffer::HandleType type) const override
+    {
+        if (type != QAbstractVideoBuffer::NoHandle)
+            return {};
+        return { QVideoFrame::Format_RGB32 };
+    }
+
+    bool present(const QVideoFrame &frame) override
+    {
+        times << frame.startTime();
+        return true;
+    }
+
+    QList<qint64> times;
+};
+
 // Frame kComparedFrame of a new virtual camera, below the caption, with the
 // image processing set up by `adjust` before the camera starts.
 template <typename Adjust> QImage comparedFrame(Adjust adjust)
@@ -124,6 +146,7 @@ private slots:
     void imageProcessingAdjustsFrames();
     void sessionImageSettingsReachTheViewfinder_data();
     void sessionImageSettingsReachTheViewfinder();
+    void probeAndTruthFollowTheViewfinder();
 
 private:
     QTemporaryDir folder;
@@ -483,6 +506,59 @@ void TestVirtualCamera::sessionImageSettingsReachTheViewfinder()
     QVERIFY(camera.StartPreview(viewfinder.get()));
     const double again = nextStatistic(*viewfinder, statistic);
     QVERIFY2(shows(change, before, again), fromTo(before, again).constData());
+}
+
+void TestVirtualCamera::probeAndTruthFollowTheViewfinder()
+{
+    constexpr int kFrames = 20;
+    const QString truthPath = folder.filePath(QStringLiteral("truth.csv"));
+    qputenv("KAVRIN_VIRTUAL_CAMERA_TRUTH", truthPath.toUtf8());
+    QCamera camera(QCameraInfo::availableCameras().value(0));
+    TimeProbe viewfinder;
+    camera.setViewfinder(&viewfinder);
+    QVideoProbe probe;
+    QVERIFY(probe.setSource(&camera));
+    QList<qint64> probedTimes;
+    QList<QImage> probed;
+    connect(&probe, &QVideoProbe::videoFrameProbed, this, [&](const QVideoFrame &frame) {
+        probedTimes << frame.startTime();
+        probed << frame.image();
+    });
+    QSignalSpy flushes(&probe, &QVideoProbe::flush);
+    camera.start();
+    QTRY_VERIFY_WITH_TIMEOUT(viewfinder.times.size() >= kFrames, kTimeoutMs);
+    camera.stop();
+    qunsetenv("KAVRIN_VIRTUAL_CAMERA_TRUTH");
+
+    // Every frame the viewfinder got, on the sensor's clock.
+    QCOMPARE(flushes.size(), 1);
+    QCOMPARE(probedTimes, viewfinder.times);
+    for (int i = 0; i < probedTimes.size(); ++i)
+        QCOMPARE(probedTimes.at(i), i * 1000000LL / 30);
+
+    // A line per frame, each band's centre where its colour is painted.
+    QFile truth(truthPath);
+    QVERIFY(truth.open(QIODevice::ReadOnly | QIODevice::Text));
+    QCOMPARE(truth.readLine(), QByteArray("frame,time_s,green_x,green_y,magenta_x,magenta_y\n"));
+    const int bandHues[] = { 120, 305 };
+    for (int frame = 0; frame < probed.size(); ++frame) {
+        const QList<QByteArray> cells = truth.readLine().trimmed().split(',');
+        QCOMPARE(cells.size(), 6);
+        QCOMPARE(cells.at(0).toInt(), frame);
+        for (int band = 0; band < 2; ++band) {
+            const QPoint centre(
+                qRound(cells.at(2 + 2 * band).toDouble()), qRound(cells.at(3 + 2 * band).toDouble()));
+            const QColor colour = probed.at(frame).pixelColor(centre);
+            QVERIFY2(qAbs(colour.hsvHue() - bandHues[band]) <= 5 && colour.hsvSaturation() > 150,
+                qPrintable(QStringLiteral("frame %1 band %2 at %3,%4: %5")
+                               .arg(frame)
+                               .arg(band)
+                               .arg(centre.x())
+                               .arg(centre.y())
+                               .arg(colour.name())));
+        }
+    }
+    QVERIFY(truth.atEnd());
 }
 
 int main(int argc, char **argv)

@@ -3,13 +3,23 @@
 #include <QDateTime>
 
 #include "practicefieldpainter.h"
+#include "truthlog.h"
 
 namespace {
 
 constexpr qint64 kFrameIntervalNs = 1000000000LL / FrameSource::kFrameRate;
 constexpr qint64 kNsPerMs = 1000000;
+constexpr qint64 kUsPerSecond = 1000000;
+constexpr auto kInstrumentsVariable = "KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS";
 
 } // namespace
+
+QVideoFrame sensorFrame(const QImage &frame, qint64 timeUs)
+{
+    QVideoFrame video(frame);
+    video.setStartTime(timeUs);
+    return video;
+}
 
 FrameSource::FrameSource(QObject *parent)
     : QObject(parent)
@@ -27,6 +37,8 @@ void FrameSource::start()
         return;
     if (!painter || painter->frameSize() != requestedResolution)
         painter = std::make_unique<PracticeFieldPainter>(requestedResolution);
+    painter->setInstrumentsShown(qEnvironmentVariable(kInstrumentsVariable) != QLatin1String("hidden"));
+    truth = TruthLog::fromEnvironment();
     running = true;
     clock.start();
     nextFrameDueNs = 0;
@@ -39,16 +51,20 @@ void FrameSource::stop()
         return;
     running = false;
     timer.stop();
+    truth.reset();
     emit stopped();
 }
 
 void FrameSource::produceFrame()
 {
-    latest = painter->paint(
-        frameNumber, static_cast<double>(frameNumber) / kFrameRate, QDateTime::currentDateTime(), label);
+    const double seconds = static_cast<double>(frameNumber) / kFrameRate;
+    latest = painter->paint(frameNumber, seconds, QDateTime::currentDateTime(), label);
+    if (truth)
+        truth->write(frameNumber, seconds, painter->bandCentres(seconds));
+    const qint64 timeUs = frameNumber * kUsPerSecond / kFrameRate;
     ++frameNumber;
     adjustment.apply(latest);
-    emit frameReady(latest);
+    emit frameReady(latest, timeUs);
     // A listener may have stopped the camera.
     if (!running)
         return;

@@ -5,16 +5,29 @@
 #include <QObject>
 #include <QSize>
 #include <QTimer>
+#include <QVideoFrame>
 
 #include <memory>
 
 #include "imageadjustment.h"
 
 class PracticeFieldPainter;
+class TruthLog;
+
+// A sensor frame as Qt Multimedia hands it on: its start time is the
+// sensor's time of the frame in microseconds, as a GStreamer camera's is.
+QVideoFrame sensorFrame(const QImage &frame, qint64 timeUs);
 
 // The sensor of the virtual camera: while running it produces frames at a
 // steady rate on the GUI thread, adjusts their colours and hands each one to
-// whoever listens (the viewfinder, the recorder, the still capture).
+// whoever listens (the viewfinder, the probes, the recorder, the still
+// capture), with its time on the sensor's clock, which counts frames: frame
+// n is n / kFrameRate seconds in, whatever the GUI thread's delays.
+//
+// Two environment variables, read at each start, serve tests:
+// KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS=hidden shows the box without
+// instruments, and KAVRIN_VIRTUAL_CAMERA_TRUTH (see TruthLog) logs where
+// the instruments' bands really are.
 class FrameSource : public QObject
 {
     Q_OBJECT
@@ -39,13 +52,14 @@ public:
     QImage lastFrame() const { return latest; }
 
 signals:
-    void frameReady(const QImage &frame);
+    void frameReady(const QImage &frame, qint64 timeUs);
     void stopped();
 
 private:
     void produceFrame();
 
     std::unique_ptr<PracticeFieldPainter> painter;
+    std::unique_ptr<TruthLog> truth;
     QSize requestedResolution = kDefaultResolution;
     QString label;
     ImageAdjustment adjustment;

@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QtMath>
 
+#include <cmath>
+
 namespace {
 
 // Everything is drawn in a 1280x720 scene scaled to the frame size.
@@ -25,6 +27,22 @@ constexpr quint32 kTextureSeed = 7;
 
 constexpr qreal kShaftWidth = 26;
 constexpr qreal kJawLength = 34;
+// The jaws are hinged this far along their length from the tip.
+constexpr qreal kJawHinge = 0.6;
+// The instruments enter the box through ports below the picture.
+constexpr QPointF kLeftPort(-80, 780);
+constexpr QPointF kRightPort(1360, 780);
+// The tracking band right behind the jaws, as long as a real one is wide.
+constexpr qreal kBandLength = 36;
+
+// Every kExcursionPeriod seconds from kExcursionStart on, the left
+// instrument reaches kExcursionReach to the left and back within
+// kExcursionSeconds. At the far end its band is out of the picture for about
+// a second: trackers must report that time as off screen.
+constexpr double kExcursionStart = 4;
+constexpr double kExcursionPeriod = 20;
+constexpr double kExcursionSeconds = 3;
+constexpr qreal kExcursionReach = 600;
 constexpr QPointF kShadowOffset(14, 18);
 constexpr qreal kCaptionMargin = 16;
 constexpr qreal kCaptionPadding = 10;
@@ -38,6 +56,11 @@ const QColor kShadow(0, 0, 0, 90);
 const QColor kShaft(62, 64, 68);
 const QColor kShaftHighlight(150, 155, 160);
 const QColor kJaw(185, 189, 194);
+// Saturated green (hue 120 degrees) and magenta (hue 305 degrees): far in
+// hue from the board (150 degrees, and a third as saturated) and from every
+// ring.
+const QColor kLeftBand(40, 220, 40);
+const QColor kRightBand(225, 40, 205);
 
 struct PlacedRing
 {
@@ -84,13 +107,45 @@ void drawPeg(QPainter &painter, const QPointF &centre)
     painter.drawEllipse(centre, kPegRadius, kPegRadius);
 }
 
-// A grasper entering the box through a port below the picture; its jaws open
-// and close with `opening` between 0 and 1.
-void drawInstrument(QPainter &painter, const QPointF &port, const QPointF &tip, qreal opening)
+// Incommensurate frequencies keep the paths from repeating visibly.
+QPointF leftTipAt(double seconds)
+{
+    qreal reach = 0;
+    const double sinceStart = seconds - kExcursionStart;
+    const double intoExcursion = std::fmod(sinceStart, kExcursionPeriod);
+    if (sinceStart >= 0 && intoExcursion < kExcursionSeconds)
+        reach = kExcursionReach * (1 - qCos(2 * M_PI * intoExcursion / kExcursionSeconds)) / 2;
+    return { 420 + 150 * qSin(0.53 * seconds) - reach, 380 + 110 * qSin(0.71 * seconds + 1.0) };
+}
+
+QPointF rightTipAt(double seconds)
+{
+    return { 850 + 150 * qSin(0.61 * seconds + 2.0), 340 + 120 * qSin(0.43 * seconds) };
+}
+
+QPointF directionOf(const QPointF &port, const QPointF &tip)
+{
+    return (tip - port) / QLineF(port, tip).length();
+}
+
+QPointF jawBaseOf(const QPointF &port, const QPointF &tip)
+{
+    return tip - directionOf(port, tip) * kJawLength * kJawHinge;
+}
+
+QPointF bandCentreOf(const QPointF &port, const QPointF &tip)
+{
+    return jawBaseOf(port, tip) - directionOf(port, tip) * kBandLength / 2;
+}
+
+// A grasper entering the box through a port below the picture, with its
+// tracking band; its jaws open and close with `opening` between 0 and 1.
+void drawInstrument(
+    QPainter &painter, const QPointF &port, const QPointF &tip, qreal opening, const QColor &band)
 {
     const QLineF axis(port, tip);
-    const QPointF direction = (tip - port) / axis.length();
-    const QPointF jawBase = tip - direction * kJawLength * 0.6;
+    const QPointF direction = directionOf(port, tip);
+    const QPointF jawBase = jawBaseOf(port, tip);
 
     painter.setPen(QPen(kShadow, kShaftWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(port + kShadowOffset, jawBase + kShadowOffset);
@@ -99,6 +154,8 @@ void drawInstrument(QPainter &painter, const QPointF &port, const QPointF &tip, 
     const QPointF side(-direction.y() * kShaftWidth / 4, direction.x() * kShaftWidth / 4);
     painter.setPen(QPen(kShaftHighlight, kShaftWidth / 5, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(port + side, jawBase + side);
+    painter.setPen(QPen(band, kShaftWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(jawBase - direction * kBandLength, jawBase);
 
     painter.setPen(QPen(kJaw, 8, Qt::SolidLine, Qt::RoundCap));
     const qreal spread = 10 + 25 * opening;
@@ -114,15 +171,27 @@ void drawInstrument(QPainter &painter, const QPointF &port, const QPointF &tip, 
 PracticeFieldPainter::PracticeFieldPainter(const QSize &frameSize)
     : background(frameSize, QImage::Format_RGB32)
 {
+    const qreal scale = qMin(frameSize.width() / kSceneWidth, frameSize.height() / kSceneHeight);
+    view.translate(
+        (frameSize.width() - kSceneWidth * scale) / 2, (frameSize.height() - kSceneHeight * scale) / 2);
+    view.scale(scale, scale);
     renderBackground();
 }
 
-void PracticeFieldPainter::applyView(QPainter &painter) const
+PracticeFieldPainter::BandCentres PracticeFieldPainter::bandCentres(double seconds) const
 {
-    const qreal scale = qMin(background.width() / kSceneWidth, background.height() / kSceneHeight);
-    painter.translate(
-        (background.width() - kSceneWidth * scale) / 2, (background.height() - kSceneHeight * scale) / 2);
-    painter.scale(scale, scale);
+    BandCentres centres;
+    if (!instrumentsShown)
+        return centres;
+    const QPointF scene[kInstrumentCount]
+        = { bandCentreOf(kLeftPort, leftTipAt(seconds)), bandCentreOf(kRightPort, rightTipAt(seconds)) };
+    const QRectF picture(QPointF(0, 0), QSizeF(frameSize()));
+    for (int i = 0; i < kInstrumentCount; ++i) {
+        const QPointF centre = view.map(scene[i]);
+        if (picture.contains(centre))
+            centres[i] = centre;
+    }
+    return centres;
 }
 
 void PracticeFieldPainter::renderBackground()
@@ -130,7 +199,7 @@ void PracticeFieldPainter::renderBackground()
     background.fill(kSurround);
     QPainter painter(&background);
     painter.setRenderHint(QPainter::Antialiasing);
-    applyView(painter);
+    painter.setTransform(view);
 
     const QRectF board(150, 80, 980, 560);
     QLinearGradient boardShade(board.topLeft(), board.bottomRight());
@@ -173,14 +242,14 @@ QImage PracticeFieldPainter::paint(
     QImage frame = background.copy();
     QPainter painter(&frame);
     painter.setRenderHint(QPainter::Antialiasing);
-    applyView(painter);
+    painter.setTransform(view);
 
-    // Incommensurate frequencies keep the paths from repeating visibly.
-    const QPointF leftTip(520 + 170 * qSin(0.53 * seconds), 380 + 110 * qSin(0.71 * seconds + 1.0));
-    const QPointF rightTip(780 + 160 * qSin(0.61 * seconds + 2.0), 340 + 120 * qSin(0.43 * seconds));
-    drawRing(painter, rightTip, kCarriedRing);
-    drawInstrument(painter, QPointF(-80, 780), leftTip, 0.5 + 0.5 * qSin(2.1 * seconds));
-    drawInstrument(painter, QPointF(1360, 780), rightTip, 0.15);
+    if (instrumentsShown) {
+        const QPointF rightTip = rightTipAt(seconds);
+        drawRing(painter, rightTip, kCarriedRing);
+        drawInstrument(painter, kLeftPort, leftTipAt(seconds), 0.5 + 0.5 * qSin(2.1 * seconds), kLeftBand);
+        drawInstrument(painter, kRightPort, rightTip, 0.15, kRightBand);
+    }
 
     const QString caption = QStringLiteral("%1  frame %2\n%3")
                                 .arg(label)

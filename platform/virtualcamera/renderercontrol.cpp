@@ -22,7 +22,7 @@ void VirtualRendererControl::setSurface(QAbstractVideoSurface *surface)
     formatRefused = false;
 }
 
-void VirtualRendererControl::present(const QImage &frame)
+void VirtualRendererControl::present(const QImage &frame, qint64 timeUs)
 {
     if (!target || formatRefused)
         return;
@@ -37,7 +37,7 @@ void VirtualRendererControl::present(const QImage &frame)
             return;
         }
     }
-    target->present(QVideoFrame(frame));
+    target->present(sensorFrame(frame, timeUs));
 }
 
 void VirtualRendererControl::stopSurface()

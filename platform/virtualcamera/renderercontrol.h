@@ -21,7 +21,7 @@ public:
     void setSurface(QAbstractVideoSurface *surface) override;
 
 private:
-    void present(const QImage &frame);
+    void present(const QImage &frame, qint64 timeUs);
     void stopSurface();
 
     QPointer<QAbstractVideoSurface> target;

@@ -9,6 +9,7 @@ VirtualCameraService::VirtualCameraService(QObject *parent)
     , viewfinderSettings(&source)
     , imageProcessing(&source)
     , renderer(&source)
+    , probe(&source)
     , videoEncoder(settings, &source)
     , audioEncoder(settings)
     , metaDataWriter(settings)
@@ -41,6 +42,7 @@ QMediaControl *VirtualCameraService::requestControl(const char *name)
         { QAudioEncoderSettingsControl_iid, &audioEncoder },
         { QMetaDataWriterControl_iid, &metaDataWriter },
         { QCameraImageCaptureControl_iid, &imageCapture },
+        { QMediaVideoProbeControl_iid, &probe },
         { QMediaRecorderControl_iid, &recorder },
     };
     for (const auto &[iid, control] : controls) {

@@ -11,6 +11,7 @@
 #include "recordingsettings.h"
 #include "renderercontrol.h"
 #include "settingscontrols.h"
+#include "videoprobecontrol.h"
 #include "viewfindersettingscontrol.h"
 
 // One opened virtual camera, with the controls Qt Multimedia asks for.
@@ -34,6 +35,7 @@ private:
     VirtualViewfinderSettingsControl viewfinderSettings;
     VirtualImageProcessingControl imageProcessing;
     VirtualRendererControl renderer;
+    VirtualVideoProbeControl probe;
     VirtualContainerControl container;
     VirtualVideoEncoderControl videoEncoder;
     VirtualAudioEncoderControl audioEncoder;
