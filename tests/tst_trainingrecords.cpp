@@ -4,10 +4,61 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "storage/trainingmetrics.h"
 #include "storage/trainingrecords.h"
 
-// The naming and listing rules of recorded trainings, on real files in a
-// temporary folder.
+Q_DECLARE_METATYPE(StoredStatus)
+
+namespace {
+
+// A measurement with every kind of value: a seen instrument with and one
+// without the optional figures, and an instrument never seen.
+TrainingMeasurement sampleMeasurement()
+{
+    TrainingMeasurement measurement;
+    TrainingMetrics &metrics = measurement.metrics;
+    metrics.durationSeconds = 0.1;
+    metrics.pictureSize = QSize(1280, 720);
+    metrics.unit = LengthUnit::Millimetres;
+    metrics.millimetresPerPixel = 0.1953125;
+    metrics.framesAnalysed = 3;
+    metrics.framesDropped = 1;
+    InstrumentMetrics &left = metrics.instruments[InstrumentLeft];
+    left.seen = true;
+    left.activeSeconds = 0.0667;
+    left.idleSeconds = 0.0333;
+    left.pathLength = 12.5;
+    left.meanSpeed = 187.5;
+    left.peakSpeed = 200.25;
+    left.economy = 1.25;
+    left.movementUnits = 1;
+    left.workShare = 1.0;
+    metrics.instruments[InstrumentRight].offScreenSeconds = 0.1;
+    const double times[] = { 0, 0.033, 0.067 };
+    for (const double seconds : times) {
+        measurement.paths[InstrumentLeft].append({ seconds, QPointF(100 + 1000 * seconds, 200.25) });
+        measurement.paths[InstrumentRight].append({ seconds, std::nullopt });
+    }
+    return measurement;
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeText(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(text), text.size());
+}
+
+} // namespace
+
+// The naming and listing rules of recorded trainings and the files of their
+// tracking, on real files in a temporary folder.
 class TrainingRecordsTest : public QObject
 {
     Q_OBJECT
@@ -16,13 +67,17 @@ private slots:
     void init();
 
     void namesFollowTheStart();
-    void picturePath_data();
-    void picturePath();
+    void companionPaths_data();
+    void companionPaths();
     void listsTrainingsOldestFirst();
     void leavesOutWhatIsNoTraining_data();
     void leavesOutWhatIsNoTraining();
     void equalTimesComeInReverseNameOrder();
     void emptyOrMissingFolderListsNothing();
+    void measurementReadsBackAsWritten();
+    void damagedMeasurementReadsAsCorrupt_data();
+    void damagedMeasurementReadsAsCorrupt();
+    void learningCurveListsEveryTraining();
 
 private:
     // A file of `bytes` bytes, last modified at `time`.
@@ -74,24 +129,37 @@ void TrainingRecordsTest::namesFollowTheStart()
     QCOMPARE(trainingPicturePath(video), QStringLiteral("/data/usr/2024_03_07T14_05_09mi.png"));
 }
 
-void TrainingRecordsTest::picturePath_data()
+void TrainingRecordsTest::companionPaths_data()
 {
     QTest::addColumn<QString>("video");
     QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("metrics");
+    QTest::addColumn<QString>("paths");
     QTest::newRow("plain") << "/r/a.mp4"
-                           << "/r/ami.png";
+                           << "/r/ami.png"
+                           << "/r/a.metrics.json"
+                           << "/r/a.paths.csv";
     // Only the ending changes, never a folder that looks like a video.
     QTest::newRow("folder named like a video") << "/r/old.mp4s/a.mp4"
-                                               << "/r/old.mp4s/ami.png";
+                                               << "/r/old.mp4s/ami.png"
+                                               << "/r/old.mp4s/a.metrics.json"
+                                               << "/r/old.mp4s/a.paths.csv";
     QTest::newRow("upper-case ending") << "/r/a.MP4"
-                                       << "/r/ami.png";
+                                       << "/r/ami.png"
+                                       << "/r/a.metrics.json"
+                                       << "/r/a.paths.csv";
 }
 
-void TrainingRecordsTest::picturePath()
+void TrainingRecordsTest::companionPaths()
 {
     QFETCH(QString, video);
     QFETCH(QString, picture);
+    QFETCH(QString, metrics);
+    QFETCH(QString, paths);
     QCOMPARE(trainingPicturePath(video), picture);
+    QCOMPARE(trainingMetricsPath(video), metrics);
+    QCOMPARE(trainingPathsPath(video), paths);
+    QCOMPARE(trainingMeasurementPaths(video), (QStringList { metrics, paths }));
 }
 
 void TrainingRecordsTest::listsTrainingsOldestFirst()
@@ -128,6 +196,8 @@ void TrainingRecordsTest::leavesOutWhatIsNoTraining_data()
     QTest::newRow("lower-case t only") << "2024_03_07t14_05_12.mp4" << 100 << false;
     // The base name ends at the first dot.
     QTest::newRow("dot before the T") << "2024.03.07T14_05_13.mp4" << 100 << false;
+    QTest::newRow("a tracking's metrics") << "2024_03_07T14_05_14.metrics.json" << 100 << false;
+    QTest::newRow("a tracking's paths") << "2024_03_07T14_05_15.paths.csv" << 100 << false;
 }
 
 void TrainingRecordsTest::leavesOutWhatIsNoTraining()
@@ -155,6 +225,126 @@ void TrainingRecordsTest::emptyOrMissingFolderListsNothing()
     QVERIFY(listTrainings(folder + QStringLiteral("missing/")).isEmpty());
     QVERIFY(QDir(folder).mkdir(QStringLiteral("2024_03_07T14_05_09.mp4")));
     QVERIFY(listTrainings(folder).isEmpty());
+}
+
+void TrainingRecordsTest::measurementReadsBackAsWritten()
+{
+    const QString video = folder + "2024_03_07T14_05_09.mp4";
+    const TrainingMeasurement written = sampleMeasurement();
+    QVERIFY(writeTrainingMeasurement(video, written));
+
+    const StoredMetrics stored = readTrainingMetrics(video);
+    QCOMPARE(stored.status, StoredStatus::Present);
+    const TrainingMetrics &read = stored.metrics;
+    const TrainingMetrics &expected = written.metrics;
+    QCOMPARE(read.durationSeconds, expected.durationSeconds);
+    QCOMPARE(read.pictureSize, expected.pictureSize);
+    QCOMPARE(read.unit, expected.unit);
+    QCOMPARE(read.millimetresPerPixel, expected.millimetresPerPixel);
+    QCOMPARE(read.framesAnalysed, expected.framesAnalysed);
+    QCOMPARE(read.framesDropped, expected.framesDropped);
+    for (std::size_t i = 0; i < read.instruments.size(); ++i) {
+        const InstrumentMetrics &a = read.instruments[i];
+        const InstrumentMetrics &b = expected.instruments[i];
+        QCOMPARE(a.seen, b.seen);
+        QCOMPARE(a.activeSeconds, b.activeSeconds);
+        QCOMPARE(a.idleSeconds, b.idleSeconds);
+        QCOMPARE(a.offScreenSeconds, b.offScreenSeconds);
+        QCOMPARE(a.pathLength, b.pathLength);
+        QCOMPARE(a.meanSpeed, b.meanSpeed);
+        QCOMPARE(a.peakSpeed, b.peakSpeed);
+        QCOMPARE(a.economy, b.economy);
+        QCOMPARE(a.movementUnits, b.movementUnits);
+        QCOMPARE(a.workShare, b.workShare);
+    }
+    // The never-seen instrument is stored as such, without figures that
+    // could pass for results.
+    QVERIFY(!contentsOf(trainingMetricsPath(video)).contains("\"path_length\": 0"));
+
+    const StoredPaths paths = readTrainingPaths(video);
+    QCOMPARE(paths.status, StoredStatus::Present);
+    for (std::size_t i = 0; i < paths.paths.size(); ++i) {
+        QCOMPARE(paths.paths[i].size(), written.paths[i].size());
+        for (int row = 0; row < paths.paths[i].size(); ++row) {
+            QCOMPARE(paths.paths[i].at(row).seconds, written.paths[i].at(row).seconds);
+            QCOMPARE(paths.paths[i].at(row).position, written.paths[i].at(row).position);
+        }
+    }
+    // Nothing but the two files, none of them half-written.
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+        (QStringList { "2024_03_07T14_05_09.metrics.json", "2024_03_07T14_05_09.paths.csv" }));
+}
+
+void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<bool>("inPaths");
+    QTest::addColumn<StoredStatus>("status");
+    // Each row edits the text of a good file; an empty "to" with an empty
+    // "from" removes it, with a "from" cuts the file there.
+    QTest::newRow("metrics removed") << QByteArray() << QByteArray() << false << StoredStatus::Absent;
+    QTest::newRow("paths removed") << QByteArray() << QByteArray() << true << StoredStatus::Absent;
+    QTest::newRow("metrics cut short")
+        << QByteArray("\"instruments\"") << QByteArray() << false << StoredStatus::Corrupt;
+    QTest::newRow("not JSON") << QByteArray("{") << QByteArray("<") << false << StoredStatus::Corrupt;
+    QTest::newRow("a later version") << QByteArray("\"version\": 1") << QByteArray("\"version\": 2") << false
+                                     << StoredStatus::Corrupt;
+    QTest::newRow("a figure missing")
+        << QByteArray("\"peak_speed\"") << QByteArray("\"peak\"") << false << StoredStatus::Corrupt;
+    QTest::newRow("a figure of the wrong type")
+        << QByteArray("\"seen\": true") << QByteArray("\"seen\": 1") << false << StoredStatus::Corrupt;
+    QTest::newRow("a negative time") << QByteArray("\"duration_s\": ") << QByteArray("\"duration_s\": -")
+                                     << false << StoredStatus::Corrupt;
+    QTest::newRow("an unknown unit") << QByteArray("\"mm\"") << QByteArray("\"in\"") << false
+                                     << StoredStatus::Corrupt;
+    QTest::newRow("paths cut short") << QByteArray("167.00") << QByteArray() << true << StoredStatus::Corrupt;
+    QTest::newRow("paths with a word")
+        << QByteArray("200.25") << QByteArray("many") << true << StoredStatus::Corrupt;
+}
+
+void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(bool, inPaths);
+    QFETCH(StoredStatus, status);
+    const QString video = folder + "2024_03_07T14_05_09.mp4";
+    QVERIFY(writeTrainingMeasurement(video, sampleMeasurement()));
+    const QString damaged = inPaths ? trainingPathsPath(video) : trainingMetricsPath(video);
+    QByteArray text = contentsOf(damaged);
+    if (from.isEmpty()) {
+        QVERIFY(QFile::remove(damaged));
+    } else {
+        QVERIFY2(text.contains(from), text.constData());
+        if (to.isEmpty())
+            text.truncate(text.indexOf(from));
+        else
+            text.replace(from, to);
+        writeText(damaged, text);
+    }
+    QCOMPARE(inPaths ? readTrainingPaths(video).status : readTrainingMetrics(video).status, status);
+    // The other file still reads.
+    QCOMPARE(
+        inPaths ? readTrainingMetrics(video).status : readTrainingPaths(video).status, StoredStatus::Present);
+}
+
+void TrainingRecordsTest::learningCurveListsEveryTraining()
+{
+    const QDate day(2024, 3, 7);
+    const QString measured = makeFile("2024_03_07T10_00_00.mp4", QDateTime(day, QTime(10, 0)));
+    makeFile("2024_03_07T11_00_00.mp4", QDateTime(day, QTime(11, 0)));
+    const QString damaged = makeFile("2024_03_07T12_00_00.mp4", QDateTime(day, QTime(12, 0)));
+    QVERIFY(writeTrainingMeasurement(measured, sampleMeasurement()));
+    writeText(trainingMetricsPath(damaged), "{}");
+
+    const QVector<TrainingWithMetrics> curve = listTrainingMetrics(folder);
+    QCOMPARE(curve.size(), 3);
+    QCOMPARE(curve.at(0).record.videoPath, QDir::cleanPath(measured));
+    QCOMPARE(curve.at(0).stored.status, StoredStatus::Present);
+    QCOMPARE(curve.at(0).stored.metrics.instruments[InstrumentLeft].pathLength, 12.5);
+    QCOMPARE(curve.at(1).stored.status, StoredStatus::Absent);
+    QCOMPARE(curve.at(2).stored.status, StoredStatus::Corrupt);
 }
 
 QTEST_GUILESS_MAIN(TrainingRecordsTest)

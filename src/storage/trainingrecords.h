@@ -4,12 +4,13 @@
 #include <QString>
 #include <QVector>
 
-// A recorded training is up to two files directly in the account's recording
-// folder, named after the local time the training started:
+// A recorded training is a video directly in the account's recording
+// folder, named after the local time the training started, with files
+// beside it that share its stem:
 //     2024_03_07T14_05_09.mp4      the video
 //     2024_03_07T14_05_09mi.png    the picture taken 3 s into the training
-// Nothing else is stored per training; the list of trainings is read back
-// from the folder every time.
+// and the tracking's metrics and paths (see trainingmetrics.h). The list of
+// trainings is read back from the folder every time.
 struct TrainingRecord
 {
     // The position from the oldest listed training up, which is also the

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <QMetaType>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <optional>
+
+#include "storage/trainingrecords.h"
+
+// What the instrument tracking measured of a recorded training, kept beside
+// its video in two files:
+//     2024_03_07T14_05_09.metrics.json   the figures (small, read by the history)
+//     2024_03_07T14_05_09.paths.csv      the tracked tip paths, one row per frame
+// The paths are a file of their own: an hour's training holds a hundred
+// thousand rows, which the history's figures and the learning curve never
+// need to parse. Both files are written whole or not at all, the paths
+// first, so a metrics file always has its paths beside it.
+
+// The instruments are told apart by the colour of the band on their tips:
+// green on the left hand's, magenta on the right hand's.
+enum Instrument { InstrumentLeft = 0, InstrumentRight = 1 };
+constexpr int kInstrumentCount = InstrumentRight + 1;
+
+// Where one instrument's band was in one analysed frame, in pixels of the
+// camera picture; no position while it was not found there.
+struct TipSample
+{
+    // From the first analysed frame of the training.
+    double seconds = 0;
+    std::optional<QPointF> position;
+};
+using TipPath = QVector<TipSample>;
+// Both instruments' paths share their times: each analysed frame adds one
+// sample to each.
+using TipPaths = std::array<TipPath, kInstrumentCount>;
+
+enum class LengthUnit { Pixels, Millimetres };
+
+struct InstrumentMetrics
+{
+    // False when the instrument never appeared in the picture; then only
+    // offScreenSeconds means anything, and a screen shows "not seen".
+    bool seen = false;
+    // Time in the picture moving (faster than the idle speed) and resting.
+    double activeSeconds = 0;
+    double idleSeconds = 0;
+    // Time the band was not found in the picture.
+    double offScreenSeconds = 0;
+    // Lengths in the training's unit; speeds in that unit per second.
+    double pathLength = 0;
+    double meanSpeed = 0;
+    double peakSpeed = 0;
+    // Path length over the straight distance between the first and the last
+    // position seen, 1 for a straight path and more for a roundabout one;
+    // none when the ends are too close together for the ratio to mean
+    // anything (a tip put back where it started).
+    std::optional<double> economy;
+    // Smoothness: the number of movement units, the separate peaks of the
+    // tip's speed. A skilled, smooth movement is one unit; hesitating and
+    // correcting splits it into many.
+    int movementUnits = 0;
+    // This instrument's part of both instruments' path length, 0 to 1; none
+    // while neither moved.
+    std::optional<double> workShare;
+};
+
+struct TrainingMetrics
+{
+    // From the first to the end of the last analysed frame.
+    double durationSeconds = 0;
+    // The camera picture the positions are measured in.
+    QSize pictureSize;
+    LengthUnit unit = LengthUnit::Pixels;
+    // The practice field's scale, when its size is known; 0 otherwise.
+    double millimetresPerPixel = 0;
+    qint64 framesAnalysed = 0;
+    // Frames the tracker had no time for; their time counts for the frame
+    // analysed before them.
+    qint64 framesDropped = 0;
+    std::array<InstrumentMetrics, kInstrumentCount> instruments;
+};
+
+// A training as the tracker leaves it: the figures and the paths they come from.
+struct TrainingMeasurement
+{
+    TrainingMetrics metrics;
+    TipPaths paths;
+};
+Q_DECLARE_METATYPE(TrainingMeasurement)
+
+// The unit's label as it follows a length: "mm" or "px".
+QString lengthUnitLabel(LengthUnit unit);
+
+// The files beside a video: its ".mp4" ending becomes ".metrics.json" or
+// ".paths.csv".
+QString trainingMetricsPath(const QString &videoPath);
+QString trainingPathsPath(const QString &videoPath);
+// Both, for deleting and exporting a training with its video.
+QStringList trainingMeasurementPaths(const QString &videoPath);
+
+// Writes the metrics and paths files of the video at videoPath. False, with
+// the reason in *problem, when either cannot be written; nothing is left
+// half-written.
+bool writeTrainingMeasurement(
+    const QString &videoPath, const TrainingMeasurement &measurement, QString *problem = nullptr);
+
+enum class StoredStatus {
+    Present,
+    // No file: a training recorded before tracking, or one whose tracking
+    // could not be saved.
+    Absent,
+    // A file that cannot be read as metrics: damaged, cut short, or written
+    // by a newer version of the format.
+    Corrupt
+};
+
+struct StoredMetrics
+{
+    StoredStatus status = StoredStatus::Absent;
+    // Meaningful when present.
+    TrainingMetrics metrics;
+};
+
+struct StoredPaths
+{
+    StoredStatus status = StoredStatus::Absent;
+    TipPaths paths;
+};
+
+StoredMetrics readTrainingMetrics(const QString &videoPath);
+StoredPaths readTrainingPaths(const QString &videoPath);
+
+// The trainings of a recording folder as listTrainings() finds them, oldest
+// first, each with its stored metrics: the points of a learning curve. Reads
+// one small file per training; for a long history, call it off the GUI
+// thread.
+struct TrainingWithMetrics
+{
+    TrainingRecord record;
+    StoredMetrics stored;
+};
+QVector<TrainingWithMetrics> listTrainingMetrics(const QString &folder);
