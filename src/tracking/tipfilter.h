@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPointF>
+
+#include <optional>
+
+#include <opencv2/video/tracking.hpp>
+
+// Smooths one tip's measured positions with a Kalman filter over position
+// and velocity: the jitter of finding a band's centre anew in every frame
+// would otherwise add to the path length. A frame without the band gives no
+// position, and the next sighting starts the filter afresh: a tip that left
+// the picture is not followed by guessing.
+class TipFilter
+{
+public:
+    TipFilter();
+
+    // The smoothed position for a measurement seconds after the previous
+    // one, or none without a measurement.
+    std::optional<QPointF> update(const std::optional<QPointF> &measured, double seconds);
+
+private:
+    cv::KalmanFilter filter;
+    bool tracking = false;
+    double lastSeconds = 0;
+};

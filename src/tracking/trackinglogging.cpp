@@ -1,0 +1,3 @@
+#include "tracking/trackinglogging.h"
+
+Q_LOGGING_CATEGORY(lcTracking, "kavrin.tracking")

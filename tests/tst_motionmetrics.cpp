@@ -1,0 +1,343 @@
+#include <QVideoFrame>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+#include "tracking/motionmetrics.h"
+#include "tracking/reducedframe.h"
+
+namespace {
+
+constexpr int kFrameRate = 30;
+const QSize kPicture(1280, 720);
+
+enum class Motion {
+    // 200 px/s to the right for 3 s.
+    Straight,
+    // Resting at one point for 3 s.
+    Still,
+    // Resting, but found half a pixel to and fro from frame to frame.
+    Jittering,
+    // Straight, but out of the picture for the middle second.
+    LeavingThePicture,
+    // 300 px out in a second, a second's rest, back in a second, each
+    // stroke speeding up and slowing down smoothly.
+    ThereAndBack,
+    Never,
+};
+
+std::optional<QPointF> positionAt(Motion motion, double t)
+{
+    switch (motion) {
+    case Motion::Straight:
+        return QPointF(100 + 200 * t, 300);
+    case Motion::Still:
+        return QPointF(400, 300);
+    case Motion::Jittering:
+        return QPointF(400 + (std::lround(t * kFrameRate) % 2 ? 0.5 : -0.5), 300);
+    case Motion::LeavingThePicture:
+        if (t >= 1 - 1e-9 && t < 2 - 1e-9)
+            return std::nullopt;
+        return QPointF(100 + 200 * t, 300);
+    case Motion::ThereAndBack: {
+        const auto stroke = [](double u) { return 300 * (u - std::sin(2 * M_PI * u) / (2 * M_PI)); };
+        if (t < 1)
+            return QPointF(100 + stroke(t), 300);
+        if (t < 2)
+            return QPointF(400, 300);
+        return QPointF(400 - stroke(std::min(t - 2, 1.0)), 300);
+    }
+    case Motion::Never:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Three seconds and a frame at 30 frames per second: 91 samples.
+TipPath pathOf(Motion motion)
+{
+    // Built in a std::vector: GCC 12 takes writes into a QVector being
+    // filled for writes beyond its header.
+    std::vector<TipSample> path;
+    for (int frame = 0; frame <= 3 * kFrameRate; ++frame) {
+        const double t = static_cast<double>(frame) / kFrameRate;
+        path.push_back({ t, positionAt(motion, t) });
+    }
+    return TipPath(path.cbegin(), path.cend());
+}
+
+void compareNear(double actual, double expected, double tolerance, const char *what)
+{
+    QVERIFY2(std::abs(actual - expected) <= tolerance,
+        qPrintable(QStringLiteral("%1: %2, expected %3").arg(what).arg(actual).arg(expected)));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Motion)
+
+// The figures of a training from synthetic tip paths, and the small copy of
+// a frame in each pixel format a camera delivers.
+class MotionMetricsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void figuresFollowTheMotion_data();
+    void figuresFollowTheMotion();
+    void workIsSharedByPathLength_data();
+    void workIsSharedByPathLength();
+    void reducedFrameReadsEveryFormat_data();
+    void reducedFrameReadsEveryFormat();
+};
+
+void MotionMetricsTest::figuresFollowTheMotion_data()
+{
+    QTest::addColumn<Motion>("motion");
+    QTest::addColumn<double>("fieldWidthMm");
+    QTest::addColumn<double>("pathLength");
+    QTest::addColumn<double>("activeSeconds");
+    QTest::addColumn<double>("idleSeconds");
+    QTest::addColumn<double>("offScreenSeconds");
+    QTest::addColumn<double>("meanSpeed");
+    QTest::addColumn<double>("peakSpeed");
+    // -1: none.
+    QTest::addColumn<double>("economy");
+    QTest::addColumn<int>("movementUnits");
+
+    const double frame = 1.0 / kFrameRate;
+    // The last sample's frame has no step after it: it counts as resting.
+    QTest::newRow("straight") << Motion::Straight << 0.0 << 600.0 << 3.0 << frame << 0.0 << 200.0 << 200.0
+                              << 1.0 << 1;
+    // 1280 px are 256 mm: 0.2 mm a pixel.
+    QTest::newRow("straight on a known field")
+        << Motion::Straight << 256.0 << 120.0 << 3.0 << frame << 0.0 << 40.0 << 40.0 << 1.0 << 1;
+    QTest::newRow("still") << Motion::Still << 0.0 << 0.0 << 0.0 << 3 + frame << 0.0 << 0.0 << 0.0 << -1.0
+                           << 0;
+    // The jitter adds to the path, but not to the time moving; the fastest
+    // is at the ends of the path, where the speed is taken over fewer frames.
+    QTest::newRow("jittering") << Motion::Jittering << 0.0 << 90.0 << 0.0 << 3 + frame << 0.0 << 30.0 << 10.0
+                               << -1.0 << 0;
+    // 59 steps seen, two sightings that each begin a movement; the path out
+    // of the picture is not part of the path.
+    QTest::newRow("leaving the picture")
+        << Motion::LeavingThePicture << 0.0 << 59 * 200.0 / kFrameRate << 59 * frame << 2 * frame << 1.0
+        << 200.0 << 200.0 << 59 / 90.0 << 2;
+    // Each stroke is slower than 25.6 px/s (resting) for its first and last
+    // 0.07 s and reaches 600 px/s; taken over five frames, the speed rests
+    // for less of it and peaks at 585 px/s.
+    QTest::newRow("there and back") << Motion::ThereAndBack << 0.0 << 600.0 << 1.87 << 1.16 << 0.0 << 200.0
+                                    << 585.0 << -1.0 << 2;
+}
+
+void MotionMetricsTest::figuresFollowTheMotion()
+{
+    QFETCH(Motion, motion);
+    QFETCH(double, fieldWidthMm);
+    QFETCH(double, pathLength);
+    QFETCH(double, activeSeconds);
+    QFETCH(double, idleSeconds);
+    QFETCH(double, offScreenSeconds);
+    QFETCH(double, meanSpeed);
+    QFETCH(double, peakSpeed);
+    QFETCH(double, economy);
+    QFETCH(int, movementUnits);
+
+    const TipPaths paths { pathOf(motion), pathOf(Motion::Never) };
+    const TrainingMetrics metrics = measureTraining(paths, kPicture, { fieldWidthMm }, 0);
+    QCOMPARE(metrics.unit, fieldWidthMm > 0 ? LengthUnit::Millimetres : LengthUnit::Pixels);
+    compareNear(metrics.durationSeconds, 3 + 1.0 / kFrameRate, 1e-9, "duration");
+    QCOMPARE(metrics.framesAnalysed, 91);
+    const InstrumentMetrics &left = metrics.instruments[InstrumentLeft];
+    QVERIFY(left.seen);
+    // Lengths and speeds to 1 %, times to a frame or two.
+    compareNear(left.pathLength, pathLength, 0.01 * pathLength, "path length");
+    compareNear(left.activeSeconds, activeSeconds, 0.05, "active");
+    compareNear(left.idleSeconds, idleSeconds, 0.05, "idle");
+    compareNear(left.offScreenSeconds, offScreenSeconds, 1e-9, "off screen");
+    compareNear(left.activeSeconds + left.idleSeconds + left.offScreenSeconds, metrics.durationSeconds, 1e-9,
+        "all time");
+    compareNear(left.meanSpeed, meanSpeed, 0.01 * meanSpeed, "mean speed");
+    compareNear(left.peakSpeed, peakSpeed, 0.01 * peakSpeed + 0.01, "peak speed");
+    QCOMPARE(left.economy.has_value(), economy >= 0);
+    if (economy >= 0)
+        compareNear(*left.economy, economy, 0.01 * economy, "economy");
+    QCOMPARE(left.movementUnits, movementUnits);
+
+    // Never seen: no figures, all the time off screen.
+    const InstrumentMetrics &right = metrics.instruments[InstrumentRight];
+    QVERIFY(!right.seen);
+    QVERIFY(!right.workShare);
+    compareNear(right.offScreenSeconds, metrics.durationSeconds, 1e-9, "never seen, off screen");
+}
+
+void MotionMetricsTest::workIsSharedByPathLength_data()
+{
+    QTest::addColumn<Motion>("left");
+    QTest::addColumn<Motion>("right");
+    // -1: none.
+    QTest::addColumn<double>("leftShare");
+    QTest::addColumn<double>("rightShare");
+    QTest::newRow("both moving") << Motion::Straight << Motion::ThereAndBack << 0.5 << 0.5;
+    QTest::newRow("one moving") << Motion::Straight << Motion::Still << 1.0 << 0.0;
+    QTest::newRow("one never seen") << Motion::Never << Motion::Straight << -1.0 << 1.0;
+    QTest::newRow("neither moving") << Motion::Still << Motion::Still << -1.0 << -1.0;
+}
+
+void MotionMetricsTest::workIsSharedByPathLength()
+{
+    QFETCH(Motion, left);
+    QFETCH(Motion, right);
+    QFETCH(double, leftShare);
+    QFETCH(double, rightShare);
+    const TrainingMetrics metrics = measureTraining({ pathOf(left), pathOf(right) }, kPicture, {}, 0);
+    const double expected[] = { leftShare, rightShare };
+    for (std::size_t i = 0; i < metrics.instruments.size(); ++i) {
+        const std::optional<double> &share = metrics.instruments[i].workShare;
+        QCOMPARE(share.has_value(), expected[i] >= 0);
+        if (share)
+            compareNear(*share, expected[i], 0.01, "share");
+    }
+}
+
+void MotionMetricsTest::reducedFrameReadsEveryFormat_data()
+{
+    QTest::addColumn<QVideoFrame::PixelFormat>("format");
+    QTest::newRow("RGB32") << QVideoFrame::Format_RGB32;
+    QTest::newRow("ARGB32") << QVideoFrame::Format_ARGB32;
+    QTest::newRow("BGR32") << QVideoFrame::Format_BGR32;
+    QTest::newRow("RGB24") << QVideoFrame::Format_RGB24;
+    QTest::newRow("BGR24") << QVideoFrame::Format_BGR24;
+    QTest::newRow("YUV420P") << QVideoFrame::Format_YUV420P;
+    QTest::newRow("YV12") << QVideoFrame::Format_YV12;
+    QTest::newRow("NV12") << QVideoFrame::Format_NV12;
+    QTest::newRow("NV21") << QVideoFrame::Format_NV21;
+    QTest::newRow("YUYV") << QVideoFrame::Format_YUYV;
+    QTest::newRow("UYVY") << QVideoFrame::Format_UYVY;
+}
+
+// A 1280x720 frame in the format, its left half green and its right half
+// magenta, comes out 640 pixels wide in the same colours.
+void MotionMetricsTest::reducedFrameReadsEveryFormat()
+{
+    QFETCH(QVideoFrame::PixelFormat, format);
+    const QColor halves[] = { QColor(40, 220, 40), QColor(225, 40, 205) };
+    const int width = kPicture.width();
+    const int height = kPicture.height();
+    // Planar formats have rows of one byte a pixel and half a plane of
+    // colour below.
+    int line = width;
+    int bytes = width * height * 3 / 2;
+    switch (format) {
+    case QVideoFrame::Format_RGB32:
+    case QVideoFrame::Format_ARGB32:
+    case QVideoFrame::Format_BGR32:
+        line = width * 4;
+        bytes = line * height;
+        break;
+    case QVideoFrame::Format_RGB24:
+    case QVideoFrame::Format_BGR24:
+        line = width * 3;
+        bytes = line * height;
+        break;
+    case QVideoFrame::Format_YUYV:
+    case QVideoFrame::Format_UYVY:
+        line = width * 2;
+        bytes = line * height;
+        break;
+    default:
+        break;
+    }
+    QVideoFrame frame(bytes, kPicture, line, format);
+    QVERIFY(frame.map(QAbstractVideoBuffer::WriteOnly));
+    const auto half = [&](int x) { return halves[x < kPicture.width() / 2 ? 0 : 1]; };
+    // BT.601 with video levels, as a camera encodes its picture.
+    const auto yuv = [](const QColor &c, int *y, int *u, int *v) {
+        *y = qRound(16 + 0.257 * c.red() + 0.504 * c.green() + 0.098 * c.blue());
+        *u = qRound(128 - 0.148 * c.red() - 0.291 * c.green() + 0.439 * c.blue());
+        *v = qRound(128 + 0.439 * c.red() - 0.368 * c.green() - 0.071 * c.blue());
+    };
+    uchar *bits = frame.bits();
+    for (int row = 0; row < height; ++row) {
+        for (int x = 0; x < width; ++x) {
+            const QColor c = half(x);
+            int y = 0;
+            int u = 0;
+            int v = 0;
+            yuv(c, &y, &u, &v);
+            switch (format) {
+            case QVideoFrame::Format_RGB32:
+            case QVideoFrame::Format_ARGB32:
+                reinterpret_cast<quint32 *>(bits + row * width * 4)[x] = c.rgb();
+                break;
+            case QVideoFrame::Format_BGR32: {
+                uchar *p = bits + row * width * 4 + x * 4;
+                p[0] = c.red(), p[1] = c.green(), p[2] = c.blue(), p[3] = 255;
+                break;
+            }
+            case QVideoFrame::Format_RGB24:
+            case QVideoFrame::Format_BGR24: {
+                uchar *p = bits + row * width * 3 + x * 3;
+                const bool rgb = format == QVideoFrame::Format_RGB24;
+                p[0] = rgb ? c.red() : c.blue(), p[1] = c.green(), p[2] = rgb ? c.blue() : c.red();
+                break;
+            }
+            case QVideoFrame::Format_YUV420P:
+            case QVideoFrame::Format_YV12: {
+                bits[row * width + x] = y;
+                uchar *first = bits + width * height;
+                uchar *second = first + width * height / 4;
+                const int chroma = (row / 2) * (width / 2) + x / 2;
+                const bool uFirst = format == QVideoFrame::Format_YUV420P;
+                first[chroma] = uFirst ? u : v;
+                second[chroma] = uFirst ? v : u;
+                break;
+            }
+            case QVideoFrame::Format_NV12:
+            case QVideoFrame::Format_NV21: {
+                bits[row * width + x] = y;
+                uchar *pair = bits + width * height + (row / 2) * width + (x / 2) * 2;
+                const bool uFirst = format == QVideoFrame::Format_NV12;
+                pair[0] = uFirst ? u : v;
+                pair[1] = uFirst ? v : u;
+                break;
+            }
+            case QVideoFrame::Format_YUYV:
+            case QVideoFrame::Format_UYVY: {
+                uchar *pair = bits + row * width * 2 + (x / 2) * 4;
+                const bool yFirst = format == QVideoFrame::Format_YUYV;
+                pair[yFirst ? (x % 2) * 2 : 1 + (x % 2) * 2] = y;
+                pair[yFirst ? 1 : 0] = u;
+                pair[yFirst ? 3 : 2] = v;
+                break;
+            }
+            default:
+                QFAIL("format not written by the test");
+            }
+        }
+    }
+    frame.unmap();
+
+    const ReducedFrame reduced = ReducedFrame::of(frame, 640);
+    QCOMPARE(reduced.step, 2);
+    QCOMPARE(reduced.pictureSize, kPicture);
+    QCOMPARE(reduced.bgr.cols, 640);
+    QCOMPARE(reduced.bgr.rows, 360);
+    for (const QPoint at : { QPoint(10, 10), QPoint(319, 200), QPoint(320, 5), QPoint(639, 359) }) {
+        const uchar *pixel = reduced.bgr.ptr<uchar>(at.y()) + at.x() * 3;
+        const QColor expected = half(at.x() * 2);
+        // YUV rounds each colour by a few levels.
+        QVERIFY2(std::abs(pixel[2] - expected.red()) <= 3 && std::abs(pixel[1] - expected.green()) <= 3
+                && std::abs(pixel[0] - expected.blue()) <= 3,
+            qPrintable(QStringLiteral("%1,%2: %3 %4 %5")
+                           .arg(at.x())
+                           .arg(at.y())
+                           .arg(pixel[2])
+                           .arg(pixel[1])
+                           .arg(pixel[0])));
+    }
+}
+
+QTEST_GUILESS_MAIN(MotionMetricsTest)
+#include "tst_motionmetrics.moc"
