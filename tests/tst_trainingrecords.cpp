@@ -345,6 +345,10 @@ void TrainingRecordsTest::learningCurveListsEveryTraining()
     QCOMPARE(curve.at(0).stored.metrics.instruments[InstrumentLeft].pathLength, 12.5);
     QCOMPARE(curve.at(1).stored.status, StoredStatus::Absent);
     QCOMPARE(curve.at(2).stored.status, StoredStatus::Corrupt);
+
+    // A training in which no frame came to be analysed is measured too.
+    QVERIFY(writeTrainingMeasurement(damaged, TrainingMeasurement()));
+    QCOMPARE(readTrainingMetrics(damaged).status, StoredStatus::Present);
 }
 
 QTEST_GUILESS_MAIN(TrainingRecordsTest)

@@ -55,9 +55,10 @@ struct InstrumentMetrics
     double meanSpeed = 0;
     double peakSpeed = 0;
     // Path length over the straight distance between the first and the last
-    // position seen, 1 for a straight path and more for a roundabout one;
-    // none when the ends are too close together for the ratio to mean
-    // anything (a tip put back where it started).
+    // position seen, 1 for a straight path and more for a roundabout one
+    // (the path out of the picture is not part of it); none when the ends
+    // are too close together for the ratio to mean anything (a tip put back
+    // where it started).
     std::optional<double> economy;
     // Smoothness: the number of movement units, the separate peaks of the
     // tip's speed. A skilled, smooth movement is one unit; hesitating and
@@ -72,8 +73,9 @@ struct TrainingMetrics
 {
     // From the first to the end of the last analysed frame.
     double durationSeconds = 0;
-    // The camera picture the positions are measured in.
-    QSize pictureSize;
+    // The camera picture the positions are measured in; empty when no frame
+    // was analysed.
+    QSize pictureSize { 0, 0 };
     LengthUnit unit = LengthUnit::Pixels;
     // The practice field's scale, when its size is known; 0 otherwise.
     double millimetresPerPixel = 0;

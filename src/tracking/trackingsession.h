@@ -25,5 +25,5 @@ private:
     TipFinder finder;
     std::array<TipFilter, kInstrumentCount> filters;
     TipPaths paths;
-    QSize pictureSize;
+    QSize pictureSize { 0, 0 };
 };
