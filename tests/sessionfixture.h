@@ -10,6 +10,7 @@
 
 #include "core/clientsessioninfo.h"
 #include "dialogs/dialogform.h"
+#include "tracking/motionmetrics.h"
 
 // Brings the process-wide session back to the state of a new process, so
 // that every test starts the real main window as the application does.
@@ -27,6 +28,7 @@ inline void resetSession()
     ClientSessionInfo::nextForm = nullptr;
     ClientSessionInfo::whereIAM = FormLogin;
     ClientSessionInfo::dialogForm = nullptr;
+    ClientSessionInfo::fieldWidthMm = kStandardFieldWidthMm;
 }
 
 // Removes the configuration file and makes sure its folder exists, as the

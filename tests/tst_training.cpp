@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QLineF>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -20,6 +21,7 @@
 #include "dialogs/infodialog.h"
 #include "mediainspection.h"
 #include "sessionfixture.h"
+#include "storage/trainingmetrics.h"
 
 namespace {
 
@@ -29,6 +31,47 @@ constexpr int kClockTimeoutMs = 20000;
 // How far a recording's length may stray from the time it was running: the
 // camera starts and the recorder finishes around the measured span.
 constexpr qint64 kRecordingSlackMs = 1500;
+// The tracking's figures against the virtual camera's true band positions.
+constexpr double kPathLengthTolerance = 0.05;
+constexpr double kOffScreenToleranceSeconds = 0.2;
+constexpr double kFrameSeconds = 1.0 / 30;
+constexpr auto kTruthVariable = "KAVRIN_VIRTUAL_CAMERA_TRUTH";
+constexpr auto kInstrumentsVariable = "KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS";
+
+// What the virtual camera's log says of one instrument's band.
+struct TrueMotion
+{
+    bool seen = false;
+    double pathLength = 0;
+    double offScreenSeconds = 0;
+};
+
+// The path length over consecutive frames that both show the band, as the
+// tracking measures it, and the time the band was out of the picture.
+std::array<TrueMotion, kInstrumentCount> readTruth(const QString &path)
+{
+    std::array<TrueMotion, kInstrumentCount> truth;
+    std::array<std::optional<QPointF>, kInstrumentCount> previous;
+    QFile file(path);
+    [&] { QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text)); }();
+    file.readLine();
+    while (!file.atEnd()) {
+        const QList<QByteArray> cells = file.readLine().trimmed().split(',');
+        for (std::size_t i = 0; i < truth.size(); ++i) {
+            const QByteArray &x = cells.value(2 + 2 * static_cast<int>(i));
+            std::optional<QPointF> here;
+            if (!x.isEmpty())
+                here = QPointF(x.toDouble(), cells.value(3 + 2 * static_cast<int>(i)).toDouble());
+            if (here && previous[i])
+                truth[i].pathLength += QLineF(*previous[i], *here).length();
+            truth[i].seen = truth[i].seen || here;
+            if (!here)
+                truth[i].offScreenSeconds += kFrameSeconds;
+            previous[i] = here;
+        }
+    }
+    return truth;
+}
 
 } // namespace
 
@@ -50,6 +93,8 @@ private slots:
     void answeringNoKeepsTrainingLive();
     void unwritableFolderNeverShowsRecording();
     void guestMayOnlyWatch();
+    void trainingIsMeasuredAgainstTheTruth_data();
+    void trainingIsMeasuredAgainstTheTruth();
 
 private:
     void openTrainingScreen();
@@ -87,6 +132,8 @@ void TrainingTest::init()
 
 void TrainingTest::cleanup()
 {
+    qunsetenv(kTruthVariable);
+    qunsetenv(kInstrumentsVariable);
     delete window;
     window = nullptr;
     ClientSessionInfo::OfflineMode = false;
@@ -196,12 +243,15 @@ void TrainingTest::stopwatchTrainingRecordsVideoAndSound()
     waitForTrainingScreen();
     QVERIFY(ClientSessionInfo::IsPreviewingCamera());
 
-    // One training, two files with one stamp in the account's folder.
+    // One training, four files with one stamp in the account's folder: the
+    // tracking's two come shortly after the training.
     const QString video = preview->currentVideoPath();
     const QString stamp = QFileInfo(video).completeBaseName();
     QVERIFY(QRegularExpression("^\\d{4}_\\d{2}_\\d{2}T\\d{2}_\\d{2}_\\d{2}$").match(stamp).hasMatch());
     QCOMPARE(preview->currentPicturePath(), video.chopped(4) + QStringLiteral("mi.png"));
-    QCOMPARE(recordingFiles(), (QStringList { stamp + ".mp4", stamp + "mi.png" }));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(trainingMetricsPath(video)), kScreenTimeoutMs);
+    QCOMPARE(recordingFiles(),
+        (QStringList { stamp + ".metrics.json", stamp + ".mp4", stamp + ".paths.csv", stamp + "mi.png" }));
     QImage picture;
     QVERIFY(picture.load(preview->currentPicturePath(), "png"));
     QCOMPARE(picture.size(), viewfinderSize);
@@ -353,7 +403,10 @@ void TrainingTest::answeringNoKeepsTrainingLive()
     QVERIFY(ClientSessionInfo::isRecording());
     finishByTap();
     waitForTrainingScreen();
-    QCOMPARE(recordingFiles().size(), 1 + int(QFile::exists(preview->currentPicturePath())));
+    // The video, its tracking's two files and, if the training lasted, its picture.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QFile::exists(trainingMetricsPath(preview->currentVideoPath())), kScreenTimeoutMs);
+    QCOMPARE(recordingFiles().size(), 3 + int(QFile::exists(preview->currentPicturePath())));
 }
 
 void TrainingTest::unwritableFolderNeverShowsRecording()
@@ -397,6 +450,83 @@ void TrainingTest::guestMayOnlyWatch()
     QTest::mouseClick(preview->findChild<QPushButton *>("returnBtn"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(FormLogin), kScreenTimeoutMs);
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+}
+
+void TrainingTest::trainingIsMeasuredAgainstTheTruth_data()
+{
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<bool>("instrumentsShown");
+    QTest::addColumn<double>("fieldWidthMm");
+
+    // Long enough for the left instrument's trip out of the picture, on a
+    // field of the standard size.
+    QTest::newRow("instruments in view") << 10 << true << kStandardFieldWidthMm;
+    QTest::newRow("no instruments, unknown field") << 3 << false << 0.0;
+}
+
+void TrainingTest::trainingIsMeasuredAgainstTheTruth()
+{
+    QFETCH(int, seconds);
+    QFETCH(bool, instrumentsShown);
+    QFETCH(double, fieldWidthMm);
+    ClientSessionInfo::fieldWidthMm = fieldWidthMm;
+    setAccount([](User &user) {
+        user.recordVideo = 1;
+        user.stopwatchOn = 1;
+    });
+    openTrainingScreen();
+    const QString truthPath = data->filePath(QStringLiteral("truth.csv"));
+    qputenv(kTruthVariable, truthPath.toUtf8());
+    if (!instrumentsShown)
+        qputenv(kInstrumentsVariable, "hidden");
+    QSignalSpy measured(preview, &PreviewForm::trainingMeasured);
+
+    startTraining();
+    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kScreenTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(clockLabel()->text(), QTime(0, 0).addSecs(seconds).toString("hh:mm:ss"),
+        kClockTimeoutMs + seconds * 1000);
+    finishByTap();
+    // The camera of the training has stopped; the next one logs nothing.
+    qunsetenv(kTruthVariable);
+    qunsetenv(kInstrumentsVariable);
+    QTRY_COMPARE_WITH_TIMEOUT(measured.size(), 1, kScreenTimeoutMs);
+    const QString video = preview->currentVideoPath();
+    QCOMPARE(measured.first().at(0).toString(), video);
+    QVERIFY(measured.first().at(2).toBool());
+
+    const StoredMetrics stored = readTrainingMetrics(video);
+    QCOMPARE(stored.status, StoredStatus::Present);
+    QCOMPARE(readTrainingPaths(video).status, StoredStatus::Present);
+    const TrainingMetrics &metrics = stored.metrics;
+    QCOMPARE(metrics.pictureSize, QSize(1280, 720));
+    QCOMPARE(metrics.unit, fieldWidthMm > 0 ? LengthUnit::Millimetres : LengthUnit::Pixels);
+    const double pixel = fieldWidthMm > 0 ? fieldWidthMm / 1280 : 1;
+    if (fieldWidthMm > 0)
+        QCOMPARE(metrics.millimetresPerPixel, pixel);
+    const std::array<TrueMotion, kInstrumentCount> truth = readTruth(truthPath);
+    // The training lasted long enough for the left instrument's trip out.
+    QVERIFY(!instrumentsShown || truth[InstrumentLeft].offScreenSeconds > 0.5);
+    for (std::size_t i = 0; i < truth.size(); ++i) {
+        const InstrumentMetrics &instrument = metrics.instruments[i];
+        const QString facts = QStringLiteral("instrument %1: %2 px tracked, %3 px true; off screen %4 s "
+                                             "tracked, %5 s true; %6 of %7 frames dropped")
+                                  .arg(i)
+                                  .arg(instrument.pathLength / pixel)
+                                  .arg(truth[i].pathLength)
+                                  .arg(instrument.offScreenSeconds)
+                                  .arg(truth[i].offScreenSeconds)
+                                  .arg(metrics.framesDropped)
+                                  .arg(metrics.framesAnalysed + metrics.framesDropped);
+        qInfo().noquote() << facts;
+        QCOMPARE(instrument.seen, truth[i].seen);
+        QVERIFY2(qAbs(instrument.offScreenSeconds - truth[i].offScreenSeconds) <= kOffScreenToleranceSeconds,
+            qPrintable(facts));
+        if (!truth[i].seen)
+            continue;
+        QVERIFY2(qAbs(instrument.pathLength / pixel - truth[i].pathLength)
+                <= kPathLengthTolerance * truth[i].pathLength,
+            qPrintable(facts));
+    }
 }
 
 QTEST_MAIN(TrainingTest)

@@ -1,5 +1,6 @@
 #include "camera/previewform.h"
 
+#include <QCamera>
 #include <QDateTime>
 #include <QDir>
 #include <QLayout>
@@ -8,6 +9,7 @@
 #include <QSignalBlocker>
 #include <limits>
 
+#include "camera/camera.h"
 #include "camera/timerwidget.h"
 #include "camera/timingsettingsdialog.h"
 #include "camera/videowidget.h"
@@ -53,6 +55,7 @@ PreviewForm::PreviewForm(QWidget *parent)
     pictureTimer.setSingleShot(true);
     pictureTimer.setInterval(kPictureDelayMs);
     connect(&pictureTimer, &QTimer::timeout, this, &PreviewForm::makeScreen);
+    connect(&tracker, &TipTracker::measured, this, &PreviewForm::trainingMeasured);
 
     // The training's picture takes the place of every screen: it lives in
     // the main window's screen area, hidden until a training starts.
@@ -230,6 +233,9 @@ void PreviewForm::showFullScreen()
     ClientSessionInfo::actualForm = fullScreenWidget;
     ClientSessionInfo::startCameraPreview(fullScreenWidget, recordVideo, user->recordSound != 0,
         ClientSessionInfo::actualFilename, picturePath);
+    // Recorded trainings are tracked; the metrics are kept with the video.
+    if (recordVideo && ClientSessionInfo::camera)
+        tracker.start(ClientSessionInfo::camera->currentDevice(), { ClientSessionInfo::fieldWidthMm });
     connect(&finishTimer, &QTimer::timeout, this, &PreviewForm::timeoutDialog, Qt::UniqueConnection);
     trainingClock.start();
     timedOut = false;
@@ -271,7 +277,7 @@ void PreviewForm::timeoutDialog()
     disconnect(&finishTimer, &QTimer::timeout, this, &PreviewForm::timeoutDialog);
     updateTimer.stop();
     pictureTimer.stop();
-    ClientSessionInfo::stopPreview();
+    endTraining();
     finishTimer.stop();
     addTrainingTime(kCountdownFinishCorrection);
     timedOut = true;
@@ -296,8 +302,14 @@ void PreviewForm::closeFullScreen()
         ClientSessionInfo::dialogForm, &DialogForm::rightButtonDecision, this, &PreviewForm::closeFullScreen);
     disconnect(ClientSessionInfo::dialogForm, &DialogForm::leftButtonDecision, this,
         &PreviewForm::disconnectDialogButtons);
-    ClientSessionInfo::stopPreview();
+    endTraining();
     emit ShowNextFormWithLoading(FormPreview, kLoadingScreenMs);
+}
+
+void PreviewForm::endTraining()
+{
+    ClientSessionInfo::stopPreview();
+    tracker.finish(videoPath);
 }
 
 void PreviewForm::addTrainingTime(int correction)

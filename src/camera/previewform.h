@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/enums.h"
+#include "tracking/tiptracker.h"
 
 namespace Ui {
 class PreviewForm;
@@ -32,9 +33,13 @@ public:
     TimerWidget *timeDisplay() const { return timerWidget; }
     QString currentVideoPath() const { return videoPath; }
     QString currentPicturePath() const { return picturePath; }
+    const TipTracker *trainingTracker() const { return &tracker; }
 
 signals:
     void ShowNextForm(FormEnum);
+    // A recorded training has been measured, shortly after it ended; the
+    // figures are kept beside its video when saved is true.
+    void trainingMeasured(const QString &videoPath, const TrainingMeasurement &measurement, bool saved);
     void ShowDialogForm(DialogOpt);
     void ShowNextFormWithLoading(FormEnum, int);
 
@@ -65,6 +70,8 @@ private:
     // Adds the whole seconds of the training, less correction, to the
     // account's total; a training shorter than the correction adds nothing.
     void addTrainingTime(int correction);
+    // Stops the camera, which completes the recording, and the tracking.
+    void endTraining();
 
     std::unique_ptr<Ui::PreviewForm> ui;
     VideoWidget *fullScreenWidget;
@@ -74,6 +81,7 @@ private:
     // Takes the training's picture once the camera has settled; stopped when
     // the training ends first, so that no later picture takes its name.
     QTimer pictureTimer;
+    TipTracker tracker;
     QString videoPath;
     QString picturePath;
     QElapsedTimer trainingClock;

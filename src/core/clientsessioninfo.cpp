@@ -5,6 +5,7 @@
 #include "camera/camera.h"
 #include "camera/videowidget.h"
 #include "core/logging.h"
+#include "tracking/motionmetrics.h"
 
 // The account record stores the display language as its number.
 static_assert(User::defaultLanguage == LangEnglish, "a new account starts in English");
@@ -38,6 +39,7 @@ int ClientSessionInfo::actualVideoID = 0;
 TimerType ClientSessionInfo::timertype = TimerNone;
 bool ClientSessionInfo::applicationRunning = false;
 QMediaPlaylist *ClientSessionInfo::playlist = nullptr;
+double ClientSessionInfo::fieldWidthMm = kStandardFieldWidthMm;
 Language ClientSessionInfo::langEnum = LangEnglish;
 
 // The members with constructors are defined in this order on purpose: they

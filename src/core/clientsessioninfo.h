@@ -61,6 +61,9 @@ public:
     static TimerType timertype;
     static bool applicationRunning;
     static QMediaPlaylist *playlist;
+    // The width of practice field the camera's picture covers, for lengths
+    // in millimetres; 0 when unknown, for lengths in pixels.
+    static double fieldWidthMm;
 
     // The records folder of the data location, kept by the account store.
     static QString fullRecordingPath();
