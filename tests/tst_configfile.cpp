@@ -27,6 +27,8 @@ private slots:
     void locationRoundTrip();
     void repairDamagedFile_data();
     void repairDamagedFile();
+    void fieldWidth_data();
+    void fieldWidth();
 
 private:
     QString writeConfig(const QByteArray &content) const;
@@ -277,6 +279,38 @@ void ConfigFileTest::repairDamagedFile()
     QCOMPARE(QFile::permissions(path) & classBits, QFileDevice::WriteOwner);
     QCOMPARE(readAll(path), kept ? content : defaultConfig());
     QCOMPARE(defaultConfig().size(), 161);
+}
+
+void ConfigFileTest::fieldWidth_data()
+{
+    QTest::addColumn<QByteArray>("element");
+    // -1: none given.
+    QTest::addColumn<double>("width");
+    QTest::newRow("none") << QByteArray() << -1.0;
+    QTest::newRow("measured") << QByteArray("<field_width_mm> 312.5 </field_width_mm>") << 312.5;
+    QTest::newRow("unknown field") << QByteArray("<field_width_mm>0</field_width_mm>") << 0.0;
+    QTest::newRow("negative") << QByteArray("<field_width_mm>-3</field_width_mm>") << -1.0;
+    QTest::newRow("a word") << QByteArray("<field_width_mm>wide</field_width_mm>") << -1.0;
+    QTest::newRow("malformed before it") << QByteArray("<x></y><field_width_mm>300</field_width_mm>") << -1.0;
+}
+
+void ConfigFileTest::fieldWidth()
+{
+    QFETCH(QByteArray, element);
+    QFETCH(double, width);
+    QByteArray content = config("en", "/data/", "Virtual Camera");
+    content.insert(content.indexOf("</application_params>"), element);
+    const QString file = writeConfig(content);
+    const std::optional<double> read = readFieldWidthMm(file);
+    QCOMPARE(read.has_value(), width >= 0);
+    if (read)
+        QCOMPARE(*read, width);
+    // The other values read as before.
+    QString location;
+    QString language;
+    QString camera;
+    XMLParser().ParseParams(file, &location, &language, &camera);
+    QCOMPARE(camera, QStringLiteral("Virtual Camera"));
 }
 
 QTEST_GUILESS_MAIN(ConfigFileTest)

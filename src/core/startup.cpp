@@ -65,6 +65,9 @@ void StartUp::readConfiguration()
     ClientSessionInfo::parser.ParseParams(ClientSessionInfo::configPath,
         &ClientSessionInfo::recordingUserPath, &ClientSessionInfo::language,
         &ClientSessionInfo::selectedCamera);
+    // A configuration without a measured field keeps the standard one.
+    if (const std::optional<double> width = readFieldWidthMm(ClientSessionInfo::configPath))
+        ClientSessionInfo::fieldWidthMm = *width;
     qCDebug(lcCore) << "parsed";
 }
 

@@ -1,6 +1,7 @@
 #include "storage/configfile.h"
 
 #include <QFile>
+#include <QXmlStreamReader>
 
 #include "storage/storagelogging.h"
 
@@ -49,4 +50,24 @@ bool repairConfigFile(const QString &path)
     }
     QFile::setPermissions(path, QFileDevice::WriteUser);
     return kept;
+}
+
+std::optional<double> readFieldWidthMm(const QString &path)
+{
+    QFile::setPermissions(path, QFileDevice::ReadUser);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement
+            || xml.name() != QLatin1String(ConfigElement::fieldWidthMm))
+            continue;
+        bool ok = false;
+        const double width = xml.readElementText().trimmed().toDouble(&ok);
+        if (ok && width >= 0)
+            return width;
+        return std::nullopt;
+    }
+    return std::nullopt;
 }

@@ -2,14 +2,23 @@
 
 #include <QString>
 
+#include <optional>
+
 // The configuration file "config.xml" holds three elements below its root
-// element application_params. Their names, used by the reader, the writer
-// and the repair below:
+// element application_params, and may hold a fourth. Their names, used by the
+// readers, the writer and the repair below:
 namespace ConfigElement {
 constexpr char language[] = "language";
 constexpr char recordingPath[] = "recordingPath";
 constexpr char selectedCamera[] = "selected_camera";
+// Optional: the width of practice field, in millimetres, that the camera's
+// picture covers, measured on the trainer; 0 for a field of unknown size.
+constexpr char fieldWidthMm[] = "field_width_mm";
 } // namespace ConfigElement
+
+// The field width the configuration file at path gives, if it gives one: a
+// number from 0 up, as the text of the first field_width_mm element.
+std::optional<double> readFieldWidthMm(const QString &path);
 
 // Makes the configuration file at path usable before it is read: a missing
 // file, or one whose text lacks any of the three element names, is replaced

@@ -21,6 +21,7 @@ constexpr NamedElement configurationElements[] = {
     { ConfigElement::recordingPath, MyXmlContentHandler::ElementRecordingPath },
     { ConfigElement::language, MyXmlContentHandler::ElementLanguage },
     { ConfigElement::selectedCamera, MyXmlContentHandler::ElementSelectedCamera },
+    { ConfigElement::fieldWidthMm, MyXmlContentHandler::ElementFieldWidth },
 };
 
 constexpr NamedElement scenarioElements[] = {

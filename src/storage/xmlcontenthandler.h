@@ -20,8 +20,8 @@ class MyXmlContentHandler : public QXmlDefaultHandler
 public:
     enum Mode { ModeScenario = 0, ModeConfiguration = 1 };
 
-    // Codes 0 to 2 are configuration elements, 3 to 23 scenario elements;
-    // 7 and 8 are not assigned.
+    // Codes 0 to 2 and 24 are configuration elements, 3 to 23 scenario
+    // elements; 7 and 8 are not assigned.
     enum ElementCode {
         ElementNone = -1,
         ElementRecordingPath = 0,
@@ -45,7 +45,10 @@ public:
         ElementPolish = 20,
         ElementChinese = 21,
         ElementPortuguese = 22,
-        ElementSymmetric = 23
+        ElementSymmetric = 23,
+        // Read by readFieldWidthMm(); recognised here only so that its text
+        // goes nowhere.
+        ElementFieldWidth = 24
     };
 
     explicit MyXmlContentHandler(XMLParser *owner);
