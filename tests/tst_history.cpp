@@ -15,6 +15,7 @@
 #include "history/resultslistform.h"
 #include "history/simplelistitem.h"
 #include "sessionfixture.h"
+#include "storage/trainingmetrics.h"
 #include "storage/trainingrecords.h"
 
 namespace {
@@ -55,8 +56,8 @@ private slots:
 
 private:
     // A training of the recording, at 2024-03-07 `hour`:00, with or
-    // without its picture.
-    QString addTraining(int hour, bool picture = true);
+    // without its picture and its tracking's files.
+    QString addTraining(int hour, bool picture = true, bool measured = true);
     void openHistory();
     QStringList rowDates() const;
     void confirmDelete();
@@ -98,7 +99,7 @@ void HistoryTest::cleanup()
     resetSession();
 }
 
-QString HistoryTest::addTraining(int hour, bool picture)
+QString HistoryTest::addTraining(int hour, bool picture, bool measured)
 {
     const QDateTime start(kDay, QTime(hour, 0));
     const QString folder = ClientSessionInfo::actualUser()->recordingPathText();
@@ -113,6 +114,8 @@ QString HistoryTest::addTraining(int hour, bool picture)
             still.fill(Qt::darkGreen);
             QVERIFY(still.save(trainingPicturePath(video), "png"));
         }
+        if (measured)
+            QVERIFY(writeTrainingMeasurement(video, TrainingMeasurement()));
     }();
     return video;
 }
@@ -146,8 +149,14 @@ void HistoryTest::confirmDelete()
 void HistoryTest::listsTrainingsNewestOnTop()
 {
     const QString ten = addTraining(10);
-    const QString twelve = addTraining(12);
+    // Trainings recorded before tracking, or whose tracking's files were
+    // damaged, are trainings like the others.
+    const QString twelve = addTraining(12, true, false);
     const QString eleven = addTraining(11);
+    QFile damaged(trainingMetricsPath(eleven));
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("{\"format\": ");
+    damaged.close();
     const QString folder = ClientSessionInfo::actualUser()->recordingPathText();
     // Not trainings: no "T", too small, two "T".
     QVERIFY(QFile::copy(recording, folder + "notes.mp4"));
@@ -217,6 +226,8 @@ void HistoryTest::deleteRemovesTheTargets()
         QCOMPARE(QFile::exists(videos.at(id)), !gone.contains(id));
         if (id != 0)
             QCOMPARE(QFile::exists(trainingPicturePath(videos.at(id))), !gone.contains(id));
+        for (const QString &measurement : trainingMeasurementPaths(videos.at(id)))
+            QCOMPARE(QFile::exists(measurement), !gone.contains(id));
     }
 }
 
@@ -244,10 +255,16 @@ void HistoryTest::exportCopiesWithoutOverwriting()
     QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QLatin1String("Exported: 1")), kTimeoutMs);
     QVERIFY2(status->text().contains(QFileInfo(eleven).fileName()), qPrintable(status->text()));
     QVERIFY(history->findChild<QPushButton *>("exportBtn")->isEnabled());
-    QCOMPARE(contentsOf(QDir(target.path()).filePath(QFileInfo(ten).fileName())), contentsOf(ten));
+    const QString exported = QDir(target.path()).filePath(QFileInfo(ten).fileName());
+    QCOMPARE(contentsOf(exported), contentsOf(ten));
+    for (const QString &measurement : trainingMeasurementPaths(ten))
+        QCOMPARE(contentsOf(QDir(target.path()).filePath(QFileInfo(measurement).fileName())),
+            contentsOf(measurement));
+    QCOMPARE(readTrainingMetrics(exported).status, StoredStatus::Present);
     QCOMPARE(contentsOf(existing), QByteArray("keep me"));
-    // Only the videos, nothing half-written beside them.
-    QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    // The videos and the 10:00 training's tracking, nothing half-written
+    // beside them; the skipped training's tracking stays behind with it.
+    QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }
 
 void HistoryTest::resetClearsTheCounter()

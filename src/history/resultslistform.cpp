@@ -17,6 +17,7 @@
 #include "history/recordingrepair.h"
 #include "history/simplelistitem.h"
 #include "history/videoexport.h"
+#include "storage/trainingmetrics.h"
 #include "storage/trainingrecords.h"
 #include "storage/user.h"
 #include "ui_resultslistform.h"
@@ -269,6 +270,8 @@ void ResultsListForm::deleteItem()
     for (const QString &video : targetVideos()) {
         removeTrainingFile(video);
         removeTrainingFile(trainingPicturePath(video));
+        for (const QString &measurement : trainingMeasurementPaths(video))
+            removeTrainingFile(measurement);
     }
     getTrainings();
 }

@@ -7,6 +7,7 @@
 #include <QThreadPool>
 
 #include "core/logging.h"
+#include "storage/trainingmetrics.h"
 
 namespace {
 
@@ -39,6 +40,25 @@ bool copyFile(const QString &from, const QString &to)
         }
     }
     return target.commit();
+}
+
+// The tracking's files go beside the copied video, under its name, on the
+// same terms as the video; a training recorded before tracking has none.
+void copyMeasurement(const QString &video, const QString &target, QStringList *skipped, QStringList *failed)
+{
+    const QStringList from = trainingMeasurementPaths(video);
+    const QStringList to = trainingMeasurementPaths(target);
+    for (int i = 0; i < from.size(); ++i) {
+        const QString name = QFileInfo(to.at(i)).fileName();
+        if (!QFileInfo::exists(from.at(i)))
+            continue;
+        if (QFileInfo::exists(to.at(i))) {
+            *skipped << name;
+        } else if (!copyFile(from.at(i), to.at(i))) {
+            qCWarning(lcHistory) << "export failed:" << from.at(i) << "to" << to.at(i);
+            *failed << name;
+        }
+    }
 }
 
 } // namespace
@@ -74,6 +94,7 @@ void VideoExport::start(const QStringList &videos, const QString &folder)
                 skipped << name;
             } else if (copyFile(videos.at(i), target)) {
                 ++copied;
+                copyMeasurement(videos.at(i), target, &skipped, &failed);
             } else {
                 qCWarning(lcHistory) << "export failed:" << videos.at(i) << "to" << target;
                 failed << name;
