@@ -17,6 +17,7 @@
 #include "core/mainwindow.h"
 #include "dialogs/decisiondialog.h"
 #include "dialogs/languageselectdialog.h"
+#include "dialogs/trainingresultsdialog.h"
 #include "dialogs/userdialog.h"
 #include "dialogs/writelocationdialog.h"
 #include "history/resultslistform.h"
@@ -55,9 +56,13 @@ private:
 
 // Copies of a recorded training under the names of trainings on the days
 // before it, dated accordingly.
+// Copies of the recorded training on earlier days, with measurements that
+// grow worse the further back they go: a learning curve to look at.
 void addEarlierTrainings(const QString &video, int count)
 {
     const QDateTime recorded = QFileInfo(video).lastModified();
+    const StoredMetrics measured = readTrainingMetrics(video);
+    const StoredPaths paths = readTrainingPaths(video);
     for (int day = 1; day <= count; ++day) {
         const QDateTime start = recorded.addDays(-day).addSecs(-day * 1800);
         const QString copy
@@ -67,6 +72,15 @@ void addEarlierTrainings(const QString &video, int count)
         QFile file(copy);
         if (file.open(QIODevice::ReadWrite))
             file.setFileTime(start, QFileDevice::FileModificationTime);
+        if (measured.status != StoredStatus::Present)
+            continue;
+        TrainingMeasurement earlier { measured.metrics, paths.paths };
+        for (InstrumentMetrics &instrument : earlier.metrics.instruments) {
+            instrument.pathLength *= 1 + 0.3 * day;
+            instrument.idleSeconds *= 1 + 0.5 * day;
+            instrument.movementUnits += 3 * day;
+        }
+        writeTrainingMeasurement(copy, earlier);
     }
 }
 
@@ -126,6 +140,14 @@ int main(int argc, char *argv[])
     camera.take(QStringLiteral("training-full-screen"));
     QTest::mousePress(preview->trainingViewfinder(), Qt::LeftButton);
     click(shownDialog<DecisionDialog>(), "rightBtn");
+    QTest::qWait(kSettleMs);
+    // The tracked figures open over the training screen once it is back.
+    if (!QTest::qWaitFor([] { return shownDialog<TrainingResultsDialog>() != nullptr; }))
+        std::fprintf(stderr, "no training results\n");
+    QTest::qWait(kSettleMs);
+    camera.take(QStringLiteral("training-results"));
+    if (auto *results = shownDialog<TrainingResultsDialog>())
+        click(results, "pushButton");
     QTest::qWait(kSettleMs);
 
     // A history of several trainings: the one just recorded and copies of it

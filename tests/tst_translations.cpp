@@ -309,6 +309,27 @@ void TranslationsTest::screenTextsTranslated()
         { QStringLiteral("UserDialog"),
             QStringLiteral("This name cannot be used. Please choose a shorter name without / or \\ that "
                            "does not start with a dot.") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Left instrument") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Right instrument") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Active time") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Idle time") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Off screen") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Path length") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Mean speed") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Peak speed") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Economy of motion") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Movement units") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Share of the work") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("Training of %1, lengths in %2") },
+        { QStringLiteral("MetricsTable"), QStringLiteral("not seen") },
+        { QStringLiteral("LearningCurve"), QStringLiteral("Trainings: %1") },
+        { QStringLiteral("MeasurementsPanel"), QStringLiteral("Measurements") },
+        { QStringLiteral("MeasurementsPanel"), QStringLiteral("Learning curve") },
+        { QStringLiteral("MeasurementsPanel"),
+            QStringLiteral("No measurements: this training was recorded without tracking.") },
+        { QStringLiteral("MeasurementsPanel"),
+            QStringLiteral("The measurements of this training cannot be read.") },
+        { QStringLiteral("TrainingResultsDialog"), QStringLiteral("Your training in figures") },
     };
     QFETCH(int, language);
     if (language == LangEnglish)

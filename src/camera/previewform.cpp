@@ -56,6 +56,7 @@ PreviewForm::PreviewForm(QWidget *parent)
     pictureTimer.setInterval(kPictureDelayMs);
     connect(&pictureTimer, &QTimer::timeout, this, &PreviewForm::makeScreen);
     connect(&tracker, &TipTracker::measured, this, &PreviewForm::trainingMeasured);
+    connect(this, &PreviewForm::trainingMeasured, this, &PreviewForm::keepResults);
 
     // The training's picture takes the place of every screen: it lives in
     // the main window's screen area, hidden until a training starts.
@@ -92,6 +93,7 @@ void PreviewForm::showEvent(QShowEvent *event)
              static_cast<QWidget *>(ui->record), static_cast<QWidget *>(ui->sound) })
         control->setEnabled(!guest);
     QWidget::showEvent(event);
+    showResultsWhenFree();
 
     User *user = ClientSessionInfo::actualUser();
     if (!user || guest)
@@ -310,6 +312,24 @@ void PreviewForm::endTraining()
 {
     ClientSessionInfo::stopPreview();
     tracker.finish(videoPath);
+}
+
+void PreviewForm::keepResults(const QString &video, const TrainingMeasurement &measurement)
+{
+    ClientSessionInfo::measuredVideo = video;
+    ClientSessionInfo::lastMeasurement = measurement;
+    resultsPending = true;
+    showResultsWhenFree();
+}
+
+void PreviewForm::showResultsWhenFree()
+{
+    const DialogForm *host = ClientSessionInfo::dialogForm;
+    if (!resultsPending || !isVisible() || ClientSessionInfo::actualForm != this
+        || (host && host->isDialogVisible()))
+        return;
+    resultsPending = false;
+    emit ShowDialogForm(DialogTrainingResults);
 }
 
 void PreviewForm::addTrainingTime(int correction)

@@ -72,6 +72,10 @@ private:
     void addTrainingTime(int correction);
     // Stops the camera, which completes the recording, and the tracking.
     void endTraining();
+    // Keeps a measured training's figures for the results dialog, which
+    // opens once the training screen is back and free of other dialogs.
+    void keepResults(const QString &video, const TrainingMeasurement &measurement);
+    void showResultsWhenFree();
 
     std::unique_ptr<Ui::PreviewForm> ui;
     VideoWidget *fullScreenWidget;
@@ -82,6 +86,7 @@ private:
     // the training ends first, so that no later picture takes its name.
     QTimer pictureTimer;
     TipTracker tracker;
+    bool resultsPending = false;
     QString videoPath;
     QString picturePath;
     QElapsedTimer trainingClock;

@@ -40,6 +40,8 @@ TimerType ClientSessionInfo::timertype = TimerNone;
 bool ClientSessionInfo::applicationRunning = false;
 QMediaPlaylist *ClientSessionInfo::playlist = nullptr;
 double ClientSessionInfo::fieldWidthMm = kStandardFieldWidthMm;
+QString ClientSessionInfo::measuredVideo;
+TrainingMeasurement ClientSessionInfo::lastMeasurement;
 Language ClientSessionInfo::langEnum = LangEnglish;
 
 // The members with constructors are defined in this order on purpose: they

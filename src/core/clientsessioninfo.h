@@ -9,6 +9,7 @@
 #include "catalogue/scenario.h"
 #include "core/enums.h"
 #include "storage/accountstore.h"
+#include "storage/trainingmetrics.h"
 #include "storage/xmlparser.h"
 #include "storage/xmlwriter.h"
 
@@ -64,6 +65,9 @@ public:
     // The width of practice field the camera's picture covers, for lengths
     // in millimetres; 0 when unknown, for lengths in pixels.
     static double fieldWidthMm;
+    // The last training measured, and its video, for the results dialog.
+    static QString measuredVideo;
+    static TrainingMeasurement lastMeasurement;
 
     // The records folder of the data location, kept by the account store.
     static QString fullRecordingPath();

@@ -31,7 +31,8 @@ enum DialogOpt {
     DialogCameraSettings = 10,
     DialogTimingSettings = 11,
     DialogTrainingFinished = 12,
-    DialogResetTime = 13
+    DialogResetTime = 13,
+    DialogTrainingResults = 14
 };
 
 enum Language {

@@ -13,6 +13,7 @@
 #include "dialogs/decisiondialog.h"
 #include "dialogs/infodialog.h"
 #include "dialogs/languageselectdialog.h"
+#include "dialogs/trainingresultsdialog.h"
 #include "dialogs/userdialog.h"
 #include "dialogs/writelocationdialog.h"
 #include "storage/user.h"
@@ -40,6 +41,7 @@ constexpr FixedSize kCameraSelectSize { 700, 500 };
 constexpr FixedSize kDecisionSize { 550, 350 };
 constexpr FixedSize kSettingsSize { 1024, 768 };
 constexpr FixedSize kTimingSize { 500, 350, 600 };
+constexpr FixedSize kResultsSize { 1300, 700 };
 constexpr FixedSize kPlaceholderSize { 400, 200 };
 
 template <typename Widget> Widget *hosted(QWidget *host, FixedSize size)
@@ -79,6 +81,7 @@ DialogForm::DialogForm(QWidget *parent)
     , infoDialog(hosted<InfoDialog>(this, kDecisionSize))
     , settingsDialog(hosted<SettingsDialog>(this, kSettingsSize))
     , timingDialog(hosted<TimingSettingsDialog>(this, kTimingSize))
+    , resultsDialog(hosted<TrainingResultsDialog>(this, kResultsSize))
     , placeholder(hosted<QWidget>(this, kPlaceholderSize))
     , active(placeholder)
 {
@@ -93,7 +96,8 @@ DialogForm::DialogForm(QWidget *parent)
     for (QWidget *widget : { static_cast<QWidget *>(userDialog), static_cast<QWidget *>(languageDialog),
              static_cast<QWidget *>(locationDialog), static_cast<QWidget *>(cameraSelectDialog),
              static_cast<QWidget *>(decisionDialog), static_cast<QWidget *>(infoDialog),
-             static_cast<QWidget *>(settingsDialog), static_cast<QWidget *>(timingDialog), placeholder }) {
+             static_cast<QWidget *>(settingsDialog), static_cast<QWidget *>(timingDialog),
+             static_cast<QWidget *>(resultsDialog), placeholder }) {
         panel->addWidget(widget);
         // Aligned, a dialog with a width range takes the width its content
         // asks for instead of whatever room the previous dialog left.
@@ -111,6 +115,7 @@ DialogForm::DialogForm(QWidget *parent)
     connect(decisionDialog, &DecisionDialog::rightButtonClicked, this, &DialogForm::decisionRightButton);
     connect(infoDialog, &InfoDialog::okClicked, this, &DialogForm::infoDialogButton);
     connect(timingDialog, &TimingSettingsDialog::okClicked, this, &DialogForm::timingDialogButton);
+    connect(resultsDialog, &TrainingResultsDialog::okClicked, this, &DialogForm::resultsDialogButton);
 
     hideAll();
 }
@@ -151,6 +156,10 @@ QWidget *DialogForm::widgetFor(DialogOpt opt)
         infoDialog->setup(
             text(TxtTrainingFinished, false, false, false, 0), text(TxtOk, false, true, false, 0));
         return infoDialog;
+    case DialogTrainingResults:
+        resultsDialog->setup(ClientSessionInfo::measuredVideo, ClientSessionInfo::lastMeasurement,
+            text(TxtOk, false, true, false, 0));
+        return resultsDialog;
     default:
         return nullptr;
     }
@@ -282,5 +291,10 @@ void DialogForm::infoDialogButton()
 void DialogForm::timingDialogButton(TimerType type, QTime time)
 {
     emit okButtonTimingDialog(type, time);
+    emit hideDialog();
+}
+
+void DialogForm::resultsDialogButton()
+{
     emit hideDialog();
 }

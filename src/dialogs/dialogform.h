@@ -16,6 +16,7 @@ class LanguageSelectDialog;
 class SettingsDialog;
 class TimingSettingsDialog;
 class UserDialog;
+class TrainingResultsDialog;
 class WriteLocationDialog;
 
 // The overlay window that shows one dialog at a time over the blurred
@@ -65,6 +66,7 @@ private slots:
     void decisionRightButton();
     void infoDialogButton();
     void timingDialogButton(TimerType type, QTime time);
+    void resultsDialogButton();
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -83,6 +85,7 @@ private:
     InfoDialog *infoDialog;
     SettingsDialog *settingsDialog;
     TimingSettingsDialog *timingDialog;
+    TrainingResultsDialog *resultsDialog;
     QWidget *placeholder;
     QWidget *active;
 };

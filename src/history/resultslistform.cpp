@@ -14,6 +14,7 @@
 #include "core/logging.h"
 #include "core/touchfeedback.h"
 #include "dialogs/dialogform.h"
+#include "history/measurementspanel.h"
 #include "history/recordingrepair.h"
 #include "history/simplelistitem.h"
 #include "history/videoexport.h"
@@ -54,10 +55,12 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     , listContainer(new QWidget)
     , videoExport(new VideoExport(this))
     , repair(new RecordingRepair(this))
+    , measurements(new MeasurementsPanel(this))
 {
     ui->setupUi(this);
     ui->label->setPixmap(QPixmap(QLatin1String(kLogo)));
     ui->scrollArea->setWidget(listContainer);
+    ui->listLayout->addWidget(measurements);
     listContainer->setStyleSheet(SimpleListItem::listStyleSheet());
     listContainer->installEventFilter(this);
     ui->scrollArea->viewport()->installEventFilter(this);
@@ -135,6 +138,9 @@ void ResultsListForm::getTrainings()
         ClientSessionInfo::actualVideoID = 0;
         ClientSessionInfo::actualFilename = records.first().videoPath;
     }
+    measurements->showTraining(records.isEmpty() ? QString() : records.first().videoPath);
+    if (user)
+        measurements->showHistory(user->recordingPathText());
     ui->playBtn->setEnabled(!records.isEmpty());
     ui->deleteBtn->setEnabled(!records.isEmpty());
     // One export at a time: its progress line reports on one.
@@ -207,6 +213,7 @@ void ResultsListForm::acceptSelectedSlot(SimpleListItem *sender, int video, QStr
         if (row->id() != video)
             row->SetUnselected();
     }
+    measurements->showTraining(path);
 }
 
 void ResultsListForm::acceptDblClickSlot(SimpleListItem *sender, int video, QString path)

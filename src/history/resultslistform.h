@@ -12,6 +12,7 @@
 namespace Ui {
 class ResultsListForm;
 }
+class MeasurementsPanel;
 class RecordingRepair;
 class SimpleListItem;
 class VideoExport;
@@ -78,6 +79,7 @@ private:
     VideoExport *videoExport;
     RecordingRepair *repair;
     KineticScroll scroller { KineticScroll::Truncation::Speed };
+    MeasurementsPanel *measurements;
     QTimer animationTimer;
     QVector<TrainingRecord> records;
     // The check marks by identifier; a row in sight holds its own.

@@ -292,4 +292,92 @@
         <translation>无法使用此名称。请选择一个更短的名称，不含 / 或 \，且不以点开头。</translation>
     </message>
 </context>
+<context>
+    <name>MetricsTable</name>
+    <message>
+        <source>Left instrument</source>
+        <translation>左侧器械</translation>
+    </message>
+    <message>
+        <source>Right instrument</source>
+        <translation>右侧器械</translation>
+    </message>
+    <message>
+        <source>Active time</source>
+        <translation>活动时间</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>静止时间</translation>
+    </message>
+    <message>
+        <source>Off screen</source>
+        <translation>画面外</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>路径长度</translation>
+    </message>
+    <message>
+        <source>Mean speed</source>
+        <translation>平均速度</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>峰值速度</translation>
+    </message>
+    <message>
+        <source>Economy of motion</source>
+        <translation>运动经济性</translation>
+    </message>
+    <message>
+        <source>Movement units</source>
+        <translation>运动单元</translation>
+    </message>
+    <message>
+        <source>Share of the work</source>
+        <translation>工作占比</translation>
+    </message>
+    <message>
+        <source>Training of %1, lengths in %2</source>
+        <translation>训练时长 %1，长度单位 %2</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <translation>未检测到</translation>
+    </message>
+</context>
+<context>
+    <name>LearningCurve</name>
+    <message>
+        <source>Trainings: %1</source>
+        <translation>训练次数：%1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsPanel</name>
+    <message>
+        <source>Measurements</source>
+        <translation>测量结果</translation>
+    </message>
+    <message>
+        <source>Learning curve</source>
+        <translation>学习曲线</translation>
+    </message>
+    <message>
+        <source>No measurements: this training was recorded without tracking.</source>
+        <translation>无测量结果：此训练录制时未启用跟踪。</translation>
+    </message>
+    <message>
+        <source>The measurements of this training cannot be read.</source>
+        <translation>无法读取此训练的测量结果。</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingResultsDialog</name>
+    <message>
+        <source>Your training in figures</source>
+        <translation>您的训练数据</translation>
+    </message>
+</context>
 </TS>

@@ -292,4 +292,92 @@
         <translation>Dieser Name kann nicht verwendet werden. Bitte wählen Sie einen kürzeren Namen ohne / oder \, der nicht mit einem Punkt beginnt.</translation>
     </message>
 </context>
+<context>
+    <name>MetricsTable</name>
+    <message>
+        <source>Left instrument</source>
+        <translation>Linkes Instrument</translation>
+    </message>
+    <message>
+        <source>Right instrument</source>
+        <translation>Rechtes Instrument</translation>
+    </message>
+    <message>
+        <source>Active time</source>
+        <translation>Aktive Zeit</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Ruhezeit</translation>
+    </message>
+    <message>
+        <source>Off screen</source>
+        <translation>Außerhalb des Bildes</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Weglänge</translation>
+    </message>
+    <message>
+        <source>Mean speed</source>
+        <translation>Mittlere Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Höchstgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Economy of motion</source>
+        <translation>Bewegungsökonomie</translation>
+    </message>
+    <message>
+        <source>Movement units</source>
+        <translation>Bewegungseinheiten</translation>
+    </message>
+    <message>
+        <source>Share of the work</source>
+        <translation>Anteil an der Arbeit</translation>
+    </message>
+    <message>
+        <source>Training of %1, lengths in %2</source>
+        <translation>Training von %1, Längen in %2</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <translation>nicht gesehen</translation>
+    </message>
+</context>
+<context>
+    <name>LearningCurve</name>
+    <message>
+        <source>Trainings: %1</source>
+        <translation>Anzahl der Trainings: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsPanel</name>
+    <message>
+        <source>Measurements</source>
+        <translation>Messungen</translation>
+    </message>
+    <message>
+        <source>Learning curve</source>
+        <translation>Lernkurve</translation>
+    </message>
+    <message>
+        <source>No measurements: this training was recorded without tracking.</source>
+        <translation>Keine Messungen: Dieses Training wurde ohne Verfolgung aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The measurements of this training cannot be read.</source>
+        <translation>Die Messungen dieses Trainings können nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingResultsDialog</name>
+    <message>
+        <source>Your training in figures</source>
+        <translation>Ihr Training in Zahlen</translation>
+    </message>
+</context>
 </TS>

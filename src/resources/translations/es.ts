@@ -292,4 +292,92 @@
         <translation>Este nombre no se puede usar. Elija un nombre más corto, sin / ni \, que no empiece por un punto.</translation>
     </message>
 </context>
+<context>
+    <name>MetricsTable</name>
+    <message>
+        <source>Left instrument</source>
+        <translation>Instrumento izquierdo</translation>
+    </message>
+    <message>
+        <source>Right instrument</source>
+        <translation>Instrumento derecho</translation>
+    </message>
+    <message>
+        <source>Active time</source>
+        <translation>Tiempo activo</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Tiempo inactivo</translation>
+    </message>
+    <message>
+        <source>Off screen</source>
+        <translation>Fuera de imagen</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Longitud del recorrido</translation>
+    </message>
+    <message>
+        <source>Mean speed</source>
+        <translation>Velocidad media</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Velocidad máxima</translation>
+    </message>
+    <message>
+        <source>Economy of motion</source>
+        <translation>Economía de movimiento</translation>
+    </message>
+    <message>
+        <source>Movement units</source>
+        <translation>Unidades de movimiento</translation>
+    </message>
+    <message>
+        <source>Share of the work</source>
+        <translation>Parte del trabajo</translation>
+    </message>
+    <message>
+        <source>Training of %1, lengths in %2</source>
+        <translation>Entrenamiento de %1, longitudes en %2</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <translation>no visto</translation>
+    </message>
+</context>
+<context>
+    <name>LearningCurve</name>
+    <message>
+        <source>Trainings: %1</source>
+        <translation>Entrenamientos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsPanel</name>
+    <message>
+        <source>Measurements</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>Learning curve</source>
+        <translation>Curva de aprendizaje</translation>
+    </message>
+    <message>
+        <source>No measurements: this training was recorded without tracking.</source>
+        <translation>Sin mediciones: este entrenamiento se grabó sin seguimiento.</translation>
+    </message>
+    <message>
+        <source>The measurements of this training cannot be read.</source>
+        <translation>No se pueden leer las mediciones de este entrenamiento.</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingResultsDialog</name>
+    <message>
+        <source>Your training in figures</source>
+        <translation>Su entrenamiento en cifras</translation>
+    </message>
+</context>
 </TS>

@@ -292,4 +292,92 @@
         <translation>Ce nom ne peut pas être utilisé. Veuillez choisir un nom plus court, sans / ni \, qui ne commence pas par un point.</translation>
     </message>
 </context>
+<context>
+    <name>MetricsTable</name>
+    <message>
+        <source>Left instrument</source>
+        <translation>Instrument gauche</translation>
+    </message>
+    <message>
+        <source>Right instrument</source>
+        <translation>Instrument droit</translation>
+    </message>
+    <message>
+        <source>Active time</source>
+        <translation>Temps actif</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Temps immobile</translation>
+    </message>
+    <message>
+        <source>Off screen</source>
+        <translation>Hors image</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Longueur du trajet</translation>
+    </message>
+    <message>
+        <source>Mean speed</source>
+        <translation>Vitesse moyenne</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Vitesse maximale</translation>
+    </message>
+    <message>
+        <source>Economy of motion</source>
+        <translation>Économie de mouvement</translation>
+    </message>
+    <message>
+        <source>Movement units</source>
+        <translation>Unités de mouvement</translation>
+    </message>
+    <message>
+        <source>Share of the work</source>
+        <translation>Part du travail</translation>
+    </message>
+    <message>
+        <source>Training of %1, lengths in %2</source>
+        <translation>Entraînement de %1, longueurs en %2</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <translation>non vu</translation>
+    </message>
+</context>
+<context>
+    <name>LearningCurve</name>
+    <message>
+        <source>Trainings: %1</source>
+        <translation>Entraînements : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsPanel</name>
+    <message>
+        <source>Measurements</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Learning curve</source>
+        <translation>Courbe d'apprentissage</translation>
+    </message>
+    <message>
+        <source>No measurements: this training was recorded without tracking.</source>
+        <translation>Aucune mesure : cet entraînement a été enregistré sans suivi.</translation>
+    </message>
+    <message>
+        <source>The measurements of this training cannot be read.</source>
+        <translation>Les mesures de cet entraînement ne peuvent pas être lues.</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingResultsDialog</name>
+    <message>
+        <source>Your training in figures</source>
+        <translation>Votre entraînement en chiffres</translation>
+    </message>
+</context>
 </TS>

@@ -292,4 +292,92 @@
         <translation>Questo nome non può essere usato. Sceglierne uno più breve, senza / né \, che non inizi con un punto.</translation>
     </message>
 </context>
+<context>
+    <name>MetricsTable</name>
+    <message>
+        <source>Left instrument</source>
+        <translation>Strumento sinistro</translation>
+    </message>
+    <message>
+        <source>Right instrument</source>
+        <translation>Strumento destro</translation>
+    </message>
+    <message>
+        <source>Active time</source>
+        <translation>Tempo attivo</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Tempo fermo</translation>
+    </message>
+    <message>
+        <source>Off screen</source>
+        <translation>Fuori immagine</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Lunghezza del percorso</translation>
+    </message>
+    <message>
+        <source>Mean speed</source>
+        <translation>Velocità media</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Velocità massima</translation>
+    </message>
+    <message>
+        <source>Economy of motion</source>
+        <translation>Economia del movimento</translation>
+    </message>
+    <message>
+        <source>Movement units</source>
+        <translation>Unità di movimento</translation>
+    </message>
+    <message>
+        <source>Share of the work</source>
+        <translation>Quota del lavoro</translation>
+    </message>
+    <message>
+        <source>Training of %1, lengths in %2</source>
+        <translation>Allenamento di %1, lunghezze in %2</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <translation>non visto</translation>
+    </message>
+</context>
+<context>
+    <name>LearningCurve</name>
+    <message>
+        <source>Trainings: %1</source>
+        <translation>Allenamenti: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsPanel</name>
+    <message>
+        <source>Measurements</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <source>Learning curve</source>
+        <translation>Curva di apprendimento</translation>
+    </message>
+    <message>
+        <source>No measurements: this training was recorded without tracking.</source>
+        <translation>Nessuna misura: questo allenamento è stato registrato senza tracciamento.</translation>
+    </message>
+    <message>
+        <source>The measurements of this training cannot be read.</source>
+        <translation>Impossibile leggere le misure di questo allenamento.</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingResultsDialog</name>
+    <message>
+        <source>Your training in figures</source>
+        <translation>Il tuo allenamento in cifre</translation>
+    </message>
+</context>
 </TS>

@@ -292,4 +292,92 @@
         <translation>この名前は使用できません。/ や \ を含まず、ピリオドで始まらない短い名前を選択してください。</translation>
     </message>
 </context>
+<context>
+    <name>MetricsTable</name>
+    <message>
+        <source>Left instrument</source>
+        <translation>左の器具</translation>
+    </message>
+    <message>
+        <source>Right instrument</source>
+        <translation>右の器具</translation>
+    </message>
+    <message>
+        <source>Active time</source>
+        <translation>動作時間</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>静止時間</translation>
+    </message>
+    <message>
+        <source>Off screen</source>
+        <translation>画面外</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>移動距離</translation>
+    </message>
+    <message>
+        <source>Mean speed</source>
+        <translation>平均速度</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>最高速度</translation>
+    </message>
+    <message>
+        <source>Economy of motion</source>
+        <translation>動作の経済性</translation>
+    </message>
+    <message>
+        <source>Movement units</source>
+        <translation>動作単位数</translation>
+    </message>
+    <message>
+        <source>Share of the work</source>
+        <translation>作業の割合</translation>
+    </message>
+    <message>
+        <source>Training of %1, lengths in %2</source>
+        <translation>トレーニング %1、長さの単位 %2</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <translation>検出なし</translation>
+    </message>
+</context>
+<context>
+    <name>LearningCurve</name>
+    <message>
+        <source>Trainings: %1</source>
+        <translation>トレーニング数：%1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsPanel</name>
+    <message>
+        <source>Measurements</source>
+        <translation>測定結果</translation>
+    </message>
+    <message>
+        <source>Learning curve</source>
+        <translation>学習曲線</translation>
+    </message>
+    <message>
+        <source>No measurements: this training was recorded without tracking.</source>
+        <translation>測定結果なし：このトレーニングは追跡なしで録画されました。</translation>
+    </message>
+    <message>
+        <source>The measurements of this training cannot be read.</source>
+        <translation>このトレーニングの測定結果を読み込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingResultsDialog</name>
+    <message>
+        <source>Your training in figures</source>
+        <translation>トレーニングの数値</translation>
+    </message>
+</context>
 </TS>

@@ -292,4 +292,92 @@
         <translation>Tej nazwy nie można użyć. Proszę wybrać krótszą nazwę bez / i \, która nie zaczyna się od kropki.</translation>
     </message>
 </context>
+<context>
+    <name>MetricsTable</name>
+    <message>
+        <source>Left instrument</source>
+        <translation>Lewe narzędzie</translation>
+    </message>
+    <message>
+        <source>Right instrument</source>
+        <translation>Prawe narzędzie</translation>
+    </message>
+    <message>
+        <source>Active time</source>
+        <translation>Czas aktywny</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Czas bezczynności</translation>
+    </message>
+    <message>
+        <source>Off screen</source>
+        <translation>Poza obrazem</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Długość ścieżki</translation>
+    </message>
+    <message>
+        <source>Mean speed</source>
+        <translation>Średnia prędkość</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Prędkość szczytowa</translation>
+    </message>
+    <message>
+        <source>Economy of motion</source>
+        <translation>Ekonomia ruchu</translation>
+    </message>
+    <message>
+        <source>Movement units</source>
+        <translation>Jednostki ruchu</translation>
+    </message>
+    <message>
+        <source>Share of the work</source>
+        <translation>Udział w pracy</translation>
+    </message>
+    <message>
+        <source>Training of %1, lengths in %2</source>
+        <translation>Trening trwający %1, długości w %2</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <translation>niewidoczne</translation>
+    </message>
+</context>
+<context>
+    <name>LearningCurve</name>
+    <message>
+        <source>Trainings: %1</source>
+        <translation>Treningi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsPanel</name>
+    <message>
+        <source>Measurements</source>
+        <translation>Pomiary</translation>
+    </message>
+    <message>
+        <source>Learning curve</source>
+        <translation>Krzywa uczenia się</translation>
+    </message>
+    <message>
+        <source>No measurements: this training was recorded without tracking.</source>
+        <translation>Brak pomiarów: ten trening nagrano bez śledzenia.</translation>
+    </message>
+    <message>
+        <source>The measurements of this training cannot be read.</source>
+        <translation>Nie można odczytać pomiarów tego treningu.</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingResultsDialog</name>
+    <message>
+        <source>Your training in figures</source>
+        <translation>Twój trening w liczbach</translation>
+    </message>
+</context>
 </TS>

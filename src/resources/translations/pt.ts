@@ -292,4 +292,92 @@
         <translation>Este nome não pode ser utilizado. Escolha um nome mais curto, sem / nem \, que não comece por um ponto.</translation>
     </message>
 </context>
+<context>
+    <name>MetricsTable</name>
+    <message>
+        <source>Left instrument</source>
+        <translation>Instrumento esquerdo</translation>
+    </message>
+    <message>
+        <source>Right instrument</source>
+        <translation>Instrumento direito</translation>
+    </message>
+    <message>
+        <source>Active time</source>
+        <translation>Tempo ativo</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Tempo parado</translation>
+    </message>
+    <message>
+        <source>Off screen</source>
+        <translation>Fora da imagem</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Comprimento do percurso</translation>
+    </message>
+    <message>
+        <source>Mean speed</source>
+        <translation>Velocidade média</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Velocidade máxima</translation>
+    </message>
+    <message>
+        <source>Economy of motion</source>
+        <translation>Economia de movimento</translation>
+    </message>
+    <message>
+        <source>Movement units</source>
+        <translation>Unidades de movimento</translation>
+    </message>
+    <message>
+        <source>Share of the work</source>
+        <translation>Parte do trabalho</translation>
+    </message>
+    <message>
+        <source>Training of %1, lengths in %2</source>
+        <translation>Treino de %1, comprimentos em %2</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <translation>não visto</translation>
+    </message>
+</context>
+<context>
+    <name>LearningCurve</name>
+    <message>
+        <source>Trainings: %1</source>
+        <translation>Treinos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsPanel</name>
+    <message>
+        <source>Measurements</source>
+        <translation>Medições</translation>
+    </message>
+    <message>
+        <source>Learning curve</source>
+        <translation>Curva de aprendizagem</translation>
+    </message>
+    <message>
+        <source>No measurements: this training was recorded without tracking.</source>
+        <translation>Sem medições: este treino foi gravado sem seguimento.</translation>
+    </message>
+    <message>
+        <source>The measurements of this training cannot be read.</source>
+        <translation>Não é possível ler as medições deste treino.</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingResultsDialog</name>
+    <message>
+        <source>Your training in figures</source>
+        <translation>O seu treino em números</translation>
+    </message>
+</context>
 </TS>

@@ -292,4 +292,92 @@
         <translation>Это имя нельзя использовать. Выберите более короткое имя без / и \, не начинающееся с точки.</translation>
     </message>
 </context>
+<context>
+    <name>MetricsTable</name>
+    <message>
+        <source>Left instrument</source>
+        <translation>Левый инструмент</translation>
+    </message>
+    <message>
+        <source>Right instrument</source>
+        <translation>Правый инструмент</translation>
+    </message>
+    <message>
+        <source>Active time</source>
+        <translation>Активное время</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Время покоя</translation>
+    </message>
+    <message>
+        <source>Off screen</source>
+        <translation>Вне кадра</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Длина пути</translation>
+    </message>
+    <message>
+        <source>Mean speed</source>
+        <translation>Средняя скорость</translation>
+    </message>
+    <message>
+        <source>Peak speed</source>
+        <translation>Пиковая скорость</translation>
+    </message>
+    <message>
+        <source>Economy of motion</source>
+        <translation>Экономичность движений</translation>
+    </message>
+    <message>
+        <source>Movement units</source>
+        <translation>Единицы движения</translation>
+    </message>
+    <message>
+        <source>Share of the work</source>
+        <translation>Доля работы</translation>
+    </message>
+    <message>
+        <source>Training of %1, lengths in %2</source>
+        <translation>Тренировка %1, длины в %2</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <translation>не обнаружен</translation>
+    </message>
+</context>
+<context>
+    <name>LearningCurve</name>
+    <message>
+        <source>Trainings: %1</source>
+        <translation>Тренировок: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementsPanel</name>
+    <message>
+        <source>Measurements</source>
+        <translation>Измерения</translation>
+    </message>
+    <message>
+        <source>Learning curve</source>
+        <translation>Кривая обучения</translation>
+    </message>
+    <message>
+        <source>No measurements: this training was recorded without tracking.</source>
+        <translation>Нет измерений: эта тренировка записана без отслеживания.</translation>
+    </message>
+    <message>
+        <source>The measurements of this training cannot be read.</source>
+        <translation>Не удаётся прочитать измерения этой тренировки.</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingResultsDialog</name>
+    <message>
+        <source>Your training in figures</source>
+        <translation>Ваша тренировка в цифрах</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,36 @@
+#include "dialogs/trainingresultsdialog.h"
+
+#include "storage/trainingrecords.h"
+#include "ui_trainingresultsdialog.h"
+
+namespace {
+
+constexpr int kFiguresPointSize = 13;
+
+} // namespace
+
+TrainingResultsDialog::TrainingResultsDialog(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::TrainingResultsDialog>())
+{
+    ui->setupUi(this);
+    QFont figures = font();
+    figures.setPointSize(kFiguresPointSize);
+    ui->figures->setFont(figures);
+}
+
+TrainingResultsDialog::~TrainingResultsDialog() = default;
+
+void TrainingResultsDialog::setup(
+    const QString &videoPath, const TrainingMeasurement &measurement, const QString &button)
+{
+    ui->title->setText(tr("Your training in figures"));
+    ui->figures->showMetrics(measurement.metrics);
+    ui->paths->showPaths(measurement.paths, measurement.metrics.pictureSize, trainingPicturePath(videoPath));
+    ui->pushButton->setText(button);
+}
+
+void TrainingResultsDialog::on_pushButton_clicked()
+{
+    emit okClicked();
+}

@@ -1,0 +1,135 @@
+#include "history/learningcurve.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "history/gappedline.h"
+#include "history/metricstable.h"
+
+namespace {
+
+constexpr QMargins kPlotMargins(60, 15, 15, 30);
+constexpr qreal kPointRadius = 4;
+constexpr qreal kLineWidth = 2;
+const QColor kAxisColour(150, 160, 175);
+const QColor kTextColour(200, 200, 200);
+
+} // namespace
+
+LearningCurve::LearningCurve(QWidget *parent)
+    : QWidget(parent)
+{
+    setMinimumSize(300, 200);
+}
+
+QString LearningCurve::figureName(Figure figure)
+{
+    // The names of the figures' rows in the table, translated once.
+    switch (figure) {
+    case PathLength:
+        return MetricsTable::tr("Path length");
+    case ActiveTime:
+        return MetricsTable::tr("Active time");
+    case IdleTime:
+        return MetricsTable::tr("Idle time");
+    case MeanSpeed:
+        return MetricsTable::tr("Mean speed");
+    case Economy:
+        return MetricsTable::tr("Economy of motion");
+    default:
+        return MetricsTable::tr("Movement units");
+    }
+}
+
+std::optional<double> LearningCurve::figureOf(const StoredMetrics &stored, int instrument, Figure figure)
+{
+    if (stored.status != StoredStatus::Present)
+        return std::nullopt;
+    const InstrumentMetrics &metrics = stored.metrics.instruments.at(instrument);
+    if (!metrics.seen)
+        return std::nullopt;
+    switch (figure) {
+    case PathLength:
+        return metrics.pathLength;
+    case ActiveTime:
+        return metrics.activeSeconds;
+    case IdleTime:
+        return metrics.idleSeconds;
+    case MeanSpeed:
+        return metrics.meanSpeed;
+    case Economy:
+        return metrics.economy;
+    default:
+        return metrics.movementUnits;
+    }
+}
+
+void LearningCurve::setTrainings(const QVector<StoredMetrics> &shownTrainings)
+{
+    trainings = shownTrainings;
+    update();
+}
+
+void LearningCurve::setFigure(Figure figure)
+{
+    shown = figure;
+    update();
+}
+
+QVector<std::optional<double>> LearningCurve::points(int instrument) const
+{
+    QVector<std::optional<double>> values;
+    for (const StoredMetrics &stored : trainings)
+        values << figureOf(stored, instrument, shown);
+    return values;
+}
+
+void LearningCurve::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event)
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF plot = QRectF(rect()).marginsRemoved(kPlotMargins);
+    painter.setPen(kAxisColour);
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+
+    std::array<QVector<std::optional<double>>, kInstrumentCount> series;
+    double top = 0;
+    for (int instrument = 0; instrument < kInstrumentCount; ++instrument) {
+        series[instrument] = points(instrument);
+        for (const std::optional<double> &value : series[instrument])
+            top = std::max(top, value.value_or(0));
+    }
+    painter.setPen(kTextColour);
+    painter.drawText(QRectF(0, plot.top() - 8, kPlotMargins.left() - 6, 16),
+        Qt::AlignRight | Qt::AlignVCenter, QString::number(top, 'g', 3));
+    painter.drawText(QRectF(0, plot.bottom() - 8, kPlotMargins.left() - 6, 16),
+        Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+    const int count = trainings.size();
+    painter.drawText(QRectF(plot.left(), plot.bottom() + 4, plot.width(), kPlotMargins.bottom() - 4),
+        Qt::AlignHCenter | Qt::AlignTop, tr("Trainings: %1").arg(count));
+    if (count == 0 || top <= 0)
+        return;
+
+    const auto at = [&](int index, double value) {
+        const qreal x = count == 1 ? plot.center().x() : plot.left() + plot.width() * index / (count - 1);
+        return QPointF(x, plot.bottom() - plot.height() * value / top);
+    };
+    for (int instrument = 0; instrument < kInstrumentCount; ++instrument) {
+        const QColor colour = instrumentColour(instrument);
+        QVector<std::optional<QPointF>> points;
+        for (int index = 0; index < count; ++index) {
+            const std::optional<double> &value = series[instrument].at(index);
+            points << (value ? std::optional<QPointF>(at(index, *value)) : std::nullopt);
+        }
+        painter.setPen(QPen(colour, kLineWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(gappedLine(points));
+        painter.setBrush(colour);
+        for (const std::optional<QPointF> &point : qAsConst(points)) {
+            if (point)
+                painter.drawEllipse(*point, kPointRadius, kPointRadius);
+        }
+    }
+}

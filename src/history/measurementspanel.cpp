@@ -1,0 +1,101 @@
+#include "history/measurementspanel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+#include "history/learningcurve.h"
+#include "history/metricstable.h"
+
+namespace {
+
+constexpr int kWidth = 480;
+constexpr int kTitlePointSize = 15;
+constexpr int kFiguresPointSize = 10;
+constexpr auto kStyle = "QLabel {color: rgb(203, 203, 203);}"
+                        "QComboBox {font-size: 13pt; min-height: 40px; padding-left: 8px; color: white;"
+                        " background: rgb(20, 35, 60); border: 1px solid rgb(120, 140, 160);}"
+                        "QComboBox QAbstractItemView {color: white; background: rgb(20, 35, 60);"
+                        " selection-background-color: rgb(50, 100, 170);}";
+
+} // namespace
+
+MeasurementsPanel::MeasurementsPanel(QWidget *parent)
+    : QFrame(parent)
+    , title(new QLabel(this))
+    , figures(new MetricsTable(this))
+    , curveTitle(new QLabel(this))
+    , figureChoice(new QComboBox(this))
+    , curve(new LearningCurve(this))
+{
+    setObjectName(QStringLiteral("measurementsPanel"));
+    figureChoice->setObjectName(QStringLiteral("curveFigure"));
+    setFixedWidth(kWidth);
+    setStyleSheet(QLatin1String(kStyle));
+    QFont heading = font();
+    heading.setPointSize(kTitlePointSize);
+    heading.setBold(true);
+    title->setFont(heading);
+    curveTitle->setFont(heading);
+    QFont small = font();
+    small.setPointSize(kFiguresPointSize);
+    figures->setFont(small);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(figures);
+    layout->addSpacing(20);
+    layout->addWidget(curveTitle);
+    layout->addWidget(figureChoice);
+    layout->addWidget(curve, 1);
+
+    for (int figure = 0; figure < LearningCurve::FigureCount; ++figure)
+        figureChoice->addItem(QString(), figure);
+    connect(figureChoice, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+        [this](int index) { curve->setFigure(static_cast<LearningCurve::Figure>(index)); });
+    connect(&reading, &QFutureWatcher<QVector<StoredMetrics>>::finished, this,
+        [this] { curve->setTrainings(reading.result()); });
+    translate();
+}
+
+MeasurementsPanel::~MeasurementsPanel()
+{
+    reading.waitForFinished();
+}
+
+void MeasurementsPanel::translate()
+{
+    title->setText(tr("Measurements"));
+    curveTitle->setText(tr("Learning curve"));
+    for (int figure = 0; figure < LearningCurve::FigureCount; ++figure)
+        figureChoice->setItemText(
+            figure, LearningCurve::figureName(static_cast<LearningCurve::Figure>(figure)));
+}
+
+void MeasurementsPanel::showTraining(const QString &videoPath)
+{
+    translate();
+    const StoredMetrics stored = readTrainingMetrics(videoPath);
+    switch (stored.status) {
+    case StoredStatus::Present:
+        figures->showMetrics(stored.metrics);
+        break;
+    case StoredStatus::Absent:
+        figures->showNothing(tr("No measurements: this training was recorded without tracking."));
+        break;
+    case StoredStatus::Corrupt:
+        figures->showNothing(tr("The measurements of this training cannot be read."));
+        break;
+    }
+}
+
+void MeasurementsPanel::showHistory(const QString &recordingFolder)
+{
+    reading.setFuture(QtConcurrent::run([recordingFolder] {
+        QVector<StoredMetrics> trainings;
+        for (const TrainingWithMetrics &training : listTrainingMetrics(recordingFolder))
+            trainings << training.stored;
+        return trainings;
+    }));
+}

@@ -1,0 +1,155 @@
+#include "history/metricstable.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVariant>
+
+namespace {
+
+enum Row {
+    RowActive,
+    RowIdle,
+    RowOffScreen,
+    RowPathLength,
+    RowMeanSpeed,
+    RowPeakSpeed,
+    RowEconomy,
+    RowMovementUnits,
+    RowWorkShare,
+    RowCount
+};
+
+constexpr auto kStyle = "QLabel {color: rgb(220, 220, 220);}"
+                        "QLabel[heading=true] {color: white; font-weight: bold;}";
+constexpr auto kNotSeenStyle = "color: rgb(160, 160, 160); font-style: italic;";
+constexpr int kColumnSpacing = 30;
+constexpr int kRowSpacing = 6;
+constexpr double kPercent = 100.0;
+
+QString number(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+QString seconds(double value)
+{
+    return number(value, 1) + QStringLiteral(" s");
+}
+
+QString cellFor(int row, const InstrumentMetrics &instrument, const QString &unit)
+{
+    switch (row) {
+    case RowActive:
+        return seconds(instrument.activeSeconds);
+    case RowIdle:
+        return seconds(instrument.idleSeconds);
+    case RowOffScreen:
+        return seconds(instrument.offScreenSeconds);
+    case RowPathLength:
+        return number(instrument.pathLength, 0) + QLatin1Char(' ') + unit;
+    case RowMeanSpeed:
+        return number(instrument.meanSpeed, 0) + QLatin1Char(' ') + unit + QStringLiteral("/s");
+    case RowPeakSpeed:
+        return number(instrument.peakSpeed, 0) + QLatin1Char(' ') + unit + QStringLiteral("/s");
+    case RowEconomy:
+        return instrument.economy ? number(*instrument.economy, 2) : QStringLiteral("–");
+    case RowMovementUnits:
+        return QString::number(instrument.movementUnits);
+    default:
+        return instrument.workShare ? number(*instrument.workShare * kPercent, 0) + QStringLiteral(" %")
+                                    : QStringLiteral("–");
+    }
+}
+
+} // namespace
+
+QColor instrumentColour(int instrument)
+{
+    // The bands are green on the left hand's tip and magenta on the right's.
+    return instrument == InstrumentLeft ? QColor(80, 220, 120) : QColor(235, 90, 220);
+}
+
+MetricsTable::MetricsTable(QWidget *parent)
+    : QWidget(parent)
+    , caption(new QLabel(this))
+    , nothing(new QLabel(this))
+{
+    setStyleSheet(QLatin1String(kStyle));
+
+    auto *grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(kColumnSpacing);
+    grid->setVerticalSpacing(kRowSpacing);
+    grid->addWidget(caption, 0, 0, 1, kInstrumentCount + 1);
+    cells.resize(kInstrumentCount);
+    for (int column = 0; column < kInstrumentCount; ++column) {
+        auto *heading = new QLabel(this);
+        heading->setProperty("heading", true);
+        heading->setStyleSheet(QStringLiteral("color: %1;").arg(instrumentColour(column).name()));
+        grid->addWidget(heading, 1, column + 1, Qt::AlignRight);
+        cells[column] << heading;
+    }
+    for (int row = 0; row < RowCount; ++row) {
+        auto *label = new QLabel(this);
+        label->setProperty("heading", true);
+        grid->addWidget(label, row + 2, 0);
+        rowLabels << label;
+        for (int column = 0; column < kInstrumentCount; ++column) {
+            auto *cell = new QLabel(this);
+            grid->addWidget(cell, row + 2, column + 1, Qt::AlignRight);
+            cells[column] << cell;
+        }
+    }
+    grid->addWidget(nothing, RowCount + 2, 0, 1, kInstrumentCount + 1);
+    nothing->setWordWrap(true);
+    nothing->hide();
+    translate();
+}
+
+void MetricsTable::translate()
+{
+    cells[InstrumentLeft].first()->setText(tr("Left instrument"));
+    cells[InstrumentRight].first()->setText(tr("Right instrument"));
+    const QString names[RowCount]
+        = { tr("Active time"), tr("Idle time"), tr("Off screen"), tr("Path length"), tr("Mean speed"),
+              tr("Peak speed"), tr("Economy of motion"), tr("Movement units"), tr("Share of the work") };
+    for (int row = 0; row < RowCount; ++row)
+        rowLabels[row]->setText(names[row]);
+}
+
+void MetricsTable::showMetrics(const TrainingMetrics &metrics)
+{
+    translate();
+    nothing->hide();
+    caption->setText(tr("Training of %1, lengths in %2")
+                         .arg(seconds(metrics.durationSeconds), lengthUnitLabel(metrics.unit)));
+    caption->show();
+    const QString unit = lengthUnitLabel(metrics.unit);
+    for (int column = 0; column < kInstrumentCount; ++column) {
+        const InstrumentMetrics &instrument = metrics.instruments.at(column);
+        for (int row = 0; row < RowCount; ++row) {
+            QLabel *cell = cells[column][row + 1];
+            // Only the time off screen means anything for an instrument
+            // that never appeared.
+            const bool shown = instrument.seen || row == RowOffScreen;
+            cell->setText(shown ? cellFor(row, instrument, unit) : tr("not seen"));
+            cell->setStyleSheet(shown ? QString() : QLatin1String(kNotSeenStyle));
+        }
+    }
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setVisible(label != nothing);
+}
+
+void MetricsTable::showNothing(const QString &reason)
+{
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setVisible(label == nothing);
+    nothing->setText(reason);
+}
+
+QString MetricsTable::cellText(int row, int column) const
+{
+    if (column == 0)
+        return row > 0 && row <= rowLabels.size() ? rowLabels.at(row - 1)->text() : QString();
+    const QLabel *cell = cells.value(column - 1).value(row);
+    return cell ? cell->text() : QString();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include "storage/trainingmetrics.h"
+
+class QLabel;
+
+// The colour each instrument is drawn and headed in, that of its tip band.
+QColor instrumentColour(int instrument);
+
+// The figures of one measured training, a column for each instrument: times,
+// path length, speeds, economy of motion, movement units and the share of
+// the work. An instrument that never appeared says "not seen" instead of
+// figures that would read as zeros.
+class MetricsTable : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MetricsTable(QWidget *parent = nullptr);
+
+    void showMetrics(const TrainingMetrics &metrics);
+    // No figures to show, and why.
+    void showNothing(const QString &reason);
+
+    // The text in a cell, for tests: row 0 holds the headings.
+    QString cellText(int row, int column) const;
+
+private:
+    void translate();
+
+    QLabel *caption;
+    QVector<QLabel *> rowLabels;
+    QVector<QVector<QLabel *>> cells;
+    QLabel *nothing;
+};

@@ -1,0 +1,83 @@
+#include "history/pathpicture.h"
+
+#include <QPainter>
+#include <QtConcurrent>
+
+#include "history/gappedline.h"
+#include "history/metricstable.h"
+
+namespace {
+
+// Pictures are scaled down on the worker to no more than the widget needs.
+constexpr QSize kLargestBackground(960, 540);
+constexpr int kDimmingAlpha = 150;
+constexpr qreal kPathWidth = 3;
+const QColor kFieldColour(30, 45, 40);
+const QColor kFrameColour(120, 140, 160);
+
+} // namespace
+
+PathPicture::PathPicture(QWidget *parent)
+    : QWidget(parent)
+{
+    connect(&loading, &QFutureWatcher<QImage>::finished, this, [this] {
+        background = loading.result();
+        update();
+    });
+}
+
+PathPicture::~PathPicture()
+{
+    loading.waitForFinished();
+}
+
+void PathPicture::showPaths(const TipPaths &shownPaths, const QSize &size, const QString &picturePath)
+{
+    paths = shownPaths;
+    pictureSize = size;
+    background = QImage();
+    loading.setFuture(QtConcurrent::run([picturePath] {
+        const QImage picture(picturePath);
+        return picture.isNull()
+            ? picture
+            : picture.scaled(kLargestBackground, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }));
+    update();
+}
+
+QRectF PathPicture::fieldRect() const
+{
+    const QSizeF field = pictureSize.isEmpty() ? QSizeF(16, 9) : QSizeF(pictureSize);
+    const QSizeF shown = field.scaled(QSizeF(size()), Qt::KeepAspectRatio);
+    return QRectF(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+}
+
+void PathPicture::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event)
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF field = fieldRect();
+    if (background.isNull()) {
+        painter.fillRect(field, kFieldColour);
+    } else {
+        painter.drawImage(field, background);
+        painter.fillRect(field, QColor(0, 0, 0, kDimmingAlpha));
+    }
+    painter.setPen(kFrameColour);
+    painter.drawRect(field);
+    if (pictureSize.isEmpty())
+        return;
+
+    const qreal scale = field.width() / pictureSize.width();
+    for (int instrument = 0; instrument < kInstrumentCount; ++instrument) {
+        QVector<std::optional<QPointF>> points;
+        for (const TipSample &sample : paths.at(instrument)) {
+            points << (sample.position ? std::optional<QPointF>(field.topLeft() + *sample.position * scale)
+                                       : std::nullopt);
+        }
+        painter.setPen(
+            QPen(instrumentColour(instrument), kPathWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(gappedLine(points));
+    }
+}
