@@ -52,6 +52,9 @@ PreviewForm::PreviewForm(QWidget *parent)
     updateTimer.setInterval(kClockTickMs);
     connect(&updateTimer, &QTimer::timeout, this, &PreviewForm::updateTime);
     finishTimer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early, and the whole seconds counted
+    // for the training would then fall a second short.
+    finishTimer.setTimerType(Qt::PreciseTimer);
     pictureTimer.setSingleShot(true);
     pictureTimer.setInterval(kPictureDelayMs);
     connect(&pictureTimer, &QTimer::timeout, this, &PreviewForm::makeScreen);
