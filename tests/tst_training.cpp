@@ -19,6 +19,7 @@
 #include "dialogs/decisiondialog.h"
 #include "dialogs/dialogform.h"
 #include "dialogs/infodialog.h"
+#include "dialogs/trainingresultsdialog.h"
 #include "mediainspection.h"
 #include "sessionfixture.h"
 #include "storage/trainingmetrics.h"
@@ -109,6 +110,10 @@ private:
     MainWindow *window = nullptr;
     PreviewForm *preview = nullptr;
     std::unique_ptr<QTemporaryDir> data;
+    // The trainings measured, and how many of their results dialogs have
+    // been closed.
+    std::unique_ptr<QSignalSpy> measured;
+    int resultsClosed = 0;
 };
 
 void TrainingTest::initTestCase()
@@ -128,6 +133,8 @@ void TrainingTest::init()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     preview = qobject_cast<PreviewForm *>(window->screenFor(FormPreview));
     QVERIFY(preview);
+    measured = std::make_unique<QSignalSpy>(preview, &PreviewForm::trainingMeasured);
+    resultsClosed = 0;
 }
 
 void TrainingTest::cleanup()
@@ -154,7 +161,17 @@ void TrainingTest::waitForTrainingScreen()
 {
     QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, preview, kScreenTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kScreenTimeoutMs);
-    QVERIFY(preview->isEnabled());
+    // A recorded training's figures open over the screen once measured.
+    QTRY_VERIFY_WITH_TIMEOUT(!preview->awaitsResults(), kScreenTimeoutMs);
+    const int kept = std::count_if(measured->cbegin(), measured->cend(),
+        [](const QList<QVariant> &signal) { return signal.at(2).toBool(); });
+    if (kept > resultsClosed) {
+        QTRY_VERIFY_WITH_TIMEOUT(shownDialog<TrainingResultsDialog>(), kScreenTimeoutMs);
+        QTest::mouseClick(
+            shownDialog<TrainingResultsDialog>()->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+        resultsClosed = kept;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(preview->isEnabled(), kScreenTimeoutMs);
 }
 
 void TrainingTest::startTraining()

@@ -317,8 +317,12 @@ void PreviewForm::endTraining()
     tracker.finish(videoPath);
 }
 
-void PreviewForm::keepResults(const QString &video, const TrainingMeasurement &measurement)
+void PreviewForm::keepResults(const QString &video, const TrainingMeasurement &measurement, bool saved)
 {
+    // Figures that could not be kept with a recording are not shown either:
+    // the training has no video to go with them.
+    if (!saved)
+        return;
     ClientSessionInfo::measuredVideo = video;
     ClientSessionInfo::lastMeasurement = measurement;
     resultsPending = true;

@@ -34,6 +34,9 @@ public:
     QString currentVideoPath() const { return videoPath; }
     QString currentPicturePath() const { return picturePath; }
     const TipTracker *trainingTracker() const { return &tracker; }
+    // True while an ended training's figures are still to be shown: being
+    // measured, or waiting for the screen to be free of other dialogs.
+    bool awaitsResults() const { return tracker.isMeasuring() || resultsPending; }
 
 signals:
     void ShowNextForm(FormEnum);
@@ -74,7 +77,7 @@ private:
     void endTraining();
     // Keeps a measured training's figures for the results dialog, which
     // opens once the training screen is back and free of other dialogs.
-    void keepResults(const QString &video, const TrainingMeasurement &measurement);
+    void keepResults(const QString &video, const TrainingMeasurement &measurement, bool saved);
     void showResultsWhenFree();
 
     std::unique_ptr<Ui::PreviewForm> ui;

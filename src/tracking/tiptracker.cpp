@@ -67,6 +67,7 @@ void TipTracker::finish(const QString &videoPath)
     if (!tracking)
         return;
     tracking = false;
+    ++measuring;
     probe.setSource(static_cast<QMediaObject *>(nullptr));
     QMetaObject::invokeMethod(worker, [this, finished = session, videoPath, dropped = dropped] {
         const TrainingMeasurement measurement = finished->finish(dropped);
@@ -75,8 +76,10 @@ void TipTracker::finish(const QString &videoPath)
             = QFileInfo::exists(videoPath) && writeTrainingMeasurement(videoPath, measurement, &problem);
         if (!problem.isEmpty())
             qCWarning(lcTracking) << "cannot keep the tracking:" << problem;
-        QMetaObject::invokeMethod(
-            this, [this, videoPath, measurement, saved] { emit measured(videoPath, measurement, saved); });
+        QMetaObject::invokeMethod(this, [this, videoPath, measurement, saved] {
+            --measuring;
+            emit measured(videoPath, measurement, saved);
+        });
     });
     session.reset();
 }

@@ -44,6 +44,8 @@ public:
     // emitted. Nothing happens while no training is tracked.
     void finish(const QString &videoPath);
     bool isTracking() const { return tracking; }
+    // True from finish() until measured() has been emitted.
+    bool isMeasuring() const { return measuring > 0; }
     // Of the training tracked now or last.
     qint64 droppedFrames() const { return dropped; }
 
@@ -57,6 +59,8 @@ private:
     double secondsOf(const QVideoFrame &frame);
 
     QVideoProbe probe;
+    // Trainings finished and not yet reported, counted on the GUI thread.
+    int measuring = 0;
     QThread thread;
     // Lives on the worker thread: what is posted to it runs there, in order.
     QObject *worker;
