@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test screenshots clean
+.PHONY: deps build run test screenshots package clean
 
 deps:
 	@scripts/install-deps
@@ -19,6 +19,12 @@ test: build
 
 screenshots: build
 	@scripts/screenshots $(BUILD)
+
+# Debian packages in $(BUILD): kavrinmac, and kavrinmac-virtual-camera for
+# demonstrations on machines without a camera.
+package: build
+	@cmake -S . -B $(BUILD) -DKAVRIN_INSTALL_VIRTUAL_CAMERA=ON >/dev/null
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)
