@@ -4,6 +4,7 @@
 // Run it on fresh folders (scripts/screenshots does), since it walks the
 // first run.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +21,7 @@
 #include "dialogs/trainingresultsdialog.h"
 #include "dialogs/userdialog.h"
 #include "dialogs/writelocationdialog.h"
+#include "history/learningcurve.h"
 #include "history/resultslistform.h"
 #include "history/simplelistitem.h"
 #include "sessionfixture.h"
@@ -164,6 +166,11 @@ int main(int argc, char *argv[])
     rows.at(2)->on_btn_toggled(true);
     QTest::mouseClick(rows.at(3), Qt::LeftButton);
     camera.take(QStringLiteral("history"));
+    // The learning curve of another figure: the trainee's movement units.
+    history->findChild<QComboBox *>(QStringLiteral("curveFigure"))
+        ->setCurrentIndex(LearningCurve::MovementUnits);
+    QTest::qWait(kSettleMs);
+    camera.take(QStringLiteral("learning-curve"));
     click(history, "playBtn");
     camera.take(QStringLiteral("player"));
 
