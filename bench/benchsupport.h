@@ -18,8 +18,12 @@
 
 #include "camera/camera.h"
 #include "camera/videowidget.h"
+#include "core/clientsessioninfo.h"
+#include "core/mainwindow.h"
 
 inline constexpr int kStartTimeoutMs = 20000;
+inline constexpr int kScreenTimeoutMs = 20000;
+inline constexpr int kStallProbeMs = 5;
 inline constexpr int kPollMs = 50;
 inline const QSize kViewfinderSize(960, 540);
 inline constexpr auto kFinishedLine = "recording finished:";
@@ -63,19 +67,59 @@ inline void spinUntil(const std::function<bool()> &done, int timeoutMs)
     }
 }
 
-inline Result recordThroughCamera(const QSize &size, int seconds, const QString &path)
+// The virtual camera's preview at size in viewfinder; false without a camera.
+inline bool startPreview(Camera &camera, VideoWidget &viewfinder, const QSize &size)
 {
-    Camera camera;
     camera.setActualDevice(0);
     if (!camera.currentDevice())
-        return {};
+        return false;
     QCameraViewfinderSettings settings;
     settings.setResolution(size);
     camera.currentDevice()->setViewfinderSettings(settings);
-    VideoWidget viewfinder;
     viewfinder.resize(kViewfinderSize);
     viewfinder.show();
     camera.StartPreview(&viewfinder);
+    return true;
+}
+
+// The longest the GUI thread let a 5 ms timer wait, beyond its interval.
+class StallProbe
+{
+public:
+    StallProbe()
+    {
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(kStallProbeMs);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            const double now = clock.nsecsElapsed() / 1e6;
+            worstMs = std::max(worstMs, now - lastMs - kStallProbeMs);
+            lastMs = now;
+        });
+        clock.start();
+        timer.start();
+    }
+    double worstStallMs() const { return worstMs; }
+
+private:
+    QTimer timer;
+    QElapsedTimer clock;
+    double lastMs = 0;
+    double worstMs = 0;
+};
+
+inline bool waitForScreen(MainWindow &window, QWidget *screen)
+{
+    spinUntil([&] { return ClientSessionInfo::actualForm == screen && window.lastEffect() == OpacityMax; },
+        kScreenTimeoutMs);
+    return ClientSessionInfo::actualForm == screen;
+}
+
+inline Result recordThroughCamera(const QSize &size, int seconds, const QString &path)
+{
+    Camera camera;
+    VideoWidget viewfinder;
+    if (!startPreview(camera, viewfinder, size))
+        return {};
     camera.StartRecording(path, false);
     QMediaRecorder *recorder = camera.currentRecorder();
     spinUntil([recorder] { return recorder->status() == QMediaRecorder::RecordingStatus; }, kStartTimeoutMs);

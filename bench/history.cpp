@@ -28,7 +28,6 @@
 namespace {
 
 constexpr int kRuns = 3;
-constexpr int kScreenTimeoutMs = 20000;
 const QDateTime kFirstStart(QDate(2024, 1, 1), QTime(8, 0));
 
 void fillFolder(const QString &folder, int count)

@@ -34,8 +34,6 @@
 namespace {
 
 constexpr int kDefaultSeconds = 60;
-constexpr int kScreenTimeoutMs = 20000;
-constexpr int kStallProbeMs = 5;
 // As the tracker takes it.
 constexpr int kAnalysedWidth = 640;
 constexpr auto kWorkerName = "tip tracker";
@@ -59,31 +57,6 @@ double threadCpuSeconds(const char *name)
     }
     return seconds;
 }
-
-// The longest the GUI thread let a 5 ms timer wait, beyond its interval.
-class StallProbe
-{
-public:
-    StallProbe()
-    {
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval(kStallProbeMs);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const double now = clock.nsecsElapsed() / 1e6;
-            worstMs = std::max(worstMs, now - lastMs - kStallProbeMs);
-            lastMs = now;
-        });
-        clock.start();
-        timer.start();
-    }
-    double worstStallMs() const { return worstMs; }
-
-private:
-    QTimer timer;
-    QElapsedTimer clock;
-    double lastMs = 0;
-    double worstMs = 0;
-};
 
 struct Span
 {
@@ -131,14 +104,9 @@ void timeFrameCopies(QCamera *camera, int seconds, double *meanUs, double *worst
 void benchTrackerAlone(const QSize &size, int seconds)
 {
     Camera camera;
-    camera.setActualDevice(0);
-    QCameraViewfinderSettings settings;
-    settings.setResolution(size);
-    camera.currentDevice()->setViewfinderSettings(settings);
     VideoWidget viewfinder;
-    viewfinder.resize(kViewfinderSize);
-    viewfinder.show();
-    camera.StartPreview(&viewfinder);
+    if (!startPreview(camera, viewfinder, size))
+        return;
     QCamera *device = camera.currentDevice();
     spinUntil([device] { return device->status() == QCamera::ActiveStatus; }, kStartTimeoutMs);
 
@@ -165,13 +133,6 @@ void benchTrackerAlone(const QSize &size, int seconds)
         tracked.workerPerSecond, static_cast<long long>(metrics.framesDropped),
         static_cast<long long>(metrics.framesAnalysed + metrics.framesDropped), meanUs, worstUs);
     std::fflush(stdout);
-}
-
-bool waitForScreen(MainWindow &window, QWidget *screen)
-{
-    spinUntil([&] { return ClientSessionInfo::actualForm == screen && window.lastEffect() == OpacityMax; },
-        kScreenTimeoutMs);
-    return ClientSessionInfo::actualForm == screen;
 }
 
 } // namespace

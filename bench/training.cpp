@@ -27,33 +27,6 @@ constexpr int kDefaultSeconds = 60;
 const QSize kRecordingSize(1280, 720);
 // How long the blurred training is watched at full radius.
 constexpr int kBlurHoldSeconds = 10;
-constexpr int kStallProbeMs = 5;
-constexpr int kScreenTimeoutMs = 20000;
-
-// The longest the GUI thread let a 5 ms timer wait, beyond its interval.
-class StallProbe
-{
-public:
-    StallProbe()
-    {
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval(kStallProbeMs);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const double now = clock.nsecsElapsed() / 1e6;
-            worstMs = std::max(worstMs, now - lastMs - kStallProbeMs);
-            lastMs = now;
-        });
-        clock.start();
-        timer.start();
-    }
-    double worstStallMs() const { return worstMs; }
-
-private:
-    QTimer timer;
-    QElapsedTimer clock;
-    double lastMs = 0;
-    double worstMs = 0;
-};
 
 struct Span
 {
@@ -75,13 +48,6 @@ Span watchFor(int seconds)
     span.wallSeconds = clock.elapsed() / 1000.0;
     span.worstStallMs = probe.worstStallMs();
     return span;
-}
-
-bool waitForScreen(MainWindow &window, QWidget *screen)
-{
-    spinUntil([&] { return ClientSessionInfo::actualForm == screen && window.lastEffect() == OpacityMax; },
-        kScreenTimeoutMs);
-    return ClientSessionInfo::actualForm == screen;
 }
 
 // Opens the finish question over the current screen and measures the blur up
