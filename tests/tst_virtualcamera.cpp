@@ -137,6 +137,7 @@ private slots:
     void sessionRecordingIsACompleteMp4();
     void recordingEndsCleanlyWithItsCamera_data();
     void recordingEndsCleanlyWithItsCamera();
+    void unpluggedCameraFailsAndKeepsTheRecording();
     void screenshotShowsTheLivePicture();
     void stillCaptureSavesTheCameraPicture();
     void failedRecordingKeepsThePreview_data();
@@ -325,6 +326,38 @@ void TestVirtualCamera::recordingEndsCleanlyWithItsCamera()
         qPrintable(QStringLiteral("file %1 ms").arg(facts.durationMs)));
     if (recordedMs > 0)
         QVERIFY(qAbs(facts.durationMs - recordedMs) <= kToleranceMs);
+}
+
+void TestVirtualCamera::unpluggedCameraFailsAndKeepsTheRecording()
+{
+    const QString path = folder.filePath(QStringLiteral("unplugged.mp4"));
+    QCamera camera(QCameraInfo::availableCameras().value(0));
+    camera.setCaptureMode(QCamera::CaptureVideo);
+    QMediaRecorder recorder(&camera);
+    QSignalSpy cameraErrors(&camera, QOverload<QCamera::Error>::of(&QCamera::error));
+    QSignalSpy recorderErrors(&recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error));
+    recorder.setOutputLocation(QUrl::fromLocalFile(path));
+    camera.start();
+    recorder.record();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.duration() >= kShortRecordingMs, kTimeoutMs);
+
+    // As with a USB camera's cable pulled: an error, and the camera unloads.
+    qputenv(kCamerasVariable, "0");
+    QTRY_COMPARE_WITH_TIMEOUT(camera.status(), QCamera::UnloadedStatus, kTimeoutMs);
+    QCOMPARE(cameraErrors.size(), 1);
+    QCOMPARE(camera.error(), QCamera::CameraError);
+    QCOMPARE(recorder.state(), QMediaRecorder::StoppedState);
+    QCOMPARE(recorderErrors.size(), 1);
+    QCOMPARE(recorder.errorString(), camera.errorString());
+    QVERIFY2(
+        discover(path).durationMs >= kShortRecordingMs - kToleranceMs, "the recording was not completed");
+
+    // Unplugged, it cannot start; plugged in again, it can.
+    camera.start();
+    QCOMPARE(camera.status(), QCamera::UnloadedStatus);
+    QCOMPARE(cameraErrors.size(), 2);
+    qunsetenv(kCamerasVariable);
+    QTRY_VERIFY_WITH_TIMEOUT((camera.start(), camera.status() == QCamera::ActiveStatus), kTimeoutMs);
 }
 
 void TestVirtualCamera::screenshotShowsTheLivePicture()

@@ -4,6 +4,12 @@
 
 #include "framesource.h"
 
+namespace {
+
+constexpr auto kUnpluggedText = "The camera has been unplugged.";
+
+} // namespace
+
 VirtualCameraControl::VirtualCameraControl(FrameSource *source, QObject *parent)
     : QCameraControl(parent)
     , source(source)
@@ -19,6 +25,10 @@ void VirtualCameraControl::setState(QCamera::State state)
 {
     if (state == currentState)
         return;
+    if (!plugged && state != QCamera::UnloadedState) {
+        reportUnplugged();
+        return;
+    }
     const QCamera::State previous = currentState;
     currentState = state;
     emit stateChanged(state);
@@ -49,6 +59,23 @@ void VirtualCameraControl::startSensor()
     // The request may have been withdrawn before the event loop came round.
     if (currentState == QCamera::ActiveState)
         source->start();
+}
+
+void VirtualCameraControl::setPluggedIn(bool pluggedIn)
+{
+    if (pluggedIn == plugged)
+        return;
+    plugged = pluggedIn;
+    if (!plugged && currentState != QCamera::UnloadedState) {
+        // The error comes first, so that a recording knows why the frames stop.
+        reportUnplugged();
+        setState(QCamera::UnloadedState);
+    }
+}
+
+void VirtualCameraControl::reportUnplugged()
+{
+    emit error(QCamera::CameraError, QLatin1String(kUnpluggedText));
 }
 
 void VirtualCameraControl::setStatus(QCamera::Status status)

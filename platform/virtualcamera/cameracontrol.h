@@ -7,7 +7,9 @@ class FrameSource;
 // Camera states and statuses as a real camera reports them: loading and
 // stopping finish at once, starting finishes from the event loop with the
 // sensor's first frame, so QCamera::start() and stop() behave as with a USB
-// camera.
+// camera. Unplugged, it reports an error and unloads, as Qt's GStreamer back
+// end does when a USB camera's driver loses the device, and it cannot be
+// loaded again until it is plugged back in.
 class VirtualCameraControl : public QCameraControl
 {
     Q_OBJECT
@@ -26,13 +28,16 @@ public:
 
     // True while frames flow in a mode that includes video recording.
     bool isReadyToRecord() const;
+    void setPluggedIn(bool pluggedIn);
 
 private:
     void setStatus(QCamera::Status status);
     void startSensor();
+    void reportUnplugged();
 
     FrameSource *source;
     QCamera::State currentState = QCamera::UnloadedState;
     QCamera::Status currentStatus = QCamera::UnloadedStatus;
     QCamera::CaptureModes mode = QCamera::CaptureStillImage;
+    bool plugged = true;
 };

@@ -46,6 +46,8 @@ VirtualRecorderControl::VirtualRecorderControl(
     connect(&progressTimer, &QTimer::timeout, this, &VirtualRecorderControl::checkProgress);
     connect(camera, &VirtualCameraControl::statusChanged, this, &VirtualRecorderControl::followCamera);
     connect(camera, &VirtualCameraControl::captureModeChanged, this, &VirtualRecorderControl::followCamera);
+    connect(
+        camera, &VirtualCameraControl::error, this, [this](int, const QString &reason) { breakOff(reason); });
     currentStatus = idleStatus();
 }
 
@@ -107,6 +109,15 @@ void VirtualRecorderControl::followCamera()
     } else if (!camera->isReadyToRecord() && camera->status() != QCamera::StartingStatus) {
         stopRecording();
     }
+}
+
+void VirtualRecorderControl::breakOff(const QString &reason)
+{
+    if (currentState != QMediaRecorder::RecordingState)
+        return;
+    // What was recorded until the camera failed is completed and kept.
+    stopRecording();
+    emit error(QMediaRecorder::ResourceError, reason);
 }
 
 void VirtualRecorderControl::begin()

@@ -15,8 +15,9 @@ struct RecordingSettings;
 // Records the camera's picture (and the synthetic microphone unless muted)
 // while the camera is active in video mode. A record() that arrives while the
 // camera is still starting begins as soon as frames flow. The file is
-// finalised when recording stops, when the camera stops and when the service
-// goes away; finalising blocks the GUI thread for at most a few seconds.
+// finalised when recording stops, when the camera stops or fails and when
+// the service goes away; finalising blocks the GUI thread for at most a few
+// seconds. A camera failure is also reported as the recording's error.
 class VirtualRecorderControl : public QMediaRecorderControl
 {
     Q_OBJECT
@@ -42,6 +43,7 @@ public:
 
 private:
     void followCamera();
+    void breakOff(const QString &reason);
     void begin();
     void stopRecording();
     void finish();

@@ -3,6 +3,14 @@
 #include <cstring>
 #include <utility>
 
+namespace {
+
+// A USB camera's driver notices a pulled cable within a few frames; the list
+// of plugged-in devices is looked at as often.
+constexpr int kPlugWatchIntervalMs = 100;
+
+} // namespace
+
 VirtualCameraService::VirtualCameraService(QObject *parent)
     : QMediaService(parent)
     , camera(&source)
@@ -21,6 +29,12 @@ VirtualCameraService::VirtualCameraService(QObject *parent)
     connect(&deviceSelector, QOverload<int>::of(&VirtualDeviceSelectorControl::selectedDeviceChanged), this,
         showSelectedDevice);
     showSelectedDevice();
+
+    plugWatch.setInterval(kPlugWatchIntervalMs);
+    connect(&plugWatch, &QTimer::timeout, this, [this] {
+        camera.setPluggedIn(!deviceSelector.deviceDescription(deviceSelector.selectedDevice()).isEmpty());
+    });
+    plugWatch.start();
 }
 
 QMediaControl *VirtualCameraService::requestControl(const char *name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMediaService>
+#include <QTimer>
 
 #include "cameracontrol.h"
 #include "deviceselectorcontrol.h"
@@ -14,7 +15,9 @@
 #include "videoprobecontrol.h"
 #include "viewfindersettingscontrol.h"
 
-// One opened virtual camera, with the controls Qt Multimedia asks for.
+// One opened virtual camera, with the controls Qt Multimedia asks for. It
+// watches the list of plugged-in devices (see VirtualCameraDevices) and
+// behaves as an unplugged camera once its device has left the list.
 class VirtualCameraService : public QMediaService
 {
     Q_OBJECT
@@ -43,4 +46,5 @@ private:
     VirtualImageCaptureControl imageCapture;
     VirtualRecorderControl recorder;
     bool rendererInUse = false;
+    QTimer plugWatch;
 };
