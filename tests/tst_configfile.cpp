@@ -256,9 +256,13 @@ void ConfigFileTest::repairDamagedFile_data()
 
     const QByteArray good = config("de", "/data/", "Cam");
     QTest::newRow("usable") << true << good << true;
-    // Only the names are looked for, anywhere in the text.
+    // Only the names are looked for, anywhere in the document's text.
     QTest::newRow("names in any order")
-        << true << QByteArray("selected_camera recordingPath language") << true;
+        << true << QByteArray("<p>selected_camera recordingPath language</p>") << true;
+    // The settings could never be written into it.
+    QTest::newRow("names in text that is not XML")
+        << true << QByteArray("selected_camera recordingPath language") << false;
+    QTest::newRow("names in a cut-off document") << true << good.left(good.size() - 5) << false;
     QTest::newRow("missing") << false << QByteArray() << false;
     QTest::newRow("empty") << true << QByteArray() << false;
     QTest::newRow("no camera") << true << QByteArray(good).replace("selected_camera", "camera") << false;

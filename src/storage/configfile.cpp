@@ -1,5 +1,6 @@
 #include "storage/configfile.h"
 
+#include <QDomDocument>
 #include <QFile>
 #include <QXmlStreamReader>
 
@@ -41,6 +42,11 @@ bool repairConfigFile(const QString &path)
             if (!content.contains(element))
                 kept = false;
         }
+        // The settings are changed through a DOM document, which a file that
+        // is not well-formed XML never gives: every choice made from now on
+        // would be lost, and each start would be a first run again.
+        if (kept && !QDomDocument().setContent(content))
+            kept = false;
         if (!kept) {
             file.remove();
             copyDefaultTo(path);

@@ -21,8 +21,9 @@ constexpr char fieldWidthMm[] = "field_width_mm";
 std::optional<double> readFieldWidthMm(const QString &path);
 
 // Makes the configuration file at path usable before it is read: a missing
-// file, or one whose text lacks any of the three element names, is replaced
-// by the default file compiled into the library (":/config.xml"). Returns
+// file, one whose text lacks any of the three element names, or one that is
+// not well-formed XML, is replaced by the default file compiled into the
+// library (":/config.xml"). Returns
 // true when the existing file was kept. The file is left writable by its
 // owner only; every later access first sets the permission it needs.
 bool repairConfigFile(const QString &path);
