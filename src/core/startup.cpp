@@ -1,6 +1,8 @@
 #include "core/startup.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
@@ -18,6 +20,19 @@ constexpr auto kDefaultUserName = "usr";
 constexpr auto kDefaultUserPin = "7391";
 
 } // namespace
+
+void launch(MainWindow &window)
+{
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/graphics/common_icons/app_icon.png")));
+    // The configuration folder is the one that holds the configuration file.
+    const QString dir = QFileInfo(ClientSessionInfo::configPath).absolutePath();
+    if (!QDir(dir).exists()) {
+        QDir().mkpath(dir);
+        qCDebug(lcCore) << "mkdir" << dir;
+    }
+    window.setWelcomeType(WelcomeUserExists);
+    window.showFullScreen();
+}
 
 StartUp::StartUp(MainWindow *window)
     : window(window)

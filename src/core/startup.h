@@ -7,6 +7,12 @@
 
 class MainWindow;
 
+// What the process does with its one window: the application's icon, the
+// configuration folder made sure of, and the window shown full screen,
+// which runs the start-up. The acceptance test starts the application the
+// same way.
+void launch(MainWindow &window);
+
 // How the application comes up. The main window's first show repairs and
 // reads the configuration file, sets up the screens, installs the
 // translation, selects the configured camera and loads the accounts, then
