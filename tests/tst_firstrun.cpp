@@ -13,6 +13,7 @@
 #include "dialogs/languageselectdialog.h"
 #include "dialogs/writelocationdialog.h"
 #include "sessionfixture.h"
+#include "traineesteps.h"
 
 // Start-up of the real main window on fresh folders: the first-run chain
 // walked by clicking its widgets, and later starts with what it left.
@@ -32,9 +33,6 @@ private slots:
 
 private:
     void startWindow();
-    void chooseLanguage(const char *flag);
-    void confirmCamera();
-    void chooseLocation(const QString &folder);
     void walkChain(const QString &folder);
     void firstRunThenQuit();
 
@@ -64,41 +62,11 @@ void FirstRunTest::startWindow()
     QVERIFY(ClientSessionInfo::applicationRunning);
 }
 
-void FirstRunTest::chooseLanguage(const char *flag)
-{
-    auto *dialog = shownDialog<LanguageSelectDialog>();
-    QVERIFY(dialog);
-    QTest::mouseClick(dialog->findChild<QPushButton *>(flag), Qt::LeftButton);
-    QTest::mouseClick(dialog->findChild<QPushButton *>("nextBtn"), Qt::LeftButton);
-}
-
-void FirstRunTest::confirmCamera()
-{
-    QTRY_VERIFY(shownDialog<CameraSelectDialog>());
-    auto *dialog = shownDialog<CameraSelectDialog>();
-    auto *list = dialog->findChild<QComboBox *>("comboBox");
-    QTRY_COMPARE_WITH_TIMEOUT(list->currentText(), QStringLiteral("Virtual Camera"), 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::IsPreviewingCamera(), 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(
-        ClientSessionInfo::camera->currentDevice()->status(), QCamera::ActiveStatus, 10000);
-    QTest::mouseClick(dialog->findChild<QPushButton *>("nextBtn"), Qt::LeftButton);
-}
-
-void FirstRunTest::chooseLocation(const QString &folder)
-{
-    QTRY_VERIFY(shownDialog<WriteLocationDialog>());
-    auto *dialog = shownDialog<WriteLocationDialog>();
-    answerFolderPicker(folder);
-    QTest::mouseClick(dialog->findChild<QPushButton *>("dirBtn"), Qt::LeftButton);
-    QCOMPARE(dialog->findChild<QLabel *>("label_2")->text(), folder);
-    QTest::mouseClick(dialog->findChild<QPushButton *>("nextBtn"), Qt::LeftButton);
-}
-
 void FirstRunTest::walkChain(const QString &folder)
 {
-    chooseLanguage("fr_label");
-    confirmCamera();
-    chooseLocation(folder);
+    TraineeSteps::chooseLanguage("fr_label");
+    TraineeSteps::confirmCamera();
+    TraineeSteps::chooseLocation(folder);
 }
 
 // A whole first run in a window that then closes, leaving its files as the
@@ -119,15 +87,15 @@ void FirstRunTest::freshStartWalksTheChain()
     QCOMPARE(ClientSessionInfo::actualForm, menu);
     QVERIFY(!menu->isEnabled());
 
-    chooseLanguage("fr_label");
+    TraineeSteps::chooseLanguage("fr_label");
     QCOMPARE(ClientSessionInfo::langEnum, LangFrench);
     QCOMPARE(text(TxtNext, false, true, false, 0), QStringLiteral("SUIVANT"));
     auto *next = window->findChild<CameraSelectDialog *>()->findChild<QPushButton *>("nextBtn");
     QTRY_COMPARE(next->text(), QStringLiteral("SUIVANT"));
 
-    confirmCamera();
+    TraineeSteps::confirmCamera();
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera() || !shownDialog<CameraSelectDialog>());
-    chooseLocation(data->path());
+    TraineeSteps::chooseLocation(data->path());
 
     QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
     QVERIFY(menu->isEnabled());
@@ -221,8 +189,8 @@ void FirstRunTest::unwritableLocationStaysOnDialog()
     file.close();
 
     startWindow();
-    chooseLanguage("pl_label");
-    confirmCamera();
+    TraineeSteps::chooseLanguage("pl_label");
+    TraineeSteps::confirmCamera();
     QTRY_VERIFY(shownDialog<WriteLocationDialog>());
     auto *dialog = shownDialog<WriteLocationDialog>();
     auto *error = dialog->findChild<QLabel *>("errorLabel");
@@ -236,7 +204,7 @@ void FirstRunTest::unwritableLocationStaysOnDialog()
     QCOMPARE(shownDialog<WriteLocationDialog>(), dialog);
     QVERIFY(ClientSessionInfo::users().isEmpty());
 
-    chooseLocation(data->path());
+    TraineeSteps::chooseLocation(data->path());
     QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
     QCOMPARE(ClientSessionInfo::users().size(), 1);
 }

@@ -17,6 +17,7 @@
 #include "sessionfixture.h"
 #include "storage/trainingmetrics.h"
 #include "storage/trainingrecords.h"
+#include "traineesteps.h"
 
 namespace {
 
@@ -59,7 +60,6 @@ private:
     // without its picture and its tracking's files.
     QString addTraining(int hour, bool picture = true, bool measured = true);
     void openHistory();
-    QStringList rowDates() const;
     void confirmDelete();
 
     QTemporaryDir recordingDir;
@@ -122,28 +122,13 @@ QString HistoryTest::addTraining(int hour, bool picture, bool measured)
 
 void HistoryTest::openHistory()
 {
-    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kTimeoutMs);
-    QTest::mouseClick(window->screenFor(FormMenu)->findChild<QPushButton *>("resultsButton"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, static_cast<QWidget *>(history), kTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kTimeoutMs);
-}
-
-// The dates of the rows as they stand, top to bottom.
-QStringList HistoryTest::rowDates() const
-{
-    QVector<SimpleListItem *> rows = history->rows();
-    std::sort(rows.begin(), rows.end(), [](SimpleListItem *a, SimpleListItem *b) { return a->y() < b->y(); });
-    QStringList dates;
-    for (SimpleListItem *row : rows)
-        dates << row->findChildren<QLabel *>().at(1)->text();
-    return dates;
+    TraineeSteps::openFromMenu(window, "resultsButton", FormResultsList);
 }
 
 void HistoryTest::confirmDelete()
 {
-    QTest::mouseClick(history->findChild<QPushButton *>("deleteBtn"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<DecisionDialog>(), kTimeoutMs);
-    QTest::mouseClick(shownDialog<DecisionDialog>()->findChild<QPushButton *>("rightBtn"), Qt::LeftButton);
+    TraineeSteps::click(history, "deleteBtn");
+    TraineeSteps::answerQuestion("rightBtn");
 }
 
 void HistoryTest::listsTrainingsNewestOnTop()
@@ -168,7 +153,7 @@ void HistoryTest::listsTrainingsNewestOnTop()
 
     openHistory();
     QTRY_COMPARE_WITH_TIMEOUT(history->rows().size(), 3, kTimeoutMs);
-    QCOMPARE(rowDates(),
+    QCOMPARE(TraineeSteps::shownTrainingDates(history),
         (QStringList {
             "date: 2024-03-07 12:00:00", "date: 2024-03-07 11:00:00", "date: 2024-03-07 10:00:00" }));
     // Identifiers count from the oldest and are the playlist's indexes.
@@ -220,7 +205,7 @@ void HistoryTest::deleteRemovesTheTargets()
 
     confirmDelete();
     // Read once the rebuilt list is laid out.
-    QTRY_COMPARE_WITH_TIMEOUT(rowDates(), left, kTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(TraineeSteps::shownTrainingDates(history), left, kTimeoutMs);
     const QList<int> gone = checked.isEmpty() ? QList<int> { 0 } : checked;
     for (int id = 0; id < videos.size(); ++id) {
         QCOMPARE(QFile::exists(videos.at(id)), !gone.contains(id));

@@ -23,6 +23,7 @@
 #include "mediainspection.h"
 #include "sessionfixture.h"
 #include "storage/trainingmetrics.h"
+#include "traineesteps.h"
 
 namespace {
 
@@ -98,10 +99,6 @@ private slots:
     void trainingIsMeasuredAgainstTheTruth();
 
 private:
-    void openTrainingScreen();
-    void startTraining();
-    void finishByTap();
-    void waitForTrainingScreen();
     QLabel *clockLabel() const;
     QStringList recordingFiles() const;
     User storedAccount() const;
@@ -109,11 +106,8 @@ private:
 
     MainWindow *window = nullptr;
     PreviewForm *preview = nullptr;
+    std::unique_ptr<TraineeSteps::TrainingSteps> steps;
     std::unique_ptr<QTemporaryDir> data;
-    // The trainings measured, and how many of their results dialogs have
-    // been closed.
-    std::unique_ptr<QSignalSpy> measured;
-    int resultsClosed = 0;
 };
 
 void TrainingTest::initTestCase()
@@ -131,66 +125,21 @@ void TrainingTest::init()
     window = new MainWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    preview = qobject_cast<PreviewForm *>(window->screenFor(FormPreview));
+    steps = std::make_unique<TraineeSteps::TrainingSteps>(window);
+    preview = steps->screen();
     QVERIFY(preview);
-    measured = std::make_unique<QSignalSpy>(preview, &PreviewForm::trainingMeasured);
-    resultsClosed = 0;
 }
 
 void TrainingTest::cleanup()
 {
     qunsetenv(kTruthVariable);
     qunsetenv(kInstrumentsVariable);
+    steps.reset();
     delete window;
     window = nullptr;
     ClientSessionInfo::OfflineMode = false;
     ClientSessionInfo::timertype = TimerNone;
     resetSession();
-}
-
-void TrainingTest::openTrainingScreen()
-{
-    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kScreenTimeoutMs);
-    auto *training = window->screenFor(FormMenu)->findChild<QPushButton *>("trainingButton");
-    QVERIFY(training);
-    QTest::mouseClick(training, Qt::LeftButton);
-    waitForTrainingScreen();
-}
-
-void TrainingTest::waitForTrainingScreen()
-{
-    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, preview, kScreenTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kScreenTimeoutMs);
-    // A recorded training's figures open over the screen once measured.
-    QTRY_VERIFY_WITH_TIMEOUT(!preview->awaitsResults(), kScreenTimeoutMs);
-    const int kept = std::count_if(measured->cbegin(), measured->cend(),
-        [](const QList<QVariant> &signal) { return signal.at(2).toBool(); });
-    if (kept > resultsClosed) {
-        QTRY_VERIFY_WITH_TIMEOUT(shownDialog<TrainingResultsDialog>(), kScreenTimeoutMs);
-        QTest::mouseClick(
-            shownDialog<TrainingResultsDialog>()->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-        resultsClosed = kept;
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(preview->isEnabled(), kScreenTimeoutMs);
-}
-
-void TrainingTest::startTraining()
-{
-    QTest::mouseClick(preview->findChild<QPushButton *>("recordBtn"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<DecisionDialog>(), kScreenTimeoutMs);
-    QTest::mouseClick(shownDialog<DecisionDialog>()->findChild<QPushButton *>("rightBtn"), Qt::LeftButton);
-    QCOMPARE(ClientSessionInfo::actualForm, preview->trainingViewfinder());
-    QVERIFY(preview->trainingViewfinder()->isVisible());
-    QVERIFY(!preview->isVisible());
-}
-
-void TrainingTest::finishByTap()
-{
-    // The dialog's blur must be gone before the picture takes taps again.
-    QTRY_VERIFY_WITH_TIMEOUT(preview->trainingViewfinder()->isEnabled(), kScreenTimeoutMs);
-    QTest::mousePress(preview->trainingViewfinder(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<DecisionDialog>(), kScreenTimeoutMs);
-    QTest::mouseClick(shownDialog<DecisionDialog>()->findChild<QPushButton *>("rightBtn"), Qt::LeftButton);
 }
 
 QLabel *TrainingTest::clockLabel() const
@@ -229,12 +178,12 @@ void TrainingTest::stopwatchTrainingRecordsVideoAndSound()
         user.stopwatchOn = 1;
         user.totalTrainingTime = 100;
     });
-    openTrainingScreen();
+    steps->open();
     QCOMPARE(ClientSessionInfo::timertype, TimerStopwatch);
 
     QElapsedTimer outer;
     outer.start();
-    startTraining();
+    steps->start();
     QElapsedTimer inner;
     inner.start();
     QVERIFY(ClientSessionInfo::record);
@@ -252,12 +201,12 @@ void TrainingTest::stopwatchTrainingRecordsVideoAndSound()
     const QSize viewfinderSize = preview->trainingViewfinder()->size();
 
     const qint64 innerMs = inner.elapsed();
-    finishByTap();
+    steps->finishByTap();
     const qint64 outerMs = outer.elapsed();
     QVERIFY(!ClientSessionInfo::isRecording());
     QTRY_COMPARE_WITH_TIMEOUT(
         ClientSessionInfo::actualForm, window->screenFor(FormLoading), kScreenTimeoutMs);
-    waitForTrainingScreen();
+    steps->waitUntilBack();
     QVERIFY(ClientSessionInfo::IsPreviewingCamera());
 
     // One training, four files with one stamp in the account's folder: the
@@ -292,7 +241,7 @@ void TrainingTest::stopwatchTrainingRecordsVideoAndSound()
 void TrainingTest::countdownEndsTrainingByItself()
 {
     setAccount([](User &user) { user.recordVideo = 1; });
-    openTrainingScreen();
+    steps->open();
 
     // Five seconds through the real timing dialog: the countdown row, the
     // shortest duration, OK.
@@ -314,7 +263,7 @@ void TrainingTest::countdownEndsTrainingByItself()
 
     QElapsedTimer outer;
     outer.start();
-    startTraining();
+    steps->start();
     QElapsedTimer inner;
     inner.start();
     QCOMPARE(clockLabel()->text(), QStringLiteral("00:00:00"));
@@ -334,7 +283,7 @@ void TrainingTest::countdownEndsTrainingByItself()
     QVERIFY(facts.durationMs > 0);
 
     QTest::mouseClick(shownDialog<InfoDialog>()->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-    waitForTrainingScreen();
+    steps->waitUntilBack();
     // Six seconds run, less two; counted once although OK ends the training.
     const qint32 added = storedAccount().totalTrainingTime;
     QVERIFY2(added >= innerMs / 1000 - 2 && added <= outerMs / 1000 - 2,
@@ -344,7 +293,7 @@ void TrainingTest::countdownEndsTrainingByItself()
 
 void TrainingTest::switchesPersistAndVideoOffRecordsNothing()
 {
-    openTrainingScreen();
+    steps->open();
     auto *record = preview->findChild<QPushButton *>("record");
     auto *sound = preview->findChild<QPushButton *>("sound");
     QVERIFY(!record->isChecked());
@@ -361,13 +310,13 @@ void TrainingTest::switchesPersistAndVideoOffRecordsNothing()
     QCOMPARE(storedAccount().recordSound, 1);
 
     // Without video the training records nothing and shows no mark.
-    startTraining();
+    steps->start();
     QVERIFY(!ClientSessionInfo::record);
     QTRY_COMPARE_WITH_TIMEOUT(clockLabel()->text(), QStringLiteral("00:00:00"), kClockTimeoutMs);
     QTest::qWait(3500);
     QVERIFY(!preview->timeDisplay()->findChild<QLabel *>("rec")->isVisible());
-    finishByTap();
-    waitForTrainingScreen();
+    steps->finishByTap();
+    steps->waitUntilBack();
     QVERIFY(recordingFiles().isEmpty());
 
     // The switches come back from the account file.
@@ -379,12 +328,12 @@ void TrainingTest::switchesPersistAndVideoOffRecordsNothing()
 void TrainingTest::shortTrainingNeverLowersTotal()
 {
     setAccount([](User &user) { user.totalTrainingTime = 42; });
-    openTrainingScreen();
+    steps->open();
     // Twice: the second training's picture must take taps like the first's.
     for (int training = 0; training < 2; ++training) {
-        startTraining();
-        finishByTap();
-        waitForTrainingScreen();
+        steps->start();
+        steps->finishByTap();
+        steps->waitUntilBack();
         QCOMPARE(storedAccount().totalTrainingTime, 42);
     }
 }
@@ -395,8 +344,8 @@ void TrainingTest::answeringNoKeepsTrainingLive()
         user.recordVideo = 1;
         user.stopwatchOn = 1;
     });
-    openTrainingScreen();
-    startTraining();
+    steps->open();
+    steps->start();
     VideoWidget *viewfinder = preview->trainingViewfinder();
     QTRY_VERIFY_WITH_TIMEOUT(viewfinder->isEnabled(), kScreenTimeoutMs);
     QTest::mousePress(viewfinder, Qt::LeftButton);
@@ -418,8 +367,8 @@ void TrainingTest::answeringNoKeepsTrainingLive()
     const QImage before = viewfinder->grab().toImage();
     QTRY_VERIFY_WITH_TIMEOUT(viewfinder->grab().toImage() != before, kScreenTimeoutMs);
     QVERIFY(ClientSessionInfo::isRecording());
-    finishByTap();
-    waitForTrainingScreen();
+    steps->finishByTap();
+    steps->waitUntilBack();
     // The video, its tracking's two files and, if the training lasted, its picture.
     QTRY_VERIFY_WITH_TIMEOUT(
         QFile::exists(trainingMetricsPath(preview->currentVideoPath())), kScreenTimeoutMs);
@@ -439,9 +388,9 @@ void TrainingTest::unwritableFolderNeverShowsRecording()
     user->recordVideo = 1;
     user->stopwatchOn = 1;
     QVERIFY(ClientSessionInfo::updateActualUser());
-    openTrainingScreen();
+    steps->open();
 
-    startTraining();
+    steps->start();
     QLabel *mark = preview->timeDisplay()->findChild<QLabel *>("rec");
     // The clock runs over several blinks of the mark, which stays dark.
     for (const char *time : { "00:00:01", "00:00:02", "00:00:03", "00:00:04" }) {
@@ -449,8 +398,8 @@ void TrainingTest::unwritableFolderNeverShowsRecording()
         QVERIFY(!mark->isVisible());
     }
     QVERIFY(!ClientSessionInfo::isRecording());
-    finishByTap();
-    waitForTrainingScreen();
+    steps->finishByTap();
+    steps->waitUntilBack();
     QVERIFY(!QFileInfo::exists(preview->currentVideoPath()));
 }
 
@@ -458,7 +407,7 @@ void TrainingTest::guestMayOnlyWatch()
 {
     setAccount([](User &user) { user.stopwatchOn = 1; });
     ClientSessionInfo::OfflineMode = true;
-    openTrainingScreen();
+    steps->open();
     QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::IsPreviewingCamera(), kScreenTimeoutMs);
     for (const char *name : { "recordBtn", "settingsBtn", "record", "sound" })
         QVERIFY2(!preview->findChild<QPushButton *>(name)->isEnabled(), name);
@@ -491,18 +440,18 @@ void TrainingTest::trainingIsMeasuredAgainstTheTruth()
         user.recordVideo = 1;
         user.stopwatchOn = 1;
     });
-    openTrainingScreen();
+    steps->open();
     const QString truthPath = data->filePath(QStringLiteral("truth.csv"));
     qputenv(kTruthVariable, truthPath.toUtf8());
     if (!instrumentsShown)
         qputenv(kInstrumentsVariable, "hidden");
     QSignalSpy measured(preview, &PreviewForm::trainingMeasured);
 
-    startTraining();
+    steps->start();
     QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kScreenTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(clockLabel()->text(), QTime(0, 0).addSecs(seconds).toString("hh:mm:ss"),
         kClockTimeoutMs + seconds * 1000);
-    finishByTap();
+    steps->finishByTap();
     // The camera of the training has stopped; the next one logs nothing.
     qunsetenv(kTruthVariable);
     qunsetenv(kInstrumentsVariable);
