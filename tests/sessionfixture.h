@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "camera/camera.h"
 #include "core/clientsessioninfo.h"
 #include "dialogs/dialogform.h"
 #include "tracking/motionmetrics.h"
@@ -17,6 +18,10 @@
 inline void resetSession()
 {
     ClientSessionInfo::stopPreview();
+    // An application that quit has released its camera; a new process has
+    // one from its start.
+    if (!ClientSessionInfo::camera)
+        ClientSessionInfo::camera = new Camera();
     ClientSessionInfo::applicationRunning = false;
     ClientSessionInfo::accounts = AccountStore();
     ClientSessionInfo::recordingUserPath.clear();

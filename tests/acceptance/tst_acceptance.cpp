@@ -1,0 +1,462 @@
+#include <QDir>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QtTest>
+#include <memory>
+
+#include "camera/settingsdialog.h"
+#include "camera/timerwidget.h"
+#include "camera/timingsettingsdialog.h"
+#include "core/apptext.h"
+#include "core/startup.h"
+#include "dialogs/infodialog.h"
+#include "history/metricstable.h"
+#include "history/videoplayer.h"
+#include "mediainspection.h"
+#include "storage/trainingmetrics.h"
+#include "storage/trainingrecords.h"
+#include "storage/user.h"
+#include "traineesteps.h"
+
+using namespace TraineeSteps;
+
+namespace {
+
+// The clock shows the whole seconds trained; a countdown ends a second
+// after its time.
+constexpr int kClockTimeoutMs = 30000;
+// Playing a few seconds of video on a loaded machine.
+constexpr int kPlaybackTimeoutMs = 60000;
+constexpr int kTrainingSeconds = 5;
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The row of the history that shows video.
+SimpleListItem *rowOf(const ResultsListForm *history, const QString &video)
+{
+    for (SimpleListItem *row : history->rows()) {
+        if (row->getVideoPath() == QDir::cleanPath(video))
+            return row;
+    }
+    return nullptr;
+}
+
+// The date a training's row shows, from the stamp in its file name.
+QString shownDate(const QString &video)
+{
+    return QDateTime::fromString(QFileInfo(video).completeBaseName(), QStringLiteral("yyyy_MM_dd'T'hh_mm_ss"))
+        .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+} // namespace
+
+// The whole application as a trainee meets it, on fresh folders: the first
+// run, two recorded trainings, the history with its player, export, delete
+// and counter, the settings' language, quitting and starting again. Every
+// step is a click or a key press on the real main window, and its outcome is
+// read on the screen and from the files on disk. The steps run in order,
+// each on what the one before left; once one fails, the rest are skipped.
+class AcceptanceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void firstRunAsksLanguageCameraAndLocation();
+    void stopwatchTrainingIsRecordedWithSoundAndMeasured();
+    void countdownTrainingEndsByItself();
+    void historyListsBothNewestFirst();
+    void newestPlaysToItsEnd();
+    void exportCopiesOneTraining();
+    void deleteRemovesOneTraining();
+    void counterResetCountsAgainFromZero();
+    void settingsChangeTheLanguage();
+    void quittingAndStartingAgainKeepsEverything();
+
+private:
+    void startApplication();
+    void quitApplication();
+    User storedAccount() const;
+    QStringList recordingFiles() const;
+    QLabel *clock() const;
+    ResultsListForm *history() const;
+    void setCountdown();
+    void endCountdown();
+    void selectTraining(const QString &video);
+
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<TrainingSteps> training;
+    QTemporaryDir data;
+    QTemporaryDir exportFolder;
+    QString stopwatchVideo;
+    QString countdownVideo;
+    bool walkBroken = false;
+};
+
+void AcceptanceTest::initTestCase()
+{
+    gst_init(nullptr, nullptr);
+    // The walk starts without a configuration: only ever in a home of its own.
+    QVERIFY2(ClientSessionInfo::configPath.startsWith(QLatin1String(KAVRIN_TEST_HOME "/")),
+        "run through ctest, which gives the test a home of its own");
+    QVERIFY(data.isValid());
+    QVERIFY(exportFolder.isValid());
+    resetSession();
+    removeConfiguration();
+}
+
+void AcceptanceTest::init()
+{
+    if (walkBroken)
+        QSKIP("an earlier step of the walk failed");
+}
+
+void AcceptanceTest::cleanup()
+{
+    walkBroken = walkBroken || QTest::currentTestFailed();
+}
+
+void AcceptanceTest::cleanupTestCase()
+{
+    training.reset();
+    window.reset();
+    resetSession();
+}
+
+// As the process entry does.
+void AcceptanceTest::startApplication()
+{
+    window = std::make_unique<MainWindow>();
+    launch(*window);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    training = std::make_unique<TrainingSteps>(window.get());
+}
+
+// The menu's exit button ends the application's event loop, as it ends the
+// process; the window then goes as the process entry's does.
+void AcceptanceTest::quitApplication()
+{
+    QWidget *exit = window->screenFor(FormMenu)->findChild<QPushButton *>(QStringLiteral("exitBtn"));
+    QVERIFY(exit);
+    QTimer::singleShot(0, exit, [exit] { QTest::mouseClick(exit, Qt::LeftButton); });
+    // An exit button that does nothing fails the step instead of hanging it.
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(EXIT_FAILURE); });
+    stuck.start(kStepTimeoutMs);
+    QCOMPARE(QApplication::exec(), EXIT_SUCCESS);
+    training.reset();
+    window.reset();
+}
+
+User AcceptanceTest::storedAccount() const
+{
+    User user;
+    [&] { QVERIFY(readUserFile(ClientSessionInfo::accounts.location().usersFolder() + "usr.usr", &user)); }();
+    return user;
+}
+
+QStringList AcceptanceTest::recordingFiles() const
+{
+    return QDir(ClientSessionInfo::actualUser()->recordingPathText()).entryList(QDir::Files, QDir::Name);
+}
+
+QLabel *AcceptanceTest::clock() const
+{
+    return training->screen()->timeDisplay()->findChild<QLabel *>(QStringLiteral("label"));
+}
+
+ResultsListForm *AcceptanceTest::history() const
+{
+    return qobject_cast<ResultsListForm *>(window->screenFor(FormResultsList));
+}
+
+// A five-second countdown through the timing dialog: a new account's
+// duration, confirmed.
+void AcceptanceTest::setCountdown()
+{
+    click(training->screen(), "settingsBtn");
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<TimingSettingsDialog>(), kStepTimeoutMs);
+    auto *timing = shownDialog<TimingSettingsDialog>();
+    click(timing, "stopwatch");
+    QCOMPARE(
+        timing->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->time(), QTime(0, 0, kTrainingSeconds));
+    click(timing, "pushButton");
+    QTRY_VERIFY_WITH_TIMEOUT(training->screen()->isEnabled(), kStepTimeoutMs);
+}
+
+// Waits for the countdown's end, which the training screen announces, and
+// confirms it.
+void AcceptanceTest::endCountdown()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<InfoDialog>(), kClockTimeoutMs);
+    QCOMPARE(clock()->text(), QStringLiteral("00:00:00"));
+    click(shownDialog<InfoDialog>(), "pushButton");
+    training->waitUntilBack();
+}
+
+// A tap on the training's row.
+void AcceptanceTest::selectTraining(const QString &video)
+{
+    SimpleListItem *row = rowOf(history(), video);
+    QVERIFY2(row, qPrintable(video));
+    QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, row->rect().center());
+    QCOMPARE(ClientSessionInfo::actualFilename, QDir::cleanPath(video));
+}
+
+void AcceptanceTest::firstRunAsksLanguageCameraAndLocation()
+{
+    startApplication();
+    chooseLanguage("en_label");
+    confirmCamera();
+    chooseLocation(data.path());
+    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::dialogForm->isVisible(), kStepTimeoutMs);
+    QWidget *menu = window->screenFor(FormMenu);
+    QCOMPARE(ClientSessionInfo::actualForm, menu);
+    QVERIFY(menu->isEnabled());
+    QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("trainingButton"))->text(),
+        QStringLiteral("START TRAINING"));
+
+    // The data location's tree with the default account, and a
+    // configuration naming all three choices.
+    const QDir location(data.path());
+    QCOMPARE(
+        QDir(location.filePath("Kavrin/Pemblar/Users")).entryList(QDir::Files), QStringList { "usr.usr" });
+    QVERIFY(location.exists("Kavrin/Pemblar/Records/usr"));
+    QCOMPARE(storedAccount().nameText(), QStringLiteral("usr"));
+    QVERIFY(recordingFiles().isEmpty());
+    const QByteArray config = configurationText();
+    QVERIFY2(config.contains("<language>en</language>"), config);
+    QVERIFY2(config.contains("<recordingPath>" + data.path().toUtf8() + "/</recordingPath>"), config);
+    QVERIFY2(config.contains("<selected_camera>Virtual Camera</selected_camera>"), config);
+}
+
+void AcceptanceTest::stopwatchTrainingIsRecordedWithSoundAndMeasured()
+{
+    training->open();
+    PreviewForm *screen = training->screen();
+    click(screen, "record");
+    click(screen, "sound");
+    QVERIFY(screen->findChild<QPushButton *>(QStringLiteral("record"))->isChecked());
+    QVERIFY(screen->findChild<QPushButton *>(QStringLiteral("sound"))->isChecked());
+    click(screen, "settingsBtn");
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<TimingSettingsDialog>(), kStepTimeoutMs);
+    click(shownDialog<TimingSettingsDialog>(), "timer");
+    click(shownDialog<TimingSettingsDialog>(), "pushButton");
+    QTRY_VERIFY_WITH_TIMEOUT(screen->isEnabled(), kStepTimeoutMs);
+
+    training->start();
+    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kStepTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        clock()->text(), QTime(0, 0).addSecs(kTrainingSeconds).toString("hh:mm:ss"), kClockTimeoutMs);
+    training->finishByTap();
+
+    // The figures open over the training screen once it is back: a path
+    // length in millimetres for the instruments in the picture.
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<TrainingResultsDialog>(), kClockTimeoutMs);
+    const MetricsTable *table = shownDialog<TrainingResultsDialog>()->findChild<MetricsTable *>();
+    QVERIFY(table);
+    int pathRow = 1;
+    while (!table->cellText(pathRow, 0).isEmpty() && table->cellText(pathRow, 0) != "Path length")
+        ++pathRow;
+    QCOMPARE(table->cellText(pathRow, 0), QStringLiteral("Path length"));
+    const QRegularExpression millimetres(QStringLiteral("^\\d+ mm$"));
+    QVERIFY2(millimetres.match(table->cellText(pathRow, 1)).hasMatch()
+            || millimetres.match(table->cellText(pathRow, 2)).hasMatch(),
+        qPrintable(table->cellText(pathRow, 1) + " / " + table->cellText(pathRow, 2)));
+    training->waitUntilBack();
+
+    // The video with its sound, its picture and its measurements, under one
+    // stamp; the seconds trained, less one, counted in the account.
+    stopwatchVideo = screen->currentVideoPath();
+    const QString stamp = QFileInfo(stopwatchVideo).completeBaseName();
+    QCOMPARE(recordingFiles(),
+        (QStringList { stamp + ".metrics.json", stamp + ".mp4", stamp + ".paths.csv", stamp + "mi.png" }));
+    const MediaFacts facts = discover(stopwatchVideo);
+    QCOMPARE(facts.videoCodec, QStringLiteral("video/x-h264"));
+    QVERIFY(facts.audioCaps.startsWith(QLatin1String("audio/mpeg")));
+    QVERIFY(facts.durationMs > 0);
+    QCOMPARE(readTrainingMetrics(stopwatchVideo).status, StoredStatus::Present);
+    QVERIFY(storedAccount().totalTrainingTime >= kTrainingSeconds - 1);
+    QCOMPARE(storedAccount().stopwatchOn, 1);
+}
+
+void AcceptanceTest::countdownTrainingEndsByItself()
+{
+    const qint32 before = storedAccount().totalTrainingTime;
+    setCountdown();
+    QCOMPARE(storedAccount().timerOn, 1);
+    QCOMPARE(storedAccount().timerSeconds, kTrainingSeconds);
+
+    training->start();
+    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kStepTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(clock()->text(), QStringLiteral("00:00:01"), kClockTimeoutMs);
+    endCountdown();
+
+    countdownVideo = training->screen()->currentVideoPath();
+    QVERIFY(countdownVideo != stopwatchVideo);
+    QVERIFY(QFile::exists(countdownVideo));
+    QVERIFY(QFile::exists(trainingPicturePath(countdownVideo)));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(trainingMetricsPath(countdownVideo)), kStepTimeoutMs);
+    QCOMPARE(recordingFiles().size(), 8);
+    QVERIFY(discover(countdownVideo).durationMs > 0);
+    QVERIFY(storedAccount().totalTrainingTime > before);
+}
+
+void AcceptanceTest::historyListsBothNewestFirst()
+{
+    click(training->screen(), "returnBtn");
+    waitForScreen(window.get(), FormMenu);
+    openFromMenu(window.get(), "resultsButton", FormResultsList);
+    QTRY_COMPARE_WITH_TIMEOUT(history()->rows().size(), 2, kStepTimeoutMs);
+    const QStringList dates = shownTrainingDates(history());
+    QCOMPARE(dates.size(), 2);
+    QVERIFY2(dates.at(0).endsWith(shownDate(countdownVideo)), qPrintable(dates.join(", ")));
+    QVERIFY2(dates.at(1).endsWith(shownDate(stopwatchVideo)), qPrintable(dates.join(", ")));
+    QVERIFY(rowOf(history(), countdownVideo)->y() < rowOf(history(), stopwatchVideo)->y());
+    QCOMPARE(history()->findChild<QLabel *>(QStringLiteral("timeLabel"))->text(),
+        toDurationString(storedAccount().totalTrainingTime));
+}
+
+void AcceptanceTest::newestPlaysToItsEnd()
+{
+    selectTraining(countdownVideo);
+    click(history(), "playBtn");
+    waitForScreen(window.get(), FormVideoPlayer);
+    auto *player = qobject_cast<VideoPlayer *>(window->screenFor(FormVideoPlayer));
+    const QMediaPlayer *media = player->mediaPlayer();
+    QCOMPARE(media->currentMedia().request().url().toLocalFile(), QDir::cleanPath(countdownVideo));
+    // Loaded, waiting on its first picture.
+    QTRY_COMPARE_WITH_TIMEOUT(media->state(), QMediaPlayer::PausedState, kStepTimeoutMs);
+
+    click(player, "playBtn");
+    QTRY_COMPARE_WITH_TIMEOUT(media->state(), QMediaPlayer::PlayingState, kStepTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(media->mediaStatus(), QMediaPlayer::EndOfMedia, kPlaybackTimeoutMs);
+    QCOMPARE(media->state(), QMediaPlayer::StoppedState);
+
+    click(player, "returnBtn");
+    waitForScreen(window.get(), FormResultsList);
+    QTRY_COMPARE_WITH_TIMEOUT(history()->rows().size(), 2, kStepTimeoutMs);
+}
+
+void AcceptanceTest::exportCopiesOneTraining()
+{
+    selectTraining(stopwatchVideo);
+    answerFolderPicker(exportFolder.path());
+    click(history(), "exportBtn");
+    auto *status = history()->findChild<QLabel *>(QStringLiteral("exportStatus"));
+    QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QLatin1String("Exported: 1")), kStepTimeoutMs);
+
+    // The video and its measurements, whole, and nothing else.
+    const QDir target(exportFolder.path());
+    QStringList expected;
+    for (const QString &file : QStringList { stopwatchVideo } + trainingMeasurementPaths(stopwatchVideo)) {
+        const QString name = QFileInfo(file).fileName();
+        QCOMPARE(contentsOf(target.filePath(name)), contentsOf(file));
+        expected << name;
+    }
+    expected.sort();
+    QCOMPARE(target.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+}
+
+void AcceptanceTest::deleteRemovesOneTraining()
+{
+    selectTraining(countdownVideo);
+    click(history(), "deleteBtn");
+    answerQuestion("rightBtn");
+    QTRY_COMPARE_WITH_TIMEOUT(history()->rows().size(), 1, kStepTimeoutMs);
+    QVERIFY(rowOf(history(), stopwatchVideo));
+
+    for (const QString &file : QStringList { countdownVideo, trainingPicturePath(countdownVideo) }
+            + trainingMeasurementPaths(countdownVideo))
+        QVERIFY2(!QFile::exists(file), qPrintable(file));
+    QCOMPARE(recordingFiles().size(), 4);
+    QVERIFY(QFile::exists(stopwatchVideo));
+}
+
+void AcceptanceTest::counterResetCountsAgainFromZero()
+{
+    auto *time = history()->findChild<QLabel *>(QStringLiteral("timeLabel"));
+    QVERIFY(time->text() != QStringLiteral("00:00:00"));
+    click(history(), "resetTimeBtn");
+    QCOMPARE(time->text(), QStringLiteral("00:00:00"));
+    QCOMPARE(storedAccount().totalTrainingTime, 0);
+
+    // A countdown without recording counts from zero and records nothing.
+    click(history(), "returnBtn");
+    waitForScreen(window.get(), FormMenu);
+    training->open();
+    click(training->screen(), "record");
+    QCOMPARE(storedAccount().recordVideo, 0);
+    training->start();
+    endCountdown();
+    QVERIFY(storedAccount().totalTrainingTime > 0);
+    QCOMPARE(recordingFiles().size(), 4);
+    click(training->screen(), "returnBtn");
+    waitForScreen(window.get(), FormMenu);
+}
+
+void AcceptanceTest::settingsChangeTheLanguage()
+{
+    QWidget *menu = window->screenFor(FormMenu);
+    click(menu, "camSettingsBtn");
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<SettingsDialog>(), kStepTimeoutMs);
+    auto *settings = shownDialog<SettingsDialog>();
+    auto *languages = settings->findChild<QComboBox *>(QStringLiteral("comboBox"));
+    QCOMPARE(languages->currentText(), QStringLiteral("EN"));
+    // The language below English in the list.
+    QTest::keyClick(languages, Qt::Key_Down);
+    QCOMPARE(languages->currentText(), QStringLiteral("DE"));
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::langEnum, LangGerman, kStepTimeoutMs);
+    click(settings, "pushButton");
+    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::dialogForm->isVisible(), kStepTimeoutMs);
+
+    const QString german = text(TxtStartTraining, false, true, false, 0);
+    QVERIFY(german != QStringLiteral("START TRAINING"));
+    QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("trainingButton"))->text(), german);
+    QVERIFY(configurationText().contains("<language>de</language>"));
+    QCOMPARE(storedAccount().userLanguage, qint32(LangGerman));
+}
+
+void AcceptanceTest::quittingAndStartingAgainKeepsEverything()
+{
+    const qint32 total = storedAccount().totalTrainingTime;
+    const QStringList files = recordingFiles();
+    quitApplication();
+    if (QTest::currentTestFailed())
+        return;
+    resetSession();
+
+    // The menu straight away, in German, for the same account.
+    startApplication();
+    waitForScreen(window.get(), FormMenu);
+    QVERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    QCOMPARE(ClientSessionInfo::actualUser()->nameText(), QStringLiteral("usr"));
+    QCOMPARE(ClientSessionInfo::langEnum, LangGerman);
+    QCOMPARE(window->screenFor(FormMenu)->findChild<QPushButton *>(QStringLiteral("trainingButton"))->text(),
+        text(TxtStartTraining, false, true, false, 0));
+
+    // The remaining training and the total time, on disk and in the history.
+    QCOMPARE(recordingFiles(), files);
+    QCOMPARE(storedAccount().totalTrainingTime, total);
+    openFromMenu(window.get(), "resultsButton", FormResultsList);
+    QTRY_COMPARE_WITH_TIMEOUT(history()->rows().size(), 1, kStepTimeoutMs);
+    QVERIFY(rowOf(history(), stopwatchVideo));
+    QCOMPARE(history()->findChild<QLabel *>(QStringLiteral("timeLabel"))->text(), toDurationString(total));
+    QCOMPARE(readTrainingMetrics(stopwatchVideo).status, StoredStatus::Present);
+}
+
+QTEST_MAIN(AcceptanceTest)
+#include "tst_acceptance.moc"
