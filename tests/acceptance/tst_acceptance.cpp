@@ -456,6 +456,14 @@ void AcceptanceTest::quittingAndStartingAgainKeepsEverything()
     QVERIFY(rowOf(history(), stopwatchVideo));
     QCOMPARE(history()->findChild<QLabel *>(QStringLiteral("timeLabel"))->text(), toDurationString(total));
     QCOMPARE(readTrainingMetrics(stopwatchVideo).status, StoredStatus::Present);
+
+    // The account's switches and timing as they were left.
+    click(history(), "returnBtn");
+    waitForScreen(window.get(), FormMenu);
+    training->open();
+    QVERIFY(!training->screen()->findChild<QPushButton *>(QStringLiteral("record"))->isChecked());
+    QVERIFY(training->screen()->findChild<QPushButton *>(QStringLiteral("sound"))->isChecked());
+    QCOMPARE(ClientSessionInfo::timertype, TimerCountdown);
 }
 
 QTEST_MAIN(AcceptanceTest)
