@@ -25,30 +25,58 @@
 // What a trainee does with the real main window, step by step: each step a
 // click on a named button, waiting for what it leads to. The waits are
 // generous, since the tests share a small machine with other jobs.
+//
+// Each step is written once, as a try...() that waits bounded and returns
+// whether the application answered, so that a child process without a test
+// function can take it too; the test functions call the same step through
+// its wrapper, which fails the test when it returns false.
 namespace TraineeSteps {
 
 constexpr int kStepTimeoutMs = 15000;
 
+// Keeps the application running until done() holds or the step's time is up.
+template <typename Condition> bool waitUntil(Condition done)
+{
+    return QTest::qWaitFor(done, kStepTimeoutMs);
+}
+
+// The dialog of that type once the dialog host shows it, or nullptr.
+template <typename Dialog> Dialog *awaitDialog()
+{
+    return waitUntil([] { return shownDialog<Dialog>() != nullptr; }) ? shownDialog<Dialog>() : nullptr;
+}
+
 // A click on the push button of that name inside parent.
-inline void click(const QWidget *parent, const char *name)
+inline bool tryClick(const QWidget *parent, const char *name)
 {
     QPushButton *button = parent ? parent->findChild<QPushButton *>(QLatin1String(name)) : nullptr;
-    QVERIFY2(button, name);
+    if (!button)
+        return false;
     QTest::mouseClick(button, Qt::LeftButton);
+    return true;
+}
+
+inline void click(const QWidget *parent, const char *name)
+{
+    QVERIFY2(tryClick(parent, name), name);
 }
 
 // Answers the question shown in the dialog host with its button of that name.
+inline bool tryAnswerQuestion(const char *button)
+{
+    return tryClick(awaitDialog<DecisionDialog>(), button);
+}
+
 inline void answerQuestion(const char *button)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<DecisionDialog>(), kStepTimeoutMs);
-    click(shownDialog<DecisionDialog>(), button);
+    QVERIFY2(tryAnswerQuestion(button), button);
 }
 
 // The first run's language dialog, answered with the flag of that name.
 inline void chooseLanguage(const char *flag)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<LanguageSelectDialog>(), kStepTimeoutMs);
-    auto *dialog = shownDialog<LanguageSelectDialog>();
+    auto *dialog = awaitDialog<LanguageSelectDialog>();
+    QVERIFY(dialog);
     click(dialog, flag);
     click(dialog, "nextBtn");
 }
@@ -57,8 +85,8 @@ inline void chooseLanguage(const char *flag)
 // picture runs in it.
 inline void confirmCamera()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<CameraSelectDialog>(), kStepTimeoutMs);
-    auto *dialog = shownDialog<CameraSelectDialog>();
+    auto *dialog = awaitDialog<CameraSelectDialog>();
+    QVERIFY(dialog);
     auto *list = dialog->findChild<QComboBox *>("comboBox");
     QTRY_COMPARE_WITH_TIMEOUT(list->currentText(), QStringLiteral("Virtual Camera"), kStepTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::IsPreviewingCamera(), kStepTimeoutMs);
@@ -70,8 +98,8 @@ inline void confirmCamera()
 // The first run's location dialog, answered with folder through its picker.
 inline void chooseLocation(const QString &folder)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<WriteLocationDialog>(), kStepTimeoutMs);
-    auto *dialog = shownDialog<WriteLocationDialog>();
+    auto *dialog = awaitDialog<WriteLocationDialog>();
+    QVERIFY(dialog);
     answerFolderPicker(folder);
     click(dialog, "dirBtn");
     QCOMPARE(dialog->findChild<QLabel *>("label_2")->text(), folder);
@@ -79,19 +107,29 @@ inline void chooseLocation(const QString &folder)
 }
 
 // Waits until the screen of form is shown and its fade has ended.
+inline bool tryWaitForScreen(const MainWindow *window, FormEnum form)
+{
+    return waitUntil([window, form] {
+        return ClientSessionInfo::actualForm == window->screenFor(form) && window->lastEffect() == OpacityMax;
+    });
+}
+
 inline void waitForScreen(const MainWindow *window, FormEnum form)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(form), kStepTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kStepTimeoutMs);
+    QVERIFY2(tryWaitForScreen(window, form), qPrintable(QStringLiteral("screen %1 not reached").arg(form)));
 }
 
 // Presses the menu's button that leads to the screen of form, once the menu
 // stands still, and waits for that screen.
+inline bool tryOpenFromMenu(const MainWindow *window, const char *button, FormEnum form)
+{
+    return waitUntil([window] { return window->lastEffect() == OpacityMax; })
+        && tryClick(window->screenFor(FormMenu), button) && tryWaitForScreen(window, form);
+}
+
 inline void openFromMenu(const MainWindow *window, const char *button, FormEnum form)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kStepTimeoutMs);
-    click(window->screenFor(FormMenu), button);
-    waitForScreen(window, form);
+    QVERIFY2(tryOpenFromMenu(window, button, form), button);
 }
 
 // The dates of the history's rows as they stand, top to bottom.
@@ -121,45 +159,46 @@ public:
     PreviewForm *screen() const { return preview; }
 
     // From the menu.
-    void open()
-    {
-        openFromMenu(window, "trainingButton", FormPreview);
-        waitUntilBack();
-    }
+    bool tryOpen() { return tryOpenFromMenu(window, "trainingButton", FormPreview) && tryWaitUntilBack(); }
+    void open() { QVERIFY2(tryOpen(), "the training screen did not open"); }
 
     // START TRAINING and Yes: the picture goes full screen.
-    void start()
+    bool tryStart()
     {
-        click(preview, "recordBtn");
-        answerQuestion("rightBtn");
-        QCOMPARE(ClientSessionInfo::actualForm, preview->trainingViewfinder());
-        QVERIFY(preview->trainingViewfinder()->isVisible());
-        QVERIFY(!preview->isVisible());
+        return tryClick(preview, "recordBtn") && tryAnswerQuestion("rightBtn")
+            && ClientSessionInfo::actualForm == preview->trainingViewfinder()
+            && preview->trainingViewfinder()->isVisible() && !preview->isVisible();
     }
+    void start() { QVERIFY2(tryStart(), "the training did not start on the full-screen picture"); }
 
     // A tap on the picture and Yes.
-    void finishByTap()
+    bool tryFinishByTap()
     {
+        VideoWidget *picture = preview->trainingViewfinder();
         // The dialog's blur must be gone before the picture takes taps again.
-        QTRY_VERIFY_WITH_TIMEOUT(preview->trainingViewfinder()->isEnabled(), kStepTimeoutMs);
-        QTest::mousePress(preview->trainingViewfinder(), Qt::LeftButton);
-        answerQuestion("rightBtn");
+        if (!waitUntil([picture] { return picture->isEnabled(); }))
+            return false;
+        QTest::mousePress(picture, Qt::LeftButton);
+        return tryAnswerQuestion("rightBtn");
     }
+    void finishByTap() { QVERIFY2(tryFinishByTap(), "the training did not end by a tap"); }
 
-    void waitUntilBack()
+    bool tryWaitUntilBack()
     {
-        waitForScreen(window, FormPreview);
         // A recorded training's figures open over the screen once measured.
-        QTRY_VERIFY_WITH_TIMEOUT(!preview->awaitsResults(), kStepTimeoutMs);
+        if (!tryWaitForScreen(window, FormPreview)
+            || !waitUntil([this] { return !preview->awaitsResults(); }))
+            return false;
         const int kept = std::count_if(measured.cbegin(), measured.cend(),
             [](const QList<QVariant> &signal) { return signal.at(2).toBool(); });
         if (kept > resultsClosed) {
-            QTRY_VERIFY_WITH_TIMEOUT(shownDialog<TrainingResultsDialog>(), kStepTimeoutMs);
-            click(shownDialog<TrainingResultsDialog>(), "pushButton");
+            if (!tryClick(awaitDialog<TrainingResultsDialog>(), "pushButton"))
+                return false;
             resultsClosed = kept;
         }
-        QTRY_VERIFY_WITH_TIMEOUT(preview->isEnabled(), kStepTimeoutMs);
+        return waitUntil([this] { return preview->isEnabled(); });
     }
+    void waitUntilBack() { QVERIFY2(tryWaitUntilBack(), "the training screen did not take taps again"); }
 
 private:
     const MainWindow *window;
