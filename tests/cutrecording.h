@@ -3,7 +3,8 @@
 // Recordings cut off by a crash, for the tests. The test executable, started
 // with kRecordUntilKilled, records through the session in a child process
 // (recordUntilKilled, called from its main()); recordAndKill starts that
-// child, lets it record and kills it while it records.
+// child, lets it record and kills it while it records. killWhileRecording
+// does the same for a child that records in its own way.
 
 #include <QApplication>
 #include <QMediaRecorder>
@@ -40,14 +41,13 @@ inline int recordUntilKilled(const QString &path, bool sound)
     return QApplication::exec();
 }
 
-// True when the child recorded into path for recordMs and was killed while
-// it recorded.
-inline bool recordAndKill(const QString &path, bool sound, int recordMs, int timeoutMs)
+// True when the child, started as this executable with arguments, printed
+// kRecordingMark and was killed recordMs later while it recorded.
+inline bool killWhileRecording(const QStringList &arguments, int recordMs, int timeoutMs)
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(),
-        { QLatin1String(kRecordUntilKilled), path, QLatin1String(sound ? kWithSound : kSilent) });
+    child.start(QCoreApplication::applicationFilePath(), arguments);
     QByteArray output;
     const bool recording = QTest::qWaitFor(
         [&] { return (output += child.readAllStandardOutput()).contains(kRecordingMark); }, timeoutMs);
@@ -55,6 +55,15 @@ inline bool recordAndKill(const QString &path, bool sound, int recordMs, int tim
         QTest::qWait(recordMs);
     child.kill();
     return child.waitForFinished(timeoutMs) && recording && child.exitStatus() == QProcess::CrashExit;
+}
+
+// True when the child recorded into path for recordMs and was killed while
+// it recorded.
+inline bool recordAndKill(const QString &path, bool sound, int recordMs, int timeoutMs)
+{
+    return killWhileRecording(
+        { QLatin1String(kRecordUntilKilled), path, QLatin1String(sound ? kWithSound : kSilent) }, recordMs,
+        timeoutMs);
 }
 
 // The child's side of main(): records when started as the child.
