@@ -1,8 +1,9 @@
-# Set-up commands: `make run` starts the application, `make test` runs the tests.
+# Set-up commands: `make run` starts the application, `make test` runs the tests,
+# `make soak` the long robustness run that `make test` leaves out.
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test screenshots package clean
+.PHONY: deps build run test soak screenshots package clean
 
 deps:
 	@scripts/install-deps
@@ -15,7 +16,10 @@ run: build
 	@scripts/run-app $(BUILD)/bin/KavrinMac
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE soak
+
+soak: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L soak
 
 screenshots: build
 	@scripts/screenshots $(BUILD)

@@ -1,0 +1,448 @@
+#include <QtTest>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <iterator>
+#include <malloc.h>
+#include <memory>
+#include <unistd.h>
+
+#include "camera/previewform.h"
+#include "camera/timerwidget.h"
+#include "core/clientsessioninfo.h"
+#include "core/mainwindow.h"
+#include "cutrecording.h"
+#include "dialogs/languageselectdialog.h"
+#include "history/recordingrepair.h"
+#include "history/resultslistform.h"
+#include "mediainspection.h"
+#include "sessionfixture.h"
+#include "storage/user.h"
+#include "storage/xmlparser.h"
+#include "traineesteps.h"
+
+// The real application under faults from outside: a camera unplugged and a
+// disk running full while a training records, damaged files at start-up, a
+// trainee tapping through the screens for a long time, and the process
+// killed while it records. The application must go on (or start) and keep
+// what it recorded.
+
+using namespace TraineeSteps;
+
+namespace {
+
+// Generous bounds: the tests share a small machine with other jobs.
+constexpr int kTimeoutMs = 60000;
+constexpr int kRecordBeforeFaultMs = 3000;
+// A player reads a fragmented recording by whole fragments of a second.
+constexpr qint64 kFragmentMs = 1000;
+// How the virtual camera is plugged in and unplugged.
+constexpr auto kCameraCountVariable = "KAVRIN_VIRTUAL_CAMERAS";
+// Room for a few seconds of the virtual camera's picture and sound, not for
+// a training.
+constexpr auto kSmallDiskSize = "size=2m";
+// A crash loses at most the fragment being written and the one before it,
+// which the muxer may still hold.
+constexpr int kRecordBeforeKillMs = 6000;
+constexpr qint64 kLostByKillMs = 2 * kFragmentMs;
+// Makes this executable the application that trains until it is killed.
+constexpr auto kTrainUntilKilled = "--train-until-killed";
+// The same garbage in every run.
+constexpr quint32 kGarbageSeed = 20240517;
+constexpr int kNavigations = 2000;
+// Every screen is visited many times before the memory is first measured,
+// so that caches, pictures and fonts are loaded.
+constexpr int kWarmUpNavigations = 200;
+constexpr qint64 kAllowedGrowthBytes = 4 * 1024 * 1024;
+// An odd number of targets, so that every target is taken in turn as a
+// navigation that is waited for and as one that the next tap interrupts.
+const FormEnum kNavigationTargets[]
+    = { FormMenu, FormPreview, FormResultsList, FormVideoPlayer, FormPrevious, FormLogin, FormChooseTraining,
+          FormLoading, FormMenu, FormNone, FormResultsList, FormPreview, FormVideoPlayer };
+
+QByteArray garbage(int size)
+{
+    QRandomGenerator random(kGarbageSeed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = static_cast<char>(random.bounded(256));
+    return bytes;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What the process holds, not what the allocator keeps for later.
+qint64 residentBytes()
+{
+    malloc_trim(0);
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
+QString recordingFolder()
+{
+    return ClientSessionInfo::actualUser()->recordingPathText();
+}
+
+void enableRecording(User &user)
+{
+    user.recordVideo = 1;
+    user.recordSound = 1;
+    user.stopwatchOn = 1;
+}
+
+// The child's side: the application, started on the prepared installation,
+// records a training until it is killed.
+int trainUntilKilled()
+{
+    MainWindow window;
+    window.show();
+    TrainingSteps training(&window);
+    if (!training.tryOpen() || !training.tryStart()
+        || !waitUntil([] { return ClientSessionInfo::isRecording(); }))
+        return EXIT_FAILURE;
+    std::puts(kRecordingMark);
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+} // namespace
+
+class RobustnessTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void unpluggedCameraKeepsWhatWasRecorded();
+    void fullDiskStopsRecordingVisibly();
+    void damagedAccountFileLeavesOthersUsable_data();
+    void damagedAccountFileLeavesOthersUsable();
+    void garbageConfigurationStartsFirstRun_data();
+    void garbageConfigurationStartsFirstRun();
+    void killedTrainingKeepsAllButLastSeconds();
+    void manyNavigationsNeitherCrashNorGrow();
+
+private:
+    void startApplication();
+    void setAccount(void (*change)(User &));
+    // Records a training for at least recordMs, then until fault() breaks
+    // it off; the application must report the failure, go on with the
+    // training and end it normally.
+    void recordUntil(int recordMs, void (*fault)(), const QRegularExpression &reported);
+    QLabel *recordMark() const;
+    void navigate(FormEnum target);
+
+    MainWindow *window = nullptr;
+    std::unique_ptr<TrainingSteps> training;
+    std::unique_ptr<QTemporaryDir> data;
+    QString smallDisk;
+};
+
+void RobustnessTest::initTestCase()
+{
+    gst_init(nullptr, nullptr);
+}
+
+void RobustnessTest::init()
+{
+    resetSession();
+    data = std::make_unique<QTemporaryDir>();
+    QVERIFY(data->isValid());
+}
+
+void RobustnessTest::cleanup()
+{
+    training.reset();
+    delete window;
+    window = nullptr;
+    resetSession();
+    qunsetenv(kCameraCountVariable);
+    // Only once the application has let go of its files.
+    if (!smallDisk.isEmpty())
+        QProcess::execute(QStringLiteral("umount"), { QStringLiteral("--lazy"), smallDisk });
+    smallDisk.clear();
+    data.reset();
+}
+
+void RobustnessTest::startApplication()
+{
+    window = new MainWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    training = std::make_unique<TrainingSteps>(window);
+}
+
+void RobustnessTest::setAccount(void (*change)(User &))
+{
+    User *user = ClientSessionInfo::actualUser();
+    QVERIFY(user);
+    change(*user);
+    QVERIFY(ClientSessionInfo::updateActualUser());
+}
+
+QLabel *RobustnessTest::recordMark() const
+{
+    return training->screen()->timeDisplay()->findChild<QLabel *>("rec");
+}
+
+void RobustnessTest::recordUntil(int recordMs, void (*fault)(), const QRegularExpression &reported)
+{
+    training->open();
+    training->start();
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kTimeoutMs);
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    QTRY_VERIFY_WITH_TIMEOUT(recordMark()->isVisible(), kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->duration() >= recordMs, kTimeoutMs);
+
+    QTest::ignoreMessage(QtWarningMsg, reported);
+    fault();
+    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::isRecording(), kTimeoutMs);
+    // The clock goes on over several blinks, and the mark stays dark.
+    auto *clock = training->screen()->timeDisplay()->findChild<QLabel *>("label");
+    for (int second = 0; second < 3; ++second) {
+        const QString shown = clock->text();
+        QTRY_VERIFY_WITH_TIMEOUT(clock->text() != shown, kTimeoutMs);
+        QVERIFY(!recordMark()->isVisible());
+    }
+    training->finishByTap();
+    // What was recorded before the fault may be measured like any
+    // recording; its results are then closed as a trainee closes them.
+    training->waitUntilBack();
+}
+
+void RobustnessTest::unpluggedCameraKeepsWhatWasRecorded()
+{
+    prepareInstallation(data->path());
+    startApplication();
+    setAccount(enableRecording);
+    recordUntil(
+        kRecordBeforeFaultMs, [] { qputenv(kCameraCountVariable, "0"); },
+        QRegularExpression(QStringLiteral("^recording failed: .*unplugged")));
+    if (QTest::currentTestFailed())
+        return;
+    // Completed when the camera went: all of it plays.
+    const DecodedVideo video = decodeVideo(training->screen()->currentVideoPath());
+    QVERIFY2(video.endMs >= kRecordBeforeFaultMs,
+        qPrintable(
+            QStringLiteral("%1 ms decoded of more than %2 ms").arg(video.endMs).arg(kRecordBeforeFaultMs)));
+
+    // Plugged in again, the camera shows its picture on the next visit.
+    qunsetenv(kCameraCountVariable);
+    click(training->screen(), "returnBtn");
+    waitForScreen(window, FormMenu);
+    training->open();
+    VideoWidget *viewfinder = ClientSessionInfo::camera->currentViewfinder();
+    QVERIFY(viewfinder);
+    const QImage before = viewfinder->grab().toImage();
+    QTRY_VERIFY_WITH_TIMEOUT(viewfinder->grab().toImage() != before, kTimeoutMs);
+}
+
+void RobustnessTest::fullDiskStopsRecordingVisibly()
+{
+    prepareInstallation(data->path());
+    smallDisk = data->filePath(QStringLiteral("small disk"));
+    QVERIFY(QDir().mkpath(smallDisk));
+    if (QProcess::execute(QStringLiteral("mount"),
+            { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                QLatin1String(kSmallDiskSize), QStringLiteral("tmpfs"), smallDisk })
+        != 0) {
+        smallDisk.clear();
+        QSKIP("a size-limited file system cannot be mounted here");
+    }
+    startApplication();
+    setAccount(enableRecording);
+    QVERIFY(ClientSessionInfo::actualUser()->setRecordingPath(smallDisk + QLatin1Char('/')));
+    QVERIFY(ClientSessionInfo::updateActualUser());
+
+    // The disk fills up by itself as the training records.
+    recordUntil(
+        0, [] {}, QRegularExpression(QStringLiteral("^recording failed: .*space")));
+    if (QTest::currentTestFailed())
+        return;
+    // The fragments written before the disk was full play.
+    const DecodedVideo video = decodeVideo(training->screen()->currentVideoPath());
+    QVERIFY2(video.endMs >= kFragmentMs, qPrintable(QStringLiteral("%1 ms decoded").arg(video.endMs)));
+}
+
+void RobustnessTest::damagedAccountFileLeavesOthersUsable_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("garbage record") << garbage(User::recordSize);
+    QTest::newRow("garbage, longer than a record") << garbage(3 * User::recordSize);
+    QTest::newRow("cut short") << garbage(User::recordSize).left(User::nameSize / 2);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("no terminating NUL anywhere") << QByteArray(User::recordSize, 'x');
+}
+
+void RobustnessTest::damagedAccountFileLeavesOthersUsable()
+{
+    QFETCH(QByteArray, contents);
+    prepareInstallation(data->path());
+    const QStringList good { QStringLiteral("usr"), QStringLiteral("anna"), QStringLiteral("ben") };
+    {
+        AccountStore accounts;
+        accounts.setLocation(DataLocation(data->path() + QLatin1Char('/')));
+        accounts.load();
+        QVERIFY(accounts.add(good.at(1), QStringLiteral("1111")));
+        QVERIFY(accounts.add(good.at(2), QStringLiteral("2222")));
+        QVERIFY(writeFile(accounts.location().usersFolder() + QStringLiteral("damaged.usr"), contents));
+    }
+    startApplication();
+    waitForScreen(window, FormMenu);
+    QStringList loaded;
+    int damaged = -1;
+    for (int index = 0; index < ClientSessionInfo::users().size(); ++index) {
+        const QString name = ClientSessionInfo::users().at(index).nameText();
+        if (good.contains(name))
+            loaded << name;
+        else
+            damaged = index;
+    }
+    loaded.sort();
+    QCOMPARE(loaded, (QStringList { "anna", "ben", "usr" }));
+
+    // Whatever the damaged file holds, its account's screens open.
+    if (damaged >= 0) {
+        ClientSessionInfo::accounts.setCurrent(damaged);
+        training->open();
+        navigate(FormResultsList);
+        waitForScreen(window, FormResultsList);
+        navigate(FormMenu);
+        waitForScreen(window, FormMenu);
+    }
+}
+
+void RobustnessTest::garbageConfigurationStartsFirstRun_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("binary garbage") << garbage(4096);
+    QTest::newRow("zero bytes") << QByteArray(4096, '\0');
+    // Passes the check for the element names, then fails to parse.
+    QTest::newRow("garbage around the element names") << garbage(512) + "<language>" + garbage(64)
+            + "<recordingPath>" + garbage(64) + "<selected_camera>" + garbage(512);
+}
+
+void RobustnessTest::garbageConfigurationStartsFirstRun()
+{
+    QFETCH(QByteArray, contents);
+    writeConfiguration(contents);
+    startApplication();
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<LanguageSelectDialog>(), kTimeoutMs);
+    QVERIFY(window->isVisible());
+    // The start has written its language to a file it can read back, so the
+    // choices of the first run will be there at the next start.
+    QString location;
+    QString language;
+    QString camera;
+    XMLParser().ParseParams(ClientSessionInfo::configPath, &location, &language, &camera);
+    QCOMPARE(language, QStringLiteral("en"));
+}
+
+void RobustnessTest::killedTrainingKeepsAllButLastSeconds()
+{
+    prepareInstallation(data->path());
+    {
+        AccountStore accounts;
+        accounts.setLocation(DataLocation(data->path() + QLatin1Char('/')));
+        accounts.load();
+        accounts.setCurrent(0);
+        enableRecording(*accounts.current());
+        QVERIFY(accounts.saveCurrent());
+    }
+    QVERIFY(killWhileRecording({ QLatin1String(kTrainUntilKilled) }, kRecordBeforeKillMs, kTimeoutMs));
+
+    // The application starts again on what the killed one left.
+    startApplication();
+    waitForScreen(window, FormMenu);
+    QCOMPARE(ClientSessionInfo::users().size(), 1);
+    const QStringList videos = QDir(recordingFolder()).entryList({ "*.mp4" }, QDir::Files);
+    QCOMPARE(videos.size(), 1);
+    const QString video = QDir(recordingFolder()).filePath(videos.first());
+    const DecodedVideo cut = decodeVideo(video);
+    QVERIFY2(cut.endMs >= kRecordBeforeKillMs - kLostByKillMs,
+        qPrintable(QStringLiteral("%1 ms kept of %2 ms").arg(cut.endMs).arg(kRecordBeforeKillMs)));
+
+    // The history repairs it and lists it.
+    auto *history = qobject_cast<ResultsListForm *>(window->screenFor(FormResultsList));
+    QSignalSpy finished(history->findChild<RecordingRepair *>(), &RecordingRepair::finished);
+    openFromMenu(window, "resultsButton", FormResultsList);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kTimeoutMs);
+    QCOMPARE(history->rows().size(), 1);
+    QVERIFY(qAbs(discover(video).durationMs - cut.endMs) <= kLostByKillMs);
+}
+
+void RobustnessTest::navigate(FormEnum target)
+{
+    QVERIFY(QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, target)));
+}
+
+void RobustnessTest::manyNavigationsNeitherCrashNorGrow()
+{
+    prepareInstallation(data->path());
+    startApplication();
+    waitForScreen(window, FormMenu);
+    int swaps = 0;
+    connect(window, &MainWindow::GraphicsEffect, this, [&swaps](graphicsEffectActual reached) {
+        if (reached == OpacityMin)
+            ++swaps;
+    });
+    qint64 warmedUp = 0;
+    for (int navigation = 0; navigation < kWarmUpNavigations + kNavigations; ++navigation) {
+        if (navigation == kWarmUpNavigations) {
+            navigate(FormMenu);
+            waitForScreen(window, FormMenu);
+            warmedUp = residentBytes();
+        }
+        const FormEnum target = kNavigationTargets[navigation % std::size(kNavigationTargets)];
+        const FormEnum before = window->currentFormValue();
+        const int swapsBefore = swaps;
+        navigate(target);
+        const FormEnum now = window->currentFormValue();
+        // Every other tap comes before the screen has changed, as when a
+        // trainee taps twice quickly; the others wait for the change.
+        if (navigation % 2 == 1 || now == before || !window->screenFor(now)) {
+            QCoreApplication::processEvents();
+            continue;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(swaps > swapsBefore, kTimeoutMs);
+        QCOMPARE(ClientSessionInfo::actualForm, window->screenFor(now));
+    }
+    navigate(FormMenu);
+    waitForScreen(window, FormMenu);
+    const qint64 growth = residentBytes() - warmedUp;
+    qInfo("resident memory grew by %lld kB over %d navigations", growth / 1024, kNavigations);
+    QVERIFY2(growth <= kAllowedGrowthBytes,
+        qPrintable(QStringLiteral("%1 kB more after %2 navigations").arg(growth / 1024).arg(kNavigations)));
+}
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    gst_init(nullptr, nullptr);
+    if (argc == 2 && qstrcmp(argv[1], kTrainUntilKilled) == 0)
+        return trainUntilKilled();
+    RobustnessTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_robustness.moc"
