@@ -50,6 +50,10 @@ PreviewForm::PreviewForm(QWidget *parent)
     for (QWidget *button : { ui->returnBtn, ui->recordBtn, ui->settingsBtn })
         button->installEventFilter(this);
     updateTimer.setInterval(kClockTickMs);
+    // The clock must not run ahead of the seconds counted for the training:
+    // a coarse timer would show a second before it has passed, and a
+    // trainee ending at the time shown would be counted a second less.
+    updateTimer.setTimerType(Qt::PreciseTimer);
     connect(&updateTimer, &QTimer::timeout, this, &PreviewForm::updateTime);
     finishTimer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early, and the whole seconds counted
