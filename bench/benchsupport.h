@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
 #include <sys/resource.h>
 
@@ -136,4 +137,15 @@ inline Result recordThroughCamera(const QSize &size, int seconds, const QString 
     result.droppedFrames = dropped.hasMatch() ? dropped.captured(1).toLongLong() : -1;
     result.fileBytes = QFileInfo(path).size();
     return result;
+}
+
+// The floor a whole training is compared with: recording through Camera
+// alone, printed and returned as CPU seconds per recorded second.
+inline double recordingFloor(const QSize &size, int seconds, const QString &path)
+{
+    const Result alone = recordThroughCamera(size, seconds, path);
+    const double perSecond = alone.cpuSeconds / alone.recordedSeconds;
+    std::printf("recording alone       %6.3f CPU s per s over %.1f s\n", perSecond, alone.recordedSeconds);
+    std::fflush(stdout);
+    return perSecond;
 }

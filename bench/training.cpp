@@ -96,12 +96,8 @@ int main(int argc, char **argv)
     defaultHandler = qInstallMessageHandler(keepFinishedLine);
     QTemporaryDir folder;
 
-    const Result alone
-        = recordThroughCamera(kRecordingSize, seconds, folder.filePath(QStringLiteral("alone.mp4")));
-    const double floorPerSecond = alone.cpuSeconds / alone.recordedSeconds;
-    std::printf(
-        "recording alone       %6.3f CPU s per s over %.1f s\n", floorPerSecond, alone.recordedSeconds);
-    std::fflush(stdout);
+    const double floorPerSecond
+        = recordingFloor(kRecordingSize, seconds, folder.filePath(QStringLiteral("alone.mp4")));
 
     prepareInstallation(folder.path());
     MainWindow window;

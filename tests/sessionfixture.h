@@ -5,11 +5,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "camera/camera.h"
 #include "core/clientsessioninfo.h"
+#include "core/mainwindow.h"
 #include "dialogs/dialogform.h"
 #include "tracking/motionmetrics.h"
 
@@ -73,6 +75,17 @@ inline void prepareInstallation(const QString &folder)
     AccountStore accounts;
     accounts.setLocation(location);
     QVERIFY(accounts.add("usr", "7391"));
+}
+
+// A fresh installation with one account in a new temporary folder, and the
+// real main window started and shown on it, as the application starts.
+inline void startOnFreshInstallation(std::unique_ptr<QTemporaryDir> &data, MainWindow *&window)
+{
+    data = std::make_unique<QTemporaryDir>();
+    prepareInstallation(data->path());
+    window = new MainWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
 }
 
 // The widget of type T shown in the dialog host, or null.

@@ -83,11 +83,9 @@ void HistoryTest::initTestCase()
 void HistoryTest::init()
 {
     resetSession();
-    data = std::make_unique<QTemporaryDir>();
-    prepareInstallation(data->path());
-    window = new MainWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    startOnFreshInstallation(data, window);
+    if (QTest::currentTestFailed())
+        return;
     history = qobject_cast<ResultsListForm *>(window->screenFor(FormResultsList));
     QVERIFY(history);
 }

@@ -50,11 +50,9 @@ private:
 void MainWindowTest::init()
 {
     resetSession();
-    data = std::make_unique<QTemporaryDir>();
-    prepareInstallation(data->path());
-    window = new MainWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    startOnFreshInstallation(data, window);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(ClientSessionInfo::applicationRunning);
 }
 

@@ -81,11 +81,9 @@ private:
 void MeasurementsTest::init()
 {
     resetSession();
-    data = std::make_unique<QTemporaryDir>();
-    prepareInstallation(data->path());
-    window = new MainWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    startOnFreshInstallation(data, window);
+    if (QTest::currentTestFailed())
+        return;
     QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(FormMenu), kTimeoutMs);
 }
 

@@ -161,11 +161,9 @@ void PlayerTest::cleanup()
 // The application as it starts, on the menu, with an account of its own.
 void PlayerTest::startApplication()
 {
-    data = std::make_unique<QTemporaryDir>();
-    prepareInstallation(data->path());
-    window = new MainWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    startOnFreshInstallation(data, window);
+    if (QTest::currentTestFailed())
+        return;
     player = qobject_cast<VideoPlayer *>(window->screenFor(FormVideoPlayer));
     QVERIFY(player);
 }

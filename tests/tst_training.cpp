@@ -120,11 +120,9 @@ void TrainingTest::init()
     resetSession();
     ClientSessionInfo::OfflineMode = false;
     ClientSessionInfo::timertype = TimerNone;
-    data = std::make_unique<QTemporaryDir>();
-    prepareInstallation(data->path());
-    window = new MainWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    startOnFreshInstallation(data, window);
+    if (QTest::currentTestFailed())
+        return;
     steps = std::make_unique<TraineeSteps::TrainingSteps>(window);
     preview = steps->screen();
     QVERIFY(preview);
