@@ -504,16 +504,16 @@ void TestVirtualCamera::sessionImageSettingsReachTheViewfinder_data()
     QTest::addColumn<Statistic>("statistic");
     QTest::addColumn<Change>("change");
 
-    QTest::newRow("brightness up") << int(PropBrightness) << Camera::kPropMaximum << true
+    QTest::newRow("brightness up") << int(PropBrightness) << ImageSettings::kPropMaximum << true
                                    << Statistic::Luminance << Change::Up;
-    QTest::newRow("brightness down") << int(PropBrightness) << Camera::kPropMinimum << true
+    QTest::newRow("brightness down") << int(PropBrightness) << ImageSettings::kPropMinimum << true
                                      << Statistic::Luminance << Change::Down;
     QTest::newRow("white balance for warm light")
-        << int(PropWhiteBalance) << Camera::kPropMinimum << false << Statistic::Warmth << Change::Down;
+        << int(PropWhiteBalance) << ImageSettings::kPropMinimum << false << Statistic::Warmth << Change::Down;
     QTest::newRow("white balance for daylight")
-        << int(PropWhiteBalance) << Camera::kPropMaximum << false << Statistic::Warmth << Change::Up;
+        << int(PropWhiteBalance) << ImageSettings::kPropMaximum << false << Statistic::Warmth << Change::Up;
     QTest::newRow("manual white balance unused while automatic")
-        << int(PropWhiteBalance) << Camera::kPropMinimum << true << Statistic::Warmth << Change::None;
+        << int(PropWhiteBalance) << ImageSettings::kPropMinimum << true << Statistic::Warmth << Change::None;
 }
 
 void TestVirtualCamera::sessionImageSettingsReachTheViewfinder()

@@ -2,8 +2,8 @@
 
 #include <QCamera>
 #include <QCameraImageCapture>
-#include <QCameraImageProcessing>
 #include <QCameraInfo>
+#include <QCameraViewfinderSettings>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QImage>
@@ -14,50 +14,17 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "camera/captureformat.h"
 #include "camera/videowidget.h"
 #include "core/apptext.h"
 #include "core/logging.h"
 
 namespace {
 
-constexpr auto kContainerMp4 = "mp4";
 constexpr auto kRecordingTitle = "Kavrin Recording";
 // Upper bound for the recorder to write the end of the MP4 file when a
 // recording stops; the training waits for it so that no video is cut short.
 constexpr int kFinalizeTimeoutMs = 5000;
-
-// Qt's image processing takes adjustments from -1 to 1, 0 leaving the
-// picture as it is.
-constexpr qreal kAdjustmentLimit = 1;
-// The manual white balance of a typical USB camera: the slider runs from
-// warm light (a tungsten lamp) to daylight and asks for the middle
-// temperature in its neutral position.
-constexpr qreal kLowestKelvin = 2800;
-constexpr qreal kHighestKelvin = 6500;
-constexpr qreal kMiddleKelvin = (kLowestKelvin + kHighestKelvin) / 2;
-
-// Linear on either side of the neutral position, which is not quite the
-// middle of the range but must give exactly no change.
-qreal adjustmentFor(long position)
-{
-    const long offset = qBound(Camera::kPropMinimum, position, Camera::kPropMaximum) - Camera::kPropNeutral;
-    const long halfRange = offset < 0 ? Camera::kPropNeutral - Camera::kPropMinimum
-                                      : Camera::kPropMaximum - Camera::kPropNeutral;
-    return kAdjustmentLimit * static_cast<qreal>(offset) / static_cast<qreal>(halfRange);
-}
-
-qreal kelvinFor(long position)
-{
-    return kMiddleKelvin + adjustmentFor(position) * (kHighestKelvin - kMiddleKelvin);
-}
-
-// Whether the camera is open, so that a back end can apply image settings:
-// Qt's GStreamer back end learns a USB camera's controls when it loads it.
-bool takesImageSettings(QCamera::Status status)
-{
-    return status == QCamera::LoadedStatus || status == QCamera::StartingStatus
-        || status == QCamera::ActiveStatus;
-}
 
 QUrl outputLocationFor(const QString &path)
 {
@@ -104,23 +71,6 @@ int Camera::findByName(const QStringList &names, const QString &name)
     return -1;
 }
 
-QString Camera::mp4Container(const QStringList &supportedContainers)
-{
-    if (supportedContainers.isEmpty() || supportedContainers.contains(QLatin1String(kContainerMp4)))
-        return QLatin1String(kContainerMp4);
-    for (const QString &container : supportedContainers) {
-        // "video/quicktime, variant=(string)iso" is GStreamer's name for MP4.
-        if (container.startsWith(QLatin1String("video/quicktime"))
-            && container.contains(QLatin1String("variant=(string)iso")))
-            return container;
-    }
-    for (const QString &container : supportedContainers) {
-        if (container.contains(QLatin1String("mp4"), Qt::CaseInsensitive))
-            return container;
-    }
-    return QLatin1String(kContainerMp4);
-}
-
 void Camera::setActualDevice(unsigned int index)
 {
     deviceIndex = index;
@@ -141,7 +91,10 @@ void Camera::setActualDevice(unsigned int index)
     delete oldDevice;
     recorder = new QMediaRecorder(device);
     delete oldRecorder;
-    recorder->setContainerFormat(mp4Container(recorder->supportedContainers()));
+    recorder->setContainerFormat(CaptureFormat::mp4Container(recorder->supportedContainers()));
+    // Qt's GStreamer back end builds its encoding when the camera starts, so
+    // the encoding is chosen before; a recording with sound adds its codec.
+    chooseEncoding(false);
     // A recording that breaks off (full disk, unwritable folder, camera
     // unplugged) stops the recorder; the reason goes to the log.
     QObject::connect(recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error), recorder,
@@ -151,12 +104,49 @@ void Camera::setActualDevice(unsigned int index)
     imageCapture = new QCameraImageCapture(device);
     delete oldCapture;
     device->setCaptureMode(QCamera::CaptureVideo);
-    // The new camera starts with its own defaults; it gets the session's
-    // image settings each time it has been opened or started.
+    followStatus();
+}
+
+void Camera::followStatus()
+{
     QObject::connect(device, &QCamera::statusChanged, device, [this](QCamera::Status status) {
+        // Once open, a USB camera lists its modes; the back end would
+        // otherwise take its default, often 640x480 or a few frames a second.
+        // A mode already asked for is kept.
+        if (status == QCamera::LoadedStatus && device->viewfinderSettings().isNull()) {
+            const QCameraViewfinderSettings mode
+                = CaptureFormat::bestViewfinderSettings(device->supportedViewfinderSettings());
+            if (!mode.isNull()) {
+                qCDebug(lcCamera) << "camera mode" << mode.resolution() << mode.maximumFrameRate()
+                                  << mode.pixelFormat();
+                device->setViewfinderSettings(mode);
+            }
+        }
+        // Each camera starts with its own defaults and gets the session's
+        // image settings each time it has been opened or started.
         if (status == QCamera::LoadedStatus || status == QCamera::ActiveStatus)
-            applyImageSettings();
+            imageSettings.applyTo(device);
     });
+}
+
+void Camera::prepareRecording(bool sound)
+{
+    if (recorder)
+        chooseEncoding(sound);
+}
+
+void Camera::chooseEncoding(bool sound)
+{
+    QVideoEncoderSettings video = recorder->videoSettings();
+    video.setCodec(CaptureFormat::h264Codec(recorder->supportedVideoCodecs()));
+    // Without sound no audio codec is asked for: Qt's GStreamer back end
+    // then opens no microphone, so a box without one still records.
+    QAudioEncoderSettings audio = recorder->audioSettings();
+    audio.setCodec(sound ? CaptureFormat::aacCodec(recorder->supportedAudioCodecs()) : QString());
+    // A running GStreamer camera restarts when its encoding changes.
+    if (video.codec() != recorder->videoSettings().codec()
+        || audio.codec() != recorder->audioSettings().codec())
+        recorder->setEncodingSettings(audio, video, recorder->containerFormat());
 }
 
 bool Camera::StartPreview(VideoWidget *widget)
@@ -192,14 +182,31 @@ bool Camera::StartRecording(const QString &path, bool sound)
     } else {
         recorder->setMuted(true);
     }
+    chooseEncoding(sound);
+    QObject::disconnect(pendingRecording);
+    if (device->status() == QCamera::ActiveStatus) {
+        record();
+        // The recorder may still fail later, when the camera delivers its
+        // first frames; isRecording() follows that.
+        return recorder->state() == QMediaRecorder::RecordingState
+            && recorder->error() == QMediaRecorder::NoError;
+    }
+    pendingRecording
+        = QObject::connect(device, &QCamera::statusChanged, device, [this](QCamera::Status status) {
+              if (status != QCamera::ActiveStatus)
+                  return;
+              QObject::disconnect(pendingRecording);
+              record();
+          });
+    return device->error() == QCamera::NoError && recorder->error() == QMediaRecorder::NoError;
+}
+
+void Camera::record()
+{
     recorder->record();
     qCDebug(lcCamera) << "err" << recorder->errorString() << recorder->error();
     qCDebug(lcCamera) << "recorder state" << recorder->state() << recorder->containerFormat()
                       << recorder->videoSettings().resolution() << recorder->videoSettings().codec();
-    // The recorder may still fail later, when the camera delivers its first
-    // frames; isRecording() follows that.
-    return recorder->state() == QMediaRecorder::RecordingState
-        && recorder->error() == QMediaRecorder::NoError;
 }
 
 bool Camera::isRecording() const
@@ -235,53 +242,19 @@ void Camera::getCameraProp(const CameraPropCategory &category, long *a, long *b,
 
 void Camera::setCameraProp(const CameraPropCategory &category, const long &value)
 {
-    imageSettings.positions[category] = value;
-    applyImageSetting(category);
+    imageSettings.set(category, value);
+    imageSettings.applyTo(device, category);
 }
 
 void Camera::setAutomaticWhiteBalance(bool on)
 {
-    imageSettings.automaticWhiteBalance = on;
-    applyImageSetting(PropWhiteBalance);
-}
-
-void Camera::applyImageSettings() const
-{
-    for (const CameraPropCategory category :
-        { PropBrightness, PropContrast, PropSaturation, PropWhiteBalance })
-        applyImageSetting(category);
-}
-
-void Camera::applyImageSetting(CameraPropCategory category) const
-{
-    if (!device || !takesImageSettings(device->status()))
-        return;
-    QCameraImageProcessing *processing = device->imageProcessing();
-    const long position = imageSettings.positions[category];
-    switch (category) {
-    case PropBrightness:
-        processing->setBrightness(adjustmentFor(position));
-        break;
-    case PropContrast:
-        processing->setContrast(adjustmentFor(position));
-        break;
-    case PropSaturation:
-        processing->setSaturation(adjustmentFor(position));
-        break;
-    case PropWhiteBalance:
-        if (imageSettings.automaticWhiteBalance) {
-            processing->setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceAuto);
-        } else {
-            // The temperature only counts once the camera stops balancing by itself.
-            processing->setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceManual);
-            processing->setManualWhiteBalance(kelvinFor(position));
-        }
-        break;
-    }
+    imageSettings.setAutomaticWhiteBalance(on);
+    imageSettings.applyTo(device, PropWhiteBalance);
 }
 
 void Camera::finishRecording()
 {
+    QObject::disconnect(pendingRecording);
     if (!recorder || recorder->state() == QMediaRecorder::StoppedState)
         return;
     recorder->stop();

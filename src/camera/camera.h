@@ -1,20 +1,21 @@
 #pragma once
 
+#include <QMetaObject>
+#include <QString>
 #include <QStringList>
 
-#include <array>
+#include "camera/imagesettings.h"
 
 class QCamera;
 class QCameraImageCapture;
 class QMediaRecorder;
 class VideoWidget;
 
-enum CameraPropCategory { PropBrightness = 0, PropContrast = 1, PropSaturation = 2, PropWhiteBalance = 3 };
-constexpr int kCameraPropCount = PropWhiteBalance + 1;
-
 // The one place where the application touches the camera: lists the
 // connected cameras, binds one with its recorder and still-capture object,
 // shows its picture in a VideoWidget, records MP4 and saves PNG pictures.
+// Works alike with the virtual camera and with a USB camera through Qt's
+// GStreamer back end.
 class Camera
 {
 public:
@@ -31,9 +32,15 @@ public:
 
     // An index outside the current camera list leaves no camera bound.
     void setActualDevice(unsigned int index);
+    // Chooses the encoding of a recording to come, with or without sound,
+    // before the preview starts: Qt's GStreamer back end builds its encoding
+    // when the camera starts.
+    void prepareRecording(bool sound);
     bool StartPreview(VideoWidget *widget);
     bool StopPreview();
-    // False when no camera is bound or the recorder refuses to start.
+    // False when no camera is bound or the recorder refuses to start. A
+    // camera still starting records as soon as it runs: Qt's GStreamer back
+    // end refuses to record before.
     bool StartRecording(const QString &path, bool sound);
     // Whether the recorder really records now: false before it starts, after
     // it stops and after an error broke the recording off.
@@ -42,24 +49,13 @@ public:
     // in the background and appears complete, or not at all.
     void makeScreenshot(const QString &path) const;
 
-    // The positions of the settings dialog's sliders: the picture as the
-    // camera delivers it at kPropNeutral, where the default buttons put them.
-    static constexpr long kPropMinimum = 0;
-    static constexpr long kPropNeutral = 49;
-    static constexpr long kPropMaximum = 99;
-
     // Reports a fixed range; the settings dialog's sliders have their own.
     void getCameraProp(const CameraPropCategory &category, long *a, long *b, long *c, bool *flag);
     // Brightness, contrast, saturation and the manual white balance, from
-    // kPropMinimum to kPropMaximum. The settings last for the session: they
-    // go to the bound camera and to every camera bound later, through Qt's
-    // image processing of the camera.
+    // ImageSettings::kPropMinimum to kPropMaximum. The settings last for the
+    // session: they go to the bound camera and to every camera bound later.
     void setCameraProp(const CameraPropCategory &category, const long &value);
     void setAutomaticWhiteBalance(bool on);
-
-    // The container name under which the back end offers MP4: "mp4" itself,
-    // or the entry a GStreamer back end lists by its caps.
-    static QString mp4Container(const QStringList &supportedContainers);
 
     // Read access for the screens and tests; null while no camera is bound.
     QCamera *currentDevice() const { return device; }
@@ -67,19 +63,11 @@ public:
     VideoWidget *currentViewfinder() const { return viewfinder; }
 
 private:
-    // The image settings of the session, as slider positions per category;
-    // kept here because each bound camera starts with its own defaults.
-    struct ImageSettings
-    {
-        std::array<long, kCameraPropCount> positions { kPropNeutral, kPropNeutral, kPropNeutral,
-            kPropNeutral };
-        bool automaticWhiteBalance = true;
-    };
-
+    void followStatus();
+    void chooseEncoding(bool sound);
+    void record();
     void finishRecording();
     void releaseDevice();
-    void applyImageSettings() const;
-    void applyImageSetting(CameraPropCategory category) const;
 
     QCamera *device;
     QCameraImageCapture *imageCapture;
@@ -87,4 +75,6 @@ private:
     VideoWidget *viewfinder;
     unsigned int deviceIndex;
     ImageSettings imageSettings;
+    // A recording asked for while the camera was still starting.
+    QMetaObject::Connection pendingRecording;
 };

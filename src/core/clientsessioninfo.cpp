@@ -77,6 +77,8 @@ bool ClientSessionInfo::startCameraPreview(
     ClientSessionInfo::sound = sound;
     widget->show();
     camera->setActualDevice(static_cast<unsigned int>(actualSelectedCamera));
+    if (record)
+        camera->prepareRecording(sound);
     const bool previewing = camera->StartPreview(actualPreviewingWidget);
     if (record)
         return camera->StartRecording(fileName, sound);

@@ -8,9 +8,11 @@
 #include <QWindow>
 
 #include "camera/camera.h"
+#include "camera/gstreamerbackend.h"
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
 #include "core/mainwindow.h"
+#include "core/quitsignals.h"
 #include "dialogs/dialogform.h"
 #include "storage/configfile.h"
 
@@ -23,6 +25,8 @@ constexpr auto kDefaultUserPin = "7391";
 
 void launch(MainWindow &window)
 {
+    GStreamerBackEnd::prepare();
+    quitOnTerminationSignals();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/graphics/common_icons/app_icon.png")));
     // The configuration folder is the one that holds the configuration file.
     const QString dir = QFileInfo(ClientSessionInfo::configPath).absolutePath();

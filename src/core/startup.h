@@ -7,7 +7,8 @@
 
 class MainWindow;
 
-// What the process does with its one window: the application's icon, the
+// What the process does with its one window: the camera back end prepared,
+// termination signals taken as a quit, the application's icon, the
 // configuration folder made sure of, and the window shown full screen,
 // which runs the start-up. The acceptance test starts the application the
 // same way.
