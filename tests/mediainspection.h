@@ -18,6 +18,8 @@ struct MediaFacts
 {
     qint64 durationMs = 0;
     QString videoCodec;
+    // The whole caps: profile, chroma format and bit depth.
+    QString videoCaps;
     QSize frameSize;
     QString audioCaps;
     QString title;
@@ -33,6 +35,16 @@ inline QString capsName(GstDiscovererStreamInfo *stream)
     return text;
 }
 
+inline QString titleOf(const GstTagList *tags)
+{
+    gchar *title = nullptr;
+    if (!tags || !gst_tag_list_get_string(tags, GST_TAG_TITLE, &title))
+        return QString();
+    const QString text = QString::fromUtf8(title);
+    g_free(title);
+    return text;
+}
+
 inline MediaFacts discover(const QString &path)
 {
     MediaFacts facts;
@@ -41,29 +53,27 @@ inline MediaFacts discover(const QString &path)
         = gst_discoverer_discover_uri(discoverer, QUrl::fromLocalFile(path).toEncoded().constData(), nullptr);
     if (info && gst_discoverer_info_get_result(info) == GST_DISCOVERER_OK) {
         facts.durationMs = static_cast<qint64>(GST_TIME_AS_MSECONDS(gst_discoverer_info_get_duration(info)));
+        GstDiscovererStreamInfo *container = gst_discoverer_info_get_stream_info(info);
+        if (GST_IS_DISCOVERER_CONTAINER_INFO(container))
+            facts.title
+                = titleOf(gst_discoverer_container_info_get_tags(GST_DISCOVERER_CONTAINER_INFO(container)));
+        gst_discoverer_stream_info_unref(container);
         GList *videos = gst_discoverer_info_get_video_streams(info);
         if (videos) {
             auto *video = static_cast<GstDiscovererVideoInfo *>(videos->data);
             facts.frameSize = QSize(static_cast<int>(gst_discoverer_video_info_get_width(video)),
                 static_cast<int>(gst_discoverer_video_info_get_height(video)));
-            facts.videoCodec = capsName(GST_DISCOVERER_STREAM_INFO(video)).section(QLatin1Char(','), 0, 0);
+            facts.videoCaps = capsName(GST_DISCOVERER_STREAM_INFO(video));
+            facts.videoCodec = facts.videoCaps.section(QLatin1Char(','), 0, 0);
+            // Qt's GStreamer back end writes the title with the video track.
+            if (facts.title.isEmpty())
+                facts.title = titleOf(gst_discoverer_stream_info_get_tags(GST_DISCOVERER_STREAM_INFO(video)));
         }
         gst_discoverer_stream_info_list_free(videos);
         GList *audios = gst_discoverer_info_get_audio_streams(info);
         if (audios)
             facts.audioCaps = capsName(GST_DISCOVERER_STREAM_INFO(audios->data));
         gst_discoverer_stream_info_list_free(audios);
-        GstDiscovererStreamInfo *container = gst_discoverer_info_get_stream_info(info);
-        if (GST_IS_DISCOVERER_CONTAINER_INFO(container)) {
-            const GstTagList *tags
-                = gst_discoverer_container_info_get_tags(GST_DISCOVERER_CONTAINER_INFO(container));
-            gchar *title = nullptr;
-            if (tags && gst_tag_list_get_string(tags, GST_TAG_TITLE, &title)) {
-                facts.title = QString::fromUtf8(title);
-                g_free(title);
-            }
-        }
-        gst_discoverer_stream_info_unref(container);
     }
     if (info)
         gst_discoverer_info_unref(info);

@@ -103,7 +103,7 @@ private slots:
     void historyRepairsBeforeThePlayerPlays();
 
 private:
-    QString cutRecording(bool sound) const;
+    QString cutRecording(bool sound, bool throughBackEnd = false) const;
     // A copy of `original` in the test's folder, as recorded at kRecordedAt.
     QString place(const QByteArray &original, const QString &name) const;
     void repairToTheEnd(RecordingRepair &repair, const QStringList &videos);
@@ -120,6 +120,7 @@ void RepairTest::initTestCase()
     QVERIFY(recordings.isValid());
     QVERIFY(recordAndKill(cutRecording(true), true, kRecordBeforeKillMs, kTimeoutMs));
     QVERIFY(recordAndKill(cutRecording(false), false, kRecordBeforeKillMs, kTimeoutMs));
+    QVERIFY(recordAndKill(cutRecording(true, true), true, kRecordBeforeKillMs, kTimeoutMs, true));
     QVERIFY(recordCompletely(recordings.filePath(QStringLiteral("complete.mp4"))));
 }
 
@@ -134,10 +135,11 @@ void RepairTest::cleanup()
     folder.reset();
 }
 
-QString RepairTest::cutRecording(bool sound) const
+QString RepairTest::cutRecording(bool sound, bool throughBackEnd) const
 {
-    return recordings.filePath(
-        sound ? QStringLiteral("cut with sound.mp4") : QStringLiteral("cut silent.mp4"));
+    return recordings.filePath(QStringLiteral("cut %1 %2.mp4")
+                                   .arg(sound ? QLatin1String("with sound") : QLatin1String("silent"),
+                                       throughBackEnd ? QLatin1String("USB") : QLatin1String("virtual")));
 }
 
 QString RepairTest::place(const QByteArray &original, const QString &name) const
@@ -177,14 +179,17 @@ void RepairTest::verifyRepaired(const QString &video, const DecodedVideo &cut)
 void RepairTest::cutRecordingIsRepaired_data()
 {
     QTest::addColumn<bool>("sound");
-    QTest::newRow("with sound") << true;
-    QTest::newRow("silent") << false;
+    QTest::addColumn<bool>("throughBackEnd");
+    QTest::newRow("with sound") << true << false;
+    QTest::newRow("silent") << false << false;
+    QTest::newRow("USB camera through Qt's back end, with sound") << true << true;
 }
 
 void RepairTest::cutRecordingIsRepaired()
 {
     QFETCH(bool, sound);
-    const QString video = place(contents(cutRecording(sound)), QLatin1String(kVideoName));
+    QFETCH(bool, throughBackEnd);
+    const QString video = place(contents(cutRecording(sound, throughBackEnd)), QLatin1String(kVideoName));
     QVERIFY(!video.isEmpty());
 
     // Cut: a player sees the first second of the frames that are there.
