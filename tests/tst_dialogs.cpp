@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -48,6 +49,8 @@ private slots:
     void languageDialogDefaultsToEnglish();
     void settingsLanguageRelabelsMenuAndAccount();
     void settingsCameraListFollowsPlugging();
+    void cameraDialogsSayWhyThereIsNoPicture_data();
+    void cameraDialogsSayWhyThereIsNoPicture();
     void closedCameraDialogStaysClosed_data();
     void closedCameraDialogStaysClosed();
     void settingsImagePanelFollowsTheCamera();
@@ -89,6 +92,7 @@ void DialogsTest::init()
 void DialogsTest::cleanup()
 {
     qputenv("KAVRIN_VIRTUAL_CAMERAS", "1");
+    qunsetenv("KAVRIN_VIRTUAL_CAMERA_SERVICE");
     window.reset();
     resetSession();
 }
@@ -240,6 +244,43 @@ void DialogsTest::settingsCameraListFollowsPlugging()
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
 }
 
+void DialogsTest::cameraDialogsSayWhyThereIsNoPicture_data()
+{
+    QTest::addColumn<int>("dialog");
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("settings, no camera") << int(DialogCameraSettings) << QByteArray("KAVRIN_VIRTUAL_CAMERAS")
+                                         << QByteArray("0") << "No camera found.";
+    // As with a USB camera when GStreamer's camerabin is not installed.
+    QTest::newRow("camera selection, no camera service")
+        << int(DialogCameraSelect) << QByteArray("KAVRIN_VIRTUAL_CAMERA_SERVICE") << QByteArray("missing")
+        << "gstreamer1.0-plugins-bad";
+}
+
+void DialogsTest::cameraDialogsSayWhyThereIsNoPicture()
+{
+    QFETCH(int, dialog);
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, problem);
+    qputenv(variable.constData(), value);
+    showDialog(DialogOpt(dialog));
+    const auto shownProblem = [this] {
+        for (const QLabel *label : ClientSessionInfo::dialogForm->findChildren<QLabel *>("cameraProblem")) {
+            if (label->isVisible())
+                return label->text();
+        }
+        return QString();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(shownProblem().contains(problem), 5000);
+    // A camera plugged in is shown, and the line goes.
+    if (variable == "KAVRIN_VIRTUAL_CAMERAS") {
+        qputenv(variable.constData(), "1");
+        QTRY_VERIFY_WITH_TIMEOUT(shownProblem().isEmpty(), 5000);
+    }
+}
+
 void DialogsTest::closedCameraDialogStaysClosed_data()
 {
     QTest::addColumn<int>("dialog");
@@ -320,7 +361,7 @@ void DialogsTest::settingsSlidersChangeThePicture()
     auto *preview = settings->findChild<VideoWidget *>("widget");
     auto *control = settings->findChild<QSlider *>(slider);
     // The slider starts where the camera's picture is left as it is.
-    QCOMPARE(control->value(), int(Camera::kPropNeutral));
+    QCOMPARE(control->value(), int(ImageSettings::kPropNeutral));
     const double before = nextStatistic(*preview, statistic);
 
     QTest::keyClick(control, Qt::Key(key));
@@ -328,7 +369,7 @@ void DialogsTest::settingsSlidersChangeThePicture()
     QVERIFY2(shows(change, before, after), fromTo(before, after).constData());
 
     QTest::mouseClick(settings->findChild<QPushButton *>(defaultButton), Qt::LeftButton);
-    QCOMPARE(control->value(), int(Camera::kPropNeutral));
+    QCOMPARE(control->value(), int(ImageSettings::kPropNeutral));
     const double restored = nextStatistic(*preview, statistic);
     QVERIFY2(shows(Change::None, before, restored), fromTo(before, restored).constData());
 }

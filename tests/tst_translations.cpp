@@ -1,8 +1,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <algorithm>
@@ -293,61 +295,40 @@ void TranslationsTest::screenTextsTranslated_data()
 void TranslationsTest::screenTextsTranslated()
 {
     // Texts a screen translates with its own context, such as the data
-    // location dialog's error line: every language but English translates
-    // each of them, and the compiled file carries the translation.
-    static const QVector<QPair<QString, QString>> screenTexts = {
-        { QStringLiteral("WriteLocationDialog"),
-            QStringLiteral("This folder cannot be written. Please choose another one.") },
-        { QStringLiteral("SimpleListItem"), QStringLiteral("date: ") },
-        { QStringLiteral("SimpleListItem"), QStringLiteral("duration: ") },
-        { QStringLiteral("ResultsListForm"), QStringLiteral("Choose video export directory") },
-        { QStringLiteral("ResultsListForm"), QStringLiteral("Exporting: %1 of %2") },
-        { QStringLiteral("ResultsListForm"), QStringLiteral("Exported: %1") },
-        { QStringLiteral("ResultsListForm"), QStringLiteral("Already in the folder, not copied: %1") },
-        { QStringLiteral("ResultsListForm"), QStringLiteral("Could not be copied: %1") },
-        { QStringLiteral("UserDialog"), QStringLiteral("Please enter a user name.") },
-        { QStringLiteral("UserDialog"),
-            QStringLiteral("This name cannot be used. Please choose a shorter name without / or \\ that "
-                           "does not start with a dot.") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Left instrument") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Right instrument") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Active time") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Idle time") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Off screen") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Path length") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Mean speed") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Peak speed") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Economy of motion") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Movement units") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Share of the work") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("Training of %1, lengths in %2") },
-        { QStringLiteral("MetricsTable"), QStringLiteral("not seen") },
-        { QStringLiteral("LearningCurve"), QStringLiteral("Trainings: %1") },
-        { QStringLiteral("MeasurementsPanel"), QStringLiteral("Measurements") },
-        { QStringLiteral("MeasurementsPanel"), QStringLiteral("Learning curve") },
-        { QStringLiteral("MeasurementsPanel"),
-            QStringLiteral("No measurements: this training was recorded without tracking.") },
-        { QStringLiteral("MeasurementsPanel"),
-            QStringLiteral("The measurements of this training cannot be read.") },
-        { QStringLiteral("TrainingResultsDialog"), QStringLiteral("Your training in figures") },
-    };
+    // location dialog's error line, as lupdate finds them in the code: every
+    // language but English translates each of them, and the compiled file
+    // carries the translation.
     QFETCH(int, language);
     if (language == LangEnglish)
         return;
+    QTemporaryDir scratch;
+    const QString codeTs = scratch.filePath(QStringLiteral("code.ts"));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral("lupdate"),
+        { QStringLiteral("-silent"), QStringLiteral("-extensions"), QStringLiteral("cpp,h"),
+            QStringLiteral("-recursive"), QStringLiteral(KAVRIN_SOURCE_DIR), QStringLiteral("-ts"), codeTs });
+    QVERIFY(lupdate.waitForFinished() && lupdate.exitCode() == 0);
+    QVector<TsMessage> screenTexts = readTs(codeTs);
+    screenTexts.erase(std::remove_if(screenTexts.begin(), screenTexts.end(),
+                          [](const TsMessage &text) { return text.context == QLatin1String("QObject"); }),
+        screenTexts.end());
+    QVERIFY(!screenTexts.isEmpty());
+
     ClientSessionInfo::langEnum = Language(language);
     const QString code = ClientSessionInfo::getLanguageString();
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/qm/%1.qm").arg(code)));
     const QVector<TsMessage> messages
         = readTs(QDir(QStringLiteral(KAVRIN_TRANSLATIONS_DIR)).filePath(code + QStringLiteral(".ts")));
-    for (const auto &[context, source] : screenTexts) {
-        const auto found = std::find_if(messages.cbegin(), messages.cend(),
-            [&](const TsMessage &message) { return message.context == context && message.source == source; });
-        QVERIFY2(found != messages.cend(), qPrintable(context + QLatin1Char(' ') + source));
+    for (const TsMessage &text : qAsConst(screenTexts)) {
+        const auto found = std::find_if(messages.cbegin(), messages.cend(), [&](const TsMessage &message) {
+            return message.context == text.context && message.source == text.source;
+        });
+        QVERIFY2(found != messages.cend(), qPrintable(text.context + QLatin1Char(' ') + text.source));
         QVERIFY(!found->unfinished);
         const QString translation
-            = translator.translate(context.toLatin1().constData(), source.toUtf8().constData());
-        QVERIFY2(!translation.isEmpty() && translation != source, qPrintable(translation));
+            = translator.translate(text.context.toLatin1().constData(), text.source.toUtf8().constData());
+        QVERIFY2(!translation.isEmpty() && translation != text.source, qPrintable(translation));
     }
 }
 

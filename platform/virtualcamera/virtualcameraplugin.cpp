@@ -3,9 +3,18 @@
 #include "virtualcameradevices.h"
 #include "virtualcameraservice.h"
 
+namespace {
+
+// KAVRIN_VIRTUAL_CAMERA_SERVICE=missing lists the cameras but makes none,
+// as Qt's GStreamer back end does without GStreamer's camerabin element.
+constexpr auto kServiceVariable = "KAVRIN_VIRTUAL_CAMERA_SERVICE";
+constexpr auto kServiceMissing = "missing";
+
+} // namespace
+
 QMediaService *VirtualCameraPlugin::create(const QString &key)
 {
-    if (key != QLatin1String(Q_MEDIASERVICE_CAMERA))
+    if (key != QLatin1String(Q_MEDIASERVICE_CAMERA) || qgetenv(kServiceVariable) == kServiceMissing)
         return nullptr;
     return new VirtualCameraService;
 }

@@ -1,17 +1,41 @@
 #include "camera/camerachoice.h"
 
+#include <QCamera>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QVBoxLayout>
 
+#include "camera/camera.h"
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
 
+namespace {
+
+constexpr auto kProblemStyle = "color: rgb(203,203,203); font: 14pt \"Corbel\"; background: transparent;";
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("CameraChoice", text);
+}
+
+} // namespace
+
 CameraChoice::CameraChoice(QComboBox *list, VideoWidget *preview, bool logSteps)
     : list(list)
     , preview(preview)
+    , problem(new QLabel(preview))
     , logSteps(logSteps)
     , detection(std::make_unique<CameraDetectingThread>())
 {
+    problem->setObjectName(QStringLiteral("cameraProblem"));
+    problem->setAlignment(Qt::AlignCenter);
+    problem->setWordWrap(true);
+    problem->setStyleSheet(QLatin1String(kProblemStyle));
+    problem->hide();
+    auto *layout = new QVBoxLayout(preview);
+    layout->addWidget(problem);
 }
 
 CameraChoice::~CameraChoice() = default;
@@ -41,6 +65,11 @@ void CameraChoice::showCameras(const QStringList &names)
         activate(0);
         list->setCurrentText(names.first());
     }
+    if (names.isEmpty())
+        showProblem(translated(QT_TRANSLATE_NOOP(
+            "CameraChoice", "No camera found. Connect the USB camera of the training box.")));
+    else
+        showCameraProblem();
 }
 
 void CameraChoice::activate(int index)
@@ -67,4 +96,32 @@ void CameraChoice::startCameraOn(int index)
         qCDebug(lcCamera) << "Start camera";
     ClientSessionInfo::selectCamera(index);
     ClientSessionInfo::startCameraPreview(preview, false, false, QString(), QString());
+    if (QCamera *device = ClientSessionInfo::camera ? ClientSessionInfo::camera->currentDevice() : nullptr) {
+        QObject::connect(
+            device, QOverload<QCamera::Error>::of(&QCamera::error), problem, [this] { showCameraProblem(); });
+        QObject::connect(device, &QCamera::statusChanged, problem, [this] { showCameraProblem(); });
+    }
+}
+
+void CameraChoice::showCameraProblem()
+{
+    const QCamera *device = ClientSessionInfo::camera ? ClientSessionInfo::camera->currentDevice() : nullptr;
+    if (!device || device->error() == QCamera::NoError) {
+        showProblem(QString());
+    } else if (device->error() == QCamera::ServiceMissingError) {
+        // On Linux the camera service is Qt's GStreamer back end, which needs
+        // GStreamer's camerabin element.
+        showProblem(translated(QT_TRANSLATE_NOOP("CameraChoice",
+            "The camera cannot be opened: its service is not installed "
+            "(on Debian, the package gstreamer1.0-plugins-bad).")));
+    } else {
+        showProblem(translated(QT_TRANSLATE_NOOP("CameraChoice", "The camera cannot be opened: %1"))
+                        .arg(device->errorString()));
+    }
+}
+
+void CameraChoice::showProblem(const QString &text)
+{
+    problem->setText(text);
+    problem->setVisible(!text.isEmpty());
 }

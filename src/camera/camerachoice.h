@@ -6,12 +6,15 @@
 #include "camera/cameradetectingthread.h"
 
 class QComboBox;
+class QLabel;
 class VideoWidget;
 
 // The camera list and preview shared by the camera dialogs: while the
 // dialog is shown, its detection thread delivers the connected cameras to
 // the dialog's slot; the list follows them, the configured camera is
 // preferred, and a running preview of the same camera is never restarted.
+// When there is no picture to show, the preview says why: no camera
+// connected, no camera service installed, or the camera's own error.
 class CameraChoice
 {
 public:
@@ -37,9 +40,14 @@ public:
 
 private:
     void startCameraOn(int index);
+    // Shows the problem of the bound camera, or hides the line without one.
+    void showCameraProblem();
+    void showProblem(const QString &problem);
 
     QComboBox *list;
     VideoWidget *preview;
+    // Over the preview, owned by it.
+    QLabel *problem;
     bool logSteps;
     // Polls from the first show until the dialog is destroyed.
     std::unique_ptr<CameraDetectingThread> detection;

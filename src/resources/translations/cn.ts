@@ -380,4 +380,19 @@
         <translation>您的训练数据</translation>
     </message>
 </context>
+<context>
+    <name>CameraChoice</name>
+    <message>
+        <source>No camera found. Connect the USB camera of the training box.</source>
+        <translation>未找到摄像头。请连接训练箱的 USB 摄像头。</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: its service is not installed (on Debian, the package gstreamer1.0-plugins-bad).</source>
+        <translation>无法打开摄像头：其服务未安装（在 Debian 上为软件包 gstreamer1.0-plugins-bad）。</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: %1</source>
+        <translation>无法打开摄像头：%1</translation>
+    </message>
+</context>
 </TS>

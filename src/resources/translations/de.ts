@@ -380,4 +380,19 @@
         <translation>Ihr Training in Zahlen</translation>
     </message>
 </context>
+<context>
+    <name>CameraChoice</name>
+    <message>
+        <source>No camera found. Connect the USB camera of the training box.</source>
+        <translation>Keine Kamera gefunden. Schließen Sie die USB-Kamera der Trainingsbox an.</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: its service is not installed (on Debian, the package gstreamer1.0-plugins-bad).</source>
+        <translation>Die Kamera kann nicht geöffnet werden: Ihr Dienst ist nicht installiert (unter Debian das Paket gstreamer1.0-plugins-bad).</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: %1</source>
+        <translation>Die Kamera kann nicht geöffnet werden: %1</translation>
+    </message>
+</context>
 </TS>

@@ -380,4 +380,19 @@
         <translation>Su entrenamiento en cifras</translation>
     </message>
 </context>
+<context>
+    <name>CameraChoice</name>
+    <message>
+        <source>No camera found. Connect the USB camera of the training box.</source>
+        <translation>No se ha encontrado ninguna cámara. Conecte la cámara USB del simulador.</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: its service is not installed (on Debian, the package gstreamer1.0-plugins-bad).</source>
+        <translation>No se puede abrir la cámara: su servicio no está instalado (en Debian, el paquete gstreamer1.0-plugins-bad).</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: %1</source>
+        <translation>No se puede abrir la cámara: %1</translation>
+    </message>
+</context>
 </TS>

@@ -380,4 +380,19 @@
         <translation>Votre entraînement en chiffres</translation>
     </message>
 </context>
+<context>
+    <name>CameraChoice</name>
+    <message>
+        <source>No camera found. Connect the USB camera of the training box.</source>
+        <translation>Aucune caméra trouvée. Branchez la caméra USB du simulateur.</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: its service is not installed (on Debian, the package gstreamer1.0-plugins-bad).</source>
+        <translation>Impossible d’ouvrir la caméra : son service n’est pas installé (sous Debian, le paquet gstreamer1.0-plugins-bad).</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: %1</source>
+        <translation>Impossible d’ouvrir la caméra : %1</translation>
+    </message>
+</context>
 </TS>

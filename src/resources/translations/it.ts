@@ -380,4 +380,19 @@
         <translation>Il tuo allenamento in cifre</translation>
     </message>
 </context>
+<context>
+    <name>CameraChoice</name>
+    <message>
+        <source>No camera found. Connect the USB camera of the training box.</source>
+        <translation>Nessuna telecamera trovata. Collegare la telecamera USB del simulatore.</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: its service is not installed (on Debian, the package gstreamer1.0-plugins-bad).</source>
+        <translation>Impossibile aprire la telecamera: il suo servizio non è installato (su Debian, il pacchetto gstreamer1.0-plugins-bad).</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: %1</source>
+        <translation>Impossibile aprire la telecamera: %1</translation>
+    </message>
+</context>
 </TS>

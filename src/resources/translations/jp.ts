@@ -380,4 +380,19 @@
         <translation>トレーニングの数値</translation>
     </message>
 </context>
+<context>
+    <name>CameraChoice</name>
+    <message>
+        <source>No camera found. Connect the USB camera of the training box.</source>
+        <translation>カメラが見つかりません。トレーニングボックスの USB カメラを接続してください。</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: its service is not installed (on Debian, the package gstreamer1.0-plugins-bad).</source>
+        <translation>カメラを開けません：カメラのサービスがインストールされていません（Debian ではパッケージ gstreamer1.0-plugins-bad）。</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: %1</source>
+        <translation>カメラを開けません：%1</translation>
+    </message>
+</context>
 </TS>

@@ -380,4 +380,19 @@
         <translation>Twój trening w liczbach</translation>
     </message>
 </context>
+<context>
+    <name>CameraChoice</name>
+    <message>
+        <source>No camera found. Connect the USB camera of the training box.</source>
+        <translation>Nie znaleziono kamery. Proszę podłączyć kamerę USB trenażera.</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: its service is not installed (on Debian, the package gstreamer1.0-plugins-bad).</source>
+        <translation>Nie można otworzyć kamery: jej usługa nie jest zainstalowana (w systemie Debian pakiet gstreamer1.0-plugins-bad).</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: %1</source>
+        <translation>Nie można otworzyć kamery: %1</translation>
+    </message>
+</context>
 </TS>

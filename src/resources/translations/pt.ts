@@ -380,4 +380,19 @@
         <translation>O seu treino em números</translation>
     </message>
 </context>
+<context>
+    <name>CameraChoice</name>
+    <message>
+        <source>No camera found. Connect the USB camera of the training box.</source>
+        <translation>Nenhuma câmara encontrada. Ligue a câmara USB do simulador.</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: its service is not installed (on Debian, the package gstreamer1.0-plugins-bad).</source>
+        <translation>Não é possível abrir a câmara: o seu serviço não está instalado (no Debian, o pacote gstreamer1.0-plugins-bad).</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: %1</source>
+        <translation>Não é possível abrir a câmara: %1</translation>
+    </message>
+</context>
 </TS>

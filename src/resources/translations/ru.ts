@@ -380,4 +380,19 @@
         <translation>Ваша тренировка в цифрах</translation>
     </message>
 </context>
+<context>
+    <name>CameraChoice</name>
+    <message>
+        <source>No camera found. Connect the USB camera of the training box.</source>
+        <translation>Камера не найдена. Подключите USB-камеру тренажёра.</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: its service is not installed (on Debian, the package gstreamer1.0-plugins-bad).</source>
+        <translation>Не удаётся открыть камеру: её служба не установлена (в Debian — пакет gstreamer1.0-plugins-bad).</translation>
+    </message>
+    <message>
+        <source>The camera cannot be opened: %1</source>
+        <translation>Не удаётся открыть камеру: %1</translation>
+    </message>
+</context>
 </TS>
