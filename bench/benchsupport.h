@@ -68,10 +68,11 @@ inline void spinUntil(const std::function<bool()> &done, int timeoutMs)
     }
 }
 
-// The virtual camera's preview at size in viewfinder; false without a camera.
-inline bool startPreview(Camera &camera, VideoWidget &viewfinder, const QSize &size)
+// The preview of camera number index (the virtual camera by default) at size
+// in viewfinder; false without that camera.
+inline bool startPreview(Camera &camera, VideoWidget &viewfinder, const QSize &size, unsigned int index = 0)
 {
-    camera.setActualDevice(0);
+    camera.setActualDevice(index);
     if (!camera.currentDevice())
         return false;
     QCameraViewfinderSettings settings;
@@ -115,11 +116,11 @@ inline bool waitForScreen(MainWindow &window, QWidget *screen)
     return ClientSessionInfo::actualForm == screen;
 }
 
-inline Result recordThroughCamera(const QSize &size, int seconds, const QString &path)
+inline Result recordThroughCamera(const QSize &size, int seconds, const QString &path, unsigned int index = 0)
 {
     Camera camera;
     VideoWidget viewfinder;
-    if (!startPreview(camera, viewfinder, size))
+    if (!startPreview(camera, viewfinder, size, index))
         return {};
     camera.StartRecording(path, false);
     QMediaRecorder *recorder = camera.currentRecorder();

@@ -1,14 +1,17 @@
-// Cost of recording through Camera with the virtual camera, against the
-// plain GStreamer encoding of the same picture size and rate as the floor.
+// Cost of recording through Camera, with the virtual camera and with a USB
+// camera through Qt's GStreamer back end (the tests' stand-in camera), each
+// against the plain GStreamer encoding of the same picture with the same
+// encoder settings as its floor.
 //
 //   bench_recording [seconds]     (default 60; run offscreen or under xvfb-run -a)
 //
 // The picture size is chosen like a USB camera's mode, with
 // QCamera::setViewfinderSettings() before the preview starts; the recording
-// has the camera's size. The recording is muted, as the floor has no sound.
-// CPU time is the process's own (getrusage) while recording, the floor's that
-// of the gst-launch-1.0 child. Frames dropped come from the virtual camera's
-// "recording finished" line.
+// has the camera's size. The recording is muted, as the floors have no
+// sound. CPU time is the process's own (getrusage) while recording, the
+// floors' that of the gst-launch-1.0 child. Frames dropped come from the
+// virtual camera's "recording finished" line, and for the back end from the
+// frames the recording holds against 30 a second.
 
 #include <QApplication>
 #include <QFileInfo>
@@ -18,26 +21,39 @@
 #include <cstdio>
 
 #include "benchsupport.h"
+#include "camera/gstreamerbackend.h"
+#include "mediainspection.h"
+#include "standincamera.h"
 
 namespace {
 
 constexpr int kDefaultSeconds = 60;
 constexpr int kFrameRate = 30;
-constexpr auto kEncoder = "x264enc speed-preset=ultrafast tune=zerolatency key-int-max=30";
+// The virtual camera's encoding, and the one the application gives Qt's back
+// end (the stand-in's picture in the USB camera's format, the kiosk encoder
+// in the Main profile, one-second fragments).
+constexpr auto kVirtualCameraFloor
+    = "videotestsrc num-buffers=%1 ! video/x-raw,width=%2,height=%3,framerate=%4/1 "
+      "! x264enc speed-preset=ultrafast tune=zerolatency key-int-max=30 "
+      "! mp4mux fragment-duration=1000 ! filesink location=%5";
+constexpr auto kBackEndFloor
+    = "videotestsrc num-buffers=%1 pattern=ball foreground-color=0xff20c020 background-color=0xff000000 "
+      "! video/x-raw,format=YUY2,width=%2,height=%3,framerate=%4/1 ! videoconvert "
+      "! x264enc speed-preset=ultrafast tune=zerolatency key-int-max=30 bitrate=3000 "
+      "! video/x-h264,profile=main ! mp4mux fragment-duration=1000 ! filesink location=%5";
 
-Result encodeFloor(const QSize &size, int seconds, const QString &path)
+Result encodeFloor(const char *description, const QSize &size, int seconds, const QString &path)
 {
-    const QString pipeline = QStringLiteral("videotestsrc num-buffers=%1 ! video/x-raw,width=%2,height=%3,"
-                                            "framerate=%4/1 ! %5 ! mp4mux ! filesink location=%6")
+    const QString pipeline = QString::fromLatin1(description)
                                  .arg(seconds * kFrameRate)
                                  .arg(size.width())
                                  .arg(size.height())
                                  .arg(kFrameRate)
-                                 .arg(QLatin1String(kEncoder), path);
+                                 .arg(path);
     const double before = cpuSeconds(RUSAGE_CHILDREN);
     QProcess launch;
     launch.start(QStringLiteral("gst-launch-1.0"),
-        QStringList { QStringLiteral("-q") } + pipeline.split(QLatin1Char(' ')));
+        QStringList { QStringLiteral("-q") } + pipeline.split(QLatin1Char(' '), Qt::SkipEmptyParts));
     launch.waitForFinished(-1);
     Result result;
     result.cpuSeconds = cpuSeconds(RUSAGE_CHILDREN) - before;
@@ -50,10 +66,29 @@ void report(const char *what, const QSize &size, const Result &result)
 {
     const QByteArray dropped
         = result.droppedFrames < 0 ? QByteArrayLiteral("-") : QByteArray::number(result.droppedFrames);
-    std::printf("%-18s %4dx%-4d  %6.1f s recorded  %6.3f CPU s per s  %5s dropped  %6.1f MB\n", what,
+    std::printf("%-22s %4dx%-4d  %6.1f s recorded  %6.3f CPU s per s  %5s dropped  %6.1f MB\n", what,
         size.width(), size.height(), result.recordedSeconds, result.cpuSeconds / result.recordedSeconds,
         dropped.constData(), result.fileBytes / 1e6);
     std::fflush(stdout);
+}
+
+void compare(const char *camera, const char *floorPipeline, unsigned int index, int seconds,
+    const QTemporaryDir &folder)
+{
+    for (const QSize &size : { QSize(1280, 720), QSize(1920, 1080) }) {
+        const QString name = QStringLiteral("%1-%2x%3").arg(index).arg(size.width()).arg(size.height());
+        const QString path = folder.filePath(name + QStringLiteral(".mp4"));
+        Result recorded = recordThroughCamera(size, seconds, path, index);
+        if (recorded.droppedFrames < 0)
+            recorded.droppedFrames
+                = qMax(0.0, recorded.recordedSeconds * kFrameRate - decodeVideo(path).frames);
+        report(camera, size, recorded);
+        const Result floor
+            = encodeFloor(floorPipeline, size, seconds, folder.filePath(name + QStringLiteral("-floor.mp4")));
+        report("gst-launch floor", size, floor);
+        std::printf("%-22s %4dx%-4d  %.2fx the floor's CPU\n\n", "ratio", size.width(), size.height(),
+            (recorded.cpuSeconds / recorded.recordedSeconds) / (floor.cpuSeconds / floor.recordedSeconds));
+    }
 }
 
 } // namespace
@@ -63,17 +98,15 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : kDefaultSeconds;
     defaultHandler = qInstallMessageHandler(keepFinishedLine);
-    QTemporaryDir folder;
-
-    for (const QSize &size : { QSize(1280, 720), QSize(1920, 1080) }) {
-        const QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
-        const Result camera
-            = recordThroughCamera(size, seconds, folder.filePath(name + QStringLiteral(".mp4")));
-        report("virtual camera", size, camera);
-        const Result floor = encodeFloor(size, seconds, folder.filePath(name + QStringLiteral("-floor.mp4")));
-        report("gst-launch floor", size, floor);
-        std::printf("%-18s %4dx%-4d  %.2fx the floor's CPU\n\n", "ratio", size.width(), size.height(),
-            (camera.cpuSeconds / camera.recordedSeconds) / (floor.cpuSeconds / floor.recordedSeconds));
+    if (!useStandInCamera() || standInCameraIndex() < 0) {
+        std::fprintf(stderr, "the stand-in camera needs gstreamer1.0-plugins-bad\n");
+        return EXIT_FAILURE;
     }
+    GStreamerBackEnd::prepare();
+    QTemporaryDir folder;
+    compare("virtual camera", kVirtualCameraFloor, static_cast<unsigned int>(cameraIndexOf("Virtual Camera")),
+        seconds, folder);
+    compare("USB camera via back end", kBackEndFloor, static_cast<unsigned int>(standInCameraIndex()),
+        seconds, folder);
     return EXIT_SUCCESS;
 }
