@@ -129,10 +129,12 @@ inline Result recordThroughCamera(const QSize &size, int seconds, const QString 
     const double before = cpuSeconds(RUSAGE_SELF);
     spinUntil([recorder, seconds] { return recorder->duration() >= seconds * 1000; },
         seconds * 2000 + kStartTimeoutMs);
+    // Qt's GStreamer back end knows the duration only while it records.
+    const qint64 recordedMs = recorder->duration();
     camera.StopPreview();
     Result result;
     result.cpuSeconds = cpuSeconds(RUSAGE_SELF) - before;
-    result.recordedSeconds = recorder->duration() / 1000.0;
+    result.recordedSeconds = recordedMs / 1000.0;
     const QRegularExpressionMatch dropped
         = QRegularExpression(QStringLiteral("(\\d+) dropped")).match(lastFinishedLine);
     result.droppedFrames = dropped.hasMatch() ? dropped.captured(1).toLongLong() : -1;

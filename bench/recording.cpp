@@ -5,6 +5,9 @@
 //
 //   bench_recording [seconds]     (default 60; run offscreen or under xvfb-run -a)
 //
+// KAVRIN_STAND_IN_PATTERN=snow gives the stand-in camera and its floor a
+// picture of noise, the encoder's worst case, instead of the moving ball.
+//
 // The picture size is chosen like a USB camera's mode, with
 // QCamera::setViewfinderSettings() before the preview starts; the recording
 // has the camera's size. The recording is muted, as the floors have no
@@ -37,19 +40,27 @@ constexpr auto kVirtualCameraFloor
       "! x264enc speed-preset=ultrafast tune=zerolatency key-int-max=30 "
       "! mp4mux fragment-duration=1000 ! filesink location=%5";
 constexpr auto kBackEndFloor
-    = "videotestsrc num-buffers=%1 pattern=ball foreground-color=0xff20c020 background-color=0xff000000 "
+    = "videotestsrc num-buffers=%1 pattern=%6 foreground-color=0xff20c020 background-color=0xff000000 "
       "! video/x-raw,format=YUY2,width=%2,height=%3,framerate=%4/1 ! videoconvert "
       "! x264enc speed-preset=ultrafast tune=zerolatency key-int-max=30 bitrate=3000 "
       "! video/x-h264,profile=main ! mp4mux fragment-duration=1000 ! filesink location=%5";
 
-Result encodeFloor(const char *description, const QSize &size, int seconds, const QString &path)
+// The stand-in's picture: its green ball, or the pattern the environment asks for.
+QString standInPattern()
+{
+    const QString pattern = qEnvironmentVariable("KAVRIN_STAND_IN_PATTERN");
+    return pattern.isEmpty() ? QStringLiteral("ball") : pattern;
+}
+
+Result encodeFloor(
+    const char *description, const QString &pattern, const QSize &size, int seconds, const QString &path)
 {
     const QString pipeline = QString::fromLatin1(description)
                                  .arg(seconds * kFrameRate)
                                  .arg(size.width())
                                  .arg(size.height())
                                  .arg(kFrameRate)
-                                 .arg(path);
+                                 .arg(path, pattern);
     const double before = cpuSeconds(RUSAGE_CHILDREN);
     QProcess launch;
     launch.start(QStringLiteral("gst-launch-1.0"),
@@ -72,8 +83,8 @@ void report(const char *what, const QSize &size, const Result &result)
     std::fflush(stdout);
 }
 
-void compare(const char *camera, const char *floorPipeline, unsigned int index, int seconds,
-    const QTemporaryDir &folder)
+void compare(const char *camera, const char *floorPipeline, const QString &floorPattern, unsigned int index,
+    int seconds, const QTemporaryDir &folder)
 {
     for (const QSize &size : { QSize(1280, 720), QSize(1920, 1080) }) {
         const QString name = QStringLiteral("%1-%2x%3").arg(index).arg(size.width()).arg(size.height());
@@ -83,8 +94,8 @@ void compare(const char *camera, const char *floorPipeline, unsigned int index, 
             recorded.droppedFrames
                 = qMax(0.0, recorded.recordedSeconds * kFrameRate - decodeVideo(path).frames);
         report(camera, size, recorded);
-        const Result floor
-            = encodeFloor(floorPipeline, size, seconds, folder.filePath(name + QStringLiteral("-floor.mp4")));
+        const Result floor = encodeFloor(
+            floorPipeline, floorPattern, size, seconds, folder.filePath(name + QStringLiteral("-floor.mp4")));
         report("gst-launch floor", size, floor);
         std::printf("%-22s %4dx%-4d  %.2fx the floor's CPU\n\n", "ratio", size.width(), size.height(),
             (recorded.cpuSeconds / recorded.recordedSeconds) / (floor.cpuSeconds / floor.recordedSeconds));
@@ -104,9 +115,11 @@ int main(int argc, char **argv)
     }
     GStreamerBackEnd::prepare();
     QTemporaryDir folder;
-    compare("virtual camera", kVirtualCameraFloor, static_cast<unsigned int>(cameraIndexOf("Virtual Camera")),
-        seconds, folder);
-    compare("USB camera via back end", kBackEndFloor, static_cast<unsigned int>(standInCameraIndex()),
-        seconds, folder);
+    // The virtual camera's own picture has no videotestsrc pattern; its floor
+    // encodes the default one.
+    compare("virtual camera", kVirtualCameraFloor, QStringLiteral("smpte"),
+        static_cast<unsigned int>(cameraIndexOf("Virtual Camera")), seconds, folder);
+    compare("USB camera via back end", kBackEndFloor, standInPattern(),
+        static_cast<unsigned int>(standInCameraIndex()), seconds, folder);
     return EXIT_SUCCESS;
 }

@@ -5,6 +5,10 @@
 //
 //   xvfb-run -a -s '-screen 0 1920x1080x24' build/bin/bench_startup
 //
+// With QT_GSTREAMER_WIDGET_VIDEOSINK= QT_GSTREAMER_WINDOW_VIDEOSINK= (set,
+// empty) Qt's GStreamer back end probes for video sinks of its own again, as
+// it did before the application chose to paint the video itself.
+//
 // The driver prepares an installation with one account in a temporary HOME
 // and starts itself as the child for each run; the child prints "ready" and
 // quits when its window is there.
@@ -20,6 +24,7 @@
 
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "core/startup.h"
 #include "sessionfixture.h"
 
 namespace {
@@ -40,8 +45,7 @@ void reportReady()
 int runApplicationChild(QApplication &app)
 {
     MainWindow window;
-    window.setWelcomeType(WelcomeUserExists);
-    window.showFullScreen();
+    launch(window);
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&window] {
         if (ClientSessionInfo::actualForm == window.screenFor(FormMenu) && window.lastEffect() == OpacityMax)

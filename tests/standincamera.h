@@ -72,10 +72,13 @@ inline void offerCameraModes(gpointer klass, gpointer)
 
 inline void nothingToSet(GObject *) { }
 
+// KAVRIN_STAND_IN_PATTERN names another of videotestsrc's patterns, such as
+// "snow" for the encoder's worst case.
 inline void movingGreenBall(GObject *source)
 {
+    const QByteArray pattern = qgetenv("KAVRIN_STAND_IN_PATTERN");
     gst_util_set_object_arg(source, "is-live", "true");
-    gst_util_set_object_arg(source, "pattern", "ball");
+    gst_util_set_object_arg(source, "pattern", pattern.isEmpty() ? "ball" : pattern.constData());
     gst_util_set_object_arg(source, "foreground-color", "0xff20c020");
     gst_util_set_object_arg(source, "background-color", "0xff000000");
 }
