@@ -8,13 +8,11 @@
 #include "camera/camerachoice.h"
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
+#include "core/languages.h"
 #include "core/logging.h"
 #include "ui_settingsdialog.h"
 
 namespace {
-
-// The language list's order; each entry shows its flag and upper-case code.
-constexpr const char *kLanguageCodes[] = { "pl", "en", "de", "fr", "es", "jp", "cn", "pt", "ru", "it" };
 
 void setToMiddle(QSlider *slider)
 {
@@ -29,10 +27,8 @@ SettingsDialog::SettingsDialog(QWidget *parent)
 {
     ui->setupUi(this);
     choice = std::make_unique<CameraChoice>(ui->cameraList, ui->widget, true);
-    for (const char *code : kLanguageCodes) {
-        const QString name = QLatin1String(code);
-        ui->comboBox->addItem(QIcon(QStringLiteral(":/graphics/flags/%1.png").arg(name)), name.toUpper());
-    }
+    for (const LanguageEntry &entry : kLanguages)
+        ui->comboBox->addItem(QIcon(QLatin1String(entry.flag)), QLatin1String(entry.displayName));
     // Shown once a camera that takes image settings is in use.
     ui->frame_3->hide();
 }

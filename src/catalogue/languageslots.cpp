@@ -3,18 +3,28 @@
 #include <cstdio>
 
 #include "core/clientsessioninfo.h"
+#include "core/languages.h"
 
 const QString kNoText = QStringLiteral(" ");
 
+namespace {
+
+constexpr bool scenarioSlotsInRange()
+{
+    for (const LanguageEntry &entry : kLanguages) {
+        if (entry.scenarioSlot >= kLanguageSlots)
+            return false;
+    }
+    return true;
+}
+static_assert(scenarioSlotsInRange(), "every language's scenario slot is one a scenario has");
+
+} // namespace
+
 int displayLanguageSlot()
 {
-    static const char *const slotCodes[kLanguageSlots] = { "en", "pl", "de", "ru", "es", "fr" };
-    const QString code = ClientSessionInfo::getLanguageString();
-    for (int slot = 0; slot < kLanguageSlots; ++slot) {
-        if (code == QLatin1String(slotCodes[slot]))
-            return slot;
-    }
-    return 0;
+    const int slot = languageEntry(ClientSessionInfo::langEnum).scenarioSlot;
+    return slot == kNoScenarioSlot ? 0 : slot;
 }
 
 int languageValueSlot()

@@ -5,10 +5,10 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
 #include <iterator>
 
 #include "core/clientsessioninfo.h"
+#include "core/languages.h"
 
 namespace {
 
@@ -104,11 +104,6 @@ constexpr bool sourceTextsInOrder()
 }
 static_assert(std::size(kSourceTexts) == kAppTextCount, "one source text per AppText value");
 static_assert(sourceTextsInOrder(), "source texts in AppText order");
-
-// The two-letter codes, indexed by Language. The configuration file, the
-// translation file names and the scenario texts all use them.
-constexpr std::array<const char *, LangItalian + 1> kLanguageCodes
-    = { "en", "pl", "cn", "pt", "ru", "de", "jp", "es", "fr", "it" };
 
 // Far beyond the middle of any text, so the first space always improves on it.
 constexpr float kNoSpaceDistance = 9999.0f;
@@ -223,17 +218,14 @@ void clearLayout(QLayout *layout)
 
 QString ClientSessionInfo::getLanguageString()
 {
-    const int value = langEnum;
-    if (value < 0 || value >= int(kLanguageCodes.size()))
-        return QString::fromLatin1(kLanguageCodes[LangEnglish]);
-    return QString::fromLatin1(kLanguageCodes[value]);
+    return QString::fromLatin1(languageEntry(langEnum).code);
 }
 
 Language ClientSessionInfo::languageFromString(const QString &code)
 {
-    for (std::size_t value = 0; value < kLanguageCodes.size(); ++value) {
-        if (areSimilar(code, QString::fromLatin1(kLanguageCodes[value])))
-            return Language(value);
+    for (const LanguageEntry &entry : kLanguages) {
+        if (areSimilar(code, QString::fromLatin1(entry.code)))
+            return entry.language;
     }
     return LangEnglish;
 }

@@ -1,5 +1,6 @@
 #include "dialogs/languageselectdialog.h"
 
+#include "core/languages.h"
 #include "ui_languageselectdialog.h"
 
 LanguageSelectDialog::LanguageSelectDialog(QWidget *parent)
@@ -14,20 +15,10 @@ LanguageSelectDialog::~LanguageSelectDialog() = default;
 void LanguageSelectDialog::on_nextBtn_clicked()
 {
     // The flags are exclusive and one starts checked, so exactly one answers.
-    const std::pair<QPushButton *, Language> flags[] = {
-        { ui->pl_label, LangPolish },
-        { ui->en_label, LangEnglish },
-        { ui->de_label, LangGerman },
-        { ui->ru_label, LangRussian },
-        { ui->pt_label, LangPortuguese },
-        { ui->cn_label, LangChinese },
-        { ui->es_label, LangSpanish },
-        { ui->fr_label, LangFrench },
-        { ui->jp_label, LangJapanese },
-        { ui->it_label, LangItalian },
-    };
-    for (const auto &[button, language] : flags) {
-        if (button->isChecked())
-            emit okClicked(language);
+    for (const LanguageEntry &entry : kLanguages) {
+        const auto *flag
+            = findChild<QPushButton *>(QString::fromLatin1(entry.code) + QLatin1String("_label"));
+        if (flag && flag->isChecked())
+            emit okClicked(entry.language);
     }
 }
