@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <type_traits>
 
 #include "camera/previewform.h"
 #include "catalogue/choosetrainingform.h"
@@ -73,20 +74,25 @@ void MainWindow::setUpWindows()
     ClientSessionInfo::dialogForm = new DialogForm(this);
     ClientSessionInfo::dialogForm->hideAll();
 
-    // Screens are connected by signature, as they are swapped in over time.
-    for (QWidget *screen : { static_cast<QWidget *>(loginForm), static_cast<QWidget *>(chooseTrainingForm),
-             static_cast<QWidget *>(menu), static_cast<QWidget *>(previewForm),
-             static_cast<QWidget *>(videoPlayer), static_cast<QWidget *>(resultsListForm) }) {
-        connect(screen, SIGNAL(ShowNextForm(FormEnum)), this, SLOT(ShowNextForm(FormEnum)));
-        connect(screen, SIGNAL(ShowDialogForm(DialogOpt)), this, SLOT(ShowDialogForm(DialogOpt)));
-    }
-    connect(loginForm, SIGNAL(minimize()), this, SLOT(minimizeApp()));
-    connect(loginForm, SIGNAL(language(Language)), startUp.get(), SLOT(languageSelectedSlot(Language)));
-    connect(previewForm, SIGNAL(ShowNextFormWithLoading(FormEnum, int)), this,
-        SLOT(ShowNextFormWithLoading(FormEnum, int)));
+    // Every screen asks for the next screen and for dialogs in the same words.
+    const auto carryOutRequests = [this](auto *screen) {
+        using Screen = std::remove_pointer_t<decltype(screen)>;
+        connect(screen, &Screen::ShowNextForm, this, qOverload<FormEnum>(&MainWindow::ShowNextForm));
+        connect(screen, &Screen::ShowDialogForm, this, &MainWindow::ShowDialogForm);
+    };
+    carryOutRequests(loginForm);
+    carryOutRequests(chooseTrainingForm);
+    carryOutRequests(menu);
+    carryOutRequests(previewForm);
+    carryOutRequests(videoPlayer);
+    carryOutRequests(resultsListForm);
+    connect(loginForm, &LoginForm::minimize, this, &MainWindow::minimizeApp);
+    connect(
+        loginForm, &LoginForm::language, startUp.get(), qOverload<Language>(&StartUp::languageSelectedSlot));
+    connect(previewForm, &PreviewForm::ShowNextFormWithLoading, this, &MainWindow::ShowNextFormWithLoading);
     connect(ClientSessionInfo::dialogForm, &DialogForm::hideDialog, this, &MainWindow::HideDialogForm);
-    connect(ClientSessionInfo::dialogForm, SIGNAL(languageChanged(QString)), startUp.get(),
-        SLOT(languageSelectedSlot(QString)));
+    connect(ClientSessionInfo::dialogForm, &DialogForm::languageChanged, startUp.get(),
+        qOverload<QString>(&StartUp::languageSelectedSlot));
 }
 
 void MainWindow::setWelcomeType(WelcomeType type)
