@@ -104,18 +104,30 @@ DialogForm::DialogForm(QWidget *parent)
         panel->setAlignment(widget, Qt::AlignCenter);
     }
 
-    connect(userDialog, &UserDialog::okClicked, this, &DialogForm::UserDialogRightButtonSlot);
-    connect(userDialog, &UserDialog::cancelClicked, this, &DialogForm::UserDialogLeftButtonSlot);
-    connect(languageDialog, &LanguageSelectDialog::okClicked, this, &DialogForm::LanguageDialogSlot);
-    connect(locationDialog, &WriteLocationDialog::okClicked, this, &DialogForm::WriteLocationDialogSlot);
-    connect(cameraSelectDialog, &CameraSelectDialog::okClicked, this, &DialogForm::CameraSelectDialogSlot);
-    connect(settingsDialog, &SettingsDialog::okClicked, this, &DialogForm::settingsDialogButton);
-    connect(settingsDialog, &SettingsDialog::language, this, &DialogForm::languageChangedSlot);
-    connect(decisionDialog, &DecisionDialog::leftButtonClicked, this, &DialogForm::decisionLeftButton);
-    connect(decisionDialog, &DecisionDialog::rightButtonClicked, this, &DialogForm::decisionRightButton);
-    connect(infoDialog, &InfoDialog::okClicked, this, &DialogForm::infoDialogButton);
-    connect(timingDialog, &TimingSettingsDialog::okClicked, this, &DialogForm::timingDialogButton);
-    connect(resultsDialog, &TrainingResultsDialog::okClicked, this, &DialogForm::resultsDialogButton);
+    connect(languageDialog, &LanguageSelectDialog::okClicked, this, &DialogForm::rightButtonLanguageDialog);
+    connect(locationDialog, &WriteLocationDialog::okClicked, this, &DialogForm::rightButtonLocationDialog);
+    connect(
+        cameraSelectDialog, &CameraSelectDialog::okClicked, this, &DialogForm::rightButtonCamSelectDialog);
+    connect(settingsDialog, &SettingsDialog::language, this, &DialogForm::languageChanged);
+    // The user dialog's host closes before the answer goes on, so that the
+    // screen that asked is enabled again when it acts on the answer. The
+    // other dialogs' answers go on first; connected to one signal, the two
+    // run in the order they are connected in.
+    connect(userDialog, &UserDialog::okClicked, this, &DialogForm::hideDialog);
+    connect(userDialog, &UserDialog::okClicked, this, &DialogForm::rightButtonSignalUserDialog);
+    connect(userDialog, &UserDialog::cancelClicked, this, &DialogForm::hideDialog);
+    connect(userDialog, &UserDialog::cancelClicked, this, &DialogForm::leftButtonSignalUserDialog);
+    connect(settingsDialog, &SettingsDialog::okClicked, this, &DialogForm::okButtonSettingsDialog);
+    connect(settingsDialog, &SettingsDialog::okClicked, this, &DialogForm::hideDialog);
+    connect(decisionDialog, &DecisionDialog::leftButtonClicked, this, &DialogForm::leftButtonDecision);
+    connect(decisionDialog, &DecisionDialog::leftButtonClicked, this, &DialogForm::hideDialog);
+    connect(decisionDialog, &DecisionDialog::rightButtonClicked, this, &DialogForm::rightButtonDecision);
+    connect(decisionDialog, &DecisionDialog::rightButtonClicked, this, &DialogForm::hideDialog);
+    connect(infoDialog, &InfoDialog::okClicked, this, &DialogForm::okButtonInfoDialog);
+    connect(infoDialog, &InfoDialog::okClicked, this, &DialogForm::hideDialog);
+    connect(timingDialog, &TimingSettingsDialog::okClicked, this, &DialogForm::okButtonTimingDialog);
+    connect(timingDialog, &TimingSettingsDialog::okClicked, this, &DialogForm::hideDialog);
+    connect(resultsDialog, &TrainingResultsDialog::okClicked, this, &DialogForm::hideDialog);
 
     hideAll();
 }
@@ -228,73 +240,4 @@ void DialogForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->ignore();
-}
-
-// The host closes before the answer goes on, so that the screen that asked
-// is enabled again when it acts on the answer.
-void DialogForm::UserDialogRightButtonSlot(QString name, QString pin)
-{
-    emit hideDialog();
-    emit rightButtonSignalUserDialog(name, pin);
-}
-
-void DialogForm::UserDialogLeftButtonSlot()
-{
-    emit hideDialog();
-    emit leftButtonSignalUserDialog();
-}
-
-void DialogForm::LanguageDialogSlot(Language lang)
-{
-    emit rightButtonLanguageDialog(lang);
-}
-
-void DialogForm::WriteLocationDialogSlot(QString path)
-{
-    emit rightButtonLocationDialog(path);
-}
-
-void DialogForm::CameraSelectDialogSlot(QString name, int index)
-{
-    emit rightButtonCamSelectDialog(name, index);
-}
-
-void DialogForm::settingsDialogButton()
-{
-    emit okButtonSettingsDialog();
-    emit hideDialog();
-}
-
-void DialogForm::languageChangedSlot(QString lang)
-{
-    emit languageChanged(lang);
-}
-
-void DialogForm::decisionLeftButton()
-{
-    emit leftButtonDecision();
-    emit hideDialog();
-}
-
-void DialogForm::decisionRightButton()
-{
-    emit rightButtonDecision();
-    emit hideDialog();
-}
-
-void DialogForm::infoDialogButton()
-{
-    emit okButtonInfoDialog();
-    emit hideDialog();
-}
-
-void DialogForm::timingDialogButton(TimerType type, QTime time)
-{
-    emit okButtonTimingDialog(type, time);
-    emit hideDialog();
-}
-
-void DialogForm::resultsDialogButton()
-{
-    emit hideDialog();
 }

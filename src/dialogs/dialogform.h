@@ -54,20 +54,6 @@ signals:
     void okButtonSettingsDialog();
     void okButtonTimingDialog(TimerType, QTime);
 
-private slots:
-    void UserDialogRightButtonSlot(QString name, QString pin);
-    void UserDialogLeftButtonSlot();
-    void LanguageDialogSlot(Language lang);
-    void WriteLocationDialogSlot(QString path);
-    void CameraSelectDialogSlot(QString name, int index);
-    void settingsDialogButton();
-    void languageChangedSlot(QString lang);
-    void decisionLeftButton();
-    void decisionRightButton();
-    void infoDialogButton();
-    void timingDialogButton(TimerType type, QTime time);
-    void resultsDialogButton();
-
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
