@@ -45,6 +45,8 @@ PreviewForm::PreviewForm(QWidget *parent)
     , ui(std::make_unique<Ui::PreviewForm>())
     , fullScreenWidget(new VideoWidget(this))
     , timerWidget(new TimerWidget(fullScreenWidget))
+    , answers(this)
+    , finishedNotice(this)
 {
     ui->setupUi(this);
     for (QWidget *button : { ui->returnBtn, ui->recordBtn, ui->settingsBtn })
@@ -156,10 +158,8 @@ void PreviewForm::on_recordBtn_clicked()
 void PreviewForm::askQuestion(DialogOpt question, void (PreviewForm::*onYes)())
 {
     emit ShowDialogForm(question);
-    connect(
-        ClientSessionInfo::dialogForm, &DialogForm::rightButtonDecision, this, onYes, Qt::UniqueConnection);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::leftButtonDecision, this,
-        &PreviewForm::disconnectDialogButtons, Qt::UniqueConnection);
+    answers.listen(&DialogForm::rightButtonDecision, onYes);
+    answers.listen(&DialogForm::leftButtonDecision, &PreviewForm::disconnectDialogButtons);
 }
 
 void PreviewForm::on_settingsBtn_clicked()
@@ -167,8 +167,7 @@ void PreviewForm::on_settingsBtn_clicked()
     if (const User *user = ClientSessionInfo::actualUser())
         qCDebug(lcCamera) << "stopwatch timer" << user->timerOn << user->stopwatchOn;
     emit ShowDialogForm(DialogTimingSettings);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::okButtonTimingDialog, this, &PreviewForm::timingSlot,
-        Qt::UniqueConnection);
+    answers.listen(&DialogForm::okButtonTimingDialog, &PreviewForm::timingSlot);
 }
 
 void PreviewForm::on_record_toggled(bool checked)
@@ -193,11 +192,7 @@ void PreviewForm::on_sound_toggled(bool checked)
 
 void PreviewForm::disconnectDialogButtons()
 {
-    DialogForm *host = ClientSessionInfo::dialogForm;
-    disconnect(host, &DialogForm::rightButtonDecision, this, &PreviewForm::showFullScreen);
-    disconnect(host, &DialogForm::rightButtonDecision, this, &PreviewForm::closeFullScreen);
-    disconnect(host, &DialogForm::leftButtonDecision, this, &PreviewForm::disconnectDialogButtons);
-    disconnect(host, &DialogForm::okButtonTimingDialog, this, &PreviewForm::timingSlot);
+    answers.stopListening();
 }
 
 void PreviewForm::timingSlot(TimerType type, QTime time)
@@ -290,8 +285,7 @@ void PreviewForm::timeoutDialog()
     finishTimer.stop();
     addTrainingTime(kCountdownFinishCorrection);
     timedOut = true;
-    connect(ClientSessionInfo::dialogForm, &DialogForm::okButtonInfoDialog, this,
-        &PreviewForm::closeFullScreen, Qt::UniqueConnection);
+    finishedNotice.listen(&DialogForm::okButtonInfoDialog, &PreviewForm::closeFullScreen);
     emit ShowDialogForm(DialogTrainingFinished);
 }
 
@@ -301,16 +295,12 @@ void PreviewForm::closeFullScreen()
     finishTimer.stop();
     pictureTimer.stop();
     disconnect(&finishTimer, &QTimer::timeout, this, &PreviewForm::timeoutDialog);
-    disconnect(
-        ClientSessionInfo::dialogForm, &DialogForm::okButtonInfoDialog, this, &PreviewForm::closeFullScreen);
+    finishedNotice.stopListening();
     qCDebug(lcCamera) << "Closing";
     if (!timedOut)
         addTrainingTime(kTapFinishCorrection);
     ClientSessionInfo::updateActualUser();
-    disconnect(
-        ClientSessionInfo::dialogForm, &DialogForm::rightButtonDecision, this, &PreviewForm::closeFullScreen);
-    disconnect(ClientSessionInfo::dialogForm, &DialogForm::leftButtonDecision, this,
-        &PreviewForm::disconnectDialogButtons);
+    answers.stopListening();
     endTraining();
     emit ShowNextFormWithLoading(FormPreview, kLoadingScreenMs);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/enums.h"
+#include "dialogs/hostlistener.h"
 #include "tracking/tiptracker.h"
 
 namespace Ui {
@@ -83,6 +84,10 @@ private:
     std::unique_ptr<Ui::PreviewForm> ui;
     VideoWidget *fullScreenWidget;
     TimerWidget *timerWidget;
+    // The questions asked and the timing dialog opened over this screen.
+    HostListener<PreviewForm> answers;
+    // The notice that the countdown has ended the training.
+    HostListener<PreviewForm> finishedNotice;
     QTimer updateTimer;
     QTimer finishTimer;
     // Takes the training's picture once the camera has settled; stopped when

@@ -8,7 +8,6 @@
 #include "core/logging.h"
 #include "core/shutdown.h"
 #include "core/touchfeedback.h"
-#include "dialogs/dialogform.h"
 #include "storage/user.h"
 #include "ui_menu.h"
 
@@ -21,6 +20,7 @@ constexpr int kApplicationVersion = 6;
 Menu::Menu(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Menu>())
+    , answers(this)
 {
     ui->setupUi(this);
     for (QWidget *button : { ui->camSettingsBtn, ui->tutorialsBtn, ui->resultsButton, ui->returnButton,
@@ -90,7 +90,7 @@ void Menu::on_camSettingsBtn_clicked()
     emit ShowDialogForm(DialogCameraSettings);
     // Re-labels the menu after a language change in the settings; kept for
     // later visits, and made once only.
-    connect(ClientSessionInfo::dialogForm, SIGNAL(okButtonSettingsDialog()), this, SLOT(translate()),
+    connect(ClientSessionInfo::dialogForm, &DialogForm::okButtonSettingsDialog, this, &Menu::translate,
         Qt::UniqueConnection);
 }
 
@@ -112,17 +112,14 @@ void Menu::on_returnButton_clicked()
 void Menu::on_accSettingsBtn_clicked()
 {
     emit ShowDialogForm(DialogEditUser);
-    connect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonSignalUserDialog(QString, QString)), this,
-        SLOT(editUserSlot(QString, QString)));
-    connect(ClientSessionInfo::dialogForm, SIGNAL(leftButtonSignalUserDialog()), this,
-        SLOT(disconnectDialogSignals()));
+    answers.listen(&DialogForm::rightButtonSignalUserDialog, &Menu::editUserSlot);
+    answers.listen(&DialogForm::leftButtonSignalUserDialog, &Menu::disconnectDialogSignals);
 }
 
 void Menu::on_shutDownBtn_clicked()
 {
-    connect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonDecision()), this, SLOT(ShutDownPC()));
-    connect(
-        ClientSessionInfo::dialogForm, SIGNAL(leftButtonDecision()), this, SLOT(disconnectDialogSignals()));
+    answers.listen(&DialogForm::rightButtonDecision, &Menu::ShutDownPC);
+    answers.listen(&DialogForm::leftButtonDecision, &Menu::disconnectDialogSignals);
     emit ShowDialogForm(DialogShutDown);
 }
 
@@ -143,12 +140,5 @@ void Menu::ShutDownPC()
 void Menu::disconnectDialogSignals()
 {
     ui->shutDownBtn->setText(QString());
-    DialogForm *host = ClientSessionInfo::dialogForm;
-    if (!host)
-        return;
-    disconnect(host, SIGNAL(rightButtonDecision()), this, SLOT(ShutDownPC()));
-    disconnect(host, SIGNAL(rightButtonSignalUserDialog(QString, QString)), this,
-        SLOT(editUserSlot(QString, QString)));
-    disconnect(host, SIGNAL(leftButtonSignalUserDialog()), this, SLOT(disconnectDialogSignals()));
-    disconnect(host, SIGNAL(okButtonSettingsDialog()), this, SLOT(disconnectDialogSignals()));
+    answers.stopListening();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/enums.h"
+#include "dialogs/hostlistener.h"
 
 namespace Ui {
 class Menu;
@@ -51,4 +52,5 @@ protected:
 
 private:
     std::unique_ptr<Ui::Menu> ui;
+    HostListener<Menu> answers;
 };

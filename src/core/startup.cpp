@@ -13,7 +13,6 @@
 #include "core/logging.h"
 #include "core/mainwindow.h"
 #include "core/quitsignals.h"
-#include "dialogs/dialogform.h"
 #include "storage/configfile.h"
 
 namespace {
@@ -40,6 +39,7 @@ void launch(MainWindow &window)
 
 StartUp::StartUp(MainWindow *window)
     : window(window)
+    , answers(this)
 {
 }
 
@@ -100,8 +100,8 @@ void StartUp::greet()
     }
     menu->show();
     window->ShowDialogForm(DialogLanguage);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::rightButtonLanguageDialog, this,
-        qOverload<Language>(&StartUp::languageSelectedSlot), Qt::UniqueConnection);
+    answers.listen(
+        &DialogForm::rightButtonLanguageDialog, qOverload<Language>(&StartUp::languageSelectedSlot));
 }
 
 void StartUp::processDataPaths()
@@ -152,11 +152,8 @@ void StartUp::processSelectedCamera()
 
 void StartUp::languageSelectedSlot(Language lang)
 {
-    DialogForm *host = ClientSessionInfo::dialogForm;
-    disconnect(host, &DialogForm::rightButtonLanguageDialog, this,
-        qOverload<Language>(&StartUp::languageSelectedSlot));
-    connect(host, &DialogForm::rightButtonCamSelectDialog, this, &StartUp::cameraSelectedSlot,
-        Qt::UniqueConnection);
+    answers.stopListening();
+    answers.listen(&DialogForm::rightButtonCamSelectDialog, &StartUp::cameraSelectedSlot);
     loadLanguage(lang);
     if (welcomeType == WelcomeFirstRun)
         window->ShowDialogForm(DialogCameraSelect);
@@ -174,10 +171,8 @@ void StartUp::cameraSelectedSlot(QString name, int)
     // finds it by name even when the cameras are listed in another order.
     if (!name.isEmpty())
         ClientSessionInfo::rememberCamera(name);
-    DialogForm *host = ClientSessionInfo::dialogForm;
-    disconnect(host, &DialogForm::rightButtonCamSelectDialog, this, &StartUp::cameraSelectedSlot);
-    connect(host, &DialogForm::rightButtonLocationDialog, this, &StartUp::locationSelectedSlot,
-        Qt::UniqueConnection);
+    answers.stopListening();
+    answers.listen(&DialogForm::rightButtonLocationDialog, &StartUp::locationSelectedSlot);
     window->ShowDialogForm(DialogWriteLocation);
 }
 

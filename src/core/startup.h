@@ -4,6 +4,7 @@
 #include <QTranslator>
 
 #include "core/enums.h"
+#include "dialogs/hostlistener.h"
 
 class MainWindow;
 
@@ -57,6 +58,9 @@ private:
     void finishFirstRun();
 
     MainWindow *window;
+    // Each dialog of the first-run chain is answered once, by the step
+    // after it.
+    HostListener<StartUp> answers;
     // Installed in the application while this object lives.
     QTranslator translator;
 };

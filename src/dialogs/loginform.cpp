@@ -6,12 +6,12 @@
 #include "core/logging.h"
 #include "core/shutdown.h"
 #include "core/touchfeedback.h"
-#include "dialogs/dialogform.h"
 #include "ui_loginform.h"
 
 LoginForm::LoginForm(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::LoginForm>())
+    , answers(this)
 {
     ui->setupUi(this);
     ui->loginLine->makePinField();
@@ -77,10 +77,8 @@ void LoginForm::on_offlineButton_clicked()
 void LoginForm::on_createAccBtn_clicked()
 {
     emit ShowDialogForm(DialogNewUser);
-    connect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonSignalUserDialog(QString, QString)), this,
-        SLOT(addNewUser(QString, QString)));
-    connect(ClientSessionInfo::dialogForm, SIGNAL(leftButtonSignalUserDialog()), this,
-        SLOT(disconnectDialogSignals()));
+    answers.listen(&DialogForm::rightButtonSignalUserDialog, &LoginForm::addNewUser);
+    answers.listen(&DialogForm::leftButtonSignalUserDialog, &LoginForm::disconnectDialogSignals);
 }
 
 void LoginForm::addNewUser(QString n, QString p)
@@ -99,9 +97,8 @@ void LoginForm::addNewUser(QString n, QString p)
 
 void LoginForm::on_shutDownBtn_clicked()
 {
-    connect(ClientSessionInfo::dialogForm, SIGNAL(rightButtonDecision()), this, SLOT(ShutDownPC()));
-    connect(
-        ClientSessionInfo::dialogForm, SIGNAL(leftButtonDecision()), this, SLOT(disconnectDialogSignals()));
+    answers.listen(&DialogForm::rightButtonDecision, &LoginForm::ShutDownPC);
+    answers.listen(&DialogForm::leftButtonDecision, &LoginForm::disconnectDialogSignals);
     emit ShowDialogForm(DialogShutDown);
 }
 
@@ -112,18 +109,9 @@ void LoginForm::ShutDownPC()
     shutDownComputer();
 }
 
-// Every answer slot ends the connections made for its question, all of them,
-// so that asking again never adds a second connection to a stale one.
 void LoginForm::disconnectDialogSignals()
 {
-    DialogForm *host = ClientSessionInfo::dialogForm;
-    if (!host)
-        return;
-    disconnect(host, SIGNAL(rightButtonDecision()), this, SLOT(ShutDownPC()));
-    disconnect(host, SIGNAL(leftButtonDecision()), this, SLOT(disconnectDialogSignals()));
-    disconnect(host, SIGNAL(rightButtonSignalUserDialog(QString, QString)), this,
-        SLOT(addNewUser(QString, QString)));
-    disconnect(host, SIGNAL(leftButtonSignalUserDialog()), this, SLOT(disconnectDialogSignals()));
+    answers.stopListening();
 }
 
 void LoginForm::on_minimizeButton_clicked()

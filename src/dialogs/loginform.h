@@ -6,6 +6,7 @@
 
 #include "core/apptext.h"
 #include "core/enums.h"
+#include "dialogs/hostlistener.h"
 
 namespace Ui {
 class LoginForm;
@@ -51,4 +52,7 @@ private:
     std::unique_ptr<Ui::LoginForm> ui;
     // The error label's red palette, as the form sets it up.
     QPalette errorPalette;
+    // Every answer slot stops listening for all of the screen's questions,
+    // so that asking again never acts twice on one answer.
+    HostListener<LoginForm> answers;
 };

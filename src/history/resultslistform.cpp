@@ -13,7 +13,6 @@
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
 #include "core/touchfeedback.h"
-#include "dialogs/dialogform.h"
 #include "history/measurementspanel.h"
 #include "history/recordingrepair.h"
 #include "history/simplelistitem.h"
@@ -56,6 +55,7 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     , videoExport(new VideoExport(this))
     , repair(new RecordingRepair(this))
     , measurements(new MeasurementsPanel(this))
+    , answers(this)
 {
     ui->setupUi(this);
     ui->label->setPixmap(QPixmap(QLatin1String(kLogo)));
@@ -266,10 +266,8 @@ QStringList ResultsListForm::targetVideos() const
 void ResultsListForm::on_deleteBtn_clicked()
 {
     emit ShowDialogForm(DialogDeleteTrainings);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::rightButtonDecision, this,
-        &ResultsListForm::deleteItem, Qt::UniqueConnection);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::leftButtonDecision, this,
-        &ResultsListForm::disconnectDialogForm, Qt::UniqueConnection);
+    answers.listen(&DialogForm::rightButtonDecision, &ResultsListForm::deleteItem);
+    answers.listen(&DialogForm::leftButtonDecision, &ResultsListForm::disconnectDialogForm);
 }
 
 void ResultsListForm::deleteItem()
@@ -285,9 +283,7 @@ void ResultsListForm::deleteItem()
 
 void ResultsListForm::disconnectDialogForm()
 {
-    DialogForm *host = ClientSessionInfo::dialogForm;
-    disconnect(host, &DialogForm::rightButtonDecision, this, &ResultsListForm::deleteItem);
-    disconnect(host, &DialogForm::leftButtonDecision, this, &ResultsListForm::disconnectDialogForm);
+    answers.stopListening();
 }
 
 void ResultsListForm::on_exportBtn_clicked()

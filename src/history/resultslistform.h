@@ -7,6 +7,7 @@
 
 #include "core/enums.h"
 #include "core/touchlist.h"
+#include "dialogs/hostlistener.h"
 #include "storage/trainingrecords.h"
 
 namespace Ui {
@@ -80,6 +81,7 @@ private:
     RecordingRepair *repair;
     KineticScroll scroller { KineticScroll::Truncation::Speed };
     MeasurementsPanel *measurements;
+    HostListener<ResultsListForm> answers;
     QTimer animationTimer;
     QVector<TrainingRecord> records;
     // The check marks by identifier; a row in sight holds its own.
