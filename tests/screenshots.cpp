@@ -25,6 +25,8 @@
 #include "history/resultslistform.h"
 #include "history/simplelistitem.h"
 #include "sessionfixture.h"
+#include "storage/trainingmetricsfile.h"
+#include "storage/trainingpathsfile.h"
 #include "storage/trainingrecords.h"
 
 namespace {

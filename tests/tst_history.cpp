@@ -15,7 +15,7 @@
 #include "history/resultslistform.h"
 #include "history/simplelistitem.h"
 #include "sessionfixture.h"
-#include "storage/trainingmetrics.h"
+#include "storage/trainingmetricsfile.h"
 #include "storage/trainingrecords.h"
 #include "traineesteps.h"
 

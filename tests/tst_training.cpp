@@ -22,7 +22,8 @@
 #include "dialogs/trainingresultsdialog.h"
 #include "mediainspection.h"
 #include "sessionfixture.h"
-#include "storage/trainingmetrics.h"
+#include "storage/trainingmetricsfile.h"
+#include "storage/trainingpathsfile.h"
 #include "traineesteps.h"
 
 namespace {

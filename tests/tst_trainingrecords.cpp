@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "storage/trainingmetrics.h"
+#include "storage/trainingmetricsfile.h"
+#include "storage/trainingpathsfile.h"
 #include "storage/trainingrecords.h"
 
 Q_DECLARE_METATYPE(StoredStatus)

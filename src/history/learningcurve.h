@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "storage/trainingmetrics.h"
+#include "storage/trainingmetricsfile.h"
 
 // One figure of every measured training of an account, oldest on the left,
 // a line for each instrument: the trainee's learning curve. A training

@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QFutureWatcher>
 
-#include "storage/trainingmetrics.h"
+#include "storage/trainingmetricsfile.h"
 
 class QComboBox;
 class QLabel;

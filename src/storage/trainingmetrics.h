@@ -4,12 +4,11 @@
 #include <QPointF>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <array>
 #include <optional>
-
-#include "storage/trainingrecords.h"
 
 // What the instrument tracking measured of a recorded training, kept beside
 // its video in two files:
@@ -18,7 +17,9 @@
 // The paths are a file of their own: an hour's training holds a hundred
 // thousand rows, which the history's figures and the learning curve never
 // need to parse. Both files are written whole or not at all, the paths
-// first, so a metrics file always has its paths beside it.
+// first, so a metrics file always has its paths beside it. Each file's
+// format has its reader and writer of its own: trainingmetricsfile.h and
+// trainingpathsfile.h.
 
 // The instruments are told apart by the colour of the band on their tips:
 // green on the left hand's, magenta on the right hand's.
@@ -115,34 +116,7 @@ enum class StoredStatus {
     // No file: a training recorded before tracking, or one whose tracking
     // could not be saved.
     Absent,
-    // A file that cannot be read as metrics: damaged, cut short, or written
-    // by a newer version of the format.
+    // A file that cannot be read: damaged, cut short, or written by a newer
+    // version of the format.
     Corrupt
 };
-
-struct StoredMetrics
-{
-    StoredStatus status = StoredStatus::Absent;
-    // Meaningful when present.
-    TrainingMetrics metrics;
-};
-
-struct StoredPaths
-{
-    StoredStatus status = StoredStatus::Absent;
-    TipPaths paths;
-};
-
-StoredMetrics readTrainingMetrics(const QString &videoPath);
-StoredPaths readTrainingPaths(const QString &videoPath);
-
-// The trainings of a recording folder as listTrainings() finds them, oldest
-// first, each with its stored metrics: the points of a learning curve. Reads
-// one small file per training; for a long history, call it off the GUI
-// thread.
-struct TrainingWithMetrics
-{
-    TrainingRecord record;
-    StoredMetrics stored;
-};
-QVector<TrainingWithMetrics> listTrainingMetrics(const QString &folder);

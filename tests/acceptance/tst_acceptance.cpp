@@ -17,7 +17,7 @@
 #include "history/metricstable.h"
 #include "history/videoplayer.h"
 #include "mediainspection.h"
-#include "storage/trainingmetrics.h"
+#include "storage/trainingmetricsfile.h"
 #include "storage/trainingrecords.h"
 #include "storage/user.h"
 #include "traineesteps.h"
