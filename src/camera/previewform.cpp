@@ -1,15 +1,10 @@
 #include "camera/previewform.h"
 
-#include <QCamera>
-#include <QDateTime>
-#include <QDir>
 #include <QLayout>
 #include <QMainWindow>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <limits>
 
-#include "camera/camera.h"
 #include "camera/timerwidget.h"
 #include "camera/timingsettingsdialog.h"
 #include "camera/videowidget.h"
@@ -18,23 +13,15 @@
 #include "core/logging.h"
 #include "core/touchfeedback.h"
 #include "dialogs/dialogform.h"
-#include "storage/trainingrecords.h"
 #include "storage/user.h"
 #include "ui_previewform.h"
 
 namespace {
 
-constexpr int kClockTickMs = 1000;
-// The training's picture is taken once the camera has settled.
-constexpr int kPictureDelayMs = 3000;
 // The loading screen shown between the end of a training and this screen.
 constexpr int kLoadingScreenMs = 1000;
 // On narrower displays the bottom bar has no room for the logo.
 constexpr int kNarrowDisplayWidth = 1099;
-// Seconds the total training time does not count: one when the trainee ends
-// the training, two when the countdown ends it.
-constexpr int kTapFinishCorrection = 1;
-constexpr int kCountdownFinishCorrection = 2;
 
 const QTime kMidnight(0, 0, 0);
 
@@ -51,20 +38,10 @@ PreviewForm::PreviewForm(QWidget *parent)
     ui->setupUi(this);
     for (QWidget *button : { ui->returnBtn, ui->recordBtn, ui->settingsBtn })
         button->installEventFilter(this);
-    updateTimer.setInterval(kClockTickMs);
-    // The clock must not run ahead of the seconds counted for the training:
-    // a coarse timer would show a second before it has passed, and a
-    // trainee ending at the time shown would be counted a second less.
-    updateTimer.setTimerType(Qt::PreciseTimer);
-    connect(&updateTimer, &QTimer::timeout, this, &PreviewForm::updateTime);
-    finishTimer.setSingleShot(true);
-    // A coarse timer may fire up to 5 % early, and the whole seconds counted
-    // for the training would then fall a second short.
-    finishTimer.setTimerType(Qt::PreciseTimer);
-    pictureTimer.setSingleShot(true);
-    pictureTimer.setInterval(kPictureDelayMs);
-    connect(&pictureTimer, &QTimer::timeout, this, &PreviewForm::makeScreen);
-    connect(&tracker, &TipTracker::measured, this, &PreviewForm::trainingMeasured);
+    connect(&clock, &TrainingClock::secondPassed, this, &PreviewForm::updateTime);
+    connect(&clock, &TrainingClock::countdownEnded, this, &PreviewForm::timeoutDialog);
+    connect(&recording, &TrainingRecording::pictureDue, this, &PreviewForm::makeScreen);
+    connect(&recording, &TrainingRecording::measured, this, &PreviewForm::trainingMeasured);
     connect(this, &PreviewForm::trainingMeasured, this, &PreviewForm::keepResults);
 
     // The training's picture takes the place of every screen: it lives in
@@ -83,12 +60,7 @@ PreviewForm::~PreviewForm() = default;
 void PreviewForm::showEvent(QShowEvent *event)
 {
     ui->retranslateUi(this);
-    if (ClientSessionInfo::timertype == TimerStopwatch)
-        shownTime = shownTime.addSecs(1);
-    else if (ClientSessionInfo::timertype == TimerCountdown)
-        shownTime = shownTime.addSecs(-1);
-    timerWidget->update(shownTime);
-    updateTimer.start();
+    timerWidget->update(clock.resume());
     qCDebug(lcCamera) << "show event";
     ClientSessionInfo::actualForm = this;
 
@@ -132,7 +104,7 @@ void PreviewForm::translate()
 
 void PreviewForm::hideEvent(QHideEvent *event)
 {
-    updateTimer.stop();
+    clock.pause();
     ClientSessionInfo::stopPreview();
     QWidget::hideEvent(event);
 }
@@ -199,14 +171,7 @@ void PreviewForm::timingSlot(TimerType type, QTime time)
 {
     disconnectDialogButtons();
     User *user = ClientSessionInfo::actualUser();
-    if (type != TimerNone) {
-        updateTimer.stop();
-        ClientSessionInfo::timertype = type;
-    } else {
-        updateTimer.start();
-        ClientSessionInfo::timertype = TimerNone;
-    }
-    timerTime = time;
+    clock.choose(type, time);
     if (!user)
         return;
     user->stopwatchOn = type == TimerStopwatch;
@@ -222,53 +187,24 @@ void PreviewForm::showFullScreen()
     const User *user = ClientSessionInfo::actualUser();
     if (!user)
         return;
-    const QString folder = user->recordingPathText();
-    videoPath = trainingVideoPath(folder, trainingStamp(QDateTime::currentDateTime()));
-    picturePath = trainingPicturePath(videoPath);
-    const bool recordVideo = user->recordVideo != 0;
-    // An account's folder removed behind the application's back is made
-    // again rather than losing the training; one that cannot be made leaves
-    // the recorder to fail and the record mark dark.
-    if (recordVideo)
-        QDir().mkpath(folder);
-
+    recording.prepare(*user);
     hide();
-    ClientSessionInfo::actualFilename = videoPath;
     ClientSessionInfo::actualForm = fullScreenWidget;
-    ClientSessionInfo::startCameraPreview(fullScreenWidget, recordVideo, user->recordSound != 0,
-        ClientSessionInfo::actualFilename, picturePath);
-    // Recorded trainings are tracked; the metrics are kept with the video.
-    if (recordVideo && ClientSessionInfo::camera)
-        tracker.start(ClientSessionInfo::camera->currentDevice(), { ClientSessionInfo::fieldWidthMm });
-    connect(&finishTimer, &QTimer::timeout, this, &PreviewForm::timeoutDialog, Qt::UniqueConnection);
-    trainingClock.start();
-    timedOut = false;
+    recording.start(fullScreenWidget);
+    clock.start();
     timerWidget->update(kMidnight);
     timerWidget->show();
-    if (ClientSessionInfo::timertype == TimerCountdown) {
-        shownTime = timerTime;
-        finishTimer.start(kMidnight.secsTo(shownTime) * 1000 + kClockTickMs);
-    }
-    if (ClientSessionInfo::timertype == TimerStopwatch)
-        shownTime = kMidnight;
-    updateTimer.start();
-    if (recordVideo)
-        pictureTimer.start();
+    recording.schedulePicture();
 }
 
 void PreviewForm::makeScreen()
 {
-    ClientSessionInfo::makePhoto(picturePath);
+    recording.takePicture();
 }
 
 void PreviewForm::updateTime()
 {
-    if (ClientSessionInfo::timertype == TimerStopwatch)
-        shownTime = shownTime.addSecs(1);
-    // A countdown rests at zero for the moment before its end is announced.
-    else if (ClientSessionInfo::timertype == TimerCountdown && shownTime != kMidnight)
-        shownTime = shownTime.addSecs(-1);
-    timerWidget->update(shownTime);
+    timerWidget->update(clock.advance());
 }
 
 void PreviewForm::closeDialog()
@@ -278,13 +214,9 @@ void PreviewForm::closeDialog()
 
 void PreviewForm::timeoutDialog()
 {
-    disconnect(&finishTimer, &QTimer::timeout, this, &PreviewForm::timeoutDialog);
-    updateTimer.stop();
-    pictureTimer.stop();
-    endTraining();
-    finishTimer.stop();
-    addTrainingTime(kCountdownFinishCorrection);
-    timedOut = true;
+    clock.pause();
+    recording.finish();
+    clock.creditCountdownEnd();
     finishedNotice.listen(&DialogForm::okButtonInfoDialog, &PreviewForm::closeFullScreen);
     emit ShowDialogForm(DialogTrainingFinished);
 }
@@ -292,23 +224,13 @@ void PreviewForm::timeoutDialog()
 void PreviewForm::closeFullScreen()
 {
     timerWidget->hide();
-    finishTimer.stop();
-    pictureTimer.stop();
-    disconnect(&finishTimer, &QTimer::timeout, this, &PreviewForm::timeoutDialog);
     finishedNotice.stopListening();
     qCDebug(lcCamera) << "Closing";
-    if (!timedOut)
-        addTrainingTime(kTapFinishCorrection);
+    clock.creditTapEnd();
     ClientSessionInfo::updateActualUser();
     answers.stopListening();
-    endTraining();
+    recording.finish();
     emit ShowNextFormWithLoading(FormPreview, kLoadingScreenMs);
-}
-
-void PreviewForm::endTraining()
-{
-    ClientSessionInfo::stopPreview();
-    tracker.finish(videoPath);
 }
 
 void PreviewForm::keepResults(const QString &video, const TrainingMeasurement &measurement, bool saved)
@@ -331,14 +253,4 @@ void PreviewForm::showResultsWhenFree()
         return;
     resultsPending = false;
     emit ShowDialogForm(DialogTrainingResults);
-}
-
-void PreviewForm::addTrainingTime(int correction)
-{
-    User *user = ClientSessionInfo::actualUser();
-    if (!user)
-        return;
-    const qint64 counted = qMax<qint64>(0, trainingClock.elapsed() / 1000 - correction);
-    user->totalTrainingTime = static_cast<qint32>(
-        qMin<qint64>(user->totalTrainingTime + counted, std::numeric_limits<qint32>::max()));
 }

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTime>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
+#include "camera/trainingclock.h"
+#include "camera/trainingrecording.h"
 #include "core/enums.h"
 #include "dialogs/hostlistener.h"
-#include "tracking/tiptracker.h"
 
 namespace Ui {
 class PreviewForm;
@@ -21,6 +20,8 @@ class VideoWidget;
 // proper: the picture full screen with the running time on top, recorded
 // into the account's recording folder, ended by a tap and a Yes or by the
 // end of a countdown. The time trained is added to the account's total.
+// The screen drives the training; its time is a TrainingClock's, and its
+// camera, files and tracking a TrainingRecording's.
 class PreviewForm : public QWidget
 {
     Q_OBJECT
@@ -32,12 +33,11 @@ public:
     // Read access for tests and tools.
     VideoWidget *trainingViewfinder() const { return fullScreenWidget; }
     TimerWidget *timeDisplay() const { return timerWidget; }
-    QString currentVideoPath() const { return videoPath; }
-    QString currentPicturePath() const { return picturePath; }
-    const TipTracker *trainingTracker() const { return &tracker; }
+    QString currentVideoPath() const { return recording.videoPath(); }
+    QString currentPicturePath() const { return recording.picturePath(); }
     // True while an ended training's figures are still to be shown: being
     // measured, or waiting for the screen to be free of other dialogs.
-    bool awaitsResults() const { return tracker.isMeasuring() || resultsPending; }
+    bool awaitsResults() const { return recording.isMeasuring() || resultsPending; }
 
 signals:
     void ShowNextForm(FormEnum);
@@ -71,11 +71,6 @@ private:
     void translate();
     // Shows a Yes/No question; Yes calls onYes, No only forgets the question.
     void askQuestion(DialogOpt question, void (PreviewForm::*onYes)());
-    // Adds the whole seconds of the training, less correction, to the
-    // account's total; a training shorter than the correction adds nothing.
-    void addTrainingTime(int correction);
-    // Stops the camera, which completes the recording, and the tracking.
-    void endTraining();
     // Keeps a measured training's figures for the results dialog, which
     // opens once the training screen is back and free of other dialogs.
     void keepResults(const QString &video, const TrainingMeasurement &measurement, bool saved);
@@ -88,17 +83,7 @@ private:
     HostListener<PreviewForm> answers;
     // The notice that the countdown has ended the training.
     HostListener<PreviewForm> finishedNotice;
-    QTimer updateTimer;
-    QTimer finishTimer;
-    // Takes the training's picture once the camera has settled; stopped when
-    // the training ends first, so that no later picture takes its name.
-    QTimer pictureTimer;
-    TipTracker tracker;
+    TrainingClock clock;
+    TrainingRecording recording;
     bool resultsPending = false;
-    QString videoPath;
-    QString picturePath;
-    QElapsedTimer trainingClock;
-    QTime timerTime;
-    QTime shownTime;
-    bool timedOut = false;
 };
