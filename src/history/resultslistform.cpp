@@ -1,11 +1,9 @@
 #include "history/resultslistform.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QMediaPlaylist>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QThread>
 #include <QUrl>
 #include <algorithm>
 
@@ -13,11 +11,9 @@
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
 #include "core/touchfeedback.h"
+#include "history/historyactions.h"
 #include "history/measurementspanel.h"
-#include "history/recordingrepair.h"
 #include "history/simplelistitem.h"
-#include "history/videoexport.h"
-#include "storage/trainingmetrics.h"
 #include "storage/trainingrecords.h"
 #include "storage/user.h"
 #include "ui_resultslistform.h"
@@ -33,18 +29,6 @@ constexpr int kRowHeight = 75;
 constexpr int kRowPitch = kRowHeight + 20;
 constexpr int kRowMaximumWidth = 1440;
 constexpr QMargins kListMargins(30, 40, 30, 40);
-// A removal that fails is tried again this often, this far apart.
-constexpr int kRemovalAttempts = 101;
-constexpr unsigned long kRemovalRetryMs = 50;
-
-// Removes a file that exists, retrying while the removal fails (another
-// program may hold it open for a moment). A file that is not there is done.
-void removeTrainingFile(const QString &path)
-{
-    for (int attempt = 1; QFile::exists(path) && !QFile::remove(path) && attempt < kRemovalAttempts;
-         ++attempt)
-        QThread::msleep(kRemovalRetryMs);
-}
 
 } // namespace
 
@@ -52,8 +36,7 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::ResultsListForm>())
     , listContainer(new QWidget)
-    , videoExport(new VideoExport(this))
-    , repair(new RecordingRepair(this))
+    , actions(new HistoryActions(this))
     , measurements(new MeasurementsPanel(this))
     , answers(this)
 {
@@ -74,8 +57,8 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     ui->userLabel->hide();
     ui->exportStatus->hide();
     ui->exportProgress->hide();
-    connect(videoExport, &VideoExport::progress, this, &ResultsListForm::showExportProgress);
-    connect(videoExport, &VideoExport::finished, this, &ResultsListForm::showExportResult);
+    connect(actions, &HistoryActions::exportProgress, this, &ResultsListForm::showExportProgress);
+    connect(actions, &HistoryActions::exportFinished, this, &ResultsListForm::showExportResult);
 }
 
 ResultsListForm::~ResultsListForm() = default;
@@ -90,13 +73,7 @@ void ResultsListForm::showEvent(QShowEvent *event)
     ClientSessionInfo::actualForm = this;
     ClientSessionInfo::whereIAM = FormResultsList;
     getTrainings();
-    // Recordings cut off by a crash keep their fragments but state the
-    // length of the first one; they are made whole in the background while
-    // the list is used.
-    QStringList videos;
-    for (const TrainingRecord &record : qAsConst(records))
-        videos << record.videoPath;
-    repair->start(videos);
+    actions->repairCut(records);
     ui->pushButton->setChecked(false);
     animationTimer.start();
     event->accept();
@@ -144,7 +121,7 @@ void ResultsListForm::getTrainings()
     ui->playBtn->setEnabled(!records.isEmpty());
     ui->deleteBtn->setEnabled(!records.isEmpty());
     // One export at a time: its progress line reports on one.
-    ui->exportBtn->setEnabled(!records.isEmpty() && !videoExport->isRunning());
+    ui->exportBtn->setEnabled(!records.isEmpty() && !actions->isExporting());
 
     const int rowsHeight = records.isEmpty() ? 0 : records.size() * kRowPitch - (kRowPitch - kRowHeight);
     listContainer->setMinimumHeight(kListMargins.top() + rowsHeight + kListMargins.bottom());
@@ -272,12 +249,7 @@ void ResultsListForm::on_deleteBtn_clicked()
 
 void ResultsListForm::deleteItem()
 {
-    for (const QString &video : targetVideos()) {
-        removeTrainingFile(video);
-        removeTrainingFile(trainingPicturePath(video));
-        for (const QString &measurement : trainingMeasurementPaths(video))
-            removeTrainingFile(measurement);
-    }
+    actions->remove(targetVideos());
     getTrainings();
 }
 
@@ -292,31 +264,24 @@ void ResultsListForm::on_exportBtn_clicked()
         this, tr("Choose video export directory"), QString(), QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return;
-    const QStringList videos = targetVideos();
-    showExportProgress(0, videos.size());
     ui->exportBtn->setEnabled(false);
-    videoExport->start(videos, folder);
+    actions->exportTo(targetVideos(), folder);
 }
 
-void ResultsListForm::showExportProgress(int done, int total)
+void ResultsListForm::showExportProgress(const QString &status, int done, int total)
 {
     ui->exportProgress->setRange(0, total);
     ui->exportProgress->setValue(done);
     ui->exportProgress->show();
-    ui->exportStatus->setText(tr("Exporting: %1 of %2").arg(done).arg(total));
+    ui->exportStatus->setText(status);
     ui->exportStatus->show();
 }
 
-void ResultsListForm::showExportResult(int copied, const QStringList &skipped, const QStringList &failed)
+void ResultsListForm::showExportResult(const QString &report)
 {
     ui->exportProgress->hide();
     ui->exportBtn->setEnabled(!records.isEmpty());
-    QStringList lines { tr("Exported: %1").arg(copied) };
-    if (!skipped.isEmpty())
-        lines << tr("Already in the folder, not copied: %1").arg(skipped.join(QStringLiteral(", ")));
-    if (!failed.isEmpty())
-        lines << tr("Could not be copied: %1").arg(failed.join(QStringLiteral(", ")));
-    ui->exportStatus->setText(lines.join(QLatin1Char('\n')));
+    ui->exportStatus->setText(report);
     ui->exportStatus->show();
 }
 

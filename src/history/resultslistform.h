@@ -13,10 +13,9 @@
 namespace Ui {
 class ResultsListForm;
 }
+class HistoryActions;
 class MeasurementsPanel;
-class RecordingRepair;
 class SimpleListItem;
-class VideoExport;
 
 // The training history of the current account: its recorded trainings,
 // newest on top, read from the recording folder at every showing. A row is
@@ -72,13 +71,12 @@ private:
     void placeRows();
     SimpleListItem *buildRow(const TrainingRecord &record);
     void translate();
-    void showExportProgress(int done, int total);
-    void showExportResult(int copied, const QStringList &skipped, const QStringList &failed);
+    void showExportProgress(const QString &status, int done, int total);
+    void showExportResult(const QString &report);
 
     std::unique_ptr<Ui::ResultsListForm> ui;
     QWidget *listContainer;
-    VideoExport *videoExport;
-    RecordingRepair *repair;
+    HistoryActions *actions;
     KineticScroll scroller { KineticScroll::Truncation::Speed };
     MeasurementsPanel *measurements;
     HostListener<ResultsListForm> answers;

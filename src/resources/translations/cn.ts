@@ -259,11 +259,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsListForm</name>
-    <message>
-        <source>Choose video export directory</source>
-        <translation>选择视频导出文件夹</translation>
-    </message>
+    <name>HistoryActions</name>
     <message>
         <source>Exporting: %1 of %2</source>
         <translation>正在导出：%1 / %2</translation>
@@ -279,6 +275,13 @@
     <message>
         <source>Could not be copied: %1</source>
         <translation>无法复制：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>选择视频导出文件夹</translation>
     </message>
 </context>
 <context>

@@ -259,11 +259,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsListForm</name>
-    <message>
-        <source>Choose video export directory</source>
-        <translation>Ordner für den Videoexport wählen</translation>
-    </message>
+    <name>HistoryActions</name>
     <message>
         <source>Exporting: %1 of %2</source>
         <translation>Export: %1 von %2</translation>
@@ -279,6 +275,13 @@
     <message>
         <source>Could not be copied: %1</source>
         <translation>Konnte nicht kopiert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Ordner für den Videoexport wählen</translation>
     </message>
 </context>
 <context>

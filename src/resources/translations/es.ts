@@ -259,11 +259,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsListForm</name>
-    <message>
-        <source>Choose video export directory</source>
-        <translation>Elija la carpeta de exportación de vídeos</translation>
-    </message>
+    <name>HistoryActions</name>
     <message>
         <source>Exporting: %1 of %2</source>
         <translation>Exportando: %1 de %2</translation>
@@ -279,6 +275,13 @@
     <message>
         <source>Could not be copied: %1</source>
         <translation>No se pudieron copiar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Elija la carpeta de exportación de vídeos</translation>
     </message>
 </context>
 <context>

@@ -259,11 +259,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsListForm</name>
-    <message>
-        <source>Choose video export directory</source>
-        <translation>Choisissez le dossier d’exportation des vidéos</translation>
-    </message>
+    <name>HistoryActions</name>
     <message>
         <source>Exporting: %1 of %2</source>
         <translation>Exportation : %1 sur %2</translation>
@@ -279,6 +275,13 @@
     <message>
         <source>Could not be copied: %1</source>
         <translation>Copie impossible : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Choisissez le dossier d’exportation des vidéos</translation>
     </message>
 </context>
 <context>

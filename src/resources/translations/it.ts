@@ -259,11 +259,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsListForm</name>
-    <message>
-        <source>Choose video export directory</source>
-        <translation>Scegli la cartella di esportazione dei video</translation>
-    </message>
+    <name>HistoryActions</name>
     <message>
         <source>Exporting: %1 of %2</source>
         <translation>Esportazione: %1 di %2</translation>
@@ -279,6 +275,13 @@
     <message>
         <source>Could not be copied: %1</source>
         <translation>Impossibile copiare: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsListForm</name>
+    <message>
+        <source>Choose video export directory</source>
+        <translation>Scegli la cartella di esportazione dei video</translation>
     </message>
 </context>
 <context>
