@@ -5,7 +5,6 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QUrl>
-#include <algorithm>
 
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
@@ -14,6 +13,7 @@
 #include "history/historyactions.h"
 #include "history/measurementspanel.h"
 #include "history/simplelistitem.h"
+#include "history/trainingrows.h"
 #include "storage/trainingrecords.h"
 #include "storage/user.h"
 #include "ui_resultslistform.h"
@@ -23,12 +23,6 @@ namespace {
 constexpr auto kLogo = ":/graphics/common_icons/logo.png";
 constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.png";
 constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
-// Rows stand 75 pixels high and 20 apart, at most 1440 wide, inside these
-// margins; the newest is on top.
-constexpr int kRowHeight = 75;
-constexpr int kRowPitch = kRowHeight + 20;
-constexpr int kRowMaximumWidth = 1440;
-constexpr QMargins kListMargins(30, 40, 30, 40);
 
 } // namespace
 
@@ -42,13 +36,12 @@ ResultsListForm::ResultsListForm(QWidget *parent)
 {
     ui->setupUi(this);
     ui->label->setPixmap(QPixmap(QLatin1String(kLogo)));
-    ui->scrollArea->setWidget(listContainer);
+    trainingRows = new TrainingRows(ui->scrollArea, listContainer, this);
+    connect(trainingRows, &TrainingRows::selected, this, &ResultsListForm::acceptSelectedSlot);
+    connect(trainingRows, &TrainingRows::doubleClick, this, &ResultsListForm::acceptDblClickSlot);
     ui->listLayout->addWidget(measurements);
-    listContainer->setStyleSheet(SimpleListItem::listStyleSheet());
     listContainer->installEventFilter(this);
     ui->scrollArea->viewport()->installEventFilter(this);
-    connect(
-        ui->scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &ResultsListForm::placeRows);
     for (QWidget *button : { ui->returnBtn, ui->deleteBtn, ui->exportBtn, ui->playBtn, ui->resetTimeBtn })
         button->installEventFilter(this);
     animationTimer.setInterval(KineticScroll::tickMs);
@@ -63,6 +56,16 @@ ResultsListForm::ResultsListForm(QWidget *parent)
 
 ResultsListForm::~ResultsListForm() = default;
 
+const QVector<SimpleListItem *> &ResultsListForm::rows() const
+{
+    return trainingRows->rows();
+}
+
+int ResultsListForm::trainingCount() const
+{
+    return trainingRows->trainings().size();
+}
+
 void ResultsListForm::showEvent(QShowEvent *event)
 {
     if (const User *user = ClientSessionInfo::actualUser()) {
@@ -73,7 +76,7 @@ void ResultsListForm::showEvent(QShowEvent *event)
     ClientSessionInfo::actualForm = this;
     ClientSessionInfo::whereIAM = FormResultsList;
     getTrainings();
-    actions->repairCut(records);
+    actions->repairCut(trainingRows->trainings());
     ui->pushButton->setChecked(false);
     animationTimer.start();
     event->accept();
@@ -100,14 +103,11 @@ void ResultsListForm::getTrainings()
 {
     disconnectDialogForm();
     ClientSessionInfo::playlist->clear();
-    qDeleteAll(items);
-    items.clear();
-
     const User *user = ClientSessionInfo::actualUser();
-    records = user ? listTrainings(user->recordingPathText()) : QVector<TrainingRecord>();
-    checks.fill(false, records.size());
+    const QVector<TrainingRecord> records
+        = user ? listTrainings(user->recordingPathText()) : QVector<TrainingRecord>();
     QList<QMediaContent> media;
-    for (const TrainingRecord &record : qAsConst(records))
+    for (const TrainingRecord &record : records)
         media << QUrl::fromLocalFile(record.videoPath);
     ClientSessionInfo::playlist->addMedia(media);
     // The oldest training is selected, whether its row is in sight or not.
@@ -122,63 +122,7 @@ void ResultsListForm::getTrainings()
     ui->deleteBtn->setEnabled(!records.isEmpty());
     // One export at a time: its progress line reports on one.
     ui->exportBtn->setEnabled(!records.isEmpty() && !actions->isExporting());
-
-    const int rowsHeight = records.isEmpty() ? 0 : records.size() * kRowPitch - (kRowPitch - kRowHeight);
-    listContainer->setMinimumHeight(kListMargins.top() + rowsHeight + kListMargins.bottom());
-    placeRows();
-}
-
-SimpleListItem *ResultsListForm::buildRow(const TrainingRecord &record)
-{
-    auto *row = new SimpleListItem(listContainer, record.id, QString(), record.dateText, QString(),
-        record.videoPath, record.picturePath);
-    if (record.id == ClientSessionInfo::actualVideoID)
-        row->SetSelected();
-    row->on_btn_toggled(checks.at(record.id));
-    connect(row, &SimpleListItem::selected, this, &ResultsListForm::acceptSelectedSlot);
-    connect(row, &SimpleListItem::doubleClick, this, &ResultsListForm::acceptDblClickSlot);
-    return row;
-}
-
-void ResultsListForm::placeRows()
-{
-    const int count = records.size();
-    const int top = ui->scrollArea->verticalScrollBar()->value() - kListMargins.top();
-    const int bottom = top + ui->scrollArea->viewport()->height();
-    // Places from the top, where the newest training stands.
-    const int firstPlace = qMax(0, top / kRowPitch);
-    const int lastPlace = qMin(count - 1, bottom / kRowPitch);
-    const auto placeOf = [count](int id) { return count - 1 - id; };
-
-    QVector<SimpleListItem *> kept;
-    for (SimpleListItem *row : qAsConst(items)) {
-        const int place = placeOf(row->id());
-        if (place >= firstPlace && place <= lastPlace) {
-            kept << row;
-            continue;
-        }
-        checks[row->id()] = row->isChecked();
-        // Later: the row may be handling the event that scrolled the list.
-        row->hide();
-        row->deleteLater();
-    }
-    for (int place = firstPlace; place <= lastPlace; ++place) {
-        const int id = placeOf(place);
-        if (std::none_of(
-                kept.cbegin(), kept.cend(), [id](const SimpleListItem *row) { return row->id() == id; }))
-            kept << buildRow(records.at(id));
-    }
-    std::sort(kept.begin(), kept.end(),
-        [](const SimpleListItem *a, const SimpleListItem *b) { return a->id() < b->id(); });
-    items = kept;
-
-    const int width
-        = qMin(kRowMaximumWidth, listContainer->width() - kListMargins.left() - kListMargins.right());
-    for (SimpleListItem *row : qAsConst(items)) {
-        row->setGeometry(
-            kListMargins.left(), kListMargins.top() + placeOf(row->id()) * kRowPitch, width, kRowHeight);
-        row->show();
-    }
+    trainingRows->setTrainings(records);
 }
 
 void ResultsListForm::acceptSelectedSlot(SimpleListItem *sender, int video, QString path)
@@ -186,10 +130,7 @@ void ResultsListForm::acceptSelectedSlot(SimpleListItem *sender, int video, QStr
     Q_UNUSED(sender)
     ClientSessionInfo::actualFilename = path;
     ClientSessionInfo::actualVideoID = video;
-    for (SimpleListItem *row : qAsConst(items)) {
-        if (row->id() != video)
-            row->SetUnselected();
-    }
+    trainingRows->unselectAllBut(video);
     measurements->showTraining(path);
 }
 
@@ -214,27 +155,12 @@ void ResultsListForm::on_returnBtn_clicked()
 void ResultsListForm::on_pushButton_toggled(bool checked)
 {
     ui->pushButton->setIcon(QIcon(QLatin1String(checked ? kCheckedIcon : kUncheckedIcon)));
-    checks.fill(checked);
-    for (SimpleListItem *row : qAsConst(items))
-        row->on_btn_toggled(checked);
-}
-
-bool ResultsListForm::isTrainingChecked(int id) const
-{
-    for (const SimpleListItem *row : items) {
-        if (row->id() == id)
-            return row->isChecked();
-    }
-    return checks.at(id);
+    trainingRows->checkAll(checked);
 }
 
 QStringList ResultsListForm::targetVideos() const
 {
-    QStringList videos;
-    for (const TrainingRecord &record : records) {
-        if (isTrainingChecked(record.id))
-            videos << record.videoPath;
-    }
+    QStringList videos = trainingRows->checkedVideos();
     if (videos.isEmpty())
         videos << ClientSessionInfo::actualFilename;
     return videos;
@@ -280,7 +206,7 @@ void ResultsListForm::showExportProgress(const QString &status, int done, int to
 void ResultsListForm::showExportResult(const QString &report)
 {
     ui->exportProgress->hide();
-    ui->exportBtn->setEnabled(!records.isEmpty());
+    ui->exportBtn->setEnabled(!trainingRows->trainings().isEmpty());
     ui->exportStatus->setText(report);
     ui->exportStatus->show();
 }
@@ -298,7 +224,7 @@ bool ResultsListForm::eventFilter(QObject *object, QEvent *event)
 {
     if (event->type() == QEvent::Resize
         && (object == listContainer || object == ui->scrollArea->viewport())) {
-        placeRows();
+        trainingRows->place();
         return false;
     }
     if (object == listContainer)

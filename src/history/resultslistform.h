@@ -8,7 +8,6 @@
 #include "core/enums.h"
 #include "core/touchlist.h"
 #include "dialogs/hostlistener.h"
-#include "storage/trainingrecords.h"
 
 namespace Ui {
 class ResultsListForm;
@@ -16,13 +15,14 @@ class ResultsListForm;
 class HistoryActions;
 class MeasurementsPanel;
 class SimpleListItem;
+class TrainingRows;
 
 // The training history of the current account: its recorded trainings,
 // newest on top, read from the recording folder at every showing. A row is
 // selected by a tap and played by a double tap or PLAY; DELETE and EXPORT
 // act on the checked rows, or on the selected one when none is checked.
-// The list scrolls with the finger and coasts on. Only the rows in sight
-// exist as widgets: a history of thousands of trainings shows at once.
+// The list scrolls with the finger and coasts on; its rows are a
+// TrainingRows', and what the buttons do to trainings a HistoryActions'.
 class ResultsListForm : public QWidget
 {
     Q_OBJECT
@@ -35,8 +35,8 @@ public:
 
     // Read access for tests and tools: the rows built, those in sight, in
     // the order of their identifiers.
-    const QVector<SimpleListItem *> &rows() const { return items; }
-    int trainingCount() const { return records.size(); }
+    const QVector<SimpleListItem *> &rows() const;
+    int trainingCount() const;
     float scrollVelocity() const { return scroller.speed(); }
 
 signals:
@@ -66,10 +66,6 @@ private:
     // The videos DELETE and EXPORT act on: the checked rows', or the
     // selected training's when no row is checked.
     QStringList targetVideos() const;
-    bool isTrainingChecked(int id) const;
-    // Builds the rows that came into sight and drops those that left it.
-    void placeRows();
-    SimpleListItem *buildRow(const TrainingRecord &record);
     void translate();
     void showExportProgress(const QString &status, int done, int total);
     void showExportResult(const QString &report);
@@ -81,8 +77,5 @@ private:
     MeasurementsPanel *measurements;
     HostListener<ResultsListForm> answers;
     QTimer animationTimer;
-    QVector<TrainingRecord> records;
-    // The check marks by identifier; a row in sight holds its own.
-    QVector<bool> checks;
-    QVector<SimpleListItem *> items;
+    TrainingRows *trainingRows;
 };

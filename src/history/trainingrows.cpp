@@ -1,0 +1,126 @@
+#include "history/trainingrows.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "core/clientsessioninfo.h"
+#include "history/simplelistitem.h"
+
+namespace {
+
+// Rows stand 75 pixels high and 20 apart, at most 1440 wide, inside these
+// margins; the newest is on top.
+constexpr int kRowHeight = 75;
+constexpr int kRowPitch = kRowHeight + 20;
+constexpr int kRowMaximumWidth = 1440;
+constexpr QMargins kListMargins(30, 40, 30, 40);
+
+} // namespace
+
+TrainingRows::TrainingRows(QScrollArea *area, QWidget *container, QObject *parent)
+    : QObject(parent)
+    , area(area)
+    , container(container)
+{
+    area->setWidget(container);
+    container->setStyleSheet(SimpleListItem::listStyleSheet());
+    connect(area->verticalScrollBar(), &QScrollBar::valueChanged, this, &TrainingRows::place);
+}
+
+void TrainingRows::setTrainings(const QVector<TrainingRecord> &trainings)
+{
+    qDeleteAll(items);
+    items.clear();
+    records = trainings;
+    checks.fill(false, records.size());
+    const int rowsHeight = records.isEmpty() ? 0 : records.size() * kRowPitch - (kRowPitch - kRowHeight);
+    container->setMinimumHeight(kListMargins.top() + rowsHeight + kListMargins.bottom());
+    place();
+}
+
+SimpleListItem *TrainingRows::buildRow(const TrainingRecord &record)
+{
+    auto *row = new SimpleListItem(
+        container, record.id, QString(), record.dateText, QString(), record.videoPath, record.picturePath);
+    if (record.id == ClientSessionInfo::actualVideoID)
+        row->SetSelected();
+    row->on_btn_toggled(checks.at(record.id));
+    connect(row, &SimpleListItem::selected, this, &TrainingRows::selected);
+    connect(row, &SimpleListItem::doubleClick, this, &TrainingRows::doubleClick);
+    return row;
+}
+
+void TrainingRows::place()
+{
+    const int count = records.size();
+    const int top = area->verticalScrollBar()->value() - kListMargins.top();
+    const int bottom = top + area->viewport()->height();
+    // Places from the top, where the newest training stands.
+    const int firstPlace = qMax(0, top / kRowPitch);
+    const int lastPlace = qMin(count - 1, bottom / kRowPitch);
+    const auto placeOf = [count](int id) { return count - 1 - id; };
+
+    QVector<SimpleListItem *> kept;
+    for (SimpleListItem *row : qAsConst(items)) {
+        const int place = placeOf(row->id());
+        if (place >= firstPlace && place <= lastPlace) {
+            kept << row;
+            continue;
+        }
+        checks[row->id()] = row->isChecked();
+        // Later: the row may be handling the event that scrolled the list.
+        row->hide();
+        row->deleteLater();
+    }
+    for (int place = firstPlace; place <= lastPlace; ++place) {
+        const int id = placeOf(place);
+        if (std::none_of(
+                kept.cbegin(), kept.cend(), [id](const SimpleListItem *row) { return row->id() == id; }))
+            kept << buildRow(records.at(id));
+    }
+    std::sort(kept.begin(), kept.end(),
+        [](const SimpleListItem *a, const SimpleListItem *b) { return a->id() < b->id(); });
+    items = kept;
+
+    const int width = qMin(kRowMaximumWidth, container->width() - kListMargins.left() - kListMargins.right());
+    for (SimpleListItem *row : qAsConst(items)) {
+        row->setGeometry(
+            kListMargins.left(), kListMargins.top() + placeOf(row->id()) * kRowPitch, width, kRowHeight);
+        row->show();
+    }
+}
+
+bool TrainingRows::isChecked(int id) const
+{
+    for (const SimpleListItem *row : items) {
+        if (row->id() == id)
+            return row->isChecked();
+    }
+    return checks.at(id);
+}
+
+QStringList TrainingRows::checkedVideos() const
+{
+    QStringList videos;
+    for (const TrainingRecord &record : records) {
+        if (isChecked(record.id))
+            videos << record.videoPath;
+    }
+    return videos;
+}
+
+void TrainingRows::checkAll(bool checked)
+{
+    checks.fill(checked);
+    for (SimpleListItem *row : qAsConst(items))
+        row->on_btn_toggled(checked);
+}
+
+void TrainingRows::unselectAllBut(int id)
+{
+    for (SimpleListItem *row : qAsConst(items)) {
+        if (row->id() != id)
+            row->SetUnselected();
+    }
+}
