@@ -1,9 +1,10 @@
 # Set-up commands: `make run` starts the application, `make test` runs the tests,
-# `make soak` the long robustness run that `make test` leaves out.
+# `make soak` the long robustness run that `make test` leaves out, `make faults`
+# the fault catalogue.
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test soak screenshots package clean
+.PHONY: deps build run test soak faults screenshots package clean
 
 deps:
 	@scripts/install-deps
@@ -20,6 +21,12 @@ test: build
 
 soak: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L soak
+
+# The fault catalogue (tests/faults/): each known fault put back into a
+# scratch copy, and whether the tests named in its patch catch it. By hand;
+# FAULTS="name ..." runs a chosen few.
+faults: build
+	@scripts/faults $(BUILD) $(FAULTS)
 
 screenshots: build
 	@scripts/screenshots $(BUILD)
