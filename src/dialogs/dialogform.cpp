@@ -241,3 +241,50 @@ void DialogForm::keyPressEvent(QKeyEvent *event)
     }
     event->ignore();
 }
+
+void DialogForm::UserDialogRightButtonSlot(QString name, QString pin)
+{
+    emit hideDialog();
+    emit rightButtonSignalUserDialog(name, pin);
+}
+
+void DialogForm::UserDialogLeftButtonSlot()
+{
+    emit hideDialog();
+    emit leftButtonSignalUserDialog();
+}
+
+void DialogForm::settingsDialogButton()
+{
+    emit okButtonSettingsDialog();
+    emit hideDialog();
+}
+
+void DialogForm::decisionLeftButton()
+{
+    emit leftButtonDecision();
+    emit hideDialog();
+}
+
+void DialogForm::decisionRightButton()
+{
+    emit rightButtonDecision();
+    emit hideDialog();
+}
+
+void DialogForm::infoDialogButton()
+{
+    emit okButtonInfoDialog();
+    emit hideDialog();
+}
+
+void DialogForm::timingDialogButton(TimerType type, QTime time)
+{
+    emit okButtonTimingDialog(type, time);
+    emit hideDialog();
+}
+
+void DialogForm::HideKeyboardSlot()
+{
+    ClientSessionInfo::HideKeyboard();
+}

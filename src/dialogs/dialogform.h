@@ -54,6 +54,24 @@ signals:
     void okButtonSettingsDialog();
     void okButtonTimingDialog(TimerType, QTime);
 
+public slots:
+    // The relay as slots, each emitting what its dialog's answer makes the
+    // host emit, in the same order. The host connects its own dialogs'
+    // signals straight to its signals; these pass on an answer given by
+    // hand.
+    void LanguageDialogSlot(Language lang) { emit rightButtonLanguageDialog(lang); }
+    void UserDialogRightButtonSlot(QString name, QString pin);
+    void UserDialogLeftButtonSlot();
+    void WriteLocationDialogSlot(QString path) { emit rightButtonLocationDialog(path); }
+    void CameraSelectDialogSlot(QString name, int index) { emit rightButtonCamSelectDialog(name, index); }
+    void settingsDialogButton();
+    void languageChangedSlot(QString lang) { emit languageChanged(lang); }
+    void decisionLeftButton();
+    void decisionRightButton();
+    void infoDialogButton();
+    void timingDialogButton(TimerType type, QTime time);
+    void HideKeyboardSlot();
+
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
