@@ -12,6 +12,8 @@ Q_DECLARE_METATYPE(StoredStatus)
 
 namespace {
 
+constexpr auto kVideoName = "2024_03_07T14_05_09.mp4";
+
 // A measurement with every kind of value: a seen instrument with and one
 // without the optional figures, and an instrument never seen.
 TrainingMeasurement sampleMeasurement()
@@ -35,8 +37,7 @@ TrainingMeasurement sampleMeasurement()
     left.movementUnits = 1;
     left.workShare = 1.0;
     metrics.instruments[InstrumentRight].offScreenSeconds = 0.1;
-    const double times[] = { 0, 0.033, 0.067 };
-    for (const double seconds : times) {
+    for (const double seconds : { 0.0, 0.033, 0.067 }) {
         measurement.paths[InstrumentLeft].append({ seconds, QPointF(100 + 1000 * seconds, 200.25) });
         measurement.paths[InstrumentRight].append({ seconds, std::nullopt });
     }
@@ -67,14 +68,11 @@ class TrainingRecordsTest : public QObject
 private slots:
     void init();
 
-    void namesFollowTheStart();
     void companionPaths_data();
     void companionPaths();
     void listsTrainingsOldestFirst();
     void leavesOutWhatIsNoTraining_data();
     void leavesOutWhatIsNoTraining();
-    void equalTimesComeInReverseNameOrder();
-    void emptyOrMissingFolderListsNothing();
     void measurementReadsBackAsWritten();
     void damagedMeasurementReadsAsCorrupt_data();
     void damagedMeasurementReadsAsCorrupt();
@@ -118,28 +116,18 @@ QStringList TrainingRecordsTest::listedNames() const
     return names;
 }
 
-void TrainingRecordsTest::namesFollowTheStart()
-{
-    // Hours run from 00 to 23, whatever the locale's clock.
-    const QDateTime start(QDate(2024, 3, 7), QTime(14, 5, 9));
-    QCOMPARE(trainingStamp(start), QStringLiteral("2024_03_07T14_05_09"));
-    QCOMPARE(
-        trainingStamp(QDateTime(QDate(2024, 12, 31), QTime(0, 0, 1))), QStringLiteral("2024_12_31T00_00_01"));
-    const QString video = trainingVideoPath(QStringLiteral("/data/usr/"), trainingStamp(start));
-    QCOMPARE(video, QStringLiteral("/data/usr/2024_03_07T14_05_09.mp4"));
-    QCOMPARE(trainingPicturePath(video), QStringLiteral("/data/usr/2024_03_07T14_05_09mi.png"));
-}
-
 void TrainingRecordsTest::companionPaths_data()
 {
     QTest::addColumn<QString>("video");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("metrics");
     QTest::addColumn<QString>("paths");
-    QTest::newRow("plain") << "/r/a.mp4"
-                           << "/r/ami.png"
-                           << "/r/a.metrics.json"
-                           << "/r/a.paths.csv";
+    // Hours run from 00 to 23, whatever the locale's clock.
+    QTest::newRow("named after the start")
+        << trainingVideoPath("/r/", trainingStamp(QDateTime(QDate(2024, 3, 7), QTime(14, 5, 9))))
+        << "/r/2024_03_07T14_05_09mi.png"
+        << "/r/2024_03_07T14_05_09.metrics.json"
+        << "/r/2024_03_07T14_05_09.paths.csv";
     // Only the ending changes, never a folder that looks like a video.
     QTest::newRow("folder named like a video") << "/r/old.mp4s/a.mp4"
                                                << "/r/old.mp4s/ami.png"
@@ -158,30 +146,30 @@ void TrainingRecordsTest::companionPaths()
     QFETCH(QString, metrics);
     QFETCH(QString, paths);
     QCOMPARE(trainingPicturePath(video), picture);
-    QCOMPARE(trainingMetricsPath(video), metrics);
-    QCOMPARE(trainingPathsPath(video), paths);
     QCOMPARE(trainingMeasurementPaths(video), (QStringList { metrics, paths }));
 }
 
 void TrainingRecordsTest::listsTrainingsOldestFirst()
 {
-    const QDate day(2024, 3, 7);
-    // Created out of order: the modification times decide.
-    makeFile("2024_03_07T12_00_00.mp4", QDateTime(day, QTime(12, 0)));
-    makeFile("2024_03_07T10_00_00.mp4", QDateTime(day, QTime(10, 0)));
-    makeFile("2024_03_07T11_00_00.mp4", QDateTime(day, QTime(11, 0)));
-    makeFile("2024_03_07T10_00_00mi.png", QDateTime(day, QTime(10, 0, 3)));
+    const QDateTime nine(QDate(2024, 3, 7), QTime(9, 0));
+    // Created out of order: the modification times decide, and equal times
+    // come in reverse name order.
+    makeFile("2024_03_07T09_00_00.mp4", nine);
+    makeFile("2024_03_07T10_00_00.mp4", nine.addSecs(3600));
+    makeFile("2024_03_07T08_00_00.mp4", nine.addSecs(-3600));
+    makeFile("2024_03_07T09_00_01.mp4", nine);
+    makeFile("2024_03_07T08_00_00mi.png", nine.addSecs(-3597));
+    QCOMPARE(listedNames(),
+        (QStringList { "2024_03_07T08_00_00.mp4", "2024_03_07T09_00_01.mp4", "2024_03_07T09_00_00.mp4",
+            "2024_03_07T10_00_00.mp4" }));
 
     const QVector<TrainingRecord> records = listTrainings(folder);
-    QCOMPARE(records.size(), 3);
     for (int i = 0; i < records.size(); ++i)
         QCOMPARE(records.at(i).id, i);
-    QCOMPARE(records.at(0).dateText, QStringLiteral("2024-03-07 10:00:00"));
-    QCOMPARE(records.at(1).dateText, QStringLiteral("2024-03-07 11:00:00"));
-    QCOMPARE(records.at(2).dateText, QStringLiteral("2024-03-07 12:00:00"));
+    QCOMPARE(records.at(0).dateText, QStringLiteral("2024-03-07 08:00:00"));
     // Absolute and clean, though the folder was given with its "/".
-    QCOMPARE(records.at(0).videoPath, QDir::cleanPath(folder + "2024_03_07T10_00_00.mp4"));
-    QCOMPARE(records.at(0).picturePath, QDir::cleanPath(folder + "2024_03_07T10_00_00mi.png"));
+    QCOMPARE(records.at(0).videoPath, QDir::cleanPath(folder + "2024_03_07T08_00_00.mp4"));
+    QCOMPARE(records.at(0).picturePath, QDir::cleanPath(folder + "2024_03_07T08_00_00mi.png"));
 }
 
 void TrainingRecordsTest::leavesOutWhatIsNoTraining_data()
@@ -189,16 +177,16 @@ void TrainingRecordsTest::leavesOutWhatIsNoTraining_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("bytes");
     QTest::addColumn<bool>("listed");
-    QTest::newRow("a training") << "2024_03_07T14_05_09.mp4" << 11 << true;
+    QTest::newRow("a training") << kVideoName << 11 << true;
+    QTest::newRow("10 bytes") << kVideoName << 10 << false;
     QTest::newRow("no T") << "notes.mp4" << 100 << false;
     QTest::newRow("two T") << "2024_03_07T14_05_09T2.mp4" << 100 << false;
-    QTest::newRow("10 bytes") << "2024_03_07T14_05_10.mp4" << 10 << false;
     QTest::newRow("not a video") << "2024_03_07T14_05_11.avi" << 100 << false;
     QTest::newRow("lower-case t only") << "2024_03_07t14_05_12.mp4" << 100 << false;
-    // The base name ends at the first dot.
-    QTest::newRow("dot before the T") << "2024.03.07T14_05_13.mp4" << 100 << false;
     QTest::newRow("a tracking's metrics") << "2024_03_07T14_05_14.metrics.json" << 100 << false;
-    QTest::newRow("a tracking's paths") << "2024_03_07T14_05_15.paths.csv" << 100 << false;
+    // A folder, and a folder that is not there.
+    QTest::newRow("folder named like a training") << kVideoName << -1 << false;
+    QTest::newRow("missing folder") << "" << 0 << false;
 }
 
 void TrainingRecordsTest::leavesOutWhatIsNoTraining()
@@ -206,74 +194,46 @@ void TrainingRecordsTest::leavesOutWhatIsNoTraining()
     QFETCH(QString, name);
     QFETCH(int, bytes);
     QFETCH(bool, listed);
-    makeFile(name, QDateTime::currentDateTime(), bytes);
+    if (bytes < 0)
+        QVERIFY(QDir(folder).mkdir(name));
+    else if (!name.isEmpty())
+        makeFile(name, QDateTime::currentDateTime(), bytes);
+    else
+        folder += QStringLiteral("missing/");
     QCOMPARE(listedNames(), listed ? QStringList { name } : QStringList());
-}
-
-void TrainingRecordsTest::equalTimesComeInReverseNameOrder()
-{
-    const QDateTime time(QDate(2024, 3, 7), QTime(9, 0));
-    makeFile("2024_03_07T09_00_00.mp4", time);
-    makeFile("2024_03_07T09_00_01.mp4", time);
-    makeFile("2024_03_07T08_00_00.mp4", time.addSecs(-3600));
-    QCOMPARE(listedNames(),
-        (QStringList { "2024_03_07T08_00_00.mp4", "2024_03_07T09_00_01.mp4", "2024_03_07T09_00_00.mp4" }));
-}
-
-void TrainingRecordsTest::emptyOrMissingFolderListsNothing()
-{
-    QVERIFY(listTrainings(folder).isEmpty());
-    QVERIFY(listTrainings(folder + QStringLiteral("missing/")).isEmpty());
-    QVERIFY(QDir(folder).mkdir(QStringLiteral("2024_03_07T14_05_09.mp4")));
-    QVERIFY(listTrainings(folder).isEmpty());
 }
 
 void TrainingRecordsTest::measurementReadsBackAsWritten()
 {
-    const QString video = folder + "2024_03_07T14_05_09.mp4";
+    const QString video = folder + kVideoName;
     const TrainingMeasurement written = sampleMeasurement();
     QVERIFY(writeTrainingMeasurement(video, written));
-
-    const StoredMetrics stored = readTrainingMetrics(video);
-    QCOMPARE(stored.status, StoredStatus::Present);
-    const TrainingMetrics &read = stored.metrics;
-    const TrainingMetrics &expected = written.metrics;
-    QCOMPARE(read.durationSeconds, expected.durationSeconds);
-    QCOMPARE(read.pictureSize, expected.pictureSize);
-    QCOMPARE(read.unit, expected.unit);
-    QCOMPARE(read.millimetresPerPixel, expected.millimetresPerPixel);
-    QCOMPARE(read.framesAnalysed, expected.framesAnalysed);
-    QCOMPARE(read.framesDropped, expected.framesDropped);
-    for (std::size_t i = 0; i < read.instruments.size(); ++i) {
-        const InstrumentMetrics &a = read.instruments[i];
-        const InstrumentMetrics &b = expected.instruments[i];
-        QCOMPARE(a.seen, b.seen);
-        QCOMPARE(a.activeSeconds, b.activeSeconds);
-        QCOMPARE(a.idleSeconds, b.idleSeconds);
-        QCOMPARE(a.offScreenSeconds, b.offScreenSeconds);
-        QCOMPARE(a.pathLength, b.pathLength);
-        QCOMPARE(a.meanSpeed, b.meanSpeed);
-        QCOMPARE(a.peakSpeed, b.peakSpeed);
-        QCOMPARE(a.economy, b.economy);
-        QCOMPARE(a.movementUnits, b.movementUnits);
-        QCOMPARE(a.workShare, b.workShare);
-    }
+    // Nothing but the two files, none of them half-written.
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+        (QStringList { "2024_03_07T14_05_09.metrics.json", "2024_03_07T14_05_09.paths.csv" }));
     // The never-seen instrument is stored as such, without figures that
     // could pass for results.
     QVERIFY(!contentsOf(trainingMetricsPath(video)).contains("\"path_length\": 0"));
 
+    const StoredMetrics metrics = readTrainingMetrics(video);
     const StoredPaths paths = readTrainingPaths(video);
+    QCOMPARE(metrics.status, StoredStatus::Present);
     QCOMPARE(paths.status, StoredStatus::Present);
-    for (std::size_t i = 0; i < paths.paths.size(); ++i) {
-        QCOMPARE(paths.paths[i].size(), written.paths[i].size());
-        for (int row = 0; row < paths.paths[i].size(); ++row) {
-            QCOMPARE(paths.paths[i].at(row).seconds, written.paths[i].at(row).seconds);
-            QCOMPARE(paths.paths[i].at(row).position, written.paths[i].at(row).position);
-        }
-    }
-    // Nothing but the two files, none of them half-written.
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
-        (QStringList { "2024_03_07T14_05_09.metrics.json", "2024_03_07T14_05_09.paths.csv" }));
+    const InstrumentMetrics &left = metrics.metrics.instruments[InstrumentLeft];
+    QCOMPARE(left.economy, std::optional<double>(1.25));
+    QCOMPARE(left.idleSeconds, 0.0333);
+    QVERIFY(!metrics.metrics.instruments[InstrumentRight].seen);
+    QCOMPARE(metrics.metrics.millimetresPerPixel, 0.1953125);
+    QCOMPARE(paths.paths[InstrumentLeft].at(2).position, std::optional<QPointF>(QPointF(167, 200.25)));
+    QVERIFY(!paths.paths[InstrumentRight].at(2).position);
+
+    // What was read writes the same files again: nothing was lost or changed
+    // on the way.
+    QVERIFY(QDir(folder).mkdir("again"));
+    const QString again = folder + "again/" + kVideoName;
+    QVERIFY(writeTrainingMeasurement(again, { metrics.metrics, paths.paths }));
+    QCOMPARE(contentsOf(trainingMetricsPath(again)), contentsOf(trainingMetricsPath(video)));
+    QCOMPARE(contentsOf(trainingPathsPath(again)), contentsOf(trainingPathsPath(video)));
 }
 
 void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt_data()
@@ -282,26 +242,22 @@ void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt_data()
     QTest::addColumn<QByteArray>("to");
     QTest::addColumn<bool>("inPaths");
     QTest::addColumn<StoredStatus>("status");
+    const auto row
+        = [](const char *tag, const char *from, const char *to, bool inPaths, StoredStatus status) {
+              QTest::newRow(tag) << QByteArray(from) << QByteArray(to) << inPaths << status;
+          };
     // Each row edits the text of a good file; an empty "to" with an empty
     // "from" removes it, with a "from" cuts the file there.
-    QTest::newRow("metrics removed") << QByteArray() << QByteArray() << false << StoredStatus::Absent;
-    QTest::newRow("paths removed") << QByteArray() << QByteArray() << true << StoredStatus::Absent;
-    QTest::newRow("metrics cut short")
-        << QByteArray("\"instruments\"") << QByteArray() << false << StoredStatus::Corrupt;
-    QTest::newRow("not JSON") << QByteArray("{") << QByteArray("<") << false << StoredStatus::Corrupt;
-    QTest::newRow("a later version") << QByteArray("\"version\": 1") << QByteArray("\"version\": 2") << false
-                                     << StoredStatus::Corrupt;
-    QTest::newRow("a figure missing")
-        << QByteArray("\"peak_speed\"") << QByteArray("\"peak\"") << false << StoredStatus::Corrupt;
-    QTest::newRow("a figure of the wrong type")
-        << QByteArray("\"seen\": true") << QByteArray("\"seen\": 1") << false << StoredStatus::Corrupt;
-    QTest::newRow("a negative time") << QByteArray("\"duration_s\": ") << QByteArray("\"duration_s\": -")
-                                     << false << StoredStatus::Corrupt;
-    QTest::newRow("an unknown unit") << QByteArray("\"mm\"") << QByteArray("\"in\"") << false
-                                     << StoredStatus::Corrupt;
-    QTest::newRow("paths cut short") << QByteArray("167.00") << QByteArray() << true << StoredStatus::Corrupt;
-    QTest::newRow("paths with a word")
-        << QByteArray("200.25") << QByteArray("many") << true << StoredStatus::Corrupt;
+    row("metrics removed", "", "", false, StoredStatus::Absent);
+    row("paths removed", "", "", true, StoredStatus::Absent);
+    row("metrics cut short", "\"instruments\"", "", false, StoredStatus::Corrupt);
+    row("a later version", "\"version\": 1", "\"version\": 2", false, StoredStatus::Corrupt);
+    row("a figure missing", "\"peak_speed\"", "\"peak\"", false, StoredStatus::Corrupt);
+    row("a figure of the wrong type", "\"seen\": true", "\"seen\": 1", false, StoredStatus::Corrupt);
+    row("a negative time", "\"duration_s\": ", "\"duration_s\": -", false, StoredStatus::Corrupt);
+    row("an unknown unit", "\"mm\"", "\"in\"", false, StoredStatus::Corrupt);
+    row("paths cut short", "167.00", "", true, StoredStatus::Corrupt);
+    row("paths with a word", "200.25", "many", true, StoredStatus::Corrupt);
 }
 
 void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt()
@@ -310,7 +266,7 @@ void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt()
     QFETCH(QByteArray, to);
     QFETCH(bool, inPaths);
     QFETCH(StoredStatus, status);
-    const QString video = folder + "2024_03_07T14_05_09.mp4";
+    const QString video = folder + kVideoName;
     QVERIFY(writeTrainingMeasurement(video, sampleMeasurement()));
     const QString damaged = inPaths ? trainingPathsPath(video) : trainingMetricsPath(video);
     QByteArray text = contentsOf(damaged);
@@ -342,7 +298,6 @@ void TrainingRecordsTest::learningCurveListsEveryTraining()
     const QVector<TrainingWithMetrics> curve = listTrainingMetrics(folder);
     QCOMPARE(curve.size(), 3);
     QCOMPARE(curve.at(0).record.videoPath, QDir::cleanPath(measured));
-    QCOMPARE(curve.at(0).stored.status, StoredStatus::Present);
     QCOMPARE(curve.at(0).stored.metrics.instruments[InstrumentLeft].pathLength, 12.5);
     QCOMPARE(curve.at(1).stored.status, StoredStatus::Absent);
     QCOMPARE(curve.at(2).stored.status, StoredStatus::Corrupt);
