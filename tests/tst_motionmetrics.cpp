@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "tracking/motionmetrics.h"
@@ -204,17 +205,24 @@ void MotionMetricsTest::workIsSharedByPathLength()
 void MotionMetricsTest::reducedFrameReadsEveryFormat_data()
 {
     QTest::addColumn<QVideoFrame::PixelFormat>("format");
-    QTest::newRow("RGB32") << QVideoFrame::Format_RGB32;
-    QTest::newRow("ARGB32") << QVideoFrame::Format_ARGB32;
-    QTest::newRow("BGR32") << QVideoFrame::Format_BGR32;
-    QTest::newRow("RGB24") << QVideoFrame::Format_RGB24;
-    QTest::newRow("BGR24") << QVideoFrame::Format_BGR24;
-    QTest::newRow("YUV420P") << QVideoFrame::Format_YUV420P;
-    QTest::newRow("YV12") << QVideoFrame::Format_YV12;
-    QTest::newRow("NV12") << QVideoFrame::Format_NV12;
-    QTest::newRow("NV21") << QVideoFrame::Format_NV21;
-    QTest::newRow("YUYV") << QVideoFrame::Format_YUYV;
-    QTest::newRow("UYVY") << QVideoFrame::Format_UYVY;
+    // The bytes of a pixel, or of two pixels that share their colour
+    // samples, in the first plane; A is opaque.
+    QTest::addColumn<QByteArray>("layout");
+    // The planes of colour samples that follow, each at half the picture's
+    // width and height.
+    QTest::addColumn<QByteArrayList>("colourPlanes");
+
+    QTest::newRow("RGB32") << QVideoFrame::Format_RGB32 << QByteArray("BGRA") << QByteArrayList();
+    QTest::newRow("ARGB32") << QVideoFrame::Format_ARGB32 << QByteArray("BGRA") << QByteArrayList();
+    QTest::newRow("BGR32") << QVideoFrame::Format_BGR32 << QByteArray("RGBA") << QByteArrayList();
+    QTest::newRow("RGB24") << QVideoFrame::Format_RGB24 << QByteArray("RGB") << QByteArrayList();
+    QTest::newRow("BGR24") << QVideoFrame::Format_BGR24 << QByteArray("BGR") << QByteArrayList();
+    QTest::newRow("YUV420P") << QVideoFrame::Format_YUV420P << QByteArray("Y") << QByteArrayList { "U", "V" };
+    QTest::newRow("YV12") << QVideoFrame::Format_YV12 << QByteArray("Y") << QByteArrayList { "V", "U" };
+    QTest::newRow("NV12") << QVideoFrame::Format_NV12 << QByteArray("Y") << QByteArrayList { "UV" };
+    QTest::newRow("NV21") << QVideoFrame::Format_NV21 << QByteArray("Y") << QByteArrayList { "VU" };
+    QTest::newRow("YUYV") << QVideoFrame::Format_YUYV << QByteArray("YUYV") << QByteArrayList();
+    QTest::newRow("UYVY") << QVideoFrame::Format_UYVY << QByteArray("UYVY") << QByteArrayList();
 }
 
 // A 1280x720 frame in the format, its left half green and its right half
@@ -222,101 +230,43 @@ void MotionMetricsTest::reducedFrameReadsEveryFormat_data()
 void MotionMetricsTest::reducedFrameReadsEveryFormat()
 {
     QFETCH(QVideoFrame::PixelFormat, format);
+    QFETCH(QByteArray, layout);
+    QFETCH(QByteArrayList, colourPlanes);
+
     const QColor halves[] = { QColor(40, 220, 40), QColor(225, 40, 205) };
+    const auto colourAt = [&](int x) { return halves[x < kPicture.width() / 2 ? 0 : 1]; };
+    // BT.601 with video levels, as a camera encodes its picture.
+    const auto sample = [](char channel, const QColor &c) {
+        const int values[] = { c.red(), c.green(), c.blue(),
+            qRound(16 + 0.257 * c.red() + 0.504 * c.green() + 0.098 * c.blue()),
+            qRound(128 - 0.148 * c.red() - 0.291 * c.green() + 0.439 * c.blue()),
+            qRound(128 + 0.439 * c.red() - 0.368 * c.green() - 0.071 * c.blue()), 255 };
+        return static_cast<uchar>(values[QByteArray("RGBYUVA").indexOf(channel)]);
+    };
+    const int pixelsPerGroup = layout.count('Y') == 2 ? 2 : 1;
     const int width = kPicture.width();
     const int height = kPicture.height();
-    // Planar formats have rows of one byte a pixel and half a plane of
-    // colour below.
-    int line = width;
-    int bytes = width * height * 3 / 2;
-    switch (format) {
-    case QVideoFrame::Format_RGB32:
-    case QVideoFrame::Format_ARGB32:
-    case QVideoFrame::Format_BGR32:
-        line = width * 4;
-        bytes = line * height;
-        break;
-    case QVideoFrame::Format_RGB24:
-    case QVideoFrame::Format_BGR24:
-        line = width * 3;
-        bytes = line * height;
-        break;
-    case QVideoFrame::Format_YUYV:
-    case QVideoFrame::Format_UYVY:
-        line = width * 2;
-        bytes = line * height;
-        break;
-    default:
-        break;
-    }
+    const int line = width / pixelsPerGroup * layout.size();
+    int bytes = line * height;
+    for (const QByteArray &plane : colourPlanes)
+        bytes += height / 2 * width / 2 * plane.size();
+
     QVideoFrame frame(bytes, kPicture, line, format);
     QVERIFY(frame.map(QAbstractVideoBuffer::WriteOnly));
-    const auto half = [&](int x) { return halves[x < kPicture.width() / 2 ? 0 : 1]; };
-    // BT.601 with video levels, as a camera encodes its picture.
-    const auto yuv = [](const QColor &c, int *y, int *u, int *v) {
-        *y = qRound(16 + 0.257 * c.red() + 0.504 * c.green() + 0.098 * c.blue());
-        *u = qRound(128 - 0.148 * c.red() - 0.291 * c.green() + 0.439 * c.blue());
-        *v = qRound(128 + 0.439 * c.red() - 0.368 * c.green() - 0.071 * c.blue());
-    };
-    uchar *bits = frame.bits();
-    for (int row = 0; row < height; ++row) {
-        for (int x = 0; x < width; ++x) {
-            const QColor c = half(x);
-            int y = 0;
-            int u = 0;
-            int v = 0;
-            yuv(c, &y, &u, &v);
-            switch (format) {
-            case QVideoFrame::Format_RGB32:
-            case QVideoFrame::Format_ARGB32:
-                reinterpret_cast<quint32 *>(bits + row * width * 4)[x] = c.rgb();
-                break;
-            case QVideoFrame::Format_BGR32: {
-                uchar *p = bits + row * width * 4 + x * 4;
-                p[0] = c.red(), p[1] = c.green(), p[2] = c.blue(), p[3] = 255;
-                break;
-            }
-            case QVideoFrame::Format_RGB24:
-            case QVideoFrame::Format_BGR24: {
-                uchar *p = bits + row * width * 3 + x * 3;
-                const bool rgb = format == QVideoFrame::Format_RGB24;
-                p[0] = rgb ? c.red() : c.blue(), p[1] = c.green(), p[2] = rgb ? c.blue() : c.red();
-                break;
-            }
-            case QVideoFrame::Format_YUV420P:
-            case QVideoFrame::Format_YV12: {
-                bits[row * width + x] = y;
-                uchar *first = bits + width * height;
-                uchar *second = first + width * height / 4;
-                const int chroma = (row / 2) * (width / 2) + x / 2;
-                const bool uFirst = format == QVideoFrame::Format_YUV420P;
-                first[chroma] = uFirst ? u : v;
-                second[chroma] = uFirst ? v : u;
-                break;
-            }
-            case QVideoFrame::Format_NV12:
-            case QVideoFrame::Format_NV21: {
-                bits[row * width + x] = y;
-                uchar *pair = bits + width * height + (row / 2) * width + (x / 2) * 2;
-                const bool uFirst = format == QVideoFrame::Format_NV12;
-                pair[0] = uFirst ? u : v;
-                pair[1] = uFirst ? v : u;
-                break;
-            }
-            case QVideoFrame::Format_YUYV:
-            case QVideoFrame::Format_UYVY: {
-                uchar *pair = bits + row * width * 2 + (x / 2) * 4;
-                const bool yFirst = format == QVideoFrame::Format_YUYV;
-                pair[yFirst ? (x % 2) * 2 : 1 + (x % 2) * 2] = y;
-                pair[yFirst ? 1 : 0] = u;
-                pair[yFirst ? 3 : 2] = v;
-                break;
-            }
-            default:
-                QFAIL("format not written by the test");
-            }
+    uchar *next = frame.bits();
+    // Every row of a plane is the same.
+    const auto writePlane = [&](const QByteArray &group, int rows, int pixelsEach) {
+        QByteArray row;
+        for (int x = 0; x < width; x += pixelsEach) {
+            for (const char channel : group)
+                row += static_cast<char>(sample(channel, colourAt(x)));
         }
-    }
+        for (int i = 0; i < rows; ++i, next += row.size())
+            std::memcpy(next, row.constData(), row.size());
+    };
+    writePlane(layout, height, pixelsPerGroup);
+    for (const QByteArray &plane : colourPlanes)
+        writePlane(plane, height / 2, 2);
     frame.unmap();
 
     const ReducedFrame reduced = ReducedFrame::of(frame, 640);
@@ -326,16 +276,13 @@ void MotionMetricsTest::reducedFrameReadsEveryFormat()
     QCOMPARE(reduced.bgr.rows, 360);
     for (const QPoint at : { QPoint(10, 10), QPoint(319, 200), QPoint(320, 5), QPoint(639, 359) }) {
         const uchar *pixel = reduced.bgr.ptr<uchar>(at.y()) + at.x() * 3;
-        const QColor expected = half(at.x() * 2);
+        const QColor found(pixel[2], pixel[1], pixel[0]);
+        const QColor expected = colourAt(at.x() * 2);
         // YUV rounds each colour by a few levels.
-        QVERIFY2(std::abs(pixel[2] - expected.red()) <= 3 && std::abs(pixel[1] - expected.green()) <= 3
-                && std::abs(pixel[0] - expected.blue()) <= 3,
-            qPrintable(QStringLiteral("%1,%2: %3 %4 %5")
-                           .arg(at.x())
-                           .arg(at.y())
-                           .arg(pixel[2])
-                           .arg(pixel[1])
-                           .arg(pixel[0])));
+        QVERIFY2(std::abs(found.red() - expected.red()) <= 3
+                && std::abs(found.green() - expected.green()) <= 3
+                && std::abs(found.blue() - expected.blue()) <= 3,
+            qPrintable(QStringLiteral("%1 at %2,%3").arg(found.name()).arg(at.x()).arg(at.y())));
     }
 }
 
