@@ -25,8 +25,6 @@ private slots:
     void middleSpace();
     void translatedText_data();
     void translatedText();
-    void valuesOutsideTheList_data();
-    void valuesOutsideTheList();
     void languageFromCode_data();
     void languageFromCode();
     void codeOfLanguage_data();
@@ -56,14 +54,10 @@ void AppTextTest::middleSpace_data()
     QTest::addColumn<bool>("found");
     QTest::addColumn<int>("index");
 
-    QTest::newRow("odd length") << "Select camera" << true << 6;
-    QTest::newRow("space before middle") << "Start training" << true << 5;
     QTest::newRow("tie picks earlier") << "ab c d" << true << 2;
     QTest::newRow("nearer later space") << "ab cd ef" << true << 5;
     QTest::newRow("only leading space") << " abc" << true << 0;
     QTest::newRow("no space") << "PIN" << false << kUntouched;
-    QTest::newRow("empty") << "" << false << kUntouched;
-    QTest::newRow("line feed is no space") << "a\nb" << false << kUntouched;
     QTest::newRow("no-break space is no space") << QStringLiteral("a\u00a0b") << false << kUntouched;
 }
 
@@ -85,30 +79,24 @@ void AppTextTest::translatedText_data()
     QTest::addColumn<bool>("upperCase");
     QTest::addColumn<bool>("twoLines");
     QTest::addColumn<QString>("expected");
+    const auto row = [](const char *tag, const char *code, int value, bool upperCase, bool twoLines,
+                         const QString &expected) {
+        QTest::newRow(tag) << QString(code) << value << upperCase << twoLines << expected;
+    };
 
-    QTest::newRow("en plain") << "en" << int(TxtSelectCamera) << false << false << "Select camera";
-    QTest::newRow("en caption") << "en" << int(TxtSelectCamera) << true << true << "SELECT\nCAMERA";
-    QTest::newRow("en two lines keep case")
-        << "en" << int(TxtStartTraining) << false << true << "Start\ntraining";
-    QTest::newRow("en single word") << "en" << int(TxtNext) << true << true << "NEXT";
-    QTest::newRow("de plain") << "de" << int(TxtStartTraining) << false << false << "Training starten";
-    QTest::newRow("de sharp s") << "de" << int(TxtWhiteBalance) << true << false
-                                << QStringLiteral("WEISSABGLEICH");
-    QTest::newRow("de umlaut") << "de" << int(TxtBack) << true << true << QStringLiteral("ZURÜCK");
-    QTest::newRow("pl caption") << "pl" << int(TxtCreateAccount) << true << true
-                                << QStringLiteral("UTWÓRZ\nKONTO");
-    QTest::newRow("pl diacritics") << "pl" << int(TxtTotalTrainingTime) << true << false
-                                   << QStringLiteral("ŁĄCZNY CZAS TRENINGÓW");
-    QTest::newRow("ru caption") << "ru" << int(TxtRecordSound) << true << true
-                                << QStringLiteral("ЗАПИСЬ\nЗВУКА");
-    QTest::newRow("ru upper") << "ru" << int(TxtTotalTrainingTime) << true << false
-                              << QStringLiteral("ОБЩЕЕ ВРЕМЯ ТРЕНИРОВОК");
+    row("en caption", "en", TxtSelectCamera, true, true, "SELECT\nCAMERA");
+    row("en two lines keep case", "en", TxtStartTraining, false, true, "Start\ntraining");
+    row("en single word", "en", TxtNext, true, true, "NEXT");
+    row("de sharp s", "de", TxtWhiteBalance, true, false, QStringLiteral("WEISSABGLEICH"));
+    row("pl caption", "pl", TxtCreateAccount, true, true, QStringLiteral("UTWÓRZ\nKONTO"));
     // French keeps a no-break space before "?", which must not split.
-    QTest::newRow("fr no-break space") << "fr" << int(TxtFinishTrainingQuestion) << false << true
-                                       << QStringLiteral("Voulez-vous terminer\nl'entraînement\u00a0?");
-    QTest::newRow("jp without spaces")
-        << "jp" << int(TxtSelectCamera) << true << true << QStringLiteral("カメラを選択");
-    QTest::newRow("cn untranslated START") << "cn" << int(TxtStart) << true << true << "START";
+    row("fr no-break space", "fr", TxtFinishTrainingQuestion, false, true,
+        QStringLiteral("Voulez-vous terminer\nl'entraînement\u00a0?"));
+    row("jp without spaces", "jp", TxtSelectCamera, true, true, QStringLiteral("カメラを選択"));
+    row("cn untranslated START", "cn", TxtStart, true, true, "START");
+    row("one past the end", "de", kAppTextCount, true, true, "");
+    row("negative", "de", -1, true, false, "");
+    row("far out", "de", INT_MAX, false, true, "");
 }
 
 void AppTextTest::translatedText()
@@ -126,46 +114,15 @@ void AppTextTest::translatedText()
     QCOMPARE(text(AppText(value), true, upperCase, twoLines, 7), expected);
 }
 
-void AppTextTest::valuesOutsideTheList_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<bool>("upperCase");
-    QTest::addColumn<bool>("twoLines");
-
-    QTest::newRow("one past the end") << kAppTextCount << false << false;
-    QTest::newRow("one past, upper, two lines") << kAppTextCount << true << true;
-    QTest::newRow("negative") << -1 << true << false;
-    QTest::newRow("far out") << INT_MAX << false << true;
-}
-
-void AppTextTest::valuesOutsideTheList()
-{
-    QFETCH(int, value);
-    QFETCH(bool, upperCase);
-    QFETCH(bool, twoLines);
-
-    const auto installed = installTranslation(QStringLiteral("de"));
-    QVERIFY(installed);
-    const QString result = text(AppText(value), false, upperCase, twoLines, 0);
-    QVERIFY(result.isEmpty());
-}
-
 void AppTextTest::languageFromCode_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("language");
 
-    QTest::newRow("pl") << "pl" << int(LangPolish);
-    QTest::newRow("PL") << "PL" << int(LangPolish);
     QTest::newRow("Cn") << "Cn" << int(LangChinese);
-    QTest::newRow("jp") << "jp" << int(LangJapanese);
-    QTest::newRow("IT") << "IT" << int(LangItalian);
-    QTest::newRow("en") << "en" << int(LangEnglish);
     QTest::newRow("xx") << "xx" << int(LangEnglish);
-    QTest::newRow("empty") << "" << int(LangEnglish);
     QTest::newRow("longer") << "pol" << int(LangEnglish);
     QTest::newRow("padded") << " de" << int(LangEnglish);
-    QTest::newRow("language name") << "zh" << int(LangEnglish);
 }
 
 void AppTextTest::languageFromCode()
@@ -183,9 +140,8 @@ void AppTextTest::codeOfLanguage_data()
     const QStringList codes = { "en", "pl", "cn", "pt", "ru", "de", "jp", "es", "fr", "it" };
     for (int language = LangEnglish; language <= LangItalian; ++language)
         QTest::newRow(qPrintable(codes[language])) << language << codes[language];
-    QTest::newRow("past the list") << LangItalian + 1 << "en";
     // Still inside the range that the enumeration's values can hold.
-    QTest::newRow("far past the list") << 15 << "en";
+    QTest::newRow("past the list") << 15 << "en";
 }
 
 void AppTextTest::codeOfLanguage()
@@ -210,11 +166,8 @@ void AppTextTest::pathKinds_data()
     QTest::newRow("recorded picture") << "/r/2024_01_31T10_00_00mi.png" << true << false << false;
     QTest::newRow("upper-case picture") << "SHOT.JPG" << true << false << false;
     QTest::newRow("jpeg is not jpg") << "photo.jpeg" << false << false << false;
-    QTest::newRow("avi") << "a.Avi" << false << true << false;
-    QTest::newRow("mkv") << "b.mkv.part" << false << true << false;
     QTest::newRow("no dot") << "mp4png" << false << false << false;
     QTest::newRow("account file") << "/u/ANNA.USR" << false << false << true;
-    QTest::newRow("empty") << "" << false << false << false;
 }
 
 void AppTextTest::pathKinds()
@@ -234,15 +187,10 @@ void AppTextTest::durations_data()
     QTest::addColumn<int>("seconds");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("zero") << 0 << "00:00:00";
-    QTest::newRow("under a minute") << 59 << "00:00:59";
     QTest::newRow("hour, minutes, seconds") << 3725 << "01:02:05";
-    QTest::newRow("last second of a day") << 86399 << "23:59:59";
-    QTest::newRow("one day") << 86400 << "24:00:00";
+    // An account's total passes a day easily; the hours keep counting.
     QTest::newRow("a day and more") << 93784 << "26:03:04";
-    QTest::newRow("hundred hours") << 360000 << "100:00:00";
     QTest::newRow("largest") << INT_MAX << "596523:14:07";
-    QTest::newRow("negative") << -1 << "00:00:00";
     QTest::newRow("most negative") << INT_MIN << "00:00:00";
 }
 
@@ -279,11 +227,7 @@ void AppTextTest::clearLayoutDeletesNestedContent()
     QVERIFY(label && button && edit && row && inner);
 
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!label);
-    QVERIFY(!button);
-    QVERIFY(!edit);
-    QVERIFY(!row);
-    QVERIFY(!inner);
+    QVERIFY(!label && !button && !edit && !row && !inner);
     QVERIFY(bystander);
     QCOMPARE(host.layout(), outer);
 }
