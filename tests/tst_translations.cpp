@@ -14,34 +14,6 @@
 #include "core/fonts.h"
 #include "translationfixture.h"
 
-// The translation files as shipped: the Linguist sources hold the expected
-// keys, and the compiled files embedded in the library translate exactly
-// what they should, into texts that fit the buttons that show them.
-class TranslationsTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanup();
-
-    void sourcesHoldTheKeys_data();
-    void sourcesHoldTheKeys();
-    void compiledTranslations_data();
-    void compiledTranslations();
-    void captionsFitTheirButtons_data();
-    void captionsFitTheirButtons();
-    void screenTextsTranslated_data();
-    void screenTextsTranslated();
-
-private:
-    void addLanguageRows();
-
-    // The English source texts, read through text() with no translation
-    // installed, indexed by AppText value.
-    QStringList sources;
-};
-
 namespace {
 
 constexpr int kEnglishKeyCount = 26;
@@ -115,8 +87,18 @@ QStringList identicalWords(Language language)
     }
 }
 
-// A lone "%" followed by a digit or "n" would be taken for an argument.
+// An argument of QString::arg() or of a plural form: a translation has the
+// same ones as its source.
 const QRegularExpression kPlaceholder(QStringLiteral("%(\\d|n|L\\d)"));
+
+QStringList placeholders(const QString &text)
+{
+    QStringList found;
+    for (auto match = kPlaceholder.globalMatch(text); match.hasNext();)
+        found << match.next().captured();
+    found.sort();
+    return found;
+}
 
 // Sentence ends that a translation must keep, in Latin or full-width form.
 bool keepsSentenceEnd(const QString &source, const QString &translation)
@@ -132,11 +114,46 @@ bool keepsSentenceEnd(const QString &source, const QString &translation)
 
 } // namespace
 
+// The translation files as shipped: every text the code translates, as
+// lupdate finds it in the sources, is translated in every language but
+// English, in the Linguist sources and in the compiled files embedded in the
+// library, and the captions fit the buttons that show them.
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void everyTextTranslated_data();
+    void everyTextTranslated();
+    void captionsFitTheirButtons_data();
+    void captionsFitTheirButtons();
+
+private:
+    void addLanguageRows();
+
+    // What the code translates, with its context.
+    QVector<TsMessage> codeTexts;
+};
+
 void TranslationsTest::initTestCase()
 {
-    for (int value = 0; value < kAppTextCount; ++value)
-        sources << text(AppText(value), false, false, false, 0);
-    QCOMPARE(QSet<QString>(sources.cbegin(), sources.cend()).size(), kAppTextCount);
+    QTemporaryDir scratch;
+    const QString codeTs = scratch.filePath(QStringLiteral("code.ts"));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral("lupdate"),
+        { QStringLiteral("-silent"), QStringLiteral("-extensions"), QStringLiteral("cpp,h"),
+            QStringLiteral("-recursive"), QStringLiteral(KAVRIN_SOURCE_DIR), QStringLiteral("-ts"), codeTs });
+    QVERIFY(lupdate.waitForFinished() && lupdate.exitCode() == 0);
+    codeTexts = readTs(codeTs);
+    // The shared texts of text(), and those a screen translates in its own
+    // context, such as the data location dialog's error line.
+    const auto shared = std::count_if(codeTexts.cbegin(), codeTexts.cend(),
+        [](const TsMessage &text) { return text.context == QLatin1String("QObject"); });
+    QCOMPARE(shared, kAppTextCount);
+    QVERIFY(codeTexts.size() > shared);
     registerApplicationFonts();
 }
 
@@ -155,71 +172,63 @@ void TranslationsTest::addLanguageRows()
     ClientSessionInfo::langEnum = LangEnglish;
 }
 
-void TranslationsTest::sourcesHoldTheKeys_data()
+void TranslationsTest::everyTextTranslated_data()
 {
     addLanguageRows();
 }
 
-void TranslationsTest::sourcesHoldTheKeys()
-{
-    QFETCH(int, language);
-    ClientSessionInfo::langEnum = Language(language);
-    const QString path = QDir(QStringLiteral(KAVRIN_TRANSLATIONS_DIR))
-                             .filePath(ClientSessionInfo::getLanguageString() + QStringLiteral(".ts"));
-    QVector<TsMessage> messages = readTs(path);
-    // The shared texts live in "QObject"; a screen's own texts, in its own
-    // context, are checked by screenTextsTranslated.
-    messages.erase(std::remove_if(messages.begin(), messages.end(),
-                       [](const TsMessage &message) { return message.context != QLatin1String("QObject"); }),
-        messages.end());
-    const bool english = language == LangEnglish;
-    QCOMPARE(messages.size(), english ? kEnglishKeyCount : kAppTextCount);
-
-    QSet<QString> seen;
-    for (const TsMessage &message : messages) {
-        QVERIFY2(sources.contains(message.source), qPrintable(message.source));
-        QVERIFY2(!seen.contains(message.source), qPrintable(message.source));
-        seen.insert(message.source);
-        QCOMPARE(message.context, QStringLiteral("QObject"));
-        QVERIFY(!message.disambiguated);
-        const bool untranslated = english || message.source == sources[TxtStart];
-        QCOMPARE(message.translation.isEmpty(), untranslated);
-        QCOMPARE(message.unfinished, untranslated);
-    }
-}
-
-void TranslationsTest::compiledTranslations_data()
-{
-    addLanguageRows();
-}
-
-void TranslationsTest::compiledTranslations()
+void TranslationsTest::everyTextTranslated()
 {
     QFETCH(int, language);
     ClientSessionInfo::langEnum = Language(language);
     const QString code = ClientSessionInfo::getLanguageString();
+    const bool english = language == LangEnglish;
+    const QVector<TsMessage> messages
+        = readTs(QDir(QStringLiteral(KAVRIN_TRANSLATIONS_DIR)).filePath(code + QStringLiteral(".ts")));
+    const auto find = [&messages](const TsMessage &text) {
+        return std::find_if(messages.cbegin(), messages.cend(), [&text](const TsMessage &message) {
+            return message.context == text.context && message.source == text.source;
+        });
+    };
+    // English carries only some of the shared keys, all untranslated.
+    const auto shared = std::count_if(messages.cbegin(), messages.cend(),
+        [](const TsMessage &message) { return message.context == QLatin1String("QObject"); });
+    QCOMPARE(shared, english ? kEnglishKeyCount : kAppTextCount);
+    for (const TsMessage &message : messages) {
+        QVERIFY2(std::find_if(codeTexts.cbegin(), codeTexts.cend(),
+                     [&message](const TsMessage &text) {
+                         return text.context == message.context && text.source == message.source;
+                     })
+                != codeTexts.cend(),
+            qPrintable(QStringLiteral("stale: ") + message.source));
+        QVERIFY(!message.disambiguated);
+    }
+
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/qm/%1.qm").arg(code)));
-
     const QStringList identical = identicalWords(Language(language));
-    for (const QString &word : identical)
-        QVERIFY2(sources.contains(word), qPrintable(word));
-
-    for (const QString &source : sources) {
-        const QString translation = translator.translate("QObject", source.toUtf8().constData());
+    for (const TsMessage &text : qAsConst(codeTexts)) {
+        const QString translation
+            = translator.translate(text.context.toLatin1().constData(), text.source.toUtf8().constData());
         // Untranslated keys must be absent: an empty translation would show
         // as an empty caption instead of the English text.
-        if (language == LangEnglish || source == sources[TxtStart]) {
-            QVERIFY2(translation.isNull(), qPrintable(source));
+        if (english || text.source == QLatin1String("START")) {
+            QVERIFY2(translation.isNull(), qPrintable(text.source));
             continue;
         }
-        QVERIFY2(!translation.isEmpty(), qPrintable(source));
-        QVERIFY2(translation.trimmed() == translation, qPrintable(translation));
-        QVERIFY2(!translation.contains(kPlaceholder), qPrintable(translation));
-        QVERIFY2(keepsSentenceEnd(source, translation), qPrintable(translation));
+        const auto found = find(text);
+        QVERIFY2(found != messages.cend(), qPrintable(text.context + QLatin1Char(' ') + text.source));
+        QVERIFY2(!found->unfinished, qPrintable(text.source));
+        QVERIFY2(!translation.isEmpty(), qPrintable(text.source));
+        // A screen's own text may end in the gap before a value, which some
+        // languages write into their punctuation.
+        QVERIFY2(text.context != QLatin1String("QObject") || translation.trimmed() == translation,
+            qPrintable(translation));
+        QCOMPARE(placeholders(translation), placeholders(text.source));
+        QVERIFY2(keepsSentenceEnd(text.source, translation), qPrintable(translation));
         // Both ways: an allow-listed word that got translated after all is a
         // stale entry.
-        QVERIFY2((translation == source) == identical.contains(source), qPrintable(translation));
+        QVERIFY2((translation == text.source) == identical.contains(text.source), qPrintable(translation));
     }
 
     // Installed, the untranslated START shows its English text.
@@ -235,100 +244,27 @@ void TranslationsTest::captionsFitTheirButtons_data()
 
 void TranslationsTest::captionsFitTheirButtons()
 {
-    // The button captions, with the ones that the screens break in two.
-    struct Caption
-    {
-        AppText text;
-        bool twoLines;
-    };
-    static const Caption captions[] = {
-        { TxtNext, false },
-        { TxtOk, false },
-        { TxtGuest, false },
-        { TxtLogin, false },
-        { TxtCreateAccount, true },
-        { TxtStartTraining, false },
-        { TxtStartTraining, true },
-        { TxtTutorials, false },
-        { TxtTrainingHistory, false },
-        { TxtSettings, false },
-        { TxtLogout, true },
-        { TxtAccountSettings, true },
-        { TxtBack, false },
-        { TxtRecordVideo, true },
-        { TxtRecordSound, true },
-        { TxtTimer, false },
-        { TxtReset, false },
-        { TxtDelete, false },
-        { TxtExport, false },
-        { TxtPlay, false },
-        { TxtDefault, false },
-        { TxtAuto, false },
-        { TxtCancel, false },
-        { TxtVolume, false },
-        { TxtYes, false },
-        { TxtNo, false },
-        { TxtCheckForUpdates, true },
-    };
+    // The button captions, and those that the screens break in two.
+    static const AppText oneLine[] = { TxtNext, TxtOk, TxtGuest, TxtLogin, TxtStartTraining, TxtTutorials,
+        TxtTrainingHistory, TxtSettings, TxtBack, TxtTimer, TxtReset, TxtDelete, TxtExport, TxtPlay,
+        TxtDefault, TxtAuto, TxtCancel, TxtVolume, TxtYes, TxtNo };
+    static const AppText twoLines[] = { TxtCreateAccount, TxtStartTraining, TxtLogout, TxtAccountSettings,
+        TxtRecordVideo, TxtRecordSound, TxtCheckForUpdates };
 
     QFETCH(int, language);
     ClientSessionInfo::langEnum = Language(language);
     const auto installed = installTranslation(ClientSessionInfo::getLanguageString());
     QVERIFY(installed);
 
-    QFont font(QStringLiteral("Corbel"), kCaptionPointSize, QFont::Bold);
-    const QFontMetrics metrics(font);
-    for (const Caption &caption : captions) {
-        const QString shown = text(caption.text, false, true, caption.twoLines, 0);
-        for (const QString &line : shown.split(QLatin1Char('\n'))) {
-            const int width = metrics.horizontalAdvance(line);
-            QVERIFY2(width <= kCaptionWidth, qPrintable(QStringLiteral("%1: %2 px").arg(line).arg(width)));
-        }
-    }
-}
-
-void TranslationsTest::screenTextsTranslated_data()
-{
-    addLanguageRows();
-}
-
-void TranslationsTest::screenTextsTranslated()
-{
-    // Texts a screen translates with its own context, such as the data
-    // location dialog's error line, as lupdate finds them in the code: every
-    // language but English translates each of them, and the compiled file
-    // carries the translation.
-    QFETCH(int, language);
-    if (language == LangEnglish)
-        return;
-    QTemporaryDir scratch;
-    const QString codeTs = scratch.filePath(QStringLiteral("code.ts"));
-    QProcess lupdate;
-    lupdate.start(QStringLiteral("lupdate"),
-        { QStringLiteral("-silent"), QStringLiteral("-extensions"), QStringLiteral("cpp,h"),
-            QStringLiteral("-recursive"), QStringLiteral(KAVRIN_SOURCE_DIR), QStringLiteral("-ts"), codeTs });
-    QVERIFY(lupdate.waitForFinished() && lupdate.exitCode() == 0);
-    QVector<TsMessage> screenTexts = readTs(codeTs);
-    screenTexts.erase(std::remove_if(screenTexts.begin(), screenTexts.end(),
-                          [](const TsMessage &text) { return text.context == QLatin1String("QObject"); }),
-        screenTexts.end());
-    QVERIFY(!screenTexts.isEmpty());
-
-    ClientSessionInfo::langEnum = Language(language);
-    const QString code = ClientSessionInfo::getLanguageString();
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/qm/%1.qm").arg(code)));
-    const QVector<TsMessage> messages
-        = readTs(QDir(QStringLiteral(KAVRIN_TRANSLATIONS_DIR)).filePath(code + QStringLiteral(".ts")));
-    for (const TsMessage &text : qAsConst(screenTexts)) {
-        const auto found = std::find_if(messages.cbegin(), messages.cend(), [&](const TsMessage &message) {
-            return message.context == text.context && message.source == text.source;
-        });
-        QVERIFY2(found != messages.cend(), qPrintable(text.context + QLatin1Char(' ') + text.source));
-        QVERIFY(!found->unfinished);
-        const QString translation
-            = translator.translate(text.context.toLatin1().constData(), text.source.toUtf8().constData());
-        QVERIFY2(!translation.isEmpty() && translation != text.source, qPrintable(translation));
+    const QFontMetrics metrics(QFont(QStringLiteral("Corbel"), kCaptionPointSize, QFont::Bold));
+    QStringList shown;
+    for (const AppText caption : oneLine)
+        shown << text(caption, false, true, false, 0);
+    for (const AppText caption : twoLines)
+        shown << text(caption, false, true, true, 0).split(QLatin1Char('\n'));
+    for (const QString &line : qAsConst(shown)) {
+        const int width = metrics.horizontalAdvance(line);
+        QVERIFY2(width <= kCaptionWidth, qPrintable(QStringLiteral("%1: %2 px").arg(line).arg(width)));
     }
 }
 
