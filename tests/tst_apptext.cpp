@@ -21,55 +21,18 @@ class AppTextTest : public QObject
 private slots:
     void cleanup();
 
-    void middleSpace_data();
-    void middleSpace();
     void translatedText_data();
     void translatedText();
-    void languageFromCode_data();
-    void languageFromCode();
-    void codeOfLanguage_data();
-    void codeOfLanguage();
-    void pathKinds_data();
-    void pathKinds();
+    void languageCodes_data();
+    void languageCodes();
     void durations_data();
     void durations();
     void clearLayoutDeletesNestedContent();
 };
 
-namespace {
-
-// Marks an index that indexMiddleSpace must leave alone.
-constexpr int kUntouched = 42;
-
-} // namespace
-
 void AppTextTest::cleanup()
 {
     ClientSessionInfo::langEnum = LangEnglish;
-}
-
-void AppTextTest::middleSpace_data()
-{
-    QTest::addColumn<QString>("s");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<int>("index");
-
-    QTest::newRow("tie picks earlier") << "ab c d" << true << 2;
-    QTest::newRow("nearer later space") << "ab cd ef" << true << 5;
-    QTest::newRow("only leading space") << " abc" << true << 0;
-    QTest::newRow("no space") << "PIN" << false << kUntouched;
-    QTest::newRow("no-break space is no space") << QStringLiteral("a\u00a0b") << false << kUntouched;
-}
-
-void AppTextTest::middleSpace()
-{
-    QFETCH(QString, s);
-    QFETCH(bool, found);
-    QFETCH(int, index);
-
-    int result = kUntouched;
-    QCOMPARE(indexMiddleSpace(s, &result), found);
-    QCOMPARE(result, index);
 }
 
 void AppTextTest::translatedText_data()
@@ -114,72 +77,34 @@ void AppTextTest::translatedText()
     QCOMPARE(text(AppText(value), true, upperCase, twoLines, 7), expected);
 }
 
-void AppTextTest::languageFromCode_data()
+void AppTextTest::languageCodes_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("language");
 
+    const QStringList codes = { "en", "pl", "cn", "pt", "ru", "de", "jp", "es", "fr", "it" };
+    for (int language = LangEnglish; language <= LangItalian; ++language)
+        QTest::newRow(qPrintable(codes[language])) << codes[language] << language;
+    // Codes are read in any letter case; anything else is English.
     QTest::newRow("Cn") << "Cn" << int(LangChinese);
     QTest::newRow("xx") << "xx" << int(LangEnglish);
     QTest::newRow("longer") << "pol" << int(LangEnglish);
     QTest::newRow("padded") << " de" << int(LangEnglish);
+    // A value outside the list, as a damaged account file may hold, still
+    // has a code.
+    QTest::newRow("past the list") << "en" << 15;
 }
 
-void AppTextTest::languageFromCode()
+void AppTextTest::languageCodes()
 {
     QFETCH(QString, code);
     QFETCH(int, language);
-    QCOMPARE(int(ClientSessionInfo::languageFromString(code)), language);
-}
 
-void AppTextTest::codeOfLanguage_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("code");
-
-    const QStringList codes = { "en", "pl", "cn", "pt", "ru", "de", "jp", "es", "fr", "it" };
-    for (int language = LangEnglish; language <= LangItalian; ++language)
-        QTest::newRow(qPrintable(codes[language])) << language << codes[language];
-    // Still inside the range that the enumeration's values can hold.
-    QTest::newRow("past the list") << 15 << "en";
-}
-
-void AppTextTest::codeOfLanguage()
-{
-    QFETCH(int, language);
-    QFETCH(QString, code);
-
-    ClientSessionInfo::langEnum = Language(language);
-    QCOMPARE(ClientSessionInfo::getLanguageString(), code);
     if (language <= LangItalian)
-        QCOMPARE(int(ClientSessionInfo::languageFromString(code.toUpper())), language);
-}
-
-void AppTextTest::pathKinds_data()
-{
-    QTest::addColumn<QString>("s");
-    QTest::addColumn<bool>("picture");
-    QTest::addColumn<bool>("video");
-    QTest::addColumn<bool>("userFile");
-
-    QTest::newRow("video inside a name") << "clip.MP4.txt" << false << true << false;
-    QTest::newRow("recorded picture") << "/r/2024_01_31T10_00_00mi.png" << true << false << false;
-    QTest::newRow("upper-case picture") << "SHOT.JPG" << true << false << false;
-    QTest::newRow("jpeg is not jpg") << "photo.jpeg" << false << false << false;
-    QTest::newRow("no dot") << "mp4png" << false << false << false;
-    QTest::newRow("account file") << "/u/ANNA.USR" << false << false << true;
-}
-
-void AppTextTest::pathKinds()
-{
-    QFETCH(QString, s);
-    QFETCH(bool, picture);
-    QFETCH(bool, video);
-    QFETCH(bool, userFile);
-
-    QCOMPARE(isStringPicturePath(s), picture);
-    QCOMPARE(isStringVideoPath(s), video);
-    QCOMPARE(isStringDataFile(s, QStringLiteral(".usr")), userFile);
+        QCOMPARE(int(ClientSessionInfo::languageFromString(code)), language);
+    ClientSessionInfo::langEnum = Language(language);
+    QCOMPARE(ClientSessionInfo::getLanguageString(),
+        language == LangEnglish ? QStringLiteral("en") : code.toLower());
 }
 
 void AppTextTest::durations_data()
