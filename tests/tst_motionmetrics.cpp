@@ -68,15 +68,22 @@ TipPath pathOf(Motion motion)
     return TipPath(path.cbegin(), path.cend());
 }
 
-void compareNear(double actual, double expected, double tolerance, const char *what)
+// A figure to a tolerance; "none" exactly where none is expected.
+void compareNear(
+    std::optional<double> actual, std::optional<double> expected, double tolerance, const char *what)
 {
-    QVERIFY2(std::abs(actual - expected) <= tolerance,
-        qPrintable(QStringLiteral("%1: %2, expected %3").arg(what).arg(actual).arg(expected)));
+    QVERIFY2(
+        actual.has_value() == expected.has_value() && (!actual || std::abs(*actual - *expected) <= tolerance),
+        qPrintable(QStringLiteral("%1: %2, expected %3")
+                       .arg(what)
+                       .arg(actual.value_or(-1))
+                       .arg(expected.value_or(-1))));
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(Motion)
+Q_DECLARE_METATYPE(InstrumentMetrics)
 
 // The figures of a training from synthetic tip paths, and the small copy of
 // a frame in each pixel format a camera delivers.
@@ -87,119 +94,91 @@ class MotionMetricsTest : public QObject
 private slots:
     void figuresFollowTheMotion_data();
     void figuresFollowTheMotion();
-    void workIsSharedByPathLength_data();
-    void workIsSharedByPathLength();
     void reducedFrameReadsEveryFormat_data();
     void reducedFrameReadsEveryFormat();
 };
 
 void MotionMetricsTest::figuresFollowTheMotion_data()
 {
-    QTest::addColumn<Motion>("motion");
+    QTest::addColumn<Motion>("left");
+    QTest::addColumn<Motion>("right");
     QTest::addColumn<double>("fieldWidthMm");
-    QTest::addColumn<double>("pathLength");
-    QTest::addColumn<double>("activeSeconds");
-    QTest::addColumn<double>("idleSeconds");
-    QTest::addColumn<double>("offScreenSeconds");
-    QTest::addColumn<double>("meanSpeed");
-    QTest::addColumn<double>("peakSpeed");
-    // -1: none.
-    QTest::addColumn<double>("economy");
-    QTest::addColumn<int>("movementUnits");
+    // The left instrument's figures: seen, active, idle and off-screen
+    // seconds, path length, mean and peak speed, economy, movement units and
+    // share of the work.
+    QTest::addColumn<InstrumentMetrics>("expected");
+
+    const auto row = [](const char *tag, Motion left, Motion right, double fieldWidthMm,
+                         const InstrumentMetrics &expected) {
+        QTest::newRow(tag) << left << right << fieldWidthMm << expected;
+    };
 
     const double frame = 1.0 / kFrameRate;
+    const Motion never = Motion::Never;
     // The last sample's frame has no step after it: it counts as resting.
-    QTest::newRow("straight") << Motion::Straight << 0.0 << 600.0 << 3.0 << frame << 0.0 << 200.0 << 200.0
-                              << 1.0 << 1;
+    row("straight", Motion::Straight, never, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 1.0 });
     // 1280 px are 256 mm: 0.2 mm a pixel.
-    QTest::newRow("straight on a known field")
-        << Motion::Straight << 256.0 << 120.0 << 3.0 << frame << 0.0 << 40.0 << 40.0 << 1.0 << 1;
-    QTest::newRow("still") << Motion::Still << 0.0 << 0.0 << 0.0 << 3 + frame << 0.0 << 0.0 << 0.0 << -1.0
-                           << 0;
+    row("straight on a known field", Motion::Straight, never, 256,
+        { true, 3, frame, 0, 120, 40, 40, 1.0, 1, 1.0 });
     // The jitter adds to the path, but not to the time moving; the fastest
     // is at the ends of the path, where the speed is taken over fewer frames.
-    QTest::newRow("jittering") << Motion::Jittering << 0.0 << 90.0 << 0.0 << 3 + frame << 0.0 << 30.0 << 10.0
-                               << -1.0 << 0;
+    row("jittering", Motion::Jittering, never, 0,
+        { true, 0, 3 + frame, 0, 90, 30, 10, std::nullopt, 0, 1.0 });
     // 59 steps seen, two sightings that each begin a movement; the path out
     // of the picture is not part of the path.
-    QTest::newRow("leaving the picture")
-        << Motion::LeavingThePicture << 0.0 << 59 * 200.0 / kFrameRate << 59 * frame << 2 * frame << 1.0
-        << 200.0 << 200.0 << 59 / 90.0 << 2;
+    row("leaving the picture", Motion::LeavingThePicture, never, 0,
+        { true, 59 * frame, 2 * frame, 1.0, 59 * 200.0 / kFrameRate, 200, 200, 59 / 90.0, 2, 1.0 });
     // Each stroke is slower than 25.6 px/s (resting) for its first and last
     // 0.07 s and reaches 600 px/s; taken over five frames, the speed rests
     // for less of it and peaks at 585 px/s.
-    QTest::newRow("there and back") << Motion::ThereAndBack << 0.0 << 600.0 << 1.87 << 1.16 << 0.0 << 200.0
-                                    << 585.0 << -1.0 << 2;
+    row("there and back", Motion::ThereAndBack, never, 0,
+        { true, 1.87, 1.16, 0, 600, 200, 585, std::nullopt, 2, 1.0 });
+    // The work is shared by path length; with no path at all, there is no
+    // share.
+    row("both moving", Motion::Straight, Motion::ThereAndBack, 0,
+        { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 0.5 });
+    row("other still", Motion::Straight, Motion::Still, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 1.0 });
+    row("both still", Motion::Still, Motion::Still, 0,
+        { true, 0, 3 + frame, 0, 0, 0, 0, std::nullopt, 0, std::nullopt });
 }
 
 void MotionMetricsTest::figuresFollowTheMotion()
 {
-    QFETCH(Motion, motion);
+    QFETCH(Motion, left);
+    QFETCH(Motion, right);
     QFETCH(double, fieldWidthMm);
-    QFETCH(double, pathLength);
-    QFETCH(double, activeSeconds);
-    QFETCH(double, idleSeconds);
-    QFETCH(double, offScreenSeconds);
-    QFETCH(double, meanSpeed);
-    QFETCH(double, peakSpeed);
-    QFETCH(double, economy);
-    QFETCH(int, movementUnits);
+    QFETCH(InstrumentMetrics, expected);
 
-    const TipPaths paths { pathOf(motion), pathOf(Motion::Never) };
-    const TrainingMetrics metrics = measureTraining(paths, kPicture, { fieldWidthMm }, 0);
+    const TrainingMetrics metrics
+        = measureTraining({ pathOf(left), pathOf(right) }, kPicture, { fieldWidthMm }, 0);
     QCOMPARE(metrics.unit, fieldWidthMm > 0 ? LengthUnit::Millimetres : LengthUnit::Pixels);
     compareNear(metrics.durationSeconds, 3 + 1.0 / kFrameRate, 1e-9, "duration");
     QCOMPARE(metrics.framesAnalysed, 91);
-    const InstrumentMetrics &left = metrics.instruments[InstrumentLeft];
-    QVERIFY(left.seen);
+    const InstrumentMetrics &figures = metrics.instruments[InstrumentLeft];
+    QVERIFY(figures.seen);
     // Lengths and speeds to 1 %, times to a frame or two.
-    compareNear(left.pathLength, pathLength, 0.01 * pathLength, "path length");
-    compareNear(left.activeSeconds, activeSeconds, 0.05, "active");
-    compareNear(left.idleSeconds, idleSeconds, 0.05, "idle");
-    compareNear(left.offScreenSeconds, offScreenSeconds, 1e-9, "off screen");
-    compareNear(left.activeSeconds + left.idleSeconds + left.offScreenSeconds, metrics.durationSeconds, 1e-9,
-        "all time");
-    compareNear(left.meanSpeed, meanSpeed, 0.01 * meanSpeed, "mean speed");
-    compareNear(left.peakSpeed, peakSpeed, 0.01 * peakSpeed + 0.01, "peak speed");
-    QCOMPARE(left.economy.has_value(), economy >= 0);
-    if (economy >= 0)
-        compareNear(*left.economy, economy, 0.01 * economy, "economy");
-    QCOMPARE(left.movementUnits, movementUnits);
+    compareNear(figures.pathLength, expected.pathLength, 0.01 * expected.pathLength, "path length");
+    compareNear(figures.activeSeconds, expected.activeSeconds, 0.05, "active");
+    compareNear(figures.idleSeconds, expected.idleSeconds, 0.05, "idle");
+    compareNear(figures.offScreenSeconds, expected.offScreenSeconds, 1e-9, "off screen");
+    compareNear(figures.activeSeconds + figures.idleSeconds + figures.offScreenSeconds,
+        metrics.durationSeconds, 1e-9, "all time");
+    compareNear(figures.meanSpeed, expected.meanSpeed, 0.01 * expected.meanSpeed, "mean speed");
+    compareNear(figures.peakSpeed, expected.peakSpeed, 0.01 * expected.peakSpeed + 0.01, "peak speed");
+    compareNear(figures.economy, expected.economy, 0.01, "economy");
+    QCOMPARE(figures.movementUnits, expected.movementUnits);
+    compareNear(figures.workShare, expected.workShare, 0.01, "share");
 
-    // Never seen: no figures, all the time off screen.
-    const InstrumentMetrics &right = metrics.instruments[InstrumentRight];
-    QVERIFY(!right.seen);
-    QVERIFY(!right.workShare);
-    compareNear(right.offScreenSeconds, metrics.durationSeconds, 1e-9, "never seen, off screen");
-}
-
-void MotionMetricsTest::workIsSharedByPathLength_data()
-{
-    QTest::addColumn<Motion>("left");
-    QTest::addColumn<Motion>("right");
-    // -1: none.
-    QTest::addColumn<double>("leftShare");
-    QTest::addColumn<double>("rightShare");
-    QTest::newRow("both moving") << Motion::Straight << Motion::ThereAndBack << 0.5 << 0.5;
-    QTest::newRow("one moving") << Motion::Straight << Motion::Still << 1.0 << 0.0;
-    QTest::newRow("one never seen") << Motion::Never << Motion::Straight << -1.0 << 1.0;
-    QTest::newRow("neither moving") << Motion::Still << Motion::Still << -1.0 << -1.0;
-}
-
-void MotionMetricsTest::workIsSharedByPathLength()
-{
-    QFETCH(Motion, left);
-    QFETCH(Motion, right);
-    QFETCH(double, leftShare);
-    QFETCH(double, rightShare);
-    const TrainingMetrics metrics = measureTraining({ pathOf(left), pathOf(right) }, kPicture, {}, 0);
-    const double expected[] = { leftShare, rightShare };
-    for (std::size_t i = 0; i < metrics.instruments.size(); ++i) {
-        const std::optional<double> &share = metrics.instruments[i].workShare;
-        QCOMPARE(share.has_value(), expected[i] >= 0);
-        if (share)
-            compareNear(*share, expected[i], 0.01, "share");
-    }
+    // The other instrument has the rest of the work; never seen, it has no
+    // figures and all the time off screen.
+    const InstrumentMetrics &other = metrics.instruments[InstrumentRight];
+    QCOMPARE(other.seen, right != Motion::Never);
+    std::optional<double> otherShare;
+    if (other.seen && expected.workShare)
+        otherShare = 1 - *expected.workShare;
+    compareNear(other.workShare, otherShare, 0.01, "other's share");
+    if (!other.seen)
+        compareNear(other.offScreenSeconds, metrics.durationSeconds, 1e-9, "never seen, off screen");
 }
 
 void MotionMetricsTest::reducedFrameReadsEveryFormat_data()
