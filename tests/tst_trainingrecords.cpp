@@ -19,24 +19,13 @@ constexpr auto kVideoName = "2024_03_07T14_05_09.mp4";
 TrainingMeasurement sampleMeasurement()
 {
     TrainingMeasurement measurement;
-    TrainingMetrics &metrics = measurement.metrics;
-    metrics.durationSeconds = 0.1;
-    metrics.pictureSize = QSize(1280, 720);
-    metrics.unit = LengthUnit::Millimetres;
-    metrics.millimetresPerPixel = 0.1953125;
-    metrics.framesAnalysed = 3;
-    metrics.framesDropped = 1;
-    InstrumentMetrics &left = metrics.instruments[InstrumentLeft];
-    left.seen = true;
-    left.activeSeconds = 0.0667;
-    left.idleSeconds = 0.0333;
-    left.pathLength = 12.5;
-    left.meanSpeed = 187.5;
-    left.peakSpeed = 200.25;
-    left.economy = 1.25;
-    left.movementUnits = 1;
-    left.workShare = 1.0;
-    metrics.instruments[InstrumentRight].offScreenSeconds = 0.1;
+    InstrumentMetrics neverSeen;
+    neverSeen.offScreenSeconds = 0.1;
+    // Seen, active, idle and off-screen seconds, path length, mean and peak
+    // speed, economy, movement units, share of the work.
+    const InstrumentMetrics seen { true, 0.0667, 0.0333, 0, 12.5, 187.5, 200.25, 1.25, 1, 1.0 };
+    measurement.metrics
+        = { 0.1, QSize(1280, 720), LengthUnit::Millimetres, 0.1953125, 3, 1, { seen, neverSeen } };
     for (const double seconds : { 0.0, 0.033, 0.067 }) {
         measurement.paths[InstrumentLeft].append({ seconds, QPointF(100 + 1000 * seconds, 200.25) });
         measurement.paths[InstrumentRight].append({ seconds, std::nullopt });
@@ -68,8 +57,6 @@ class TrainingRecordsTest : public QObject
 private slots:
     void init();
 
-    void companionPaths_data();
-    void companionPaths();
     void listsTrainingsOldestFirst();
     void leavesOutWhatIsNoTraining_data();
     void leavesOutWhatIsNoTraining();
@@ -116,60 +103,35 @@ QStringList TrainingRecordsTest::listedNames() const
     return names;
 }
 
-void TrainingRecordsTest::companionPaths_data()
-{
-    QTest::addColumn<QString>("video");
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<QString>("metrics");
-    QTest::addColumn<QString>("paths");
-    // Hours run from 00 to 23, whatever the locale's clock.
-    QTest::newRow("named after the start")
-        << trainingVideoPath("/r/", trainingStamp(QDateTime(QDate(2024, 3, 7), QTime(14, 5, 9))))
-        << "/r/2024_03_07T14_05_09mi.png"
-        << "/r/2024_03_07T14_05_09.metrics.json"
-        << "/r/2024_03_07T14_05_09.paths.csv";
-    // Only the ending changes, never a folder that looks like a video.
-    QTest::newRow("folder named like a video") << "/r/old.mp4s/a.mp4"
-                                               << "/r/old.mp4s/ami.png"
-                                               << "/r/old.mp4s/a.metrics.json"
-                                               << "/r/old.mp4s/a.paths.csv";
-    QTest::newRow("upper-case ending") << "/r/a.MP4"
-                                       << "/r/ami.png"
-                                       << "/r/a.metrics.json"
-                                       << "/r/a.paths.csv";
-}
-
-void TrainingRecordsTest::companionPaths()
-{
-    QFETCH(QString, video);
-    QFETCH(QString, picture);
-    QFETCH(QString, metrics);
-    QFETCH(QString, paths);
-    QCOMPARE(trainingPicturePath(video), picture);
-    QCOMPARE(trainingMeasurementPaths(video), (QStringList { metrics, paths }));
-}
-
 void TrainingRecordsTest::listsTrainingsOldestFirst()
 {
-    const QDateTime nine(QDate(2024, 3, 7), QTime(9, 0));
-    // Created out of order: the modification times decide, and equal times
-    // come in reverse name order.
-    makeFile("2024_03_07T09_00_00.mp4", nine);
-    makeFile("2024_03_07T10_00_00.mp4", nine.addSecs(3600));
-    makeFile("2024_03_07T08_00_00.mp4", nine.addSecs(-3600));
-    makeFile("2024_03_07T09_00_01.mp4", nine);
-    makeFile("2024_03_07T08_00_00mi.png", nine.addSecs(-3597));
+    // The folder's name looks like a video's; only the files' endings may
+    // change in the paths made from a video's.
+    folder += QStringLiteral("old.mp4s/");
+    QVERIFY(QDir().mkpath(folder));
+    // Named after their starts, whose hours run from 00 to 23 whatever the
+    // locale's clock, and made out of order: the modification times decide,
+    // and equal times come in reverse name order.
+    const QDateTime two(QDate(2024, 3, 7), QTime(14, 0));
+    for (const int start : { 0, 3600, -3600, 1 }) {
+        const QString video = trainingVideoPath(folder, trainingStamp(two.addSecs(start)));
+        makeFile(QFileInfo(video).fileName(), start == 1 ? two : two.addSecs(start));
+    }
+    makeFile("2024_03_07T13_00_00mi.png", two);
     QCOMPARE(listedNames(),
-        (QStringList { "2024_03_07T08_00_00.mp4", "2024_03_07T09_00_01.mp4", "2024_03_07T09_00_00.mp4",
-            "2024_03_07T10_00_00.mp4" }));
+        (QStringList { "2024_03_07T13_00_00.mp4", "2024_03_07T14_00_01.mp4", "2024_03_07T14_00_00.mp4",
+            "2024_03_07T15_00_00.mp4" }));
 
     const QVector<TrainingRecord> records = listTrainings(folder);
     for (int i = 0; i < records.size(); ++i)
         QCOMPARE(records.at(i).id, i);
-    QCOMPARE(records.at(0).dateText, QStringLiteral("2024-03-07 08:00:00"));
+    QCOMPARE(records.at(0).dateText, QStringLiteral("2024-03-07 13:00:00"));
     // Absolute and clean, though the folder was given with its "/".
-    QCOMPARE(records.at(0).videoPath, QDir::cleanPath(folder + "2024_03_07T08_00_00.mp4"));
-    QCOMPARE(records.at(0).picturePath, QDir::cleanPath(folder + "2024_03_07T08_00_00mi.png"));
+    const QString stem = QDir::cleanPath(folder + "2024_03_07T13_00_00");
+    QCOMPARE(records.at(0).videoPath, stem + ".mp4");
+    QCOMPARE(records.at(0).picturePath, stem + "mi.png");
+    QCOMPARE(trainingMeasurementPaths(stem + ".mp4"),
+        (QStringList { stem + ".metrics.json", stem + ".paths.csv" }));
 }
 
 void TrainingRecordsTest::leavesOutWhatIsNoTraining_data()
