@@ -3,15 +3,11 @@
 #include <QtTest>
 
 #include "catalogue/scenario.h"
-#include "catalogue/scenarioresource.h"
 #include "core/clientsessioninfo.h"
 
 namespace {
 
 constexpr int kUnread = -5;
-// The slot of a title row that asks for GetTitle(), the display language's.
-constexpr int kDisplayed = -100;
-
 LanguageTexts texts(const QStringList &list)
 {
     LanguageTexts result;
@@ -79,10 +75,8 @@ private slots:
     void readElement_data();
     void readElement();
     void laterFilesAddToTheScenario();
-    void title_data();
-    void title();
-    void indexedTexts_data();
-    void indexedTexts();
+    void displayLanguage_data();
+    void displayLanguage();
     void authorLogo();
 
 private:
@@ -190,100 +184,47 @@ void ScenarioTest::laterFilesAddToTheScenario()
     QCOMPARE(next.id, 4);
 }
 
-void ScenarioTest::title_data()
+void ScenarioTest::displayLanguage_data()
 {
     QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("titles");
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<bool>("exact");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char *tag, Language language, const QStringList &titles, int slot, bool exact,
-                         const QString &expected) {
-        QTest::newRow(tag) << language << titles << slot << exact << expected;
+    // The resource whose description is read.
+    QTest::addColumn<int>("resource");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("description");
+    const auto row = [](const char *tag, Language language, const QStringList &titles, int resource,
+                         const QString &title, const QString &description) {
+        QTest::newRow(tag) << language << titles << resource << title << description;
     };
 
-    row("polish", LangPolish, { "Knots", "Węzły" }, kDisplayed, false, "Węzły");
+    row("polish", LangPolish, { "Knots", "Węzły" }, 1, "Węzły", "Drugi");
     // Only a single space falls back; an empty title is shown empty.
-    row("polish empty", LangPolish, { "Knots", "" }, kDisplayed, false, "");
-    row("polish space", LangPolish, { "Knots", " " }, kDisplayed, false, "Knots");
-    row("first other slot", LangEnglish, { " ", " ", " ", "Nós", "Knoten", "" }, kDisplayed, false, "Nós");
-    row("no name", LangPolish, { " ", " ", " ", " ", " ", " " }, kDisplayed, false, "<no name>");
-    row("german reads slot 2", LangGerman, { "Knots", "Węzły", "Knoten" }, kDisplayed, false, "Knoten");
-    row("italian reads slot 0", LangItalian, { "Knots", "Nodi", "Nodi", "Nodi" }, kDisplayed, false, "Knots");
-    const QStringList some { "Knots", "", " ", "Nós" };
-    row("empty slot, exact", LangPolish, some, 1, true, "");
-    row("space falls back", LangEnglish, some, 2, false, "Knots");
-    row("beyond the slots, exact", LangEnglish, some, 6, true, "");
-    row("before the slots", LangEnglish, some, -1, false, "Knots");
+    row("polish empty", LangPolish, { "Knots", "" }, 0, "", "Pierwszy");
+    row("polish space", LangPolish, { "Knots", " " }, 0, "Knots", "Pierwszy");
+    row("first other slot", LangEnglish, { " ", " ", " ", "Nós", "Knoten", "" }, 1, "Nós", "Second");
+    row("no name", LangPolish, { " ", " ", " ", " ", " ", " " }, 1, "<no name>", "Drugi");
+    row("german reads slot 2", LangGerman, { "Knots", "Węzły", "Knoten" }, 1, "Knoten", "Zweite");
+    row("italian reads slot 0", LangItalian, { "Knots", "Nodi", "Nodi", "Nodi" }, 0, "Knots", "First");
+    row("description past the end", LangPolish, { "Knots", "Węzły" }, 2, "Węzły", "index error");
+    row("description before the start", LangEnglish, { "Knots" }, -1, "Knots", "index error");
 }
 
-void ScenarioTest::title()
+void ScenarioTest::displayLanguage()
 {
     QFETCH(Language, language);
     QFETCH(QStringList, titles);
-    QFETCH(int, slot);
-    QFETCH(bool, exact);
-    QFETCH(QString, expected);
+    QFETCH(int, resource);
+    QFETCH(QString, title);
+    QFETCH(QString, description);
 
     ClientSessionInfo::langEnum = language;
     Scenario scenario;
     scenario.SetHeader("author", texts(titles), 4);
-    QCOMPARE(slot == kDisplayed ? scenario.GetTitle() : scenario.GetTitle(slot, exact), expected);
-}
-
-void ScenarioTest::indexedTexts_data()
-{
-    QTest::addColumn<Language>("language");
-    QTest::addColumn<QString>("call");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char *tag, Language language, const char *call, int first, int second,
-                         const char *expected) {
-        QTest::newRow(tag) << language << QString(call) << first << second << QString(expected);
-    };
-
-    // Two resources' descriptions; movie 0 with two subtitles, movies 1 and 3
-    // with one each: three movie numbers in all.
-    row("description", LangPolish, "description", 1, 0, "Drugi");
-    row("description past the end", LangPolish, "description", 2, 0, "index error");
-    row("description before the start", LangEnglish, "description", -1, 0, "index error");
-    row("subtitle", LangPolish, "subtitle", 0, 1, "Szew");
-    row("subtitle all spaces", LangEnglish, "subtitle", 1, 0, "<no subtitle>");
-    row("movie past the keys", LangEnglish, "subtitle", 4, 0, "index error");
-    row("absent movie", LangEnglish, "subtitle", 2, 1, "index error");
-    row("subtitle past the end", LangEnglish, "subtitle", 0, 2, "index error");
-    // Languages beyond the six slots read slot 0.
-    row("video subtitle italian", LangItalian, "video", 1, 0, "Suture");
-    row("video subtitle past the end", LangEnglish, "video", 2, 0, "index error");
-}
-
-void ScenarioTest::indexedTexts()
-{
-    QFETCH(Language, language);
-    QFETCH(QString, call);
-    QFETCH(int, first);
-    QFETCH(int, second);
-    QFETCH(QString, expected);
-
-    Scenario scenario;
+    // Six slots for each of two resources.
     scenario.descriptions
-        = QStringList { "First", "Pierwszy", "", "", "", "", "Second", "Drugi", "", "", "", "" };
-    scenario.AddSubtitle(0, 10, texts({ "Knot", "" }));
-    scenario.AddSubtitle(0, 20, texts({ "Suture", "Szew" }));
-    scenario.AddSubtitle(1, 30, texts({}));
-    scenario.AddSubtitle(3, 40, texts({ "Loop" }));
-    VideoResource video;
-    video.AddSubtitle(0, 1, 2, texts({ "Knot", "Węzeł" }));
-    video.AddSubtitle(0, 1, 2, texts({ "Suture", "Szew" }));
-    ClientSessionInfo::langEnum = language;
-
-    const QString result = call == QLatin1String("description") ? scenario.GetDescription(first)
-        : call == QLatin1String("subtitle")                     ? scenario.GetSubtitle(first, second)
-                                                                : video.GetSubtitle(first);
-    QCOMPARE(result, expected);
-    // Asking does not add movies.
-    QCOMPARE(scenario.subtitles.keys(), (QList<int> { 0, 1, 3 }));
+        = QStringList { "First", "Pierwszy", "Erste", "", "", "", "Second", "Drugi", "Zweite", "", "", "" };
+    QCOMPARE(scenario.GetTitle(), title);
+    QCOMPARE(scenario.GetDescription(resource), description);
 }
 
 void ScenarioTest::authorLogo()
