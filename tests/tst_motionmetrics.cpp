@@ -222,37 +222,28 @@ void MotionMetricsTest::reducedFrameReadsEveryFormat()
             qRound(128 + 0.439 * c.red() - 0.368 * c.green() - 0.071 * c.blue()), 255 };
         return static_cast<uchar>(values[QByteArray("RGBYUVA").indexOf(channel)]);
     };
-    const int pixelsPerGroup = layout.count('Y') == 2 ? 2 : 1;
-    const int width = kPicture.width();
-    const int height = kPicture.height();
-    const int line = width / pixelsPerGroup * layout.size();
-    int bytes = line * height;
-    for (const QByteArray &plane : colourPlanes)
-        bytes += height / 2 * width / 2 * plane.size();
-
-    QVideoFrame frame(bytes, kPicture, line, format);
-    QVERIFY(frame.map(QAbstractVideoBuffer::WriteOnly));
-    uchar *next = frame.bits();
     // Every row of a plane is the same.
-    const auto writePlane = [&](const QByteArray &group, int rows, int pixelsEach) {
+    const auto plane = [&colourAt, &sample](const QByteArray &group, int rows, int pixelsEach) {
         QByteArray row;
-        for (int x = 0; x < width; x += pixelsEach) {
+        for (int x = 0; x < kPicture.width(); x += pixelsEach) {
             for (const char channel : group)
                 row += static_cast<char>(sample(channel, colourAt(x)));
         }
-        for (int i = 0; i < rows; ++i, next += row.size())
-            std::memcpy(next, row.constData(), row.size());
+        return row.repeated(rows);
     };
-    writePlane(layout, height, pixelsPerGroup);
-    for (const QByteArray &plane : colourPlanes)
-        writePlane(plane, height / 2, 2);
+    const int pixelsPerGroup = layout.count('Y') == 2 ? 2 : 1;
+    QByteArray bytes = plane(layout, kPicture.height(), pixelsPerGroup);
+    for (const QByteArray &colours : colourPlanes)
+        bytes += plane(colours, kPicture.height() / 2, 2);
+    QVideoFrame frame(bytes.size(), kPicture, kPicture.width() / pixelsPerGroup * layout.size(), format);
+    QVERIFY(frame.map(QAbstractVideoBuffer::WriteOnly));
+    std::memcpy(frame.bits(), bytes.constData(), bytes.size());
     frame.unmap();
 
     const ReducedFrame reduced = ReducedFrame::of(frame, 640);
     QCOMPARE(reduced.step, 2);
     QCOMPARE(reduced.pictureSize, kPicture);
-    QCOMPARE(reduced.bgr.cols, 640);
-    QCOMPARE(reduced.bgr.rows, 360);
+    QCOMPARE(QSize(reduced.bgr.cols, reduced.bgr.rows), QSize(640, 360));
     for (const QPoint at : { QPoint(10, 10), QPoint(319, 200), QPoint(320, 5), QPoint(639, 359) }) {
         const uchar *pixel = reduced.bgr.ptr<uchar>(at.y()) + at.x() * 3;
         const QColor found(pixel[2], pixel[1], pixel[0]);
