@@ -21,8 +21,6 @@ private slots:
     void readValues();
     void changeElement_data();
     void changeElement();
-    void locationRoundTrip_data();
-    void locationRoundTrip();
     void repairDamagedFile_data();
     void repairDamagedFile();
 
@@ -181,26 +179,6 @@ void ConfigFileTest::changeElement()
         rewritten ? QFileDevice::ReadOwner | QFileDevice::WriteOwner : QFileDevice::ReadOwner);
     QCOMPARE(readAll(), expected);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "config.xml" });
-}
-
-void ConfigFileTest::locationRoundTrip_data()
-{
-    QTest::addColumn<QString>("location");
-    QTest::newRow("Chinese, two spaces") << "/home/李明/my  训练/";
-    QTest::newRow("markup characters, Windows separators") << "D:\\R&D <new>\\";
-}
-
-void ConfigFileTest::locationRoundTrip()
-{
-    QFETCH(QString, location);
-    writeConfig(defaultConfig());
-    XMLWriter writer;
-    writer.WriteLocation(path, location);
-    writer.WriteLanguage(path, "pl");
-    writer.WriteCamera(path, "Cam\tTwo");
-    QStringList read { "", "", "" };
-    XMLParser().ParseParams(path, &read[0], &read[1], &read[2]);
-    QCOMPARE(read, (QStringList { location, "pl", "Cam Two" }));
 }
 
 void ConfigFileTest::repairDamagedFile_data()

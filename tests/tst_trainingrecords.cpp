@@ -63,11 +63,10 @@ private slots:
     void measurementReadsBackAsWritten();
     void damagedMeasurementReadsAsCorrupt_data();
     void damagedMeasurementReadsAsCorrupt();
-    void learningCurveListsEveryTraining();
 
 private:
     // A file of `bytes` bytes, last modified at `time`.
-    QString makeFile(const QString &name, const QDateTime &time, int bytes = 100);
+    void makeFile(const QString &name, const QDateTime &time, int bytes = 100);
     QStringList listedNames() const;
 
     std::unique_ptr<QTemporaryDir> dir;
@@ -81,18 +80,14 @@ void TrainingRecordsTest::init()
     folder = dir->path() + QLatin1Char('/');
 }
 
-QString TrainingRecordsTest::makeFile(const QString &name, const QDateTime &time, int bytes)
+void TrainingRecordsTest::makeFile(const QString &name, const QDateTime &time, int bytes)
 {
-    const QString path = folder + name;
-    QFile file(path);
-    [&] {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(bytes, 'x'));
-        // Written out first, or closing the file would stamp it anew.
-        QVERIFY(file.flush());
-        QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
-    }();
-    return path;
+    QFile file(folder + name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(bytes, 'x'));
+    // Written out first, or closing the file would stamp it anew.
+    QVERIFY(file.flush());
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
 }
 
 QStringList TrainingRecordsTest::listedNames() const
@@ -196,6 +191,10 @@ void TrainingRecordsTest::measurementReadsBackAsWritten()
     QVERIFY(writeTrainingMeasurement(again, { metrics.metrics, paths.paths }));
     QCOMPARE(contentsOf(trainingMetricsPath(again)), contentsOf(trainingMetricsPath(video)));
     QCOMPARE(contentsOf(trainingPathsPath(again)), contentsOf(trainingPathsPath(video)));
+
+    // A training in which no frame came to be analysed is measured too.
+    QVERIFY(writeTrainingMeasurement(again, TrainingMeasurement()));
+    QCOMPARE(readTrainingMetrics(again).status, StoredStatus::Present);
 }
 
 void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt_data()
@@ -246,27 +245,6 @@ void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt()
     // The other file still reads.
     QCOMPARE(
         inPaths ? readTrainingMetrics(video).status : readTrainingPaths(video).status, StoredStatus::Present);
-}
-
-void TrainingRecordsTest::learningCurveListsEveryTraining()
-{
-    const QDate day(2024, 3, 7);
-    const QString measured = makeFile("2024_03_07T10_00_00.mp4", QDateTime(day, QTime(10, 0)));
-    makeFile("2024_03_07T11_00_00.mp4", QDateTime(day, QTime(11, 0)));
-    const QString damaged = makeFile("2024_03_07T12_00_00.mp4", QDateTime(day, QTime(12, 0)));
-    QVERIFY(writeTrainingMeasurement(measured, sampleMeasurement()));
-    writeText(trainingMetricsPath(damaged), "{}");
-
-    const QVector<TrainingWithMetrics> curve = listTrainingMetrics(folder);
-    QCOMPARE(curve.size(), 3);
-    QCOMPARE(curve.at(0).record.videoPath, QDir::cleanPath(measured));
-    QCOMPARE(curve.at(0).stored.metrics.instruments[InstrumentLeft].pathLength, 12.5);
-    QCOMPARE(curve.at(1).stored.status, StoredStatus::Absent);
-    QCOMPARE(curve.at(2).stored.status, StoredStatus::Corrupt);
-
-    // A training in which no frame came to be analysed is measured too.
-    QVERIFY(writeTrainingMeasurement(damaged, TrainingMeasurement()));
-    QCOMPARE(readTrainingMetrics(damaged).status, StoredStatus::Present);
 }
 
 QTEST_GUILESS_MAIN(TrainingRecordsTest)
