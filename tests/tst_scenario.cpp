@@ -35,9 +35,7 @@ QString field(const Scenario &scenario, const QString &name)
         { "english", scenario.title[SlotEnglish] },
         { "polish", scenario.title[SlotPolish] },
         { "chinese", scenario.title[SlotChinese] },
-        { "portuguese", scenario.title[SlotPortuguese] },
         { "allowed_tools", scenario.tools.join(QLatin1Char('|')) },
-        { "resources", scenario.resources.join(QLatin1Char('|')) },
         { "cartidge", scenario.cartridgeDescription },
         { "symmetric", scenario.isTrainingSymmetric() },
         { "max_distance", joined(scenario.maxDistance) },
@@ -123,13 +121,11 @@ void ScenarioTest::readElement_data()
         "Cut and suture");
     row("tools keep spaces and empty entries", "<allowed_tools>grasper,, scissors,</allowed_tools>",
         "allowed_tools", "grasper|| scissors|");
-    row("resources", "<resources>movies, pictures</resources>", "resources", "movies| pictures");
     row("cartridge simplified", "<cartidge>  box\n one.txt </cartidge>", "cartidge", "box one.txt");
     row("symmetric yes", "<symmetric> yes </symmetric>", "symmetric", "yes");
     row("symmetric Yes", "<symmetric>Yes</symmetric>", "symmetric", "no");
     row("author spaces kept", "<author>  Kavrin  Training </author>", "author", "  Kavrin  Training ");
     row("polish simplified", "<polish>  Węzły\n   chirurgiczne </polish>", "polish", "Węzły chirurgiczne");
-    row("portuguese", "<portuguese> Nós </portuguese>", "portuguese", "Nós");
     row("chn marker, spaces kept", "<chinese> cHn 缝合 chn</chinese>", "chinese", "  缝合 ");
     row("Chinese only", "<chinese>缝合</chinese>", "chinese", "");
     row("text after an unknown element", "<english>Knots</english><note>see</note>", "english", "see");
