@@ -13,47 +13,27 @@ namespace {
 constexpr int kFrameRate = 30;
 const QSize kPicture(1280, 720);
 
-enum class Motion {
-    // 200 px/s to the right for 3 s.
-    Straight,
-    // Resting at one point for 3 s.
-    Still,
-    // Resting, but found half a pixel to and fro from frame to frame.
-    Jittering,
-    // Straight, but out of the picture for the middle second.
-    LeavingThePicture,
-    // 300 px out in a second, a second's rest, back in a second, each
-    // stroke speeding up and slowing down smoothly.
-    ThereAndBack,
-    Never,
-};
+// Where the tip is at a time, or nowhere.
+using Position = std::optional<QPointF>;
+using Motion = Position (*)(double seconds);
 
-std::optional<QPointF> positionAt(Motion motion, double t)
-{
-    switch (motion) {
-    case Motion::Straight:
-        return QPointF(100 + 200 * t, 300);
-    case Motion::Still:
-        return QPointF(400, 300);
-    case Motion::Jittering:
-        return QPointF(400 + (std::lround(t * kFrameRate) % 2 ? 0.5 : -0.5), 300);
-    case Motion::LeavingThePicture:
-        if (t >= 1 - 1e-9 && t < 2 - 1e-9)
-            return std::nullopt;
-        return QPointF(100 + 200 * t, 300);
-    case Motion::ThereAndBack: {
-        const auto stroke = [](double u) { return 300 * (u - std::sin(2 * M_PI * u) / (2 * M_PI)); };
-        if (t < 1)
-            return QPointF(100 + stroke(t), 300);
-        if (t < 2)
-            return QPointF(400, 300);
-        return QPointF(400 - stroke(std::min(t - 2, 1.0)), 300);
-    }
-    case Motion::Never:
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
+// 200 px/s to the right for 3 s.
+constexpr Motion straight = [](double t) -> Position { return QPointF(100 + 200 * t, 300); };
+// Resting at one point for 3 s.
+constexpr Motion still = [](double) -> Position { return QPointF(400, 300); };
+// Resting, but found half a pixel to and fro from frame to frame.
+constexpr Motion jittering
+    = [](double t) -> Position { return QPointF(400 + (std::lround(t * kFrameRate) % 2 ? 0.5 : -0.5), 300); };
+// Straight, but out of the picture for the middle second.
+constexpr Motion leavingThePicture
+    = [](double t) -> Position { return t >= 1 - 1e-9 && t < 2 - 1e-9 ? std::nullopt : straight(t); };
+// 300 px out in a second, a second's rest, back in a second, each stroke
+// speeding up and slowing down smoothly.
+constexpr Motion thereAndBack = [](double t) -> Position {
+    const auto stroke = [](double u) { return 300 * (u - std::sin(2 * M_PI * u) / (2 * M_PI)); };
+    return QPointF(t < 1 ? 100 + stroke(t) : t < 2 ? 400 : 400 - stroke(std::min(t - 2, 1.0)), 300);
+};
+constexpr Motion never = [](double) -> Position { return std::nullopt; };
 
 // Three seconds and a frame at 30 frames per second: 91 samples.
 TipPath pathOf(Motion motion)
@@ -63,7 +43,7 @@ TipPath pathOf(Motion motion)
     std::vector<TipSample> path;
     for (int frame = 0; frame <= 3 * kFrameRate; ++frame) {
         const double t = static_cast<double>(frame) / kFrameRate;
-        path.push_back({ t, positionAt(motion, t) });
+        path.push_back({ t, motion(t) });
     }
     return TipPath(path.cbegin(), path.cend());
 }
@@ -114,32 +94,27 @@ void MotionMetricsTest::figuresFollowTheMotion_data()
     };
 
     const double frame = 1.0 / kFrameRate;
-    const Motion never = Motion::Never;
     // The last sample's frame has no step after it: it counts as resting.
-    row("straight", Motion::Straight, never, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 1.0 });
+    row("straight", straight, never, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 1.0 });
     // 1280 px are 256 mm: 0.2 mm a pixel.
-    row("straight on a known field", Motion::Straight, never, 256,
-        { true, 3, frame, 0, 120, 40, 40, 1.0, 1, 1.0 });
+    row("straight on a known field", straight, never, 256, { true, 3, frame, 0, 120, 40, 40, 1.0, 1, 1.0 });
     // The jitter adds to the path, but not to the time moving; the fastest
     // is at the ends of the path, where the speed is taken over fewer frames.
-    row("jittering", Motion::Jittering, never, 0,
-        { true, 0, 3 + frame, 0, 90, 30, 10, std::nullopt, 0, 1.0 });
+    row("jittering", jittering, never, 0, { true, 0, 3 + frame, 0, 90, 30, 10, std::nullopt, 0, 1.0 });
     // 59 steps seen, two sightings that each begin a movement; the path out
     // of the picture is not part of the path.
-    row("leaving the picture", Motion::LeavingThePicture, never, 0,
+    row("leaving the picture", leavingThePicture, never, 0,
         { true, 59 * frame, 2 * frame, 1.0, 59 * 200.0 / kFrameRate, 200, 200, 59 / 90.0, 2, 1.0 });
     // Each stroke is slower than 25.6 px/s (resting) for its first and last
     // 0.07 s and reaches 600 px/s; taken over five frames, the speed rests
     // for less of it and peaks at 585 px/s.
-    row("there and back", Motion::ThereAndBack, never, 0,
+    row("there and back", thereAndBack, never, 0,
         { true, 1.87, 1.16, 0, 600, 200, 585, std::nullopt, 2, 1.0 });
     // The work is shared by path length; with no path at all, there is no
     // share.
-    row("both moving", Motion::Straight, Motion::ThereAndBack, 0,
-        { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 0.5 });
-    row("other still", Motion::Straight, Motion::Still, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 1.0 });
-    row("both still", Motion::Still, Motion::Still, 0,
-        { true, 0, 3 + frame, 0, 0, 0, 0, std::nullopt, 0, std::nullopt });
+    row("both moving", straight, thereAndBack, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 0.5 });
+    row("other still", straight, still, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 1.0 });
+    row("both still", still, still, 0, { true, 0, 3 + frame, 0, 0, 0, 0, std::nullopt, 0, std::nullopt });
 }
 
 void MotionMetricsTest::figuresFollowTheMotion()
@@ -172,7 +147,7 @@ void MotionMetricsTest::figuresFollowTheMotion()
     // The other instrument has the rest of the work; never seen, it has no
     // figures and all the time off screen.
     const InstrumentMetrics &other = metrics.instruments[InstrumentRight];
-    QCOMPARE(other.seen, right != Motion::Never);
+    QCOMPARE(other.seen, right != never);
     std::optional<double> otherShare;
     if (other.seen && expected.workShare)
         otherShare = 1 - *expected.workShare;
