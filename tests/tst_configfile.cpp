@@ -1,6 +1,3 @@
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "storage/configfile.h"
@@ -120,10 +117,9 @@ void ConfigFileTest::readValues_data()
     row("negative field width", config("en", "/d/", "Cam", "<field_width_mm>-3</field_width_mm>"),
         { "/d/", "en", "Cam" });
     row("malformed",
-        "<a><language>de</language><recordingPath>/data</recordingPath><<<bad>><selected_camera>Cam</"
-        "selected_camera>"
-        "<field_width_mm>300</field_width_mm></a>",
-        { "/data", "de", "old camera" });
+        "<a><language>de</language><<bad>><selected_camera>C</selected_camera>"
+        "<field_width_mm>3</field_width_mm>",
+        { "old location", "de", "old camera" });
     row("binary garbage", QByteArray("\x00\xff<\x01>\x80", 6), old);
 }
 

@@ -1,5 +1,4 @@
 #include <QImage>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "catalogue/scenario.h"
@@ -91,7 +90,6 @@ void ScenarioTest::init()
 
 QString ScenarioTest::writeFile(const QString &name, const QByteArray &content)
 {
-    // A name may also be a full path.
     const QString path = QDir(dir.path()).filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())

@@ -1,7 +1,3 @@
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "storage/trainingmetricsfile.h"
