@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int kUnread = -5;
+
 LanguageTexts texts(const QStringList &list)
 {
     LanguageTexts result;
@@ -145,7 +146,6 @@ void ScenarioTest::readElement()
     Scenario scenario = unreadScenario();
     ClientSessionInfo::parser.ParseScenario(path, &scenario);
     QCOMPARE(field(scenario, name), expected);
-    QCOMPARE(ClientSessionInfo::parser.GetOnlineScenario(), &scenario);
 }
 
 void ScenarioTest::laterFilesAddToTheScenario()

@@ -55,7 +55,6 @@ private:
     // A file of `bytes` bytes, last modified at `time`; 11 bytes is the
     // shortest video.
     void makeFile(const QString &name, const QDateTime &time, int bytes = 11);
-    QStringList listedNames() const;
 
     std::unique_ptr<QTemporaryDir> dir;
     QString folder;
@@ -76,14 +75,6 @@ void TrainingRecordsTest::makeFile(const QString &name, const QDateTime &time, i
     // Written out first, or closing the file would stamp it anew.
     QVERIFY(file.flush());
     QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
-}
-
-QStringList TrainingRecordsTest::listedNames() const
-{
-    QStringList names;
-    for (const TrainingRecord &record : listTrainings(folder))
-        names << QFileInfo(record.videoPath).fileName();
-    return names;
 }
 
 void TrainingRecordsTest::listsTrainingsOldestFirst()
@@ -108,14 +99,16 @@ void TrainingRecordsTest::listsTrainingsOldestFirst()
              "2024_03_07T14_05_11.avi", "2024_03_07T14_05_14.metrics.json" })
         makeFile(name, two);
     QVERIFY(QDir(folder).mkdir("2024_03_07T17_00_00.mp4"));
-    QCOMPARE(listedNames(),
+    const QVector<TrainingRecord> records = listTrainings(folder);
+    QStringList names;
+    for (int i = 0; i < records.size(); ++i) {
+        QCOMPARE(records.at(i).id, i);
+        names << QFileInfo(records.at(i).videoPath).fileName();
+    }
+    QCOMPARE(names,
         (QStringList { "2024_03_07T13_00_00.mp4", "2024_03_07T14_00_01.mp4", "2024_03_07T14_00_00.mp4",
             "2024_03_07T15_00_00.mp4" }));
     QVERIFY(listTrainings(folder + "missing/").isEmpty());
-
-    const QVector<TrainingRecord> records = listTrainings(folder);
-    for (int i = 0; i < records.size(); ++i)
-        QCOMPARE(records.at(i).id, i);
     QCOMPARE(records.at(0).dateText, QStringLiteral("2024-03-07 13:00:00"));
     // Absolute and clean, though the folder was given with its "/".
     const QString stem = QDir::cleanPath(folder + "2024_03_07T13_00_00");
@@ -141,11 +134,8 @@ void TrainingRecordsTest::measurementReadsBackAsWritten()
     const StoredPaths paths = readTrainingPaths(video);
     QCOMPARE(metrics.status, StoredStatus::Present);
     QCOMPARE(paths.status, StoredStatus::Present);
-    const InstrumentMetrics &left = metrics.metrics.instruments[InstrumentLeft];
-    QCOMPARE(left.economy, std::optional<double>(1.25));
-    QCOMPARE(left.idleSeconds, 0.0333);
+    QCOMPARE(metrics.metrics.instruments[InstrumentLeft].economy, std::optional<double>(1.25));
     QVERIFY(!metrics.metrics.instruments[InstrumentRight].seen);
-    QCOMPARE(metrics.metrics.millimetresPerPixel, 0.1953125);
     QCOMPARE(paths.paths[InstrumentLeft].at(2).position, std::optional<QPointF>(QPointF(167, 200.25)));
     QVERIFY(!paths.paths[InstrumentRight].at(2).position);
 
