@@ -36,7 +36,7 @@ constexpr int kFrameRate = 30;
 // end (the stand-in's picture in the USB camera's format, the kiosk encoder
 // in the Main profile, one-second fragments).
 constexpr auto kVirtualCameraFloor
-    = "videotestsrc num-buffers=%1 ! video/x-raw,width=%2,height=%3,framerate=%4/1 "
+    = "videotestsrc num-buffers=%1 pattern=%6 ! video/x-raw,width=%2,height=%3,framerate=%4/1 "
       "! x264enc speed-preset=ultrafast tune=zerolatency key-int-max=30 "
       "! mp4mux fragment-duration=1000 ! filesink location=%5";
 constexpr auto kBackEndFloor
