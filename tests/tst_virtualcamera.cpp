@@ -1,24 +1,20 @@
 #include <QtTest>
 
 #include <QAbstractVideoSurface>
-#include <QApplication>
 #include <QCamera>
 #include <QCameraImageCapture>
 #include <QCameraImageProcessing>
 #include <QCameraInfo>
 #include <QMediaRecorder>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QVideoProbe>
 
-#include <cstdio>
 #include <memory>
 
 #include "camera/camera.h"
 #include "camera/cameradetectingthread.h"
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
-#include "cutrecording.h"
 #include "mediainspection.h"
 #include "pictureinspection.h"
 
@@ -27,17 +23,13 @@ using namespace PictureInspection;
 namespace {
 
 constexpr auto kCamerasVariable = "KAVRIN_VIRTUAL_CAMERAS";
-constexpr auto kTitle = "Kavrin Recording";
 const QSize kCameraPicture(1280, 720);
 const QSize kViewfinderSize(480, 270);
 
 // Generous bounds: the tests share a small machine with other jobs.
 constexpr int kTimeoutMs = 20000;
-constexpr int kSessionRecordingMs = 3000;
-constexpr int kShortRecordingMs = 2000;
+constexpr int kShortRecordingMs = 1000;
 constexpr int kToleranceMs = 500;
-constexpr int kRecordBeforeKillMs = 4000;
-constexpr int kMinimumKeptAfterKillMs = 2000;
 // The caption at the top of every frame carries the wall-clock time; below
 // it, frames of the same number are the same picture on every camera.
 constexpr int kCaptionRows = 150;
@@ -52,12 +44,12 @@ QImage takePhoto(const QString &path)
     return QImage(path);
 }
 
-// Keeps one of the frames a camera presents: the n-th one presented is the
-// sensor's frame number n.
+// The start times of the frames a camera presents, and the frame numbered
+// `wanted` on the sensor's count, which starts with the first one presented.
 class FrameProbe : public QAbstractVideoSurface
 {
 public:
-    explicit FrameProbe(int wanted)
+    explicit FrameProbe(int wanted = -1)
         : wanted(wanted)
     {
     }
@@ -65,44 +57,23 @@ public:
     QList<QVideoFrame::PixelFormat> supportedPixelFormats(
         QAbstractVideoBuffer::HandleType type) const override
     {
-        if (type != QAbstractVideoBuffer::NoHandle)
-            return {};
-        return { QVideoFrame::Format_RGB32 };
+        return type == QAbstractVideoBuffer::NoHandle ? QList { QVideoFrame::Format_RGB32 }
+                                                      : QList<QVideoFrame::PixelFormat>();
     }
 
     bool present(const QVideoFrame &frame) override
     {
-        if (presented++ == wanted)
+        if (times.size() == wanted)
             kept = frame.image();
-        return true;
-    }
-
-    QImage kept;
-
-private:
-    int wanted;
-    int presented = 0;
-};
-
-// The start times of the frames a camera presents.
-class TimeProbe : public QAbstractVideoSurface
-{
-public:
-    QList<QVideoFrame::PixelFormat> supportedPixelFormats(
-        QAbstractVideoBuffer::HandleType type) const override
-    {
-        if (type != QAbstractVideoBuffer::NoHandle)
-            return {};
-        return { QVideoFrame::Format_RGB32 };
-    }
-
-    bool present(const QVideoFrame &frame) override
-    {
         times << frame.startTime();
         return true;
     }
 
     QList<qint64> times;
+    QImage kept;
+
+private:
+    int wanted;
 };
 
 // Frame kComparedFrame of a new virtual camera, below the caption, with the
@@ -128,21 +99,17 @@ class TestVirtualCamera : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
-    void detectionThreadFollowsPlugging_data();
     void detectionThreadFollowsPlugging();
-    void sessionRecordingIsACompleteMp4_data();
-    void sessionRecordingIsACompleteMp4();
     void recordingEndsCleanlyWithItsCamera_data();
     void recordingEndsCleanlyWithItsCamera();
     void unpluggedCameraFailsAndKeepsTheRecording();
-    void screenshotShowsTheLivePicture();
     void stillCaptureSavesTheCameraPicture();
     void failedRecordingKeepsThePreview_data();
     void failedRecordingKeepsThePreview();
-    void killedRecordingKeepsItsVideo();
     void imageProcessingAdjustsFrames_data();
     void imageProcessingAdjustsFrames();
     void sessionImageSettingsReachTheViewfinder_data();
@@ -153,6 +120,11 @@ private:
     QTemporaryDir folder;
     std::unique_ptr<VideoWidget> viewfinder;
 };
+
+void TestVirtualCamera::initTestCase()
+{
+    gst_init(nullptr, nullptr);
+}
 
 void TestVirtualCamera::init()
 {
@@ -169,78 +141,23 @@ void TestVirtualCamera::cleanup()
     qunsetenv(kCamerasVariable);
 }
 
-void TestVirtualCamera::detectionThreadFollowsPlugging_data()
-{
-    QTest::addColumn<QByteArray>("cameras");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("default") << QByteArray() << QStringList { QStringLiteral("Virtual Camera") };
-    QTest::newRow("unplugged") << QByteArray("0") << QStringList();
-    QTest::newRow("two") << QByteArray(
-        "2") << QStringList { QStringLiteral("Virtual Camera 1"), QStringLiteral("Virtual Camera 2") };
-}
-
+// Cameras plugged in and out while the thread runs, each change reported.
 void TestVirtualCamera::detectionThreadFollowsPlugging()
 {
-    QFETCH(QByteArray, cameras);
-    QFETCH(QStringList, expected);
-
-    // Start from a different set, so that the change is seen while the
-    // thread runs.
-    qputenv(kCamerasVariable, "3");
     CameraDetectingThread detector;
     QStringList latest;
     connect(&detector, &CameraDetectingThread::actualCameras, this,
         [&latest](const QStringList &names) { latest = names; });
+    qputenv(kCamerasVariable, "2");
     detector.start();
-    QTRY_COMPARE_WITH_TIMEOUT(latest.size(), 3, kTimeoutMs);
-
-    if (cameras.isNull())
-        qunsetenv(kCamerasVariable);
-    else
-        qputenv(kCamerasVariable, cameras);
-    QTRY_COMPARE_WITH_TIMEOUT(latest, expected, kTimeoutMs);
-    QCOMPARE(Camera::getCameraDevices(), expected);
-}
-
-void TestVirtualCamera::sessionRecordingIsACompleteMp4_data()
-{
-    QTest::addColumn<bool>("sound");
-
-    QTest::newRow("with sound") << true;
-    QTest::newRow("muted") << false;
-}
-
-void TestVirtualCamera::sessionRecordingIsACompleteMp4()
-{
-    QFETCH(bool, sound);
-    const QString path = folder.filePath(QStringLiteral("session %1.mp4").arg(sound));
-
-    QCOMPARE(Camera::getCameraDevices(), QStringList { QStringLiteral("Virtual Camera") });
-    QVERIFY(ClientSessionInfo::startCameraPreview(viewfinder.get(), true, sound, path, QString()));
-    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
-    QVERIFY(recorder);
-    QTRY_COMPARE_WITH_TIMEOUT(recorder->status(), QMediaRecorder::RecordingStatus, kTimeoutMs);
-    QTRY_VERIFY_WITH_TIMEOUT(recorder->duration() >= kSessionRecordingMs, kTimeoutMs);
-    ClientSessionInfo::stopPreview();
-
-    // The file is complete as soon as the preview has stopped.
-    QCOMPARE(recorder->state(), QMediaRecorder::StoppedState);
-    const qint64 recordedMs = recorder->duration();
-    const MediaFacts facts = discover(path);
-    QCOMPARE(facts.videoCodec, QStringLiteral("video/x-h264"));
-    QCOMPARE(facts.frameSize, kCameraPicture);
-    QVERIFY2(qAbs(facts.durationMs - recordedMs) <= kToleranceMs,
-        qPrintable(QStringLiteral("file %1 ms, recorder %2 ms").arg(facts.durationMs).arg(recordedMs)));
-    QVERIFY(facts.durationMs >= kSessionRecordingMs - kToleranceMs);
-    QCOMPARE(facts.title, QLatin1String(kTitle));
-    QCOMPARE(!facts.audioCaps.isEmpty(), sound);
-    if (sound)
-        QVERIFY2(facts.audioCaps.startsWith(QLatin1String("audio/mpeg")), qPrintable(facts.audioCaps));
-
-    const DecodedVideo decoded = decodeVideo(path);
-    QVERIFY2(qAbs(decoded.endMs - facts.durationMs) <= kToleranceMs,
-        qPrintable(QStringLiteral("decoded up to %1 ms").arg(decoded.endMs)));
+    const QStringList two { QStringLiteral("Virtual Camera 1"), QStringLiteral("Virtual Camera 2") };
+    QTRY_COMPARE_WITH_TIMEOUT(latest, two, kTimeoutMs);
+    QCOMPARE(Camera::getCameraDevices(), two);
+    qputenv(kCamerasVariable, "0");
+    QTRY_COMPARE_WITH_TIMEOUT(latest, QStringList(), kTimeoutMs);
+    qunsetenv(kCamerasVariable);
+    QTRY_COMPARE_WITH_TIMEOUT(latest, QStringList { QStringLiteral("Virtual Camera") }, kTimeoutMs);
+    QCOMPARE(Camera::getCameraDevices(), latest);
 }
 
 enum class Ending { StopRecorder, StopCamera, DeleteCamera };
@@ -360,18 +277,6 @@ void TestVirtualCamera::unpluggedCameraFailsAndKeepsTheRecording()
     QTRY_VERIFY_WITH_TIMEOUT((camera.start(), camera.status() == QCamera::ActiveStatus), kTimeoutMs);
 }
 
-void TestVirtualCamera::screenshotShowsTheLivePicture()
-{
-    const QString path = folder.filePath(QStringLiteral("viewfinder.png"));
-    QVERIFY(ClientSessionInfo::startCameraPreview(viewfinder.get(), false, false, QString(), QString()));
-
-    QImage first;
-    QTRY_VERIFY_WITH_TIMEOUT(showsPicture(first = takePhoto(path)), kTimeoutMs);
-    QCOMPARE(first.size(), viewfinder->size());
-    // The picture moves: a frozen viewfinder would show the same image.
-    QTRY_VERIFY_WITH_TIMEOUT(takePhoto(path) != first, kTimeoutMs);
-}
-
 void TestVirtualCamera::stillCaptureSavesTheCameraPicture()
 {
     const QString path = folder.filePath(QStringLiteral("still.jpg"));
@@ -397,7 +302,6 @@ void TestVirtualCamera::failedRecordingKeepsThePreview_data()
 {
     QTest::addColumn<QString>("location");
 
-    QTest::newRow("folder is a file") << QStringLiteral("plain file/recording.mp4");
     QTest::newRow("missing folder") << QStringLiteral("missing/recording.mp4");
     QTest::newRow("disk full") << QStringLiteral("/dev/full");
 }
@@ -408,9 +312,6 @@ void TestVirtualCamera::failedRecordingKeepsThePreview()
     const QString path = QDir(folder.path()).absoluteFilePath(location);
     if (location.startsWith(QLatin1String("/dev/")) && !QFile::exists(location))
         QSKIP("this system has no device that is always full");
-    QFile plainFile(folder.filePath(QStringLiteral("plain file")));
-    QVERIFY(plainFile.open(QIODevice::WriteOnly));
-    plainFile.close();
 
     QVERIFY(ClientSessionInfo::startCameraPreview(viewfinder.get(), true, true, path, QString()));
     QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
@@ -425,16 +326,6 @@ void TestVirtualCamera::failedRecordingKeepsThePreview()
     QTRY_VERIFY_WITH_TIMEOUT(takePhoto(photo) != before, kTimeoutMs);
 }
 
-void TestVirtualCamera::killedRecordingKeepsItsVideo()
-{
-    const QString path = folder.filePath(QStringLiteral("killed.mp4"));
-    QVERIFY(recordAndKill(path, true, kRecordBeforeKillMs, kTimeoutMs));
-
-    const DecodedVideo decoded = decodeVideo(path);
-    QVERIFY2(decoded.endMs >= kMinimumKeptAfterKillMs,
-        qPrintable(QStringLiteral("%1 frames up to %2 ms").arg(decoded.frames).arg(decoded.endMs)));
-}
-
 void TestVirtualCamera::imageProcessingAdjustsFrames_data()
 {
     QTest::addColumn<qreal>("brightness");
@@ -445,7 +336,6 @@ void TestVirtualCamera::imageProcessingAdjustsFrames_data()
     QTest::addColumn<Change>("change");
 
     // A manual temperature of 0 stands for automatic white balance.
-    QTest::newRow("neutral") << 0.0 << 0.0 << 0.0 << 0.0 << Statistic::Luminance << Change::None;
     QTest::newRow("brighter") << 0.5 << 0.0 << 0.0 << 0.0 << Statistic::Luminance << Change::Up;
     QTest::newRow("less contrast") << 0.0 << -0.5 << 0.0 << 0.0 << Statistic::Spread << Change::Down;
     QTest::newRow("grey") << 0.0 << 0.0 << -1.0 << 0.0 << Statistic::Colourfulness << Change::Zero;
@@ -487,10 +377,6 @@ void TestVirtualCamera::imageProcessingAdjustsFrames()
     QVERIFY(available);
     QVERIFY(showsPicture(adjusted));
 
-    if (change == Change::None) {
-        QVERIFY2(adjusted == reference, "a neutral setting changed the picture");
-        return;
-    }
     const double before = PictureInspection::statistic(reference, statistic);
     const double after = PictureInspection::statistic(adjusted, statistic);
     QVERIFY2(shows(change, before, after), fromTo(before, after).constData());
@@ -506,12 +392,6 @@ void TestVirtualCamera::sessionImageSettingsReachTheViewfinder_data()
 
     QTest::newRow("brightness up") << int(PropBrightness) << ImageSettings::kPropMaximum << true
                                    << Statistic::Luminance << Change::Up;
-    QTest::newRow("brightness down") << int(PropBrightness) << ImageSettings::kPropMinimum << true
-                                     << Statistic::Luminance << Change::Down;
-    QTest::newRow("white balance for warm light")
-        << int(PropWhiteBalance) << ImageSettings::kPropMinimum << false << Statistic::Warmth << Change::Down;
-    QTest::newRow("white balance for daylight")
-        << int(PropWhiteBalance) << ImageSettings::kPropMaximum << false << Statistic::Warmth << Change::Up;
     QTest::newRow("manual white balance unused while automatic")
         << int(PropWhiteBalance) << ImageSettings::kPropMinimum << true << Statistic::Warmth << Change::None;
 }
@@ -547,7 +427,7 @@ void TestVirtualCamera::probeAndTruthFollowTheViewfinder()
     const QString truthPath = folder.filePath(QStringLiteral("truth.csv"));
     qputenv("KAVRIN_VIRTUAL_CAMERA_TRUTH", truthPath.toUtf8());
     QCamera camera(QCameraInfo::availableCameras().value(0));
-    TimeProbe viewfinder;
+    FrameProbe viewfinder;
     camera.setViewfinder(&viewfinder);
     QVideoProbe probe;
     QVERIFY(probe.setSource(&camera));
@@ -594,15 +474,5 @@ void TestVirtualCamera::probeAndTruthFollowTheViewfinder()
     QVERIFY(truth.atEnd());
 }
 
-int main(int argc, char **argv)
-{
-    QApplication application(argc, argv);
-    gst_init(nullptr, nullptr);
-    if (isRecordingChild(argc, argv))
-        return runRecordingChild(argv);
-    TestVirtualCamera test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestVirtualCamera)
 #include "tst_virtualcamera.moc"
