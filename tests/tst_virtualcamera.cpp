@@ -3,7 +3,6 @@
 #include <QAbstractVideoSurface>
 #include <QCamera>
 #include <QCameraImageCapture>
-#include <QCameraImageProcessing>
 #include <QCameraInfo>
 #include <QMediaRecorder>
 #include <QTemporaryDir>
@@ -30,10 +29,6 @@ const QSize kViewfinderSize(480, 270);
 constexpr int kTimeoutMs = 20000;
 constexpr int kShortRecordingMs = 1000;
 constexpr int kToleranceMs = 500;
-// The caption at the top of every frame carries the wall-clock time; below
-// it, frames of the same number are the same picture on every camera.
-constexpr int kCaptionRows = 150;
-constexpr int kComparedFrame = 5;
 
 // The picture is written in the background; it appears complete.
 QImage takePhoto(const QString &path)
@@ -44,16 +39,10 @@ QImage takePhoto(const QString &path)
     return QImage(path);
 }
 
-// The start times of the frames a camera presents, and the frame numbered
-// `wanted` on the sensor's count, which starts with the first one presented.
-class FrameProbe : public QAbstractVideoSurface
+// The start times of the frames a camera presents.
+class TimeProbe : public QAbstractVideoSurface
 {
 public:
-    explicit FrameProbe(int wanted = -1)
-        : wanted(wanted)
-    {
-    }
-
     QList<QVideoFrame::PixelFormat> supportedPixelFormats(
         QAbstractVideoBuffer::HandleType type) const override
     {
@@ -63,34 +52,12 @@ public:
 
     bool present(const QVideoFrame &frame) override
     {
-        if (times.size() == wanted)
-            kept = frame.image();
         times << frame.startTime();
         return true;
     }
 
     QList<qint64> times;
-    QImage kept;
-
-private:
-    int wanted;
 };
-
-// Frame kComparedFrame of a new virtual camera, below the caption, with the
-// image processing set up by `adjust` before the camera starts.
-template <typename Adjust> QImage comparedFrame(Adjust adjust)
-{
-    QCamera camera(QCameraInfo::availableCameras().value(0));
-    FrameProbe probe(kComparedFrame);
-    camera.setViewfinder(&probe);
-    adjust(*camera.imageProcessing());
-    camera.start();
-    if (!QTest::qWaitFor([&probe] { return !probe.kept.isNull(); }, kTimeoutMs))
-        return QImage();
-    const QImage &frame = probe.kept;
-    return frame.copy(0, kCaptionRows, frame.width(), frame.height() - kCaptionRows)
-        .convertToFormat(QImage::Format_RGB32);
-}
 
 } // namespace
 
@@ -107,11 +74,8 @@ private slots:
     void recordingEndsCleanlyWithItsCamera_data();
     void recordingEndsCleanlyWithItsCamera();
     void unpluggedCameraFailsAndKeepsTheRecording();
-    void stillCaptureSavesTheCameraPicture();
     void failedRecordingKeepsThePreview_data();
     void failedRecordingKeepsThePreview();
-    void imageProcessingAdjustsFrames_data();
-    void imageProcessingAdjustsFrames();
     void sessionImageSettingsReachTheViewfinder_data();
     void sessionImageSettingsReachTheViewfinder();
     void probeAndTruthFollowTheViewfinder();
@@ -277,27 +241,6 @@ void TestVirtualCamera::unpluggedCameraFailsAndKeepsTheRecording()
     QTRY_VERIFY_WITH_TIMEOUT((camera.start(), camera.status() == QCamera::ActiveStatus), kTimeoutMs);
 }
 
-void TestVirtualCamera::stillCaptureSavesTheCameraPicture()
-{
-    const QString path = folder.filePath(QStringLiteral("still.jpg"));
-    QCamera camera(QCameraInfo::availableCameras().value(0));
-    QCameraImageCapture still(&camera);
-    QSignalSpy saved(&still, &QCameraImageCapture::imageSaved);
-    QSignalSpy failed(
-        &still, QOverload<int, QCameraImageCapture::Error, const QString &>::of(&QCameraImageCapture::error));
-
-    camera.start();
-    QTRY_VERIFY_WITH_TIMEOUT(still.isReadyForCapture(), kTimeoutMs);
-    const int id = still.capture(path);
-    QTRY_COMPARE_WITH_TIMEOUT(saved.size() + failed.size(), 1, kTimeoutMs);
-    QVERIFY2(failed.isEmpty(), failed.isEmpty() ? "" : qPrintable(failed.first().at(2).toString()));
-    QCOMPARE(saved.first().at(0).toInt(), id);
-    QCOMPARE(saved.first().at(1).toString(), path);
-    const QImage picture(path);
-    QCOMPARE(picture.size(), kCameraPicture);
-    QVERIFY(showsPicture(picture));
-}
-
 void TestVirtualCamera::failedRecordingKeepsThePreview_data()
 {
     QTest::addColumn<QString>("location");
@@ -324,62 +267,6 @@ void TestVirtualCamera::failedRecordingKeepsThePreview()
     QImage before;
     QTRY_VERIFY_WITH_TIMEOUT(showsPicture(before = takePhoto(photo)), kTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(takePhoto(photo) != before, kTimeoutMs);
-}
-
-void TestVirtualCamera::imageProcessingAdjustsFrames_data()
-{
-    QTest::addColumn<qreal>("brightness");
-    QTest::addColumn<qreal>("contrast");
-    QTest::addColumn<qreal>("saturation");
-    QTest::addColumn<qreal>("manualKelvin");
-    QTest::addColumn<Statistic>("statistic");
-    QTest::addColumn<Change>("change");
-
-    // A manual temperature of 0 stands for automatic white balance.
-    QTest::newRow("brighter") << 0.5 << 0.0 << 0.0 << 0.0 << Statistic::Luminance << Change::Up;
-    QTest::newRow("less contrast") << 0.0 << -0.5 << 0.0 << 0.0 << Statistic::Spread << Change::Down;
-    QTest::newRow("grey") << 0.0 << 0.0 << -1.0 << 0.0 << Statistic::Colourfulness << Change::Zero;
-    QTest::newRow("balanced for warm light")
-        << 0.0 << 0.0 << 0.0 << 2800.0 << Statistic::Warmth << Change::Down;
-    QTest::newRow("balanced for daylight") << 0.0 << 0.0 << 0.0 << 6500.0 << Statistic::Warmth << Change::Up;
-}
-
-void TestVirtualCamera::imageProcessingAdjustsFrames()
-{
-    QFETCH(qreal, brightness);
-    QFETCH(qreal, contrast);
-    QFETCH(qreal, saturation);
-    QFETCH(qreal, manualKelvin);
-    QFETCH(Statistic, statistic);
-    QFETCH(Change, change);
-
-    const QImage reference = comparedFrame([](QCameraImageProcessing &) {});
-    QVERIFY(showsPicture(reference));
-
-    bool available = false;
-    const QImage adjusted = comparedFrame([&](QCameraImageProcessing &processing) {
-        available = processing.isAvailable();
-        // Every setting is changed twice, so that each must replace the one before.
-        processing.setBrightness(-0.7);
-        processing.setContrast(0.7);
-        processing.setSaturation(0.7);
-        processing.setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceManual);
-        processing.setManualWhiteBalance(3000);
-
-        processing.setBrightness(brightness);
-        processing.setContrast(contrast);
-        processing.setSaturation(saturation);
-        if (manualKelvin > 0)
-            processing.setManualWhiteBalance(manualKelvin);
-        else
-            processing.setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceAuto);
-    });
-    QVERIFY(available);
-    QVERIFY(showsPicture(adjusted));
-
-    const double before = PictureInspection::statistic(reference, statistic);
-    const double after = PictureInspection::statistic(adjusted, statistic);
-    QVERIFY2(shows(change, before, after), fromTo(before, after).constData());
 }
 
 void TestVirtualCamera::sessionImageSettingsReachTheViewfinder_data()
@@ -427,7 +314,7 @@ void TestVirtualCamera::probeAndTruthFollowTheViewfinder()
     const QString truthPath = folder.filePath(QStringLiteral("truth.csv"));
     qputenv("KAVRIN_VIRTUAL_CAMERA_TRUTH", truthPath.toUtf8());
     QCamera camera(QCameraInfo::availableCameras().value(0));
-    FrameProbe viewfinder;
+    TimeProbe viewfinder;
     camera.setViewfinder(&viewfinder);
     QVideoProbe probe;
     QVERIFY(probe.setSource(&camera));
