@@ -40,8 +40,6 @@ constexpr qint64 kFirstPictureMs = 5;
 constexpr int kHandleSize = 30;
 // A slider this wide lets its handle travel 200 pixels.
 constexpr int kSliderWidth = 230;
-// Room around the slider, so that a finger can leave it on either side.
-constexpr int kSliderMargin = 100;
 constexpr QSize kIconSize(50, 50);
 constexpr auto kPlayIcon = ":/graphics/common_icons/play.png";
 constexpr auto kPauseIcon = ":/graphics/common_icons/pause.png";
@@ -86,22 +84,17 @@ private slots:
     void init();
     void cleanup();
 
-    void playPauseAndStop_data();
-    void playPauseAndStop();
-    void sliderSeeksAndPlaybackReachesTheEnd();
+    void playback();
     void returnKeepsVolumeAndGoesToLastAnchor_data();
     void returnKeepsVolumeAndGoesToLastAnchor();
 
     void pressPutsHandleUnderFinger_data();
     void pressPutsHandleUnderFinger();
-    void dragFollowsFingerWithinGroove();
 
 private:
     void startApplication();
     void navigate(FormEnum form);
     void openPlayer();
-    void openPlayerPaintedLate();
-    void waitForFirstPicture();
     void click(const char *button);
     void playUntil(qint64 positionMs);
     QPushButton *button(const char *name) const;
@@ -111,7 +104,6 @@ private:
     QString recording;
     qint64 recordedMs = 0;
     MainWindow *window = nullptr;
-    std::unique_ptr<VideoPlayer> alone;
     VideoPlayer *player = nullptr;
     std::unique_ptr<QTemporaryDir> data;
 };
@@ -141,7 +133,6 @@ void PlayerTest::cleanup()
 {
     delete window;
     window = nullptr;
-    alone.reset();
     player = nullptr;
     resetSession();
 }
@@ -164,34 +155,12 @@ void PlayerTest::navigate(FormEnum form)
     QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kScreenTimeoutMs);
 }
 
-// Opens the player on the recording, as the history screen does.
+// Opens the player on the recording, as the history screen does, and waits
+// until it is loaded, paused on the first picture.
 void PlayerTest::openPlayer()
 {
     ClientSessionInfo::actualFilename = recording;
     navigate(FormVideoPlayer);
-    waitForFirstPicture();
-}
-
-// A player whose picture area is painted for the first time only once its
-// video is loaded, as when the screen comes up slowly.
-void PlayerTest::openPlayerPaintedLate()
-{
-    alone = std::make_unique<VideoPlayer>();
-    player = alone.get();
-    auto *view = player->findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
-    QVERIFY(view);
-    view->hide();
-    ClientSessionInfo::actualFilename = recording;
-    alone->show();
-    QVERIFY(QTest::qWaitForWindowExposed(alone.get()));
-    waitForFirstPicture();
-    view->show();
-    view->grab();
-}
-
-// Loaded, waiting paused on the first picture.
-void PlayerTest::waitForFirstPicture()
-{
     QTRY_COMPARE_WITH_TIMEOUT(media()->state(), QMediaPlayer::PausedState, kScreenTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(media()->position(), kFirstPictureMs, kScreenTimeoutMs);
 }
@@ -215,25 +184,16 @@ void PlayerTest::playUntil(qint64 positionMs)
     QTRY_VERIFY_WITH_TIMEOUT(media()->position() >= positionMs, kPlaybackTimeoutMs);
 }
 
-void PlayerTest::playPauseAndStop_data()
-{
-    QTest::addColumn<bool>("paintedLate");
-    QTest::newRow("in the application") << false;
-    QTest::newRow("first painted after loading") << true;
-}
-
 // Loaded, the video shows its first picture and stays there however long
-// one looks; PLAY and PAUSE go on from where it was, STOP and PLAY restart.
-void PlayerTest::playPauseAndStop()
+// one looks; PLAY and PAUSE go on from where it was, STOP and PLAY restart,
+// the slider seeks, and playback ends at the file's end.
+void PlayerTest::playback()
 {
-    QFETCH(bool, paintedLate);
+    startApplication();
     QTest::ignoreMessage(QtDebugMsg, "vvvvvvvvvvv");
-    if (paintedLate) {
-        openPlayerPaintedLate();
-    } else {
-        startApplication();
-        openPlayer();
-    }
+    openPlayer();
+    QVERIFY2(qAbs(media()->duration() - recordedMs) <= kDurationToleranceMs,
+        qPrintable(QStringLiteral("player %1 ms, file %2 ms").arg(media()->duration()).arg(recordedMs)));
     auto *view = player->findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
     QTest::qWait(kLookingMs);
     QCOMPARE(media()->state(), QMediaPlayer::PausedState);
@@ -277,24 +237,14 @@ void PlayerTest::playPauseAndStop()
         qPrintable(QStringLiteral("stopped at %1, went on at %2")
                        .arg(stoppedAt)
                        .arg(positions.first().at(0).toLongLong())));
-}
 
-void PlayerTest::sliderSeeksAndPlaybackReachesTheEnd()
-{
-    startApplication();
-    openPlayer();
-    QVERIFY2(qAbs(media()->duration() - recordedMs) <= kDurationToleranceMs,
-        qPrintable(QStringLiteral("player %1 ms, file %2 ms").arg(media()->duration()).arg(recordedMs)));
+    // Paused, a finger put down half way seeks there and keeps the handle
+    // there while playback reports its positions.
+    click("playBtn");
     auto *slider = player->findChild<Slider *>(QStringLiteral("slider"));
-    QVERIFY(slider);
     QPushButton *handle = handleOf(slider);
-    const int range = slider->width() - kHandleSize;
-    QVERIFY(range > 0);
     QSignalSpy moves(slider, &Slider::userMove);
-
-    // A finger put down half way seeks there and keeps the handle there
-    // while playback reports its positions.
-    const int half = range / 2;
+    const int half = (slider->width() - kHandleSize) / 2;
     const QPoint finger(half + kHandleSize / 2, slider->height() / 2);
     touch(slider, QEvent::MouseButtonPress, finger);
     QCOMPARE(moves.size(), 1);
@@ -303,8 +253,7 @@ void PlayerTest::sliderSeeksAndPlaybackReachesTheEnd()
     QCOMPARE(handle->x(), half);
     const qint64 target = media()->duration() * percent / 100;
     QTRY_VERIFY_WITH_TIMEOUT(qAbs(media()->position() - target) <= kPositionSlackMs, kScreenTimeoutMs);
-
-    QSignalSpy positions(media(), &QMediaPlayer::positionChanged);
+    positions.clear();
     click("playBtn");
     QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, kPlaybackTimeoutMs);
     QCOMPARE(handle->x(), half);
@@ -402,47 +351,6 @@ void PlayerTest::pressPutsHandleUnderFinger()
     QCOMPARE(moves.first().at(0).toInt(), percent);
     QCOMPARE(handle->x(), handleX);
     QCOMPARE(handle->y(), 0);
-}
-
-void PlayerTest::dragFollowsFingerWithinGroove()
-{
-    QWidget host;
-    host.resize(kSliderWidth + 2 * kSliderMargin, kHandleSize);
-    auto *slider = new Slider(&host);
-    slider->setGeometry(kSliderMargin, 0, kSliderWidth, kHandleSize);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    QPushButton *handle = handleOf(slider);
-    QSignalSpy moves(slider, &Slider::userMove);
-    const auto lastMove = [&moves] { return moves.isEmpty() ? -1 : moves.last().at(0).toInt(); };
-    const int middle = kHandleSize / 2;
-
-    // Down on the handle itself, which rests at the start.
-    touch(slider, QEvent::MouseButtonPress, QPoint(middle, middle));
-    QCOMPARE(lastMove(), 0);
-    touch(slider, QEvent::MouseMove, QPoint(115, middle));
-    QCOMPARE(lastMove(), 50);
-    QCOMPARE(handle->x(), 100);
-
-    // Playback does not pull the handle from under the finger.
-    slider->setPosition(90);
-    QCOMPARE(handle->x(), 100);
-
-    // The finger leaves the slider on either side.
-    touch(slider, QEvent::MouseMove, QPoint(kSliderWidth + kSliderMargin / 2, middle));
-    QCOMPARE(lastMove(), 100);
-    QCOMPARE(handle->x(), 200);
-    touch(slider, QEvent::MouseMove, QPoint(-kSliderMargin / 2, middle));
-    QCOMPARE(lastMove(), 0);
-    QCOMPARE(handle->x(), 0);
-    touch(slider, QEvent::MouseMove, QPoint(165, middle));
-    QCOMPARE(lastMove(), 75);
-    QCOMPARE(handle->x(), 150);
-    touch(slider, QEvent::MouseButtonRelease, QPoint(165, middle));
-
-    // Released: positions from outside move it again.
-    slider->setPosition(25);
-    QCOMPARE(handle->x(), 50);
 }
 
 QTEST_MAIN(PlayerTest)
