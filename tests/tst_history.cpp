@@ -8,10 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "camera/previewform.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
-#include "dialogs/trainingresultsdialog.h"
 #include "history/learningcurve.h"
 #include "history/measurementspanel.h"
 #include "history/metricstable.h"
@@ -28,7 +26,6 @@ namespace {
 constexpr int kTimeoutMs = 15000;
 const QDate kDay(2024, 3, 7);
 // Rows of the figures table: 0 holds the headings.
-constexpr int kOffScreenRow = 3;
 constexpr int kPathLengthRow = 4;
 
 QByteArray contentsOf(const QString &path)
@@ -63,8 +60,7 @@ TrainingMeasurement leftHandOnly(double pathLengthMm, int movementUnits)
 } // namespace
 
 // The training history in the real main window, over real files in the
-// account's recording folder, and the figures of measured trainings there
-// and over the training screen.
+// account's recording folder, with the figures of measured trainings.
 class HistoryTest : public QObject
 {
     Q_OBJECT
@@ -79,7 +75,6 @@ private slots:
     void exportCopiesWithoutOverwriting();
     void emptyHistoryResetsTheCounter();
     void longListBuildsOnlyTheRowsInSight();
-    void resultsOpenOverTheTrainingScreen();
 
 private:
     // A training at 2024-03-07 `hour`:00, with or without its picture and
@@ -332,26 +327,6 @@ void HistoryTest::longListBuildsOnlyTheRowsInSight()
     QTRY_COMPARE_WITH_TIMEOUT(history->trainingCount(), 23, kTimeoutMs);
     QVERIFY(!QFile::exists(videos.last()));
     QVERIFY(QFile::exists(videos.first()));
-}
-
-// A measured training's figures open over the training screen; an
-// instrument never seen has none, only its time off screen.
-void HistoryTest::resultsOpenOverTheTrainingScreen()
-{
-    TraineeSteps::openFromMenu(window, "trainingButton", FormPreview);
-    auto *preview = qobject_cast<PreviewForm *>(window->screenFor(FormPreview));
-    emit preview->trainingMeasured(addTraining(10, false, false), leftHandOnly(1234, 3), true);
-
-    TrainingResultsDialog *results = nullptr;
-    QTRY_VERIFY_WITH_TIMEOUT((results = shownDialog<TrainingResultsDialog>()), kTimeoutMs);
-    const MetricsTable *table = results->findChild<MetricsTable *>();
-    QCOMPARE(table->cellText(kPathLengthRow, 1), QStringLiteral("1234 mm"));
-    QCOMPARE(table->cellText(kPathLengthRow, 2), QStringLiteral("not seen"));
-    QCOMPARE(table->cellText(kOffScreenRow, 2), QStringLiteral("12.0 s"));
-
-    QTest::mouseClick(results->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::dialogForm->isDialogVisible(), kTimeoutMs);
-    QVERIFY(preview->isEnabled());
 }
 
 QTEST_MAIN(HistoryTest)
