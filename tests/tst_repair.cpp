@@ -16,15 +16,23 @@
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "core/startup.h"
 #include "cutrecording.h"
 #include "history/recordingrepair.h"
 #include "mediainspection.h"
 #include "sessionfixture.h"
 #include "storage/trainingrecords.h"
+#include "tracking/tiptracker.h"
 
-// Repairing recordings cut off by a crash. The cut recordings are real: this
-// executable, started with --record-until-killed, records through the
-// session in a child process, which the test kills while it records.
+// Recordings cut off by a crash, and repaired, or completed as the
+// application quits. The cut recordings are real: this executable, started
+// with --record-until-killed, records through the session in a child
+// process, which the test kills while it records. Started with
+// --quit-while-recording, it is the application, which starts as KavrinMac
+// does, records and tracks through the session and is quit through the
+// menu's exit button or by SIGTERM (a system shutdown); the test then reads
+// the tracker's report and the video back. Both run with the virtual camera
+// and with a USB camera through Qt's GStreamer back end (the stand-in).
 
 namespace {
 
@@ -32,14 +40,11 @@ const QSize kViewfinderSize(480, 270);
 
 // Generous bounds: the tests share a small machine with other jobs.
 constexpr int kTimeoutMs = 60000;
-constexpr int kRecordBeforeKillMs = 3500;
+constexpr int kRecordBeforeKillMs = 5000;
 constexpr int kCompleteRecordingMs = 2000;
-// A player reads only the first fragment of a cut file.
-constexpr qint64 kFirstFragmentMs = 1000;
 constexpr qint64 kToleranceMs = 500;
-// The fragments of a recording killed after kRecordBeforeKillMs hold at
-// least this, well past the first fragment.
-constexpr qint64 kMinimumKeptAfterKillMs = 2000;
+// The fragments of a recording killed after five seconds hold at least this.
+constexpr qint64 kMinimumKeptAfterKillMs = 3500;
 // A crash may cut one track's last fragment and keep the other's.
 constexpr qint64 kStatedToDecodedMs = 2000;
 // Inside the moov box, which is over a kilobyte long in every recording.
@@ -83,6 +88,61 @@ QStringList entries(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+constexpr auto kQuitWhileRecording = "--quit-while-recording";
+constexpr auto kQuittingMark = "quitting after";
+constexpr auto kTrackedMark = "tracked";
+constexpr auto kByExitButton = "exit-button";
+constexpr auto kBySigterm = "sigterm";
+constexpr int kRecordBeforeQuitMs = 2000;
+// Both cameras' best mode for a training.
+const QSize kTrainingSize(1280, 720);
+
+// The child: the installation is prepared, so the menu comes up at once.
+int quitWhileRecording(const QString &video, bool standIn, bool byExitButton)
+{
+    if (standIn && !useStandInCamera())
+        return EXIT_FAILURE;
+    MainWindow window;
+    launch(window);
+    // The start-up selects the configured camera, the virtual one.
+    if (!QTest::qWaitFor([] { return ClientSessionInfo::whereIAM == FormMenu; }, kTimeoutMs))
+        return EXIT_FAILURE;
+    if (standIn)
+        ClientSessionInfo::selectCamera(standInCameraIndex());
+    auto *viewfinder = new VideoWidget(&window);
+    viewfinder->resize(kViewfinderSize);
+    ClientSessionInfo::startCameraPreview(viewfinder, true, true, video, QString());
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    auto *exit = window.screenFor(FormMenu)->findChild<QPushButton *>(QStringLiteral("exitBtn"));
+    TipTracker tracker;
+    if (!recorder || !exit || !tracker.start(ClientSessionInfo::camera->currentDevice(), { 0 }))
+        return EXIT_FAILURE;
+    // By SIGTERM, the test sends it on the quitting line.
+    QObject::connect(&tracker, &TipTracker::measured,
+        [recorder, exit, byExitButton](const QString &, const TrainingMeasurement &measurement) {
+            const TrainingMetrics &metrics = measurement.metrics;
+            std::printf("%s %lld %d %d\n%s %lld\n", kTrackedMark,
+                static_cast<long long>(metrics.framesAnalysed), metrics.instruments[InstrumentLeft].seen,
+                metrics.instruments[InstrumentRight].seen, kQuittingMark,
+                static_cast<long long>(recorder->duration()));
+            std::fflush(stdout);
+            if (byExitButton)
+                exit->click();
+        });
+    QObject::connect(
+        recorder, &QMediaRecorder::statusChanged, [recorder, &tracker](QMediaRecorder::Status status) {
+            if (status == QMediaRecorder::RecordingStatus)
+                QTimer::singleShot(kRecordBeforeQuitMs, recorder, [&tracker] { tracker.finish(QString()); });
+        });
+    return QApplication::exec();
+}
+
+bool isFragmented(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll().contains("moof");
+}
+
 } // namespace
 
 class RepairTest : public QObject
@@ -101,6 +161,8 @@ private slots:
     void destroyingWhileRunningLeavesWholeFiles_data();
     void destroyingWhileRunningLeavesWholeFiles();
     void historyRepairsBeforeThePlayerPlays();
+    void quitDuringRecordingCompletesTheVideo_data();
+    void quitDuringRecordingCompletesTheVideo();
 
 private:
     QString cutRecording(bool sound, bool throughBackEnd = false) const;
@@ -193,11 +255,13 @@ void RepairTest::cutRecordingIsRepaired()
     const QString video = place(contents(cutRecording(sound, throughBackEnd)), QLatin1String(kVideoName));
     QVERIFY(!video.isEmpty());
 
-    // Cut: a player sees the first second of the frames that are there.
+    // Cut: a player reads the first fragment alone, far short of the frames
+    // that are there, which the repaired file's stated length must reach.
     const DecodedVideo cut = decodeVideo(video);
     QVERIFY2(cut.endMs >= kMinimumKeptAfterKillMs, qPrintable(QString::number(cut.endMs)));
     const qint64 statedMs = discover(video).durationMs;
-    QVERIFY2(qAbs(statedMs - kFirstFragmentMs) <= kToleranceMs, qPrintable(QString::number(statedMs)));
+    QVERIFY2(statedMs < cut.endMs - kStatedToDecodedMs,
+        qPrintable(QStringLiteral("states %1 ms of %2 ms").arg(statedMs).arg(cut.endMs)));
 
     RecordingRepair repair;
     QSignalSpy repaired(&repair, &RecordingRepair::repaired);
@@ -341,12 +405,83 @@ void RepairTest::historyRepairsBeforeThePlayerPlays()
     resetSession();
 }
 
+void RepairTest::quitDuringRecordingCompletesTheVideo_data()
+{
+    QTest::addColumn<bool>("standIn");
+    QTest::addColumn<QString>("ending");
+    // Each camera quits in one of the two ways: the ending does not depend
+    // on the camera.
+    QTest::newRow("virtual camera, exit button") << false << kByExitButton;
+    QTest::newRow("USB camera through Qt's back end, SIGTERM") << true << kBySigterm;
+}
+
+void RepairTest::quitDuringRecordingCompletesTheVideo()
+{
+    QFETCH(bool, standIn);
+    QFETCH(QString, ending);
+    resetSession();
+    QTemporaryDir data;
+    QVERIFY(data.isValid());
+    prepareInstallation(data.path());
+    const QString video = data.filePath(QStringLiteral("training.mp4"));
+
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+        { QLatin1String(kQuitWhileRecording), video, standIn ? QStringLiteral("stand-in") : QString(),
+            ending });
+    QByteArray output;
+    QVERIFY(QTest::qWaitFor(
+        [&] { return (output += child.readAllStandardOutput()).contains(kQuittingMark); }, kTimeoutMs));
+    if (ending == QLatin1String(kBySigterm))
+        child.terminate();
+    QVERIFY(child.waitForFinished(kTimeoutMs));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    output += child.readAllStandardOutput();
+    const int mark = output.indexOf(kQuittingMark);
+    // How long the recorder had recorded when the quit began.
+    const qint64 recordedMs = output.mid(mark + qstrlen(kQuittingMark)).trimmed().toLongLong();
+    QVERIFY(recordedMs >= kRecordBeforeQuitMs - kToleranceMs);
+    // The tracker saw the camera's frames through the back end's probe: the
+    // virtual camera's two instruments, or the stand-in's green ball as the
+    // left one.
+    const QList<QByteArray> tracked
+        = output.mid(output.indexOf(kTrackedMark) + qstrlen(kTrackedMark)).trimmed().split(' ');
+    QVERIFY2(tracked.value(0).toInt() > kRecordBeforeQuitMs / 100, output.constData());
+    QCOMPARE(tracked.value(1).toInt(), 1);
+    QCOMPARE(tracked.value(2).left(1).toInt(), standIn ? 0 : 1);
+
+    // Complete: the file states its whole duration, and every frame up to
+    // it decodes; the sound track is there. It is written in fragments, so a
+    // crash would have kept all but the last second, and in a mode fit for
+    // training, in 8-bit 4:2:0 that every player decodes.
+    const MediaFacts facts = discover(video);
+    QCOMPARE(facts.videoCodec, QStringLiteral("video/x-h264"));
+    QVERIFY2(facts.videoCaps.contains(QLatin1String("chroma-format=(string)4:2:0"))
+            && facts.videoCaps.contains(QLatin1String("bit-depth-luma=(uint)8")),
+        qPrintable(facts.videoCaps));
+    QCOMPARE(facts.frameSize, kTrainingSize);
+    QCOMPARE(facts.title, QLatin1String(kTitle));
+    QVERIFY(facts.audioCaps.startsWith(QLatin1String("audio/mpeg")));
+    QVERIFY(isFragmented(video));
+    QVERIFY2(
+        facts.durationMs >= recordedMs - kToleranceMs && facts.durationMs <= recordedMs + 2 * kToleranceMs,
+        qPrintable(QStringLiteral("file %1 ms, recorded %2 ms").arg(facts.durationMs).arg(recordedMs)));
+    const DecodedVideo decoded = decodeVideo(video);
+    QVERIFY2(qAbs(decoded.endMs - facts.durationMs) <= kToleranceMs,
+        qPrintable(QStringLiteral("decoded up to %1 ms of %2").arg(decoded.endMs).arg(facts.durationMs)));
+}
+
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     gst_init(nullptr, nullptr);
     if (isRecordingChild(argc, argv))
         return runRecordingChild(argv);
+    if (argc == 5 && qstrcmp(argv[1], kQuitWhileRecording) == 0)
+        return quitWhileRecording(
+            QString::fromLocal8Bit(argv[2]), argv[3][0] != '\0', qstrcmp(argv[4], kByExitButton) == 0);
     RepairTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
