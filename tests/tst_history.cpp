@@ -1,13 +1,20 @@
 #include <QComboBox>
 #include <QDir>
+#include <QGraphicsView>
 #include <QLabel>
+#include <QMediaRecorder>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "camera/camera.h"
+#include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
 #include "history/learningcurve.h"
@@ -15,18 +22,68 @@
 #include "history/metricstable.h"
 #include "history/resultslistform.h"
 #include "history/simplelistitem.h"
+#include "history/slider.h"
+#include "history/videoplayer.h"
+#include "mediainspection.h"
+#include "pictureinspection.h"
 #include "sessionfixture.h"
 #include "storage/trainingmetricsfile.h"
 #include "storage/trainingrecords.h"
+#include "storage/user.h"
 #include "traineesteps.h"
 
 namespace {
 
 // Generous: the tests share a small machine with other jobs.
 constexpr int kTimeoutMs = 15000;
+constexpr int kPlaybackTimeoutMs = 30000;
 const QDate kDay(2024, 3, 7);
 // Rows of the figures table: 0 holds the headings.
 constexpr int kPathLengthRow = 4;
+constexpr qint64 kRecordingMs = 3000;
+// How far the player's idea of the length may stray from the file's.
+constexpr qint64 kDurationToleranceMs = 300;
+// Positions a decoder reports jitter by a frame or two around a seek.
+constexpr qint64 kPositionSlackMs = 100;
+// Played this far before pausing or stopping, so that a restart from the
+// beginning cannot be mistaken for playing on.
+constexpr qint64 kPlayedBeforeStopMs = 1000;
+// Long enough for a player that failed to pause to move on visibly.
+constexpr int kLookingMs = 500;
+// A loaded video waits at its first picture, just past the start.
+constexpr qint64 kFirstPictureMs = 5;
+constexpr int kHandleSize = 30;
+// A slider this wide lets its handle travel 200 pixels.
+constexpr int kSliderWidth = 230;
+constexpr QSize kIconSize(50, 50);
+constexpr auto kPlayIcon = ":/graphics/common_icons/play.png";
+constexpr auto kPauseIcon = ":/graphics/common_icons/pause.png";
+
+bool showsIcon(const QPushButton *button, const char *picture)
+{
+    return button->icon().pixmap(kIconSize).toImage()
+        == QIcon(QLatin1String(picture)).pixmap(kIconSize).toImage();
+}
+
+// A press, move or release at a point of widget, delivered through its
+// window as the platform delivers a finger: to the widget under it, or to
+// the one holding the grab.
+void touch(QWidget *widget, QEvent::Type type, QPoint pos)
+{
+    QWindow *window = widget->window()->windowHandle();
+    const QPoint at = widget->mapTo(widget->window(), pos);
+    if (type == QEvent::MouseButtonPress)
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+    else if (type == QEvent::MouseButtonRelease)
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    else
+        QTest::mouseMove(window, at);
+}
+
+QPushButton *handleOf(const Slider *slider)
+{
+    return slider->findChild<QPushButton *>(QStringLiteral("handle"));
+}
 
 QByteArray contentsOf(const QString &path)
 {
@@ -60,12 +117,15 @@ TrainingMeasurement leftHandOnly(double pathLengthMm, int movementUnits)
 } // namespace
 
 // The training history in the real main window, over real files in the
-// account's recording folder, with the figures of measured trainings.
+// account's recording folder, with the figures of measured trainings; and
+// the player, playing a real recording of the virtual camera through the
+// real media player, and its finger slider.
 class HistoryTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -76,26 +136,55 @@ private slots:
     void emptyHistoryResetsTheCounter();
     void longListBuildsOnlyTheRowsInSight();
 
+    void playback();
+    void returnKeepsVolumeAndGoesToLastAnchor_data();
+    void returnKeepsVolumeAndGoesToLastAnchor();
+    void pressPutsHandleUnderFinger_data();
+    void pressPutsHandleUnderFinger();
+
 private:
+    // The application as it starts, on the menu, with an account of its own.
+    void startApplication();
     // A training at 2024-03-07 `hour`:00, with or without its picture and
     // its tracking's files, which hold hour * 100 mm and hour movements.
     QString addTraining(int hour, bool picture = true, bool measured = true);
     void openHistory();
     void confirmDelete();
+    void navigate(FormEnum form);
+    void openPlayer();
+    void click(const char *button);
+    void playUntil(qint64 positionMs);
+    QPushButton *button(const char *name) const;
+    const QMediaPlayer *media() const { return player->mediaPlayer(); }
 
+    QTemporaryDir recordings;
+    QString recording;
+    qint64 recordedMs = 0;
     std::unique_ptr<QTemporaryDir> data;
     MainWindow *window = nullptr;
     ResultsListForm *history = nullptr;
+    VideoPlayer *player = nullptr;
 };
+
+void HistoryTest::initTestCase()
+{
+    gst_init(nullptr, nullptr);
+    QVERIFY(recordings.isValid());
+    recording = recordings.filePath(QStringLiteral("2024_05_06T07_08_09.mp4"));
+    VideoWidget viewfinder;
+    viewfinder.resize(480, 270);
+    QVERIFY(ClientSessionInfo::startCameraPreview(&viewfinder, true, true, recording, QString()));
+    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
+    QVERIFY(recorder);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->duration() >= kRecordingMs, kPlaybackTimeoutMs);
+    ClientSessionInfo::stopPreview();
+    recordedMs = discover(recording).durationMs;
+    QVERIFY2(recordedMs >= kRecordingMs - kDurationToleranceMs, qPrintable(QString::number(recordedMs)));
+}
 
 void HistoryTest::init()
 {
     resetSession();
-    startOnFreshInstallation(data, window);
-    if (QTest::currentTestFailed())
-        return;
-    history = qobject_cast<ResultsListForm *>(window->screenFor(FormResultsList));
-    QVERIFY(history);
 }
 
 void HistoryTest::cleanup()
@@ -103,6 +192,16 @@ void HistoryTest::cleanup()
     delete window;
     window = nullptr;
     resetSession();
+}
+
+void HistoryTest::startApplication()
+{
+    startOnFreshInstallation(data, window);
+    if (QTest::currentTestFailed())
+        return;
+    history = qobject_cast<ResultsListForm *>(window->screenFor(FormResultsList));
+    player = qobject_cast<VideoPlayer *>(window->screenFor(FormVideoPlayer));
+    QVERIFY(history && player);
 }
 
 QString HistoryTest::addTraining(int hour, bool picture, bool measured)
@@ -141,6 +240,7 @@ void HistoryTest::confirmDelete()
 // damaged, are trainings like the others, with the reason for no figures.
 void HistoryTest::listsTrainingsNewestOnTopWithTheirFigures()
 {
+    startApplication();
     const QString nine = addTraining(9);
     addTraining(12, true, false);
     addTraining(10);
@@ -226,6 +326,7 @@ void HistoryTest::deleteRemovesTheTargets()
 {
     QFETCH(QList<int>, checked);
     QFETCH(QStringList, left);
+    startApplication();
     const QStringList videos { addTraining(10, false), addTraining(11), addTraining(12) };
     openHistory();
     QTRY_COMPARE_WITH_TIMEOUT(history->rows().size(), 3, kTimeoutMs);
@@ -247,6 +348,7 @@ void HistoryTest::deleteRemovesTheTargets()
 
 void HistoryTest::exportCopiesWithoutOverwriting()
 {
+    startApplication();
     const QString ten = addTraining(10);
     const QString eleven = addTraining(11);
     addTraining(12);
@@ -283,6 +385,7 @@ void HistoryTest::exportCopiesWithoutOverwriting()
 
 void HistoryTest::emptyHistoryResetsTheCounter()
 {
+    startApplication();
     User *user = ClientSessionInfo::actualUser();
     user->totalTrainingTime = 90061;
     QVERIFY(ClientSessionInfo::updateActualUser());
@@ -306,6 +409,7 @@ void HistoryTest::emptyHistoryResetsTheCounter()
 // the list holds the oldest training.
 void HistoryTest::longListBuildsOnlyTheRowsInSight()
 {
+    startApplication();
     QStringList videos;
     for (int hour = 0; hour < 24; ++hour)
         videos << addTraining(hour, false, false);
@@ -327,6 +431,212 @@ void HistoryTest::longListBuildsOnlyTheRowsInSight()
     QTRY_COMPARE_WITH_TIMEOUT(history->trainingCount(), 23, kTimeoutMs);
     QVERIFY(!QFile::exists(videos.last()));
     QVERIFY(QFile::exists(videos.first()));
+}
+
+void HistoryTest::navigate(FormEnum form)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kTimeoutMs);
+    QVERIFY(QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, form)));
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(form), kTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kTimeoutMs);
+}
+
+// Opens the player on the recording, as the history screen does, and waits
+// until it is loaded, paused on the first picture.
+void HistoryTest::openPlayer()
+{
+    ClientSessionInfo::actualFilename = recording;
+    navigate(FormVideoPlayer);
+    QTRY_COMPARE_WITH_TIMEOUT(media()->state(), QMediaPlayer::PausedState, kTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(media()->position(), kFirstPictureMs, kTimeoutMs);
+}
+
+QPushButton *HistoryTest::button(const char *name) const
+{
+    return player->findChild<QPushButton *>(QLatin1String(name));
+}
+
+void HistoryTest::click(const char *name)
+{
+    QPushButton *target = button(name);
+    QVERIFY(target && target->isVisible());
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void HistoryTest::playUntil(qint64 positionMs)
+{
+    click("playBtn");
+    QTRY_COMPARE_WITH_TIMEOUT(media()->state(), QMediaPlayer::PlayingState, kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(media()->position() >= positionMs, kPlaybackTimeoutMs);
+}
+
+// Loaded, the video shows its first picture and stays there however long
+// one looks; PLAY and PAUSE go on from where it was, STOP and PLAY restart,
+// the slider seeks, and playback ends at the file's end.
+void HistoryTest::playback()
+{
+    startApplication();
+    QTest::ignoreMessage(QtDebugMsg, "vvvvvvvvvvv");
+    openPlayer();
+    QVERIFY2(qAbs(media()->duration() - recordedMs) <= kDurationToleranceMs,
+        qPrintable(QStringLiteral("player %1 ms, file %2 ms").arg(media()->duration()).arg(recordedMs)));
+    auto *view = player->findChild<QGraphicsView *>(QStringLiteral("graphicsView"));
+    QTest::qWait(kLookingMs);
+    QCOMPARE(media()->state(), QMediaPlayer::PausedState);
+    QCOMPARE(media()->position(), kFirstPictureMs);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        PictureInspection::showsPicture(view->grab().toImage()), PictureInspection::kPictureTimeoutMs);
+
+    QTest::ignoreMessage(
+        QtDebugMsg, QRegularExpression(QStringLiteral("^actual player state QMediaPlayer::PausedState ")));
+    playUntil(kPlayedBeforeStopMs);
+    QVERIFY(showsIcon(button("playBtn"), kPauseIcon));
+    QTest::ignoreMessage(
+        QtDebugMsg, QRegularExpression(QStringLiteral("^actual player state QMediaPlayer::PlayingState ")));
+    click("playBtn");
+    QCOMPARE(media()->state(), QMediaPlayer::PausedState);
+    QVERIFY(showsIcon(button("playBtn"), kPlayIcon));
+    const qint64 held = media()->position();
+    QTest::qWait(kLookingMs);
+    QVERIFY2(qAbs(media()->position() - held) <= kPositionSlackMs,
+        qPrintable(QStringLiteral("paused at %1, now at %2").arg(held).arg(media()->position())));
+
+    QSignalSpy positions(media(), &QMediaPlayer::positionChanged);
+    click("playBtn");
+    QCOMPARE(media()->state(), QMediaPlayer::PlayingState);
+    QVERIFY(showsIcon(button("playBtn"), kPauseIcon));
+    QTRY_VERIFY_WITH_TIMEOUT(media()->position() > held + kPositionSlackMs, kPlaybackTimeoutMs);
+    for (const QList<QVariant> &reported : qAsConst(positions))
+        QVERIFY2(reported.at(0).toLongLong() >= held - kPositionSlackMs,
+            qPrintable(QStringLiteral("went back to %1 from %2").arg(reported.at(0).toLongLong()).arg(held)));
+
+    const qint64 stoppedAt = media()->position();
+    click("stopBtn");
+    QCOMPARE(media()->state(), QMediaPlayer::StoppedState);
+    QVERIFY(showsIcon(button("playBtn"), kPlayIcon));
+    QCOMPARE(media()->position(), 0);
+    positions.clear();
+    click("playBtn");
+    QCOMPARE(media()->state(), QMediaPlayer::PlayingState);
+    QTRY_VERIFY_WITH_TIMEOUT(!positions.isEmpty(), kPlaybackTimeoutMs);
+    QVERIFY2(positions.first().at(0).toLongLong() < stoppedAt - kPlayedBeforeStopMs / 2,
+        qPrintable(QStringLiteral("stopped at %1, went on at %2")
+                       .arg(stoppedAt)
+                       .arg(positions.first().at(0).toLongLong())));
+
+    // Paused, a finger put down half way seeks there and keeps the handle
+    // there while playback reports its positions.
+    click("playBtn");
+    auto *slider = player->findChild<Slider *>(QStringLiteral("slider"));
+    QPushButton *handle = handleOf(slider);
+    QSignalSpy moves(slider, &Slider::userMove);
+    const int half = (slider->width() - kHandleSize) / 2;
+    const QPoint finger(half + kHandleSize / 2, slider->height() / 2);
+    touch(slider, QEvent::MouseButtonPress, finger);
+    QCOMPARE(moves.size(), 1);
+    const int percent = moves.first().at(0).toInt();
+    QVERIFY(qAbs(percent - 50) <= 1);
+    QCOMPARE(handle->x(), half);
+    const qint64 target = media()->duration() * percent / 100;
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(media()->position() - target) <= kPositionSlackMs, kTimeoutMs);
+    positions.clear();
+    click("playBtn");
+    QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, kPlaybackTimeoutMs);
+    QCOMPARE(handle->x(), half);
+
+    // Let go: the handle follows playback again, to the end.
+    touch(slider, QEvent::MouseButtonRelease, finger);
+    QTRY_VERIFY_WITH_TIMEOUT(handle->x() > half, kPlaybackTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(media()->mediaStatus(), QMediaPlayer::EndOfMedia, kPlaybackTimeoutMs);
+    QCOMPARE(media()->state(), QMediaPlayer::StoppedState);
+    QVERIFY(showsIcon(button("playBtn"), kPlayIcon));
+}
+
+void HistoryTest::returnKeepsVolumeAndGoesToLastAnchor_data()
+{
+    QTest::addColumn<FormEnum>("anchor");
+    QTest::addColumn<int>("volume");
+    QTest::newRow("menu, silent") << FormMenu << 0;
+    QTest::newRow("history, quiet") << FormResultsList << 37;
+}
+
+// RETURN ends playback, keeps the volume for the account and goes back to
+// the screen the player was opened from.
+void HistoryTest::returnKeepsVolumeAndGoesToLastAnchor()
+{
+    QFETCH(FormEnum, anchor);
+    QFETCH(int, volume);
+    startApplication();
+    if (anchor != FormMenu)
+        navigate(anchor);
+    QCOMPARE(ClientSessionInfo::whereIAM, anchor);
+    openPlayer();
+    auto *slider = player->findChild<QSlider *>(QStringLiteral("volume"));
+    QVERIFY(slider);
+    QCOMPARE(slider->value(), static_cast<int>(User::defaultVolume));
+    QCOMPARE(media()->volume(), static_cast<int>(User::defaultVolume));
+    slider->setValue(volume);
+    QCOMPARE(media()->volume(), volume);
+    playUntil(kFirstPictureMs + kPositionSlackMs);
+
+    click("returnBtn");
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(anchor), kTimeoutMs);
+    QCOMPARE(window->currentFormValue(), anchor);
+    QCOMPARE(media()->state(), QMediaPlayer::StoppedState);
+    User stored;
+    QVERIFY(readUserFile(
+        ClientSessionInfo::accounts.location().usersFolder() + QStringLiteral("usr.usr"), &stored));
+    QCOMPARE(stored.volume, volume);
+
+    openPlayer();
+    QCOMPARE(slider->value(), volume);
+    QCOMPARE(media()->volume(), volume);
+}
+
+void HistoryTest::pressPutsHandleUnderFinger_data()
+{
+    QTest::addColumn<int>("shownWidth");
+    QTest::addColumn<qreal>("x");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("handleX");
+
+    QTest::newRow("left stop") << kSliderWidth << 15.0 << 0 << 0;
+    QTest::newRow("right stop") << kSliderWidth << 215.0 << 100 << 200;
+    QTest::newRow("before the start") << kSliderWidth << 2.0 << 0 << 0;
+    QTest::newRow("past the end") << kSliderWidth << 229.0 << 100 << 200;
+    QTest::newRow("quarter") << kSliderWidth << 65.0 << 25 << 50;
+    QTest::newRow("rounded up") << kSliderWidth << 64.5 << 25 << 50;
+    QTest::newRow("rounded down") << kSliderWidth << 64.4 << 24 << 49;
+    // Shown at a provisional width, then laid out to its final one.
+    QTest::newRow("laid out after show, quarter") << 100 << 65.0 << 25 << 50;
+    QTest::newRow("laid out after show, right stop") << 100 << 215.0 << 100 << 200;
+}
+
+void HistoryTest::pressPutsHandleUnderFinger()
+{
+    QFETCH(int, shownWidth);
+    QFETCH(qreal, x);
+    QFETCH(int, percent);
+    QFETCH(int, handleX);
+
+    Slider slider;
+    slider.resize(shownWidth, kHandleSize);
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+    slider.resize(kSliderWidth, kHandleSize);
+    QPushButton *handle = handleOf(&slider);
+    QVERIFY(handle);
+    QSignalSpy moves(&slider, &Slider::userMove);
+
+    // Sub-pixel positions, as touch screens report them.
+    const QPointF at(x, kHandleSize / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, QPointF(slider.mapToGlobal(at.toPoint())), Qt::LeftButton,
+        Qt::LeftButton, {});
+    QApplication::sendEvent(&slider, &press);
+    QCOMPARE(moves.size(), 1);
+    QCOMPARE(moves.first().at(0).toInt(), percent);
+    QCOMPARE(handle->x(), handleX);
+    QCOMPARE(handle->y(), 0);
 }
 
 QTEST_MAIN(HistoryTest)
