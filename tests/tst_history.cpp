@@ -65,26 +65,6 @@ bool showsIcon(const QPushButton *button, const char *picture)
         == QIcon(QLatin1String(picture)).pixmap(kIconSize).toImage();
 }
 
-// A press, move or release at a point of widget, delivered through its
-// window as the platform delivers a finger: to the widget under it, or to
-// the one holding the grab.
-void touch(QWidget *widget, QEvent::Type type, QPoint pos)
-{
-    QWindow *window = widget->window()->windowHandle();
-    const QPoint at = widget->mapTo(widget->window(), pos);
-    if (type == QEvent::MouseButtonPress)
-        QTest::mousePress(window, Qt::LeftButton, {}, at);
-    else if (type == QEvent::MouseButtonRelease)
-        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
-    else
-        QTest::mouseMove(window, at);
-}
-
-QPushButton *handleOf(const Slider *slider)
-{
-    return slider->findChild<QPushButton *>(QStringLiteral("handle"));
-}
-
 QByteArray contentsOf(const QString &path)
 {
     QFile file(path);
@@ -96,21 +76,12 @@ TrainingMeasurement leftHandOnly(double pathLengthMm, int movementUnits)
 {
     TrainingMeasurement measurement;
     TrainingMetrics &metrics = measurement.metrics;
-    metrics.durationSeconds = 12;
     metrics.pictureSize = QSize(1280, 720);
     metrics.unit = LengthUnit::Millimetres;
     metrics.millimetresPerPixel = 0.25;
-    metrics.framesAnalysed = 360;
-    InstrumentMetrics &left = metrics.instruments[InstrumentLeft];
-    left.seen = true;
-    left.activeSeconds = 10;
-    left.pathLength = pathLengthMm;
-    left.movementUnits = movementUnits;
-    metrics.instruments[InstrumentRight].offScreenSeconds = 12;
-    for (int frame = 0; frame < 3; ++frame) {
-        measurement.paths[InstrumentLeft] << TipSample { frame / 30.0, QPointF(100 + frame * 10, 200) };
-        measurement.paths[InstrumentRight] << TipSample { frame / 30.0, std::nullopt };
-    }
+    metrics.instruments[InstrumentLeft].seen = true;
+    metrics.instruments[InstrumentLeft].pathLength = pathLengthMm;
+    metrics.instruments[InstrumentLeft].movementUnits = movementUnits;
     return measurement;
 }
 
@@ -150,7 +121,6 @@ private:
     QString addTraining(int hour, bool picture = true, bool measured = true);
     void openHistory();
     void confirmDelete();
-    void navigate(FormEnum form);
     void openPlayer();
     void click(const char *button);
     void playUntil(qint64 positionMs);
@@ -433,20 +403,15 @@ void HistoryTest::longListBuildsOnlyTheRowsInSight()
     QVERIFY(QFile::exists(videos.first()));
 }
 
-void HistoryTest::navigate(FormEnum form)
-{
-    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kTimeoutMs);
-    QVERIFY(QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, form)));
-    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(form), kTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kTimeoutMs);
-}
-
 // Opens the player on the recording, as the history screen does, and waits
 // until it is loaded, paused on the first picture.
 void HistoryTest::openPlayer()
 {
     ClientSessionInfo::actualFilename = recording;
-    navigate(FormVideoPlayer);
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kTimeoutMs);
+    QVERIFY(QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, FormVideoPlayer)));
+    QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, window->screenFor(FormVideoPlayer), kTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->lastEffect(), OpacityMax, kTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(media()->state(), QMediaPlayer::PausedState, kTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(media()->position(), kFirstPictureMs, kTimeoutMs);
 }
@@ -528,11 +493,14 @@ void HistoryTest::playback()
     // there while playback reports its positions.
     click("playBtn");
     auto *slider = player->findChild<Slider *>(QStringLiteral("slider"));
-    QPushButton *handle = handleOf(slider);
+    auto *handle = slider->findChild<QPushButton *>(QStringLiteral("handle"));
     QSignalSpy moves(slider, &Slider::userMove);
     const int half = (slider->width() - kHandleSize) / 2;
-    const QPoint finger(half + kHandleSize / 2, slider->height() / 2);
-    touch(slider, QEvent::MouseButtonPress, finger);
+    // Through the window, as the platform delivers a finger: to the widget
+    // under it, then to the one holding the grab.
+    QWindow *screen = window->windowHandle();
+    const QPoint finger = slider->mapTo(window, QPoint(half + kHandleSize / 2, slider->height() / 2));
+    QTest::mousePress(screen, Qt::LeftButton, {}, finger);
     QCOMPARE(moves.size(), 1);
     const int percent = moves.first().at(0).toInt();
     QVERIFY(qAbs(percent - 50) <= 1);
@@ -545,7 +513,7 @@ void HistoryTest::playback()
     QCOMPARE(handle->x(), half);
 
     // Let go: the handle follows playback again, to the end.
-    touch(slider, QEvent::MouseButtonRelease, finger);
+    QTest::mouseRelease(screen, Qt::LeftButton, {}, finger);
     QTRY_VERIFY_WITH_TIMEOUT(handle->x() > half, kPlaybackTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(media()->mediaStatus(), QMediaPlayer::EndOfMedia, kPlaybackTimeoutMs);
     QCOMPARE(media()->state(), QMediaPlayer::StoppedState);
@@ -568,7 +536,7 @@ void HistoryTest::returnKeepsVolumeAndGoesToLastAnchor()
     QFETCH(int, volume);
     startApplication();
     if (anchor != FormMenu)
-        navigate(anchor);
+        openHistory();
     QCOMPARE(ClientSessionInfo::whereIAM, anchor);
     openPlayer();
     auto *slider = player->findChild<QSlider *>(QStringLiteral("volume"));
@@ -624,8 +592,7 @@ void HistoryTest::pressPutsHandleUnderFinger()
     slider.show();
     QVERIFY(QTest::qWaitForWindowExposed(&slider));
     slider.resize(kSliderWidth, kHandleSize);
-    QPushButton *handle = handleOf(&slider);
-    QVERIFY(handle);
+    auto *handle = slider.findChild<QPushButton *>(QStringLiteral("handle"));
     QSignalSpy moves(&slider, &Slider::userMove);
 
     // Sub-pixel positions, as touch screens report them.
