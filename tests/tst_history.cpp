@@ -53,8 +53,6 @@ constexpr int kLookingMs = 500;
 // A loaded video waits at its first picture, just past the start.
 constexpr qint64 kFirstPictureMs = 5;
 constexpr int kHandleSize = 30;
-// A slider this wide lets its handle travel 200 pixels.
-constexpr int kSliderWidth = 230;
 constexpr QSize kIconSize(50, 50);
 constexpr auto kPlayIcon = ":/graphics/common_icons/play.png";
 constexpr auto kPauseIcon = ":/graphics/common_icons/pause.png";
@@ -90,7 +88,7 @@ TrainingMeasurement leftHandOnly(double pathLengthMm, int movementUnits)
 // The training history in the real main window, over real files in the
 // account's recording folder, with the figures of measured trainings; and
 // the player, playing a real recording of the virtual camera through the
-// real media player, and its finger slider.
+// real media player.
 class HistoryTest : public QObject
 {
     Q_OBJECT
@@ -110,8 +108,6 @@ private slots:
     void playback();
     void returnKeepsVolumeAndGoesToLastAnchor_data();
     void returnKeepsVolumeAndGoesToLastAnchor();
-    void pressPutsHandleUnderFinger_data();
-    void pressPutsHandleUnderFinger();
 
 private:
     // The application as it starts, on the menu, with an account of its own.
@@ -559,51 +555,6 @@ void HistoryTest::returnKeepsVolumeAndGoesToLastAnchor()
     openPlayer();
     QCOMPARE(slider->value(), volume);
     QCOMPARE(media()->volume(), volume);
-}
-
-void HistoryTest::pressPutsHandleUnderFinger_data()
-{
-    QTest::addColumn<int>("shownWidth");
-    QTest::addColumn<qreal>("x");
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<int>("handleX");
-
-    QTest::newRow("left stop") << kSliderWidth << 15.0 << 0 << 0;
-    QTest::newRow("right stop") << kSliderWidth << 215.0 << 100 << 200;
-    QTest::newRow("before the start") << kSliderWidth << 2.0 << 0 << 0;
-    QTest::newRow("past the end") << kSliderWidth << 229.0 << 100 << 200;
-    QTest::newRow("quarter") << kSliderWidth << 65.0 << 25 << 50;
-    QTest::newRow("rounded up") << kSliderWidth << 64.5 << 25 << 50;
-    QTest::newRow("rounded down") << kSliderWidth << 64.4 << 24 << 49;
-    // Shown at a provisional width, then laid out to its final one.
-    QTest::newRow("laid out after show, quarter") << 100 << 65.0 << 25 << 50;
-    QTest::newRow("laid out after show, right stop") << 100 << 215.0 << 100 << 200;
-}
-
-void HistoryTest::pressPutsHandleUnderFinger()
-{
-    QFETCH(int, shownWidth);
-    QFETCH(qreal, x);
-    QFETCH(int, percent);
-    QFETCH(int, handleX);
-
-    Slider slider;
-    slider.resize(shownWidth, kHandleSize);
-    slider.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&slider));
-    slider.resize(kSliderWidth, kHandleSize);
-    auto *handle = slider.findChild<QPushButton *>(QStringLiteral("handle"));
-    QSignalSpy moves(&slider, &Slider::userMove);
-
-    // Sub-pixel positions, as touch screens report them.
-    const QPointF at(x, kHandleSize / 2);
-    QMouseEvent press(QEvent::MouseButtonPress, at, QPointF(slider.mapToGlobal(at.toPoint())), Qt::LeftButton,
-        Qt::LeftButton, {});
-    QApplication::sendEvent(&slider, &press);
-    QCOMPARE(moves.size(), 1);
-    QCOMPARE(moves.first().at(0).toInt(), percent);
-    QCOMPARE(handle->x(), handleX);
-    QCOMPARE(handle->y(), 0);
 }
 
 QTEST_MAIN(HistoryTest)

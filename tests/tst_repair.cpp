@@ -158,7 +158,6 @@ private slots:
     void cutRecordingIsRepaired();
     void filesThatNeedNoRepairStayUntouched_data();
     void filesThatNeedNoRepairStayUntouched();
-    void destroyingWhileRunningLeavesWholeFiles_data();
     void destroyingWhileRunningLeavesWholeFiles();
     void historyRepairsBeforeThePlayerPlays();
     void quitDuringRecordingCompletesTheVideo_data();
@@ -331,16 +330,9 @@ void RepairTest::filesThatNeedNoRepairStayUntouched()
         (QStringList { QStringLiteral(".new.mp4.GhIjKl.repair"), QLatin1String(kVideoName) }));
 }
 
-void RepairTest::destroyingWhileRunningLeavesWholeFiles_data()
-{
-    QTest::addColumn<int>("repairedBeforeDestroying");
-    QTest::newRow("at once") << 0;
-    QTest::newRow("after the first repair") << 1;
-}
-
+// Destroyed once the first is repaired, while the others are.
 void RepairTest::destroyingWhileRunningLeavesWholeFiles()
 {
-    QFETCH(int, repairedBeforeDestroying);
     const QByteArray original = contents(cutRecording(true));
     const DecodedVideo cut = decodeVideo(cutRecording(true));
     QStringList videos;
@@ -351,7 +343,7 @@ void RepairTest::destroyingWhileRunningLeavesWholeFiles()
     auto repair = std::make_unique<RecordingRepair>();
     QSignalSpy repaired(repair.get(), &RecordingRepair::repaired);
     repair->start(videos);
-    QTRY_VERIFY_WITH_TIMEOUT(repaired.count() >= repairedBeforeDestroying, kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!repaired.isEmpty(), kTimeoutMs);
     repair.reset();
     // The work runs on the global pool and ends with the file in hand.
     QVERIFY(QThreadPool::globalInstance()->waitForDone(kTimeoutMs));
@@ -368,7 +360,7 @@ void RepairTest::destroyingWhileRunningLeavesWholeFiles()
     QCOMPARE(entries(folder->path()), names);
     const int kept = static_cast<int>(std::count_if(
         videos.cbegin(), videos.cend(), [&](const QString &video) { return contents(video) == original; }));
-    QVERIFY(kCopiesRepairedTogether - kept >= repairedBeforeDestroying);
+    QVERIFY(kept < kCopiesRepairedTogether);
 }
 
 void RepairTest::historyRepairsBeforeThePlayerPlays()

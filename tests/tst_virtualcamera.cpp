@@ -377,18 +377,12 @@ void TestVirtualCamera::trainingModeChoice_data()
     QTest::newRow("MJPEG where raw is slow") << QList<QCameraViewfinderSettings> { mode(640, 480, 30, raw),
         mode(1280, 720, 10, raw), mode(1280, 720, 30, jpeg), mode(1920, 1080, 30, jpeg) }
                                              << mode(1280, 720, 30, jpeg);
-    QTest::newRow("MJPEG before raw at the same rate")
-        << QList<QCameraViewfinderSettings> { mode(1280, 720, 30, raw), mode(1280, 720, 30, jpeg) }
-        << mode(1280, 720, 30, jpeg);
     QTest::newRow("the smallest fit picture") << QList<QCameraViewfinderSettings> { mode(1920, 1080, 30, raw),
         mode(1280, 720, 25, raw), mode(640, 480, 30, raw) }
                                               << mode(1280, 720, 25, raw);
-    QTest::newRow("the higher rate") << QList<QCameraViewfinderSettings> { mode(1280, 720, 25, jpeg),
-        mode(1280, 720, 60, jpeg) } << mode(1280, 720, 60, jpeg);
     QTest::newRow("none fit: the largest, fastest") << QList<QCameraViewfinderSettings> {
         mode(640, 480, 30, raw), mode(1280, 720, 10, raw), mode(1280, 720, 15, raw)
     } << mode(1280, 720, 15, raw);
-    QTest::newRow("no modes listed") << QList<QCameraViewfinderSettings> {} << QCameraViewfinderSettings();
 }
 
 void TestVirtualCamera::trainingModeChoice()
