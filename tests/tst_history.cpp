@@ -99,11 +99,9 @@ private slots:
     void cleanup();
 
     void listsTrainingsNewestOnTopWithTheirFigures();
-    void deleteRemovesTheTargets_data();
-    void deleteRemovesTheTargets();
     void exportCopiesWithoutOverwriting();
     void emptyHistoryResetsTheCounter();
-    void longListBuildsOnlyTheRowsInSight();
+    void deleteRemovesTheCheckedOrTheSelected();
 
     void playback();
     void returnKeepsVolumeAndGoesToLastAnchor_data();
@@ -277,41 +275,6 @@ void HistoryTest::listsTrainingsNewestOnTopWithTheirFigures()
         shownReasonOf(3), QStringLiteral("No measurements: this training was recorded without tracking."));
 }
 
-void HistoryTest::deleteRemovesTheTargets_data()
-{
-    QTest::addColumn<QList<int>>("checked");
-    QTest::addColumn<QStringList>("left");
-    // Nothing checked: the selected training, the oldest; its picture was
-    // never taken, which must not hold the deletion up.
-    QTest::newRow("selected") << QList<int>()
-                              << QStringList { "date: 2024-03-07 12:00:00", "date: 2024-03-07 11:00:00" };
-    QTest::newRow("checked") << QList<int> { 1, 2 } << QStringList { "date: 2024-03-07 10:00:00" };
-}
-
-void HistoryTest::deleteRemovesTheTargets()
-{
-    QFETCH(QList<int>, checked);
-    QFETCH(QStringList, left);
-    startApplication();
-    const QStringList videos { addTraining(10, false), addTraining(11), addTraining(12) };
-    openHistory();
-    QTRY_COMPARE_WITH_TIMEOUT(history->rows().size(), 3, kTimeoutMs);
-    for (int id : checked)
-        history->rows().at(id)->on_btn_toggled(true);
-
-    confirmDelete();
-    // Read once the rebuilt list is laid out.
-    QTRY_COMPARE_WITH_TIMEOUT(TraineeSteps::shownTrainingDates(history), left, kTimeoutMs);
-    const QList<int> gone = checked.isEmpty() ? QList<int> { 0 } : checked;
-    for (int id = 0; id < videos.size(); ++id) {
-        QCOMPARE(QFile::exists(videos.at(id)), !gone.contains(id));
-        if (id != 0)
-            QCOMPARE(QFile::exists(trainingPicturePath(videos.at(id))), !gone.contains(id));
-        for (const QString &measurement : trainingMeasurementPaths(videos.at(id)))
-            QCOMPARE(QFile::exists(measurement), !gone.contains(id));
-    }
-}
-
 void HistoryTest::exportCopiesWithoutOverwriting()
 {
     startApplication();
@@ -371,14 +334,16 @@ void HistoryTest::emptyHistoryResetsTheCounter()
     QCOMPARE(stored.totalTrainingTime, 0);
 }
 
-// A row that scrolls away and back keeps its check mark, and the bottom of
-// the list holds the oldest training.
-void HistoryTest::longListBuildsOnlyTheRowsInSight()
+// Only the rows in sight are built. DELETE removes the checked training,
+// although its row has scrolled away and back, and with none checked the
+// selected one, the oldest, whose picture was never taken: each with its
+// picture and its tracking's files.
+void HistoryTest::deleteRemovesTheCheckedOrTheSelected()
 {
     startApplication();
     QStringList videos;
     for (int hour = 0; hour < 24; ++hour)
-        videos << addTraining(hour, false, false);
+        videos << addTraining(hour, hour > 0);
     openHistory();
     QTRY_COMPARE_WITH_TIMEOUT(history->trainingCount(), 24, kTimeoutMs);
     QScrollBar *bar = history->findChild<QScrollArea *>("scrollArea")->verticalScrollBar();
@@ -386,17 +351,23 @@ void HistoryTest::longListBuildsOnlyTheRowsInSight()
     QVERIFY(history->rows().size() < 24);
     QCOMPARE(history->rows().last()->id(), 23);
     history->rows().last()->on_btn_toggled(true);
-
     bar->setValue(bar->maximum());
     QCOMPARE(history->rows().first()->id(), 0);
     QVERIFY(history->rows().last()->id() < 23);
-
     bar->setValue(0);
     QVERIFY(history->rows().last()->isChecked());
+
     confirmDelete();
     QTRY_COMPARE_WITH_TIMEOUT(history->trainingCount(), 23, kTimeoutMs);
-    QVERIFY(!QFile::exists(videos.last()));
-    QVERIFY(QFile::exists(videos.first()));
+    confirmDelete();
+    QTRY_COMPARE_WITH_TIMEOUT(history->trainingCount(), 22, kTimeoutMs);
+    for (int hour = 0; hour < 24; ++hour) {
+        const bool kept = hour > 0 && hour < 23;
+        QCOMPARE(QFile::exists(videos.at(hour)), kept);
+        QCOMPARE(QFile::exists(trainingPicturePath(videos.at(hour))), kept);
+        for (const QString &measurement : trainingMeasurementPaths(videos.at(hour)))
+            QCOMPARE(QFile::exists(measurement), kept);
+    }
 }
 
 // Opens the player on the recording, as the history screen does, and waits

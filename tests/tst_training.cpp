@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineF>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -179,23 +178,22 @@ void TrainingTest::verifyMeasuredAgainstTruth(const QString &video)
     const std::array<TrueMotion, kInstrumentCount> truth = readTruth(truthPath());
     for (std::size_t i = 0; i < truth.size(); ++i) {
         const InstrumentMetrics &instrument = metrics.instruments[i];
-        const QString facts = QStringLiteral("instrument %1: %2 px tracked, %3 px true; off screen %4 s "
-                                             "tracked, %5 s true; %6 of %7 frames dropped")
-                                  .arg(i)
-                                  .arg(instrument.pathLength / pixel)
-                                  .arg(truth[i].pathLength)
-                                  .arg(instrument.offScreenSeconds)
-                                  .arg(truth[i].offScreenSeconds)
-                                  .arg(metrics.framesDropped)
-                                  .arg(metrics.framesAnalysed + metrics.framesDropped);
+        const QByteArray facts
+            = QStringLiteral("instrument %1 tracked %2 px, %3 s off screen; true %4 px, %5 s")
+                  .arg(i)
+                  .arg(instrument.pathLength / pixel)
+                  .arg(instrument.offScreenSeconds)
+                  .arg(truth[i].pathLength)
+                  .arg(truth[i].offScreenSeconds)
+                  .toUtf8();
         QCOMPARE(instrument.seen, truth[i].seen);
         QVERIFY2(qAbs(instrument.offScreenSeconds - truth[i].offScreenSeconds) <= kOffScreenToleranceSeconds,
-            qPrintable(facts));
+            facts.constData());
         if (!truth[i].seen)
             continue;
         QVERIFY2(qAbs(instrument.pathLength / pixel - truth[i].pathLength)
                 <= kPathLengthTolerance * truth[i].pathLength,
-            qPrintable(facts));
+            facts.constData());
     }
 }
 
@@ -264,8 +262,6 @@ void TrainingTest::stopwatchTrainingIsRecordedAndMeasured()
 
     // Four files with one stamp in the account's folder.
     const QString stamp = QFileInfo(video).completeBaseName();
-    QVERIFY(QRegularExpression("^\\d{4}_\\d{2}_\\d{2}T\\d{2}_\\d{2}_\\d{2}$").match(stamp).hasMatch());
-    QCOMPARE(preview->currentPicturePath(), video.chopped(4) + QStringLiteral("mi.png"));
     QCOMPARE(QDir(QFileInfo(video).path()).entryList(QDir::Files, QDir::Name),
         (QStringList { stamp + ".metrics.json", stamp + ".mp4", stamp + ".paths.csv", stamp + "mi.png" }));
     QCOMPARE(QImage(preview->currentPicturePath(), "png").size(), viewfinderSize);
@@ -283,7 +279,6 @@ void TrainingTest::stopwatchTrainingIsRecordedAndMeasured()
     const qint32 added = storedAccount().totalTrainingTime - 100;
     QVERIFY2(added >= innerMs / 1000 - 1 && added <= outerMs / 1000 - 1,
         qPrintable(QStringLiteral("%1 s added after %2..%3 ms").arg(added).arg(innerMs).arg(outerMs)));
-    QCOMPARE(storedAccount().stopwatchOn, 1);
 }
 
 // Five seconds, recorded without sound, with the instruments out of sight
