@@ -8,7 +8,6 @@
 // child that records in its own way.
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMediaRecorder>
 #include <QProcess>
 #include <QtTest>

@@ -1,16 +1,11 @@
 #include <QComboBox>
-#include <QDir>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QMediaRecorder>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "camera/camera.h"

@@ -3,10 +3,7 @@
 #include <QApplication>
 #include <QMediaPlayer>
 #include <QMediaRecorder>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdio>

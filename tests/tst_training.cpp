@@ -1,10 +1,5 @@
-#include <QElapsedTimer>
-#include <QImage>
 #include <QLabel>
-#include <QLineF>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "camera/previewform.h"

@@ -4,7 +4,6 @@
 #include <QCameraImageCapture>
 #include <QCameraInfo>
 #include <QMediaRecorder>
-#include <QTemporaryDir>
 
 #include <memory>
 
