@@ -1,16 +1,19 @@
 #pragma once
 
 // Recordings cut off by a crash, for the tests. The test executable, started
-// with kRecordUntilKilled, records through the session in a child process
-// (recordUntilKilled, called from its main()); recordAndKill starts that
-// child, lets it record and kills it while it records. killWhileRecording
-// does the same for a child that records in its own way.
+// with the arguments of recordingChild, records through the session in a
+// child process (recordUntilKilled, called from its main());
+// killAllWhileRecording starts such children side by side, lets each record
+// and kills it while it records. killWhileRecording does the same for one
+// child that records in its own way.
 
 #include <QApplication>
 #include <QMediaRecorder>
 #include <QProcess>
 #include <QtTest>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "camera/camera.h"
 #include "camera/gstreamerbackend.h"
@@ -57,31 +60,50 @@ inline int recordUntilKilled(const QString &path, bool sound, bool throughBackEn
     return QApplication::exec();
 }
 
-// True when the child, started as this executable with arguments, printed
-// kRecordingMark and was killed recordMs later while it recorded.
-inline bool killWhileRecording(const QStringList &arguments, int recordMs, int timeoutMs)
+// True when every child, started as this executable with its arguments,
+// printed kRecordingMark and was killed recordMs later while it recorded.
+inline bool killAllWhileRecording(const QList<QStringList> &children, int recordMs, int timeoutMs)
 {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-    QByteArray output;
-    const bool recording = QTest::qWaitFor(
-        [&] { return (output += child.readAllStandardOutput()).contains(kRecordingMark); }, timeoutMs);
-    if (recording)
-        QTest::qWait(recordMs);
-    child.kill();
-    return child.waitForFinished(timeoutMs) && recording && child.exitStatus() == QProcess::CrashExit;
+    std::vector<std::unique_ptr<QProcess>> processes;
+    std::vector<QByteArray> outputs(children.size());
+    std::vector<QElapsedTimer> recording(children.size());
+    for (const QStringList &arguments : children) {
+        processes.push_back(std::make_unique<QProcess>());
+        processes.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        processes.back()->start(QCoreApplication::applicationFilePath(), arguments);
+    }
+    const auto killDue = [&] {
+        bool allKilled = true;
+        for (std::size_t i = 0; i < processes.size(); ++i) {
+            if (!recording[i].isValid()
+                && (outputs[i] += processes[i]->readAllStandardOutput()).contains(kRecordingMark))
+                recording[i].start();
+            if (recording[i].isValid() && recording[i].elapsed() >= recordMs)
+                processes[i]->kill();
+            allKilled = allKilled && recording[i].isValid() && recording[i].elapsed() >= recordMs;
+        }
+        return allKilled;
+    };
+    bool killed = QTest::qWaitFor(killDue, timeoutMs + recordMs);
+    for (const auto &child : processes) {
+        child->kill();
+        // One killed early may have been seen to end already.
+        const bool ended = child->state() == QProcess::NotRunning || child->waitForFinished(timeoutMs);
+        killed = ended && killed && child->exitStatus() == QProcess::CrashExit;
+    }
+    return killed;
 }
 
-// True when the child recorded into path for recordMs and was killed while
-// it recorded.
-inline bool recordAndKill(
-    const QString &path, bool sound, int recordMs, int timeoutMs, bool throughBackEnd = false)
+inline bool killWhileRecording(const QStringList &arguments, int recordMs, int timeoutMs)
 {
-    return killWhileRecording(
-        { QLatin1String(kRecordUntilKilled), path, QLatin1String(sound ? kWithSound : kSilent),
-            QLatin1String(throughBackEnd ? kThroughBackEnd : kVirtualCamera) },
-        recordMs, timeoutMs);
+    return killAllWhileRecording({ arguments }, recordMs, timeoutMs);
+}
+
+// The arguments of a child that records into path.
+inline QStringList recordingChild(const QString &path, bool sound, bool throughBackEnd = false)
+{
+    return { QLatin1String(kRecordUntilKilled), path, QLatin1String(sound ? kWithSound : kSilent),
+        QLatin1String(throughBackEnd ? kThroughBackEnd : kVirtualCamera) };
 }
 
 // The child's side of main(): records when started as the child.

@@ -1,24 +1,17 @@
 #include <QtTest>
 
-#include <QAbstractVideoSurface>
-#include <QApplication>
 #include <QCamera>
 #include <QCameraImageCapture>
-#include <QCameraImageProcessing>
 #include <QCameraInfo>
 #include <QMediaRecorder>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QVideoProbe>
 
-#include <cstdio>
 #include <memory>
 
 #include "camera/camera.h"
 #include "camera/cameradetectingthread.h"
+#include "camera/captureformat.h"
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
-#include "cutrecording.h"
 #include "mediainspection.h"
 #include "pictureinspection.h"
 
@@ -27,21 +20,13 @@ using namespace PictureInspection;
 namespace {
 
 constexpr auto kCamerasVariable = "KAVRIN_VIRTUAL_CAMERAS";
-constexpr auto kTitle = "Kavrin Recording";
 const QSize kCameraPicture(1280, 720);
 const QSize kViewfinderSize(480, 270);
 
 // Generous bounds: the tests share a small machine with other jobs.
 constexpr int kTimeoutMs = 20000;
-constexpr int kSessionRecordingMs = 3000;
-constexpr int kShortRecordingMs = 2000;
+constexpr int kShortRecordingMs = 1000;
 constexpr int kToleranceMs = 500;
-constexpr int kRecordBeforeKillMs = 4000;
-constexpr int kMinimumKeptAfterKillMs = 2000;
-// The caption at the top of every frame carries the wall-clock time; below
-// it, frames of the same number are the same picture on every camera.
-constexpr int kCaptionRows = 150;
-constexpr int kComparedFrame = 5;
 
 // The picture is written in the background; it appears complete.
 QImage takePhoto(const QString &path)
@@ -52,107 +37,43 @@ QImage takePhoto(const QString &path)
     return QImage(path);
 }
 
-// Keeps one of the frames a camera presents: the n-th one presented is the
-// sensor's frame number n.
-class FrameProbe : public QAbstractVideoSurface
-{
-public:
-    explicit FrameProbe(int wanted)
-        : wanted(wanted)
-    {
-    }
-
-    QList<QVideoFrame::PixelFormat> supportedPixelFormats(
-        QAbstractVideoBuffer::HandleType type) const override
-    {
-        if (type != QAbstractVideoBuffer::NoHandle)
-            return {};
-        return { QVideoFrame::Format_RGB32 };
-    }
-
-    bool present(const QVideoFrame &frame) override
-    {
-        if (presented++ == wanted)
-            kept = frame.image();
-        return true;
-    }
-
-    QImage kept;
-
-private:
-    int wanted;
-    int presented = 0;
-};
-
-// The start times of the frames a camera presents.
-class TimeProbe : public QAbstractVideoSurface
-{
-public:
-    QList<QVideoFrame::PixelFormat> supportedPixelFormats(
-        QAbstractVideoBuffer::HandleType type) const override
-    {
-        if (type != QAbstractVideoBuffer::NoHandle)
-            return {};
-        return { QVideoFrame::Format_RGB32 };
-    }
-
-    bool present(const QVideoFrame &frame) override
-    {
-        times << frame.startTime();
-        return true;
-    }
-
-    QList<qint64> times;
-};
-
-// Frame kComparedFrame of a new virtual camera, below the caption, with the
-// image processing set up by `adjust` before the camera starts.
-template <typename Adjust> QImage comparedFrame(Adjust adjust)
-{
-    QCamera camera(QCameraInfo::availableCameras().value(0));
-    FrameProbe probe(kComparedFrame);
-    camera.setViewfinder(&probe);
-    adjust(*camera.imageProcessing());
-    camera.start();
-    if (!QTest::qWaitFor([&probe] { return !probe.kept.isNull(); }, kTimeoutMs))
-        return QImage();
-    const QImage &frame = probe.kept;
-    return frame.copy(0, kCaptionRows, frame.width(), frame.height() - kCaptionRows)
-        .convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
+// The camera layer: the virtual camera plug-in recording and previewing as
+// Qt Multimedia expects, the session's camera with it and with no camera at
+// all, and the choice of container and mode for any camera.
 class TestVirtualCamera : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
-    void detectionThreadFollowsPlugging_data();
     void detectionThreadFollowsPlugging();
-    void sessionRecordingIsACompleteMp4_data();
-    void sessionRecordingIsACompleteMp4();
     void recordingEndsCleanlyWithItsCamera_data();
     void recordingEndsCleanlyWithItsCamera();
     void unpluggedCameraFailsAndKeepsTheRecording();
-    void screenshotShowsTheLivePicture();
-    void stillCaptureSavesTheCameraPicture();
     void failedRecordingKeepsThePreview_data();
     void failedRecordingKeepsThePreview();
-    void killedRecordingKeepsItsVideo();
-    void imageProcessingAdjustsFrames_data();
-    void imageProcessingAdjustsFrames();
     void sessionImageSettingsReachTheViewfinder_data();
     void sessionImageSettingsReachTheViewfinder();
-    void probeAndTruthFollowTheViewfinder();
+    void withoutACameraNothingStarts();
+    void mp4ContainerChoice_data();
+    void mp4ContainerChoice();
+    void trainingModeChoice_data();
+    void trainingModeChoice();
 
 private:
     QTemporaryDir folder;
     std::unique_ptr<VideoWidget> viewfinder;
 };
+
+void TestVirtualCamera::initTestCase()
+{
+    gst_init(nullptr, nullptr);
+}
 
 void TestVirtualCamera::init()
 {
@@ -169,78 +90,23 @@ void TestVirtualCamera::cleanup()
     qunsetenv(kCamerasVariable);
 }
 
-void TestVirtualCamera::detectionThreadFollowsPlugging_data()
-{
-    QTest::addColumn<QByteArray>("cameras");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("default") << QByteArray() << QStringList { QStringLiteral("Virtual Camera") };
-    QTest::newRow("unplugged") << QByteArray("0") << QStringList();
-    QTest::newRow("two") << QByteArray(
-        "2") << QStringList { QStringLiteral("Virtual Camera 1"), QStringLiteral("Virtual Camera 2") };
-}
-
+// Cameras plugged in and out while the thread runs, each change reported.
 void TestVirtualCamera::detectionThreadFollowsPlugging()
 {
-    QFETCH(QByteArray, cameras);
-    QFETCH(QStringList, expected);
-
-    // Start from a different set, so that the change is seen while the
-    // thread runs.
-    qputenv(kCamerasVariable, "3");
     CameraDetectingThread detector;
     QStringList latest;
     connect(&detector, &CameraDetectingThread::actualCameras, this,
         [&latest](const QStringList &names) { latest = names; });
+    qputenv(kCamerasVariable, "2");
     detector.start();
-    QTRY_COMPARE_WITH_TIMEOUT(latest.size(), 3, kTimeoutMs);
-
-    if (cameras.isNull())
-        qunsetenv(kCamerasVariable);
-    else
-        qputenv(kCamerasVariable, cameras);
-    QTRY_COMPARE_WITH_TIMEOUT(latest, expected, kTimeoutMs);
-    QCOMPARE(Camera::getCameraDevices(), expected);
-}
-
-void TestVirtualCamera::sessionRecordingIsACompleteMp4_data()
-{
-    QTest::addColumn<bool>("sound");
-
-    QTest::newRow("with sound") << true;
-    QTest::newRow("muted") << false;
-}
-
-void TestVirtualCamera::sessionRecordingIsACompleteMp4()
-{
-    QFETCH(bool, sound);
-    const QString path = folder.filePath(QStringLiteral("session %1.mp4").arg(sound));
-
-    QCOMPARE(Camera::getCameraDevices(), QStringList { QStringLiteral("Virtual Camera") });
-    QVERIFY(ClientSessionInfo::startCameraPreview(viewfinder.get(), true, sound, path, QString()));
-    QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
-    QVERIFY(recorder);
-    QTRY_COMPARE_WITH_TIMEOUT(recorder->status(), QMediaRecorder::RecordingStatus, kTimeoutMs);
-    QTRY_VERIFY_WITH_TIMEOUT(recorder->duration() >= kSessionRecordingMs, kTimeoutMs);
-    ClientSessionInfo::stopPreview();
-
-    // The file is complete as soon as the preview has stopped.
-    QCOMPARE(recorder->state(), QMediaRecorder::StoppedState);
-    const qint64 recordedMs = recorder->duration();
-    const MediaFacts facts = discover(path);
-    QCOMPARE(facts.videoCodec, QStringLiteral("video/x-h264"));
-    QCOMPARE(facts.frameSize, kCameraPicture);
-    QVERIFY2(qAbs(facts.durationMs - recordedMs) <= kToleranceMs,
-        qPrintable(QStringLiteral("file %1 ms, recorder %2 ms").arg(facts.durationMs).arg(recordedMs)));
-    QVERIFY(facts.durationMs >= kSessionRecordingMs - kToleranceMs);
-    QCOMPARE(facts.title, QLatin1String(kTitle));
-    QCOMPARE(!facts.audioCaps.isEmpty(), sound);
-    if (sound)
-        QVERIFY2(facts.audioCaps.startsWith(QLatin1String("audio/mpeg")), qPrintable(facts.audioCaps));
-
-    const DecodedVideo decoded = decodeVideo(path);
-    QVERIFY2(qAbs(decoded.endMs - facts.durationMs) <= kToleranceMs,
-        qPrintable(QStringLiteral("decoded up to %1 ms").arg(decoded.endMs)));
+    const QStringList two { QStringLiteral("Virtual Camera 1"), QStringLiteral("Virtual Camera 2") };
+    QTRY_COMPARE_WITH_TIMEOUT(latest, two, kTimeoutMs);
+    QCOMPARE(Camera::getCameraDevices(), two);
+    qputenv(kCamerasVariable, "0");
+    QTRY_COMPARE_WITH_TIMEOUT(latest, QStringList(), kTimeoutMs);
+    qunsetenv(kCamerasVariable);
+    QTRY_COMPARE_WITH_TIMEOUT(latest, QStringList { QStringLiteral("Virtual Camera") }, kTimeoutMs);
+    QCOMPARE(Camera::getCameraDevices(), latest);
 }
 
 enum class Ending { StopRecorder, StopCamera, DeleteCamera };
@@ -360,44 +226,10 @@ void TestVirtualCamera::unpluggedCameraFailsAndKeepsTheRecording()
     QTRY_VERIFY_WITH_TIMEOUT((camera.start(), camera.status() == QCamera::ActiveStatus), kTimeoutMs);
 }
 
-void TestVirtualCamera::screenshotShowsTheLivePicture()
-{
-    const QString path = folder.filePath(QStringLiteral("viewfinder.png"));
-    QVERIFY(ClientSessionInfo::startCameraPreview(viewfinder.get(), false, false, QString(), QString()));
-
-    QImage first;
-    QTRY_VERIFY_WITH_TIMEOUT(showsPicture(first = takePhoto(path)), kTimeoutMs);
-    QCOMPARE(first.size(), viewfinder->size());
-    // The picture moves: a frozen viewfinder would show the same image.
-    QTRY_VERIFY_WITH_TIMEOUT(takePhoto(path) != first, kTimeoutMs);
-}
-
-void TestVirtualCamera::stillCaptureSavesTheCameraPicture()
-{
-    const QString path = folder.filePath(QStringLiteral("still.jpg"));
-    QCamera camera(QCameraInfo::availableCameras().value(0));
-    QCameraImageCapture still(&camera);
-    QSignalSpy saved(&still, &QCameraImageCapture::imageSaved);
-    QSignalSpy failed(
-        &still, QOverload<int, QCameraImageCapture::Error, const QString &>::of(&QCameraImageCapture::error));
-
-    camera.start();
-    QTRY_VERIFY_WITH_TIMEOUT(still.isReadyForCapture(), kTimeoutMs);
-    const int id = still.capture(path);
-    QTRY_COMPARE_WITH_TIMEOUT(saved.size() + failed.size(), 1, kTimeoutMs);
-    QVERIFY2(failed.isEmpty(), failed.isEmpty() ? "" : qPrintable(failed.first().at(2).toString()));
-    QCOMPARE(saved.first().at(0).toInt(), id);
-    QCOMPARE(saved.first().at(1).toString(), path);
-    const QImage picture(path);
-    QCOMPARE(picture.size(), kCameraPicture);
-    QVERIFY(showsPicture(picture));
-}
-
 void TestVirtualCamera::failedRecordingKeepsThePreview_data()
 {
     QTest::addColumn<QString>("location");
 
-    QTest::newRow("folder is a file") << QStringLiteral("plain file/recording.mp4");
     QTest::newRow("missing folder") << QStringLiteral("missing/recording.mp4");
     QTest::newRow("disk full") << QStringLiteral("/dev/full");
 }
@@ -408,9 +240,6 @@ void TestVirtualCamera::failedRecordingKeepsThePreview()
     const QString path = QDir(folder.path()).absoluteFilePath(location);
     if (location.startsWith(QLatin1String("/dev/")) && !QFile::exists(location))
         QSKIP("this system has no device that is always full");
-    QFile plainFile(folder.filePath(QStringLiteral("plain file")));
-    QVERIFY(plainFile.open(QIODevice::WriteOnly));
-    plainFile.close();
 
     QVERIFY(ClientSessionInfo::startCameraPreview(viewfinder.get(), true, true, path, QString()));
     QMediaRecorder *recorder = ClientSessionInfo::camera->currentRecorder();
@@ -422,78 +251,8 @@ void TestVirtualCamera::failedRecordingKeepsThePreview()
     const QString photo = folder.filePath(QStringLiteral("after failure.png"));
     QImage before;
     QTRY_VERIFY_WITH_TIMEOUT(showsPicture(before = takePhoto(photo)), kTimeoutMs);
+    QCOMPARE(before.size(), viewfinder->size());
     QTRY_VERIFY_WITH_TIMEOUT(takePhoto(photo) != before, kTimeoutMs);
-}
-
-void TestVirtualCamera::killedRecordingKeepsItsVideo()
-{
-    const QString path = folder.filePath(QStringLiteral("killed.mp4"));
-    QVERIFY(recordAndKill(path, true, kRecordBeforeKillMs, kTimeoutMs));
-
-    const DecodedVideo decoded = decodeVideo(path);
-    QVERIFY2(decoded.endMs >= kMinimumKeptAfterKillMs,
-        qPrintable(QStringLiteral("%1 frames up to %2 ms").arg(decoded.frames).arg(decoded.endMs)));
-}
-
-void TestVirtualCamera::imageProcessingAdjustsFrames_data()
-{
-    QTest::addColumn<qreal>("brightness");
-    QTest::addColumn<qreal>("contrast");
-    QTest::addColumn<qreal>("saturation");
-    QTest::addColumn<qreal>("manualKelvin");
-    QTest::addColumn<Statistic>("statistic");
-    QTest::addColumn<Change>("change");
-
-    // A manual temperature of 0 stands for automatic white balance.
-    QTest::newRow("neutral") << 0.0 << 0.0 << 0.0 << 0.0 << Statistic::Luminance << Change::None;
-    QTest::newRow("brighter") << 0.5 << 0.0 << 0.0 << 0.0 << Statistic::Luminance << Change::Up;
-    QTest::newRow("less contrast") << 0.0 << -0.5 << 0.0 << 0.0 << Statistic::Spread << Change::Down;
-    QTest::newRow("grey") << 0.0 << 0.0 << -1.0 << 0.0 << Statistic::Colourfulness << Change::Zero;
-    QTest::newRow("balanced for warm light")
-        << 0.0 << 0.0 << 0.0 << 2800.0 << Statistic::Warmth << Change::Down;
-    QTest::newRow("balanced for daylight") << 0.0 << 0.0 << 0.0 << 6500.0 << Statistic::Warmth << Change::Up;
-}
-
-void TestVirtualCamera::imageProcessingAdjustsFrames()
-{
-    QFETCH(qreal, brightness);
-    QFETCH(qreal, contrast);
-    QFETCH(qreal, saturation);
-    QFETCH(qreal, manualKelvin);
-    QFETCH(Statistic, statistic);
-    QFETCH(Change, change);
-
-    const QImage reference = comparedFrame([](QCameraImageProcessing &) {});
-    QVERIFY(showsPicture(reference));
-
-    bool available = false;
-    const QImage adjusted = comparedFrame([&](QCameraImageProcessing &processing) {
-        available = processing.isAvailable();
-        // Every setting is changed twice, so that each must replace the one before.
-        processing.setBrightness(-0.7);
-        processing.setContrast(0.7);
-        processing.setSaturation(0.7);
-        processing.setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceManual);
-        processing.setManualWhiteBalance(3000);
-
-        processing.setBrightness(brightness);
-        processing.setContrast(contrast);
-        processing.setSaturation(saturation);
-        if (manualKelvin > 0)
-            processing.setManualWhiteBalance(manualKelvin);
-        else
-            processing.setWhiteBalanceMode(QCameraImageProcessing::WhiteBalanceAuto);
-    });
-    QVERIFY(available);
-    QVERIFY(showsPicture(adjusted));
-
-    if (change == Change::None) {
-        QVERIFY2(adjusted == reference, "a neutral setting changed the picture");
-        return;
-    }
-    const double before = PictureInspection::statistic(reference, statistic);
-    const double after = PictureInspection::statistic(adjusted, statistic);
-    QVERIFY2(shows(change, before, after), fromTo(before, after).constData());
 }
 
 void TestVirtualCamera::sessionImageSettingsReachTheViewfinder_data()
@@ -506,12 +265,6 @@ void TestVirtualCamera::sessionImageSettingsReachTheViewfinder_data()
 
     QTest::newRow("brightness up") << int(PropBrightness) << ImageSettings::kPropMaximum << true
                                    << Statistic::Luminance << Change::Up;
-    QTest::newRow("brightness down") << int(PropBrightness) << ImageSettings::kPropMinimum << true
-                                     << Statistic::Luminance << Change::Down;
-    QTest::newRow("white balance for warm light")
-        << int(PropWhiteBalance) << ImageSettings::kPropMinimum << false << Statistic::Warmth << Change::Down;
-    QTest::newRow("white balance for daylight")
-        << int(PropWhiteBalance) << ImageSettings::kPropMaximum << false << Statistic::Warmth << Change::Up;
     QTest::newRow("manual white balance unused while automatic")
         << int(PropWhiteBalance) << ImageSettings::kPropMinimum << true << Statistic::Warmth << Change::None;
 }
@@ -541,68 +294,102 @@ void TestVirtualCamera::sessionImageSettingsReachTheViewfinder()
     QVERIFY2(shows(change, before, again), fromTo(before, again).constData());
 }
 
-void TestVirtualCamera::probeAndTruthFollowTheViewfinder()
+// With no camera plugged nothing can start, every operation stays
+// harmless, and the session still follows the widget it was given.
+void TestVirtualCamera::withoutACameraNothingStarts()
 {
-    constexpr int kFrames = 20;
-    const QString truthPath = folder.filePath(QStringLiteral("truth.csv"));
-    qputenv("KAVRIN_VIRTUAL_CAMERA_TRUTH", truthPath.toUtf8());
-    QCamera camera(QCameraInfo::availableCameras().value(0));
-    TimeProbe viewfinder;
-    camera.setViewfinder(&viewfinder);
-    QVideoProbe probe;
-    QVERIFY(probe.setSource(&camera));
-    QList<qint64> probedTimes;
-    QList<QImage> probed;
-    connect(&probe, &QVideoProbe::videoFrameProbed, this, [&](const QVideoFrame &frame) {
-        probedTimes << frame.startTime();
-        probed << frame.image();
-    });
-    QSignalSpy flushes(&probe, &QVideoProbe::flush);
-    camera.start();
-    QTRY_VERIFY_WITH_TIMEOUT(viewfinder.times.size() >= kFrames, kTimeoutMs);
-    camera.stop();
-    qunsetenv("KAVRIN_VIRTUAL_CAMERA_TRUTH");
-
-    // Every frame the viewfinder got, on the sensor's clock.
-    QCOMPARE(flushes.size(), 1);
-    QCOMPARE(probedTimes, viewfinder.times);
-    for (int i = 0; i < probedTimes.size(); ++i)
-        QCOMPARE(probedTimes.at(i), i * 1000000LL / 30);
-
-    // A line per frame, each band's centre where its colour is painted.
-    QFile truth(truthPath);
-    QVERIFY(truth.open(QIODevice::ReadOnly | QIODevice::Text));
-    QCOMPARE(truth.readLine(), QByteArray("frame,time_s,green_x,green_y,magenta_x,magenta_y\n"));
-    const int bandHues[] = { 120, 305 };
-    for (int frame = 0; frame < probed.size(); ++frame) {
-        const QList<QByteArray> cells = truth.readLine().trimmed().split(',');
-        QCOMPARE(cells.size(), 6);
-        QCOMPARE(cells.at(0).toInt(), frame);
-        for (int band = 0; band < 2; ++band) {
-            const QPoint centre(
-                qRound(cells.at(2 + 2 * band).toDouble()), qRound(cells.at(3 + 2 * band).toDouble()));
-            const QColor colour = probed.at(frame).pixelColor(centre);
-            QVERIFY2(qAbs(colour.hsvHue() - bandHues[band]) <= 5 && colour.hsvSaturation() > 150,
-                qPrintable(QStringLiteral("frame %1 band %2 at %3,%4: %5")
-                               .arg(frame)
-                               .arg(band)
-                               .arg(centre.x())
-                               .arg(centre.y())
-                               .arg(colour.name())));
-        }
+    qputenv(kCamerasVariable, "0");
+    QVERIFY(Camera::getCameraDevices().isEmpty());
+    Camera camera;
+    for (unsigned int index : { 0u, 1u, 4000000000u }) {
+        camera.setActualDevice(index);
+        QCOMPARE(camera.currentDevice(), nullptr);
+        QCOMPARE(camera.currentRecorder(), nullptr);
     }
-    QVERIFY(truth.atEnd());
+    QVERIFY(!camera.StartPreview(viewfinder.get()));
+    QCOMPARE(camera.currentViewfinder(), viewfinder.get());
+    QVERIFY(camera.StopPreview());
+    const QString path = folder.filePath(QStringLiteral("none.mp4"));
+    QVERIFY(!camera.StartRecording(path, true));
+    QVERIFY(!QFile::exists(path));
+    Camera noViewfinder;
+    noViewfinder.makeScreenshot(folder.filePath(QStringLiteral("none.png")));
+
+    QVERIFY(!ClientSessionInfo::startCameraPreview(viewfinder.get(), true, true, path, QString()));
+    QCOMPARE(ClientSessionInfo::actualPreviewingWidget, viewfinder.get());
+    QVERIFY(ClientSessionInfo::record && ClientSessionInfo::sound);
+    QVERIFY(ClientSessionInfo::IsPreviewingCamera());
+    viewfinder->hide();
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+    viewfinder->show();
+    ClientSessionInfo::stopPreview();
+    QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+    QVERIFY(!viewfinder->isVisible());
+    QCOMPARE(ClientSessionInfo::actualPreviewingWidget, nullptr);
+    QVERIFY(!QFile::exists(path) && !QFile::exists(folder.filePath(QStringLiteral("none.png"))));
 }
 
-int main(int argc, char **argv)
+void TestVirtualCamera::mp4ContainerChoice_data()
 {
-    QApplication application(argc, argv);
-    gst_init(nullptr, nullptr);
-    if (isRecordingChild(argc, argv))
-        return runRecordingChild(argv);
-    TestVirtualCamera test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    QTest::addColumn<QStringList>("supported");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << QStringList { "avi", "mp4" } << "mp4";
+    QTest::newRow("nothing listed") << QStringList {} << "mp4";
+    QTest::newRow("gstreamer caps") << QStringList { "video/x-matroska", "video/quicktime",
+        "video/quicktime, variant=(string)iso", "video/quicktime, variant=(string)3gpp" }
+                                    << "video/quicktime, variant=(string)iso";
+    QTest::newRow("mime type") << QStringList { "video/webm", "video/mp4" } << "video/mp4";
+    // ISML, whose muxer aborts the process under Qt's back end.
+    QTest::newRow("fragmented variant listed first") << QStringList {
+        "video/quicktime, variant=(string)iso-fragmented", "video/quicktime, variant=(string)iso"
+    } << "video/quicktime, variant=(string)iso";
 }
 
+void TestVirtualCamera::mp4ContainerChoice()
+{
+    QFETCH(QStringList, supported);
+    QFETCH(QString, expected);
+    QCOMPARE(CaptureFormat::mp4Container(supported), expected);
+}
+
+namespace {
+
+QCameraViewfinderSettings mode(int width, int height, qreal frameRate, QVideoFrame::PixelFormat format)
+{
+    QCameraViewfinderSettings settings;
+    settings.setResolution(width, height);
+    settings.setMinimumFrameRate(frameRate);
+    settings.setMaximumFrameRate(frameRate);
+    settings.setPixelFormat(format);
+    return settings;
+}
+
+} // namespace
+
+void TestVirtualCamera::trainingModeChoice_data()
+{
+    const auto raw = QVideoFrame::Format_YUYV;
+    const auto jpeg = QVideoFrame::Format_Jpeg;
+    QTest::addColumn<QList<QCameraViewfinderSettings>>("modes");
+    QTest::addColumn<QCameraViewfinderSettings>("expected");
+    // A USB 2 camera: raw 720p only at a few frames a second.
+    QTest::newRow("MJPEG where raw is slow") << QList<QCameraViewfinderSettings> { mode(640, 480, 30, raw),
+        mode(1280, 720, 10, raw), mode(1280, 720, 30, jpeg), mode(1920, 1080, 30, jpeg) }
+                                             << mode(1280, 720, 30, jpeg);
+    QTest::newRow("the smallest fit picture") << QList<QCameraViewfinderSettings> { mode(1920, 1080, 30, raw),
+        mode(1280, 720, 25, raw), mode(640, 480, 30, raw) }
+                                              << mode(1280, 720, 25, raw);
+    QTest::newRow("none fit: the largest, fastest") << QList<QCameraViewfinderSettings> {
+        mode(640, 480, 30, raw), mode(1280, 720, 10, raw), mode(1280, 720, 15, raw)
+    } << mode(1280, 720, 15, raw);
+}
+
+void TestVirtualCamera::trainingModeChoice()
+{
+    QFETCH(QList<QCameraViewfinderSettings>, modes);
+    QFETCH(QCameraViewfinderSettings, expected);
+    QCOMPARE(CaptureFormat::bestViewfinderSettings(modes), expected);
+}
+
+QTEST_MAIN(TestVirtualCamera)
 #include "tst_virtualcamera.moc"
