@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -13,14 +12,12 @@
 #include <memory>
 
 #include "camera/camera.h"
+#include "camera/cameraselectdialog.h"
 #include "camera/settingsdialog.h"
 #include "camera/videowidget.h"
-#include "core/apptext.h"
 #include "core/mainwindow.h"
 #include "core/menu.h"
 #include "dialogs/decisiondialog.h"
-#include "dialogs/infodialog.h"
-#include "dialogs/languageselectdialog.h"
 #include "pictureinspection.h"
 #include "sessionfixture.h"
 
@@ -46,14 +43,9 @@ private slots:
     void escapeChangesNothing();
     void hostSizedAndCentred_data();
     void hostSizedAndCentred();
-    void languageDialogDefaultsToEnglish();
-    void settingsLanguageRelabelsMenuAndAccount();
-    void settingsCameraListFollowsPlugging();
-    void cameraDialogsSayWhyThereIsNoPicture_data();
-    void cameraDialogsSayWhyThereIsNoPicture();
-    void closedCameraDialogStaysClosed_data();
+    void settingsFollowCamerasPluggedAndUnplugged();
+    void cameraSelectionSaysTheServiceIsMissing();
     void closedCameraDialogStaysClosed();
-    void settingsImagePanelFollowsTheCamera();
     void settingsSlidersChangeThePicture_data();
     void settingsSlidersChangeThePicture();
     void settingsAutomaticWhiteBalanceLocksItsSlider();
@@ -78,15 +70,7 @@ void DialogsTest::initTestCase()
 
 void DialogsTest::init()
 {
-    resetSession();
-    data = std::make_unique<QTemporaryDir>();
-    prepareInstallation(data->path());
-
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QCOMPARE(ClientSessionInfo::actualForm, menu());
-    QVERIFY(ClientSessionInfo::actualUser());
+    startOnFreshInstallation(data, window);
 }
 
 void DialogsTest::cleanup()
@@ -155,18 +139,27 @@ void DialogsTest::escapeChangesNothing()
 
 void DialogsTest::hostSizedAndCentred_data()
 {
+    QTest::addColumn<int>("before");
     QTest::addColumn<int>("dialog");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("settings") << int(DialogCameraSettings) << QSize(1124, 868);
-    QTest::newRow("decision") << int(DialogFullScreen) << QSize(650, 450);
-    QTest::newRow("language") << int(DialogLanguage) << QSize(1000, 450);
-    QTest::newRow("none") << int(DialogNone) << QSize(500, 300);
+    QTest::newRow("settings") << int(DialogNone) << int(DialogCameraSettings) << QSize(1124, 868);
+    QTest::newRow("decision") << int(DialogNone) << int(DialogFullScreen) << QSize(650, 450);
+    QTest::newRow("language") << int(DialogNone) << int(DialogLanguage) << QSize(1000, 450);
+    // The size a dialog takes must not depend on the one shown before; the
+    // timing dialog's English texts fit its narrowest width.
+    QTest::newRow("timing after a question")
+        << int(DialogShutDown) << int(DialogTimingSettings) << QSize(600, 450);
+    QTest::newRow("timing after the language choice")
+        << int(DialogLanguage) << int(DialogTimingSettings) << QSize(600, 450);
 }
 
 void DialogsTest::hostSizedAndCentred()
 {
+    QFETCH(int, before);
     QFETCH(int, dialog);
     QFETCH(QSize, size);
+    if (before != DialogNone)
+        showDialog(DialogOpt(before));
     showDialog(DialogOpt(dialog));
     DialogForm *host = ClientSessionInfo::dialogForm;
     QCOMPARE(host->size(), size);
@@ -175,61 +168,33 @@ void DialogsTest::hostSizedAndCentred()
         host->pos(), QPoint((display.width() - size.width()) / 2, (display.height() - size.height()) / 2));
 }
 
-void DialogsTest::languageDialogDefaultsToEnglish()
+// Starting without a camera, the settings show why there is no picture and
+// no image settings; the list then follows the cameras plugged in and out.
+void DialogsTest::settingsFollowCamerasPluggedAndUnplugged()
 {
-    showDialog(DialogLanguage);
-    auto *dialog = shownDialog<LanguageSelectDialog>();
-    QVERIFY(dialog);
-    QSignalSpy chosen(ClientSessionInfo::dialogForm, &DialogForm::rightButtonLanguageDialog);
-    QTest::mouseClick(dialog->findChild<QPushButton *>("nextBtn"), Qt::LeftButton);
-    QCOMPARE(chosen.count(), 1);
-    QCOMPARE(chosen.at(0).at(0).value<Language>(), LangEnglish);
-    // The first-run dialogs leave the host open for the next step.
-    QVERIFY(ClientSessionInfo::dialogForm->isVisible());
-}
-
-void DialogsTest::settingsLanguageRelabelsMenuAndAccount()
-{
-    auto *training = menu()->findChild<QPushButton *>("trainingButton");
-    QCOMPARE(training->text(), QStringLiteral("START TRAINING"));
-    QTest::mouseClick(menu()->findChild<QPushButton *>("camSettingsBtn"), Qt::LeftButton);
-    QTRY_VERIFY(shownDialog<SettingsDialog>());
-    auto *settings = shownDialog<SettingsDialog>();
-
-    auto *languages = settings->findChild<QComboBox *>("comboBox");
-    QCOMPARE(languages->currentText(), QStringLiteral("EN"));
-    const int german = languages->findText("DE");
-    languages->showPopup();
-    QListView *view = qobject_cast<QListView *>(languages->view());
-    QVERIFY(view);
-    QTest::mouseClick(
-        view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(german, 0)).center());
-    QTRY_COMPARE(ClientSessionInfo::langEnum, LangGerman);
-
-    QTest::mouseClick(settings->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
-    QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
-    QCOMPARE(training->text(), text(TxtStartTraining, false, true, false, 0));
-    QVERIFY(training->text() != QStringLiteral("START TRAINING"));
-
-    QFile account(data->filePath("Kavrin/Pemblar/Users/usr.usr"));
-    QVERIFY(account.open(QIODevice::ReadOnly));
-    QCOMPARE(account.readAll().at(324), char(LangGerman));
-    QVERIFY(configurationText().contains("<language>de</language>"));
-}
-
-void DialogsTest::settingsCameraListFollowsPlugging()
-{
+    qputenv("KAVRIN_VIRTUAL_CAMERAS", "0");
     showDialog(DialogCameraSettings);
     auto *settings = shownDialog<SettingsDialog>();
     QVERIFY(settings);
     auto *cameras = settings->findChild<QComboBox *>("cameraList");
+    auto *imagePanel = settings->findChild<QFrame *>("frame_3");
+    auto *problem = settings->findChild<QLabel *>("cameraProblem");
+    QTRY_VERIFY_WITH_TIMEOUT(problem->isVisible() && problem->text().contains("No camera found."), 5000);
+    QVERIFY(!imagePanel->isVisible());
+    QCOMPARE(cameras->count(), 0);
+
+    qputenv("KAVRIN_VIRTUAL_CAMERAS", "1");
     QTRY_COMPARE_WITH_TIMEOUT(cameras->count(), 1, 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::IsPreviewingCamera(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(imagePanel->isVisible(), 5000);
+    QVERIFY(!problem->isVisible());
+    QVERIFY(ClientSessionInfo::IsPreviewingCamera());
     QCamera *device = ClientSessionInfo::camera->currentDevice();
     QVERIFY(device);
 
-    // Every report repeats the list; the preview of the same camera goes on.
-    QTest::qWait(1600);
+    // Every report fills the list again; the preview of the same camera
+    // goes on.
+    QSignalSpy reports(cameras->model(), &QAbstractItemModel::rowsInserted);
+    QTRY_VERIFY_WITH_TIMEOUT(reports.count() >= 2, 5000);
     QCOMPARE(ClientSessionInfo::camera->currentDevice(), device);
 
     qputenv("KAVRIN_VIRTUAL_CAMERAS", "2");
@@ -237,61 +202,24 @@ void DialogsTest::settingsCameraListFollowsPlugging()
     QCOMPARE(cameras->itemText(1), QStringLiteral("Virtual Camera 2"));
     qputenv("KAVRIN_VIRTUAL_CAMERAS", "0");
     QTRY_COMPARE_WITH_TIMEOUT(cameras->count(), 0, 5000);
-    qputenv("KAVRIN_VIRTUAL_CAMERAS", "1");
-    QTRY_COMPARE_WITH_TIMEOUT(cameras->count(), 1, 5000);
 
     QMetaObject::invokeMethod(window.get(), "HideDialogForm");
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
 }
 
-void DialogsTest::cameraDialogsSayWhyThereIsNoPicture_data()
+// As with a USB camera when GStreamer's camerabin is not installed.
+void DialogsTest::cameraSelectionSaysTheServiceIsMissing()
 {
-    QTest::addColumn<int>("dialog");
-    QTest::addColumn<QByteArray>("variable");
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<QString>("problem");
-    QTest::newRow("settings, no camera") << int(DialogCameraSettings) << QByteArray("KAVRIN_VIRTUAL_CAMERAS")
-                                         << QByteArray("0") << "No camera found.";
-    // As with a USB camera when GStreamer's camerabin is not installed.
-    QTest::newRow("camera selection, no camera service")
-        << int(DialogCameraSelect) << QByteArray("KAVRIN_VIRTUAL_CAMERA_SERVICE") << QByteArray("missing")
-        << "gstreamer1.0-plugins-bad";
-}
-
-void DialogsTest::cameraDialogsSayWhyThereIsNoPicture()
-{
-    QFETCH(int, dialog);
-    QFETCH(QByteArray, variable);
-    QFETCH(QByteArray, value);
-    QFETCH(QString, problem);
-    qputenv(variable.constData(), value);
-    showDialog(DialogOpt(dialog));
-    const auto shownProblem = [this] {
-        for (const QLabel *label : ClientSessionInfo::dialogForm->findChildren<QLabel *>("cameraProblem")) {
-            if (label->isVisible())
-                return label->text();
-        }
-        return QString();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(shownProblem().contains(problem), 5000);
-    // A camera plugged in is shown, and the line goes.
-    if (variable == "KAVRIN_VIRTUAL_CAMERAS") {
-        qputenv(variable.constData(), "1");
-        QTRY_VERIFY_WITH_TIMEOUT(shownProblem().isEmpty(), 5000);
-    }
-}
-
-void DialogsTest::closedCameraDialogStaysClosed_data()
-{
-    QTest::addColumn<int>("dialog");
-    QTest::newRow("settings") << int(DialogCameraSettings);
-    QTest::newRow("camera selection") << int(DialogCameraSelect);
+    qputenv("KAVRIN_VIRTUAL_CAMERA_SERVICE", "missing");
+    showDialog(DialogCameraSelect);
+    auto *problem = shownDialog<CameraSelectDialog>()->findChild<QLabel *>("cameraProblem");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        problem->isVisible() && problem->text().contains("gstreamer1.0-plugins-bad"), 5000);
 }
 
 void DialogsTest::closedCameraDialogStaysClosed()
 {
-    QFETCH(int, dialog);
-    showDialog(DialogOpt(dialog));
+    showDialog(DialogCameraSettings);
     QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::IsPreviewingCamera(), 5000);
 
     // A busy moment lets the detection thread queue a report, which arrives
@@ -299,6 +227,7 @@ void DialogsTest::closedCameraDialogStaysClosed()
     QThread::msleep(700);
     QMetaObject::invokeMethod(window.get(), "HideDialogForm");
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
+    // A report ignored leaves nothing to wait for: two more polls' time.
     QTest::qWait(1200);
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
     QVERIFY(ClientSessionInfo::camera->currentDevice()->state() != QCamera::ActiveState);
@@ -314,22 +243,6 @@ SettingsDialog *DialogsTest::showImageSettings()
     return QTest::qWaitFor([panel] { return panel->isVisible(); }, 5000) ? settings : nullptr;
 }
 
-void DialogsTest::settingsImagePanelFollowsTheCamera()
-{
-    qputenv("KAVRIN_VIRTUAL_CAMERAS", "0");
-    showDialog(DialogCameraSettings);
-    auto *settings = shownDialog<SettingsDialog>();
-    QVERIFY(settings);
-    auto *panel = settings->findChild<QFrame *>("frame_3");
-
-    // Two reports of the detection thread find no camera to adjust.
-    QTest::qWait(1200);
-    QVERIFY(!panel->isVisible());
-    qputenv("KAVRIN_VIRTUAL_CAMERAS", "1");
-    QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 5000);
-    QVERIFY(ClientSessionInfo::IsPreviewingCamera());
-}
-
 void DialogsTest::settingsSlidersChangeThePicture_data()
 {
     QTest::addColumn<QString>("slider");
@@ -340,8 +253,6 @@ void DialogsTest::settingsSlidersChangeThePicture_data()
 
     QTest::newRow("brightness up") << "brightness" << int(Qt::Key_End) << Statistic::Luminance << Change::Up
                                    << "brightDefaultBtn";
-    QTest::newRow("brightness down") << "brightness" << int(Qt::Key_Home) << Statistic::Luminance
-                                     << Change::Down << "brightDefaultBtn";
     QTest::newRow("less contrast") << "contrast" << int(Qt::Key_Home) << Statistic::Spread << Change::Down
                                    << "contrDefaultBtn";
     QTest::newRow("no saturation") << "saturation" << int(Qt::Key_Home) << Statistic::Colourfulness
@@ -421,7 +332,7 @@ void DialogsTest::tutorialsOpenMakersPage()
 {
     openedUrls.clear();
     QTest::mouseClick(menu()->findChild<QPushButton *>("tutorialsBtn"), Qt::LeftButton);
-    QCOMPARE(openedUrls, QList<QUrl> { Menu::tutorialsUrl() });
+    QCOMPARE(openedUrls.size(), 1);
     QCOMPARE(openedUrls.first().scheme(), QStringLiteral("http"));
     QCOMPARE(openedUrls.first().path(), QStringLiteral("/tutorials"));
 }
