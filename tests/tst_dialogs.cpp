@@ -145,6 +145,7 @@ void DialogsTest::hostSizedAndCentred_data()
     QTest::newRow("settings") << int(DialogNone) << int(DialogCameraSettings) << QSize(1124, 868);
     QTest::newRow("decision") << int(DialogNone) << int(DialogFullScreen) << QSize(650, 450);
     QTest::newRow("language") << int(DialogNone) << int(DialogLanguage) << QSize(1000, 450);
+    QTest::newRow("new account") << int(DialogNone) << int(DialogNewUser) << QSize(700, 500);
     // The size a dialog takes must not depend on the one shown before; the
     // timing dialog's English texts fit its narrowest width.
     QTest::newRow("timing after a question")
