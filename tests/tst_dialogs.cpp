@@ -8,12 +8,14 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTimeEdit>
 #include <QtTest>
 #include <memory>
 
 #include "camera/camera.h"
 #include "camera/cameraselectdialog.h"
 #include "camera/settingsdialog.h"
+#include "camera/timingsettingsdialog.h"
 #include "camera/videowidget.h"
 #include "core/mainwindow.h"
 #include "core/menu.h"
@@ -23,9 +25,49 @@
 
 using namespace PictureInspection;
 
+namespace {
+
+constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.png";
+constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
+
+// "on" or "off", with a note when the icon tells otherwise.
+QString checkState(const QPushButton *button)
+{
+    const QSize size = button->iconSize();
+    const QIcon expected(QLatin1String(button->isChecked() ? kCheckedIcon : kUncheckedIcon));
+    const bool iconAgrees = button->icon().pixmap(size).toImage() == expected.pixmap(size).toImage();
+    return QLatin1String(button->isChecked() ? "on" : "off")
+        + QLatin1String(iconAgrees ? "" : " (wrong icon)");
+}
+
+// The timing dialog's rows as shown. The button "timer" is the stopwatch's,
+// the button "stopwatch" the countdown's: their names cross.
+QString timingState(const QWidget *dialog)
+{
+    return QStringLiteral("stopwatch %1, countdown %2, duration %3")
+        .arg(checkState(dialog->findChild<QPushButton *>("timer")),
+            checkState(dialog->findChild<QPushButton *>("stopwatch")),
+            QLatin1String(
+                dialog->findChild<QWidget *>("stopwatchframe")->isEnabled() ? "editable" : "locked"));
+}
+
+QTime shownDuration(const QWidget *dialog)
+{
+    return dialog->findChild<QTimeEdit *>("timeEdit")->time();
+}
+
+// The buttons tapped in a row of data, by object name.
+void tap(QWidget *dialog, const QStringList &names)
+{
+    for (const QString &name : names)
+        QTest::mouseClick(dialog->findChild<QPushButton *>(name), Qt::LeftButton);
+}
+
+} // namespace
+
 // The dialog host and the menu on a running application with one account:
-// the order in which answers travel, the host's geometry, the settings
-// dialog's effects on the account and the menu, and touch feedback.
+// the order in which answers travel, the host's geometry, the settings and
+// timing dialogs' effects, and touch feedback.
 class DialogsTest : public QObject
 {
     Q_OBJECT
@@ -49,11 +91,21 @@ private slots:
     void settingsSlidersChangeThePicture_data();
     void settingsSlidersChangeThePicture();
     void settingsAutomaticWhiteBalanceLocksItsSlider();
+    void timingDialogShowsTheAccountsChoice_data();
+    void timingDialogShowsTheAccountsChoice();
+    void timingTapsChooseOneTiming_data();
+    void timingTapsChooseOneTiming();
+    void timingPlusAndMinusStepMinutes_data();
+    void timingPlusAndMinusStepMinutes();
+    void timingReopenedForgetsAnAbandonedChoice();
     void menuTouchFeedback();
     void tutorialsOpenMakersPage();
 
 private:
     void showDialog(DialogOpt opt);
+    // The timing dialog, shown as the training screen asks for it, after
+    // giving the account the stored choice.
+    TimingSettingsDialog *showTiming(int stopwatchOn, int timerOn, int timerSeconds);
     // The settings dialog, shown, once its image settings are offered.
     SettingsDialog *showImageSettings();
     Menu *menu() const { return static_cast<Menu *>(window->screenFor(FormMenu)); }
@@ -99,6 +151,8 @@ void DialogsTest::answersTravelBeforeOrAfterClosing_data()
                                  << QStringList { "okButtonInfoDialog", "hideDialog" };
     QTest::newRow("settings") << int(DialogCameraSettings) << "pushButton"
                               << QStringList { "okButtonSettingsDialog", "hideDialog" };
+    QTest::newRow("timing") << int(DialogTimingSettings) << "pushButton"
+                            << QStringList { "okButtonTimingDialog", "hideDialog" };
 }
 
 void DialogsTest::answersTravelBeforeOrAfterClosing()
@@ -115,6 +169,7 @@ void DialogsTest::answersTravelBeforeOrAfterClosing()
     record(&DialogForm::leftButtonDecision, "leftButtonDecision");
     record(&DialogForm::okButtonInfoDialog, "okButtonInfoDialog");
     record(&DialogForm::okButtonSettingsDialog, "okButtonSettingsDialog");
+    record(&DialogForm::okButtonTimingDialog, "okButtonTimingDialog");
     record(&DialogForm::hideDialog, "hideDialog");
 
     showDialog(DialogOpt(dialog));
@@ -313,6 +368,129 @@ void DialogsTest::settingsAutomaticWhiteBalanceLocksItsSlider()
     const double restoredWarmth = nextStatistic(*preview, Statistic::Warmth);
     QVERIFY2(shows(Change::None, automaticWarmth, restoredWarmth),
         fromTo(automaticWarmth, restoredWarmth).constData());
+}
+
+TimingSettingsDialog *DialogsTest::showTiming(int stopwatchOn, int timerOn, int timerSeconds)
+{
+    User *user = ClientSessionInfo::actualUser();
+    user->stopwatchOn = stopwatchOn;
+    user->timerOn = timerOn;
+    user->timerSeconds = timerSeconds;
+    showDialog(DialogTimingSettings);
+    return shownDialog<TimingSettingsDialog>();
+}
+
+void DialogsTest::timingDialogShowsTheAccountsChoice_data()
+{
+    QTest::addColumn<int>("stopwatchOn");
+    QTest::addColumn<int>("timerOn");
+    QTest::addColumn<int>("timerSeconds");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QTime>("duration");
+
+    QTest::newRow("stopwatch") << 1 << 0 << 5 << "stopwatch on, countdown off, duration locked"
+                               << QTime(0, 0, 5);
+    QTest::newRow("countdown") << 0 << 1 << 3661 << "stopwatch off, countdown on, duration editable"
+                               << QTime(1, 1, 1);
+    QTest::newRow("none, no duration")
+        << 0 << 0 << 0 << "stopwatch off, countdown off, duration locked" << QTime(0, 0, 5);
+    // A damaged record with both on: the countdown, applied last, wins.
+    QTest::newRow("both stored") << 1 << 1 << 60 << "stopwatch off, countdown on, duration editable"
+                                 << QTime(0, 1, 0);
+}
+
+void DialogsTest::timingDialogShowsTheAccountsChoice()
+{
+    QFETCH(int, stopwatchOn);
+    QFETCH(int, timerOn);
+    QFETCH(int, timerSeconds);
+    QFETCH(QString, state);
+    QFETCH(QTime, duration);
+    TimingSettingsDialog *dialog = showTiming(stopwatchOn, timerOn, timerSeconds);
+    QVERIFY(dialog);
+    QCOMPARE(timingState(dialog), state);
+    QCOMPARE(shownDuration(dialog), duration);
+}
+
+void DialogsTest::timingTapsChooseOneTiming_data()
+{
+    QTest::addColumn<QStringList>("taps");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<TimerType>("type");
+
+    QTest::newRow("none") << QStringList() << "stopwatch off, countdown off, duration locked" << TimerNone;
+    QTest::newRow("countdown") << QStringList { "stopwatch" }
+                               << "stopwatch off, countdown on, duration editable" << TimerCountdown;
+    QTest::newRow("stopwatch") << QStringList { "timer" } << "stopwatch on, countdown off, duration locked"
+                               << TimerStopwatch;
+    QTest::newRow("countdown, then stopwatch")
+        << QStringList { "stopwatch", "timer" } << "stopwatch on, countdown off, duration locked"
+        << TimerStopwatch;
+    QTest::newRow("stopwatch twice") << QStringList { "timer", "timer" }
+                                     << "stopwatch off, countdown off, duration locked" << TimerNone;
+}
+
+void DialogsTest::timingTapsChooseOneTiming()
+{
+    QFETCH(QStringList, taps);
+    QFETCH(QString, state);
+    QFETCH(TimerType, type);
+    TimingSettingsDialog *dialog = showTiming(0, 0, 3661);
+    QVERIFY(dialog);
+    QSignalSpy reported(ClientSessionInfo::dialogForm, &DialogForm::okButtonTimingDialog);
+    tap(dialog, taps);
+    QCOMPARE(timingState(dialog), state);
+    tap(dialog, { "pushButton" });
+    // The duration goes with every kind of timing.
+    QCOMPARE(reported.count(), 1);
+    QCOMPARE(reported.at(0).at(0).value<TimerType>(), type);
+    QCOMPARE(reported.at(0).at(1).toTime(), QTime(1, 1, 1));
+}
+
+void DialogsTest::timingPlusAndMinusStepMinutes_data()
+{
+    QTest::addColumn<int>("timerOn");
+    QTest::addColumn<int>("timerSeconds");
+    QTest::addColumn<QStringList>("taps");
+    QTest::addColumn<QTime>("duration");
+
+    QTest::newRow("plus") << 1 << 5 << QStringList { "plus" } << QTime(0, 1, 5);
+    QTest::newRow("minus at the minimum") << 1 << 5 << QStringList { "minus" } << QTime(0, 0, 5);
+    QTest::newRow("plus twice, minus")
+        << 1 << 3661 << QStringList { "plus", "plus", "minus" } << QTime(1, 2, 1);
+    QTest::newRow("plus at the end of the day") << 1 << 86345 << QStringList { "plus" } << QTime(23, 59, 5);
+    QTest::newRow("locked without countdown") << 0 << 5 << QStringList { "plus", "plus" } << QTime(0, 0, 5);
+}
+
+void DialogsTest::timingPlusAndMinusStepMinutes()
+{
+    QFETCH(int, timerOn);
+    QFETCH(int, timerSeconds);
+    QFETCH(QStringList, taps);
+    QFETCH(QTime, duration);
+    TimingSettingsDialog *dialog = showTiming(0, timerOn, timerSeconds);
+    QVERIFY(dialog);
+    tap(dialog, taps);
+    QCOMPARE(shownDuration(dialog), duration);
+}
+
+void DialogsTest::timingReopenedForgetsAnAbandonedChoice()
+{
+    TimingSettingsDialog *dialog = showTiming(1, 0, 5);
+    QVERIFY(dialog);
+    tap(dialog, { "stopwatch", "plus" });
+    // As a tap into the field's hours does.
+    dialog->findChild<QTimeEdit *>("timeEdit")->setCurrentSection(QDateTimeEdit::HourSection);
+    tap(dialog, { "plus" });
+    QCOMPARE(shownDuration(dialog), QTime(1, 1, 5));
+    QMetaObject::invokeMethod(window.get(), "HideDialogForm");
+
+    QCOMPARE(showTiming(1, 0, 5), dialog);
+    QCOMPARE(timingState(dialog), QStringLiteral("stopwatch on, countdown off, duration locked"));
+    QCOMPARE(shownDuration(dialog), QTime(0, 0, 5));
+    // Plus steps minutes again.
+    tap(dialog, { "stopwatch", "plus" });
+    QCOMPARE(shownDuration(dialog), QTime(0, 1, 5));
 }
 
 void DialogsTest::menuTouchFeedback()
