@@ -91,12 +91,8 @@ private slots:
     void settingsSlidersChangeThePicture_data();
     void settingsSlidersChangeThePicture();
     void settingsAutomaticWhiteBalanceLocksItsSlider();
-    void timingDialogShowsTheAccountsChoice_data();
-    void timingDialogShowsTheAccountsChoice();
-    void timingTapsChooseOneTiming_data();
-    void timingTapsChooseOneTiming();
-    void timingPlusAndMinusStepMinutes_data();
-    void timingPlusAndMinusStepMinutes();
+    void timingChoiceShownTappedAndReported_data();
+    void timingChoiceShownTappedAndReported();
     void timingReopenedForgetsAnAbandonedChoice();
     void menuTouchFeedback();
     void tutorialsOpenMakersPage();
@@ -380,98 +376,58 @@ TimingSettingsDialog *DialogsTest::showTiming(int stopwatchOn, int timerOn, int 
     return shownDialog<TimingSettingsDialog>();
 }
 
-void DialogsTest::timingDialogShowsTheAccountsChoice_data()
+void DialogsTest::timingChoiceShownTappedAndReported_data()
 {
-    QTest::addColumn<int>("stopwatchOn");
-    QTest::addColumn<int>("timerOn");
-    QTest::addColumn<int>("timerSeconds");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QTime>("duration");
-
-    QTest::newRow("stopwatch") << 1 << 0 << 5 << "stopwatch on, countdown off, duration locked"
-                               << QTime(0, 0, 5);
-    QTest::newRow("countdown") << 0 << 1 << 3661 << "stopwatch off, countdown on, duration editable"
-                               << QTime(1, 1, 1);
-    QTest::newRow("none, no duration")
-        << 0 << 0 << 0 << "stopwatch off, countdown off, duration locked" << QTime(0, 0, 5);
-    // A damaged record with both on: the countdown, applied last, wins.
-    QTest::newRow("both stored") << 1 << 1 << 60 << "stopwatch off, countdown on, duration editable"
-                                 << QTime(0, 1, 0);
-}
-
-void DialogsTest::timingDialogShowsTheAccountsChoice()
-{
-    QFETCH(int, stopwatchOn);
-    QFETCH(int, timerOn);
-    QFETCH(int, timerSeconds);
-    QFETCH(QString, state);
-    QFETCH(QTime, duration);
-    TimingSettingsDialog *dialog = showTiming(stopwatchOn, timerOn, timerSeconds);
-    QVERIFY(dialog);
-    QCOMPARE(timingState(dialog), state);
-    QCOMPARE(shownDuration(dialog), duration);
-}
-
-void DialogsTest::timingTapsChooseOneTiming_data()
-{
+    // The account's stored choice: stopwatch on, countdown on, its seconds.
+    QTest::addColumn<QVector<int>>("stored");
     QTest::addColumn<QStringList>("taps");
     QTest::addColumn<QString>("state");
+    QTest::addColumn<QTime>("duration");
+    // What OK reports, with the duration, whatever the timing.
     QTest::addColumn<TimerType>("type");
 
-    QTest::newRow("none") << QStringList() << "stopwatch off, countdown off, duration locked" << TimerNone;
-    QTest::newRow("countdown") << QStringList { "stopwatch" }
-                               << "stopwatch off, countdown on, duration editable" << TimerCountdown;
-    QTest::newRow("stopwatch") << QStringList { "timer" } << "stopwatch on, countdown off, duration locked"
-                               << TimerStopwatch;
-    QTest::newRow("countdown, then stopwatch")
-        << QStringList { "stopwatch", "timer" } << "stopwatch on, countdown off, duration locked"
-        << TimerStopwatch;
-    QTest::newRow("stopwatch twice") << QStringList { "timer", "timer" }
-                                     << "stopwatch off, countdown off, duration locked" << TimerNone;
+    const QString stopwatch = "stopwatch on, countdown off, duration locked";
+    const QString countdown = "stopwatch off, countdown on, duration editable";
+    const QString none = "stopwatch off, countdown off, duration locked";
+    const auto row
+        = [](const char *tag, QVector<int> stored, QStringList taps, const QString &state, QTime duration,
+              TimerType type) { QTest::newRow(tag) << stored << taps << state << duration << type; };
+    row("stored stopwatch", { 1, 0, 5 }, {}, stopwatch, QTime(0, 0, 5), TimerStopwatch);
+    row("stored countdown", { 0, 1, 3661 }, {}, countdown, QTime(1, 1, 1), TimerCountdown);
+    row("nothing stored", { 0, 0, 0 }, {}, none, QTime(0, 0, 5), TimerNone);
+    // A damaged record with both on: the countdown, applied last, wins.
+    row("both stored", { 1, 1, 60 }, {}, countdown, QTime(0, 1, 0), TimerCountdown);
+    row("countdown tapped", { 0, 0, 3661 }, { "stopwatch" }, countdown, QTime(1, 1, 1), TimerCountdown);
+    row("stopwatch tapped", { 0, 0, 3661 }, { "timer" }, stopwatch, QTime(1, 1, 1), TimerStopwatch);
+    row("countdown, then stopwatch", { 0, 0, 5 }, { "stopwatch", "timer" }, stopwatch, QTime(0, 0, 5),
+        TimerStopwatch);
+    row("stopwatch twice", { 0, 0, 5 }, { "timer", "timer" }, none, QTime(0, 0, 5), TimerNone);
+    row("plus", { 0, 1, 5 }, { "plus" }, countdown, QTime(0, 1, 5), TimerCountdown);
+    row("minus at the minimum", { 0, 1, 5 }, { "minus" }, countdown, QTime(0, 0, 5), TimerCountdown);
+    row("plus twice, minus", { 0, 1, 3661 }, { "plus", "plus", "minus" }, countdown, QTime(1, 2, 1),
+        TimerCountdown);
+    row("plus at the end of the day", { 0, 1, 86345 }, { "plus" }, countdown, QTime(23, 59, 5),
+        TimerCountdown);
+    row("plus locked without countdown", { 0, 0, 5 }, { "plus", "plus" }, none, QTime(0, 0, 5), TimerNone);
 }
 
-void DialogsTest::timingTapsChooseOneTiming()
+void DialogsTest::timingChoiceShownTappedAndReported()
 {
+    QFETCH(QVector<int>, stored);
     QFETCH(QStringList, taps);
     QFETCH(QString, state);
+    QFETCH(QTime, duration);
     QFETCH(TimerType, type);
-    TimingSettingsDialog *dialog = showTiming(0, 0, 3661);
+    TimingSettingsDialog *dialog = showTiming(stored.at(0), stored.at(1), stored.at(2));
     QVERIFY(dialog);
     QSignalSpy reported(ClientSessionInfo::dialogForm, &DialogForm::okButtonTimingDialog);
     tap(dialog, taps);
     QCOMPARE(timingState(dialog), state);
+    QCOMPARE(shownDuration(dialog), duration);
     tap(dialog, { "pushButton" });
-    // The duration goes with every kind of timing.
     QCOMPARE(reported.count(), 1);
     QCOMPARE(reported.at(0).at(0).value<TimerType>(), type);
-    QCOMPARE(reported.at(0).at(1).toTime(), QTime(1, 1, 1));
-}
-
-void DialogsTest::timingPlusAndMinusStepMinutes_data()
-{
-    QTest::addColumn<int>("timerOn");
-    QTest::addColumn<int>("timerSeconds");
-    QTest::addColumn<QStringList>("taps");
-    QTest::addColumn<QTime>("duration");
-
-    QTest::newRow("plus") << 1 << 5 << QStringList { "plus" } << QTime(0, 1, 5);
-    QTest::newRow("minus at the minimum") << 1 << 5 << QStringList { "minus" } << QTime(0, 0, 5);
-    QTest::newRow("plus twice, minus")
-        << 1 << 3661 << QStringList { "plus", "plus", "minus" } << QTime(1, 2, 1);
-    QTest::newRow("plus at the end of the day") << 1 << 86345 << QStringList { "plus" } << QTime(23, 59, 5);
-    QTest::newRow("locked without countdown") << 0 << 5 << QStringList { "plus", "plus" } << QTime(0, 0, 5);
-}
-
-void DialogsTest::timingPlusAndMinusStepMinutes()
-{
-    QFETCH(int, timerOn);
-    QFETCH(int, timerSeconds);
-    QFETCH(QStringList, taps);
-    QFETCH(QTime, duration);
-    TimingSettingsDialog *dialog = showTiming(0, timerOn, timerSeconds);
-    QVERIFY(dialog);
-    tap(dialog, taps);
-    QCOMPARE(shownDuration(dialog), duration);
+    QCOMPARE(reported.at(0).at(1).toTime(), duration);
 }
 
 void DialogsTest::timingReopenedForgetsAnAbandonedChoice()
