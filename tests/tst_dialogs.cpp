@@ -184,8 +184,6 @@ void DialogsTest::hostSizedAndCentred_data()
     QTest::addColumn<int>("dialog");
     QTest::addColumn<QSize>("size");
     QTest::newRow("settings") << int(DialogNone) << int(DialogCameraSettings) << QSize(1124, 868);
-    QTest::newRow("decision") << int(DialogNone) << int(DialogFullScreen) << QSize(650, 450);
-    QTest::newRow("language") << int(DialogNone) << int(DialogLanguage) << QSize(1000, 450);
     QTest::newRow("new account") << int(DialogNone) << int(DialogNewUser) << QSize(700, 500);
     // The size a dialog takes must not depend on the one shown before; the
     // timing dialog's English texts fit its narrowest width.
@@ -383,19 +381,15 @@ void DialogsTest::timingChoiceShownTappedAndReported_data()
         = [](const char *tag, QVector<int> stored, QStringList taps, const QString &state, QTime duration,
               TimerType type) { QTest::newRow(tag) << stored << taps << state << duration << type; };
     row("stored stopwatch", { 1, 0, 5 }, {}, stopwatch, QTime(0, 0, 5), TimerStopwatch);
-    row("stored countdown", { 0, 1, 3661 }, {}, countdown, QTime(1, 1, 1), TimerCountdown);
     row("nothing stored", { 0, 0, 0 }, {}, none, QTime(0, 0, 5), TimerNone);
     // A damaged record with both on: the countdown, applied last, wins.
     row("both stored", { 1, 1, 60 }, {}, countdown, QTime(0, 1, 0), TimerCountdown);
     row("countdown tapped", { 0, 0, 3661 }, { "stopwatch" }, countdown, QTime(1, 1, 1), TimerCountdown);
-    row("stopwatch tapped", { 0, 0, 3661 }, { "timer" }, stopwatch, QTime(1, 1, 1), TimerStopwatch);
     row("countdown, then stopwatch", { 0, 0, 5 }, { "stopwatch", "timer" }, stopwatch, QTime(0, 0, 5),
         TimerStopwatch);
     row("stopwatch twice", { 0, 0, 5 }, { "timer", "timer" }, none, QTime(0, 0, 5), TimerNone);
     row("plus", { 0, 1, 5 }, { "plus" }, countdown, QTime(0, 1, 5), TimerCountdown);
     row("minus at the minimum", { 0, 1, 5 }, { "minus" }, countdown, QTime(0, 0, 5), TimerCountdown);
-    row("plus twice, minus", { 0, 1, 3661 }, { "plus", "plus", "minus" }, countdown, QTime(1, 2, 1),
-        TimerCountdown);
     row("plus at the end of the day", { 0, 1, 86345 }, { "plus" }, countdown, QTime(23, 59, 5),
         TimerCountdown);
     row("plus locked without countdown", { 0, 0, 5 }, { "plus", "plus" }, none, QTime(0, 0, 5), TimerNone);
