@@ -58,8 +58,6 @@ private:
     int count = 0;
 };
 
-// Copies of a recorded training under the names of trainings on the days
-// before it, dated accordingly.
 // Copies of the recorded training on earlier days, with measurements that
 // grow worse the further back they go: a learning curve to look at.
 void addEarlierTrainings(const QString &video, int count)

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 #include "camera/camera.h"
 #include "core/clientsessioninfo.h"
@@ -36,6 +37,8 @@ inline void resetSession()
     ClientSessionInfo::whereIAM = FormLogin;
     ClientSessionInfo::dialogForm = nullptr;
     ClientSessionInfo::fieldWidthMm = kStandardFieldWidthMm;
+    ClientSessionInfo::OfflineMode = false;
+    ClientSessionInfo::timertype = TimerNone;
 }
 
 // Removes the configuration file and makes sure its folder exists, as the
@@ -77,15 +80,26 @@ inline void prepareInstallation(const QString &folder)
     QVERIFY(accounts.add("usr", "7391"));
 }
 
-// A fresh installation with one account in a new temporary folder, and the
-// real main window started and shown on it, as the application starts.
-inline void startOnFreshInstallation(std::unique_ptr<QTemporaryDir> &data, MainWindow *&window)
+// A new process's session on a fresh installation with one account in a new
+// temporary folder, and the real main window started and shown on it, as the
+// application starts.
+inline void startOnFreshInstallation(
+    std::unique_ptr<QTemporaryDir> &data, std::unique_ptr<MainWindow> &window)
 {
+    resetSession();
     data = std::make_unique<QTemporaryDir>();
     prepareInstallation(data->path());
-    window = new MainWindow();
+    window = std::make_unique<MainWindow>();
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+// The same for a window that the caller deletes.
+inline void startOnFreshInstallation(std::unique_ptr<QTemporaryDir> &data, MainWindow *&window)
+{
+    std::unique_ptr<MainWindow> started;
+    startOnFreshInstallation(data, started);
+    window = started.release();
 }
 
 // The widget of type T shown in the dialog host, or null.

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -18,20 +17,19 @@
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
 #include "cutrecording.h"
-#include "dialogs/languageselectdialog.h"
 #include "history/recordingrepair.h"
 #include "history/resultslistform.h"
 #include "mediainspection.h"
 #include "sessionfixture.h"
 #include "storage/user.h"
-#include "storage/xmlparser.h"
 #include "traineesteps.h"
 
 // The real application under faults from outside: a camera unplugged and a
-// disk running full while a training records, damaged files at start-up, a
-// trainee tapping through the screens for a long time, and the process
-// killed while it records. The application must go on (or start) and keep
-// what it recorded.
+// disk running full while a training records, a trainee tapping through the
+// screens for a long time, and the process killed while it records. The
+// application must go on (or start again) and keep what it recorded.
+// Damaged files at start-up are tst_accountstore's, tst_configfile's and
+// tst_firstrun's.
 
 using namespace TraineeSteps;
 
@@ -53,8 +51,6 @@ constexpr int kRecordBeforeKillMs = 6000;
 constexpr qint64 kLostByKillMs = 2 * kFragmentMs;
 // Makes this executable the application that trains until it is killed.
 constexpr auto kTrainUntilKilled = "--train-until-killed";
-// The same garbage in every run.
-constexpr quint32 kGarbageSeed = 20240517;
 constexpr int kNavigations = 2000;
 // Every screen is visited many times before the memory is first measured,
 // so that caches, pictures and fonts are loaded.
@@ -65,21 +61,6 @@ constexpr qint64 kAllowedGrowthBytes = 4 * 1024 * 1024;
 const FormEnum kNavigationTargets[]
     = { FormMenu, FormPreview, FormResultsList, FormVideoPlayer, FormPrevious, FormLogin, FormChooseTraining,
           FormLoading, FormMenu, FormNone, FormResultsList, FormPreview, FormVideoPlayer };
-
-QByteArray garbage(int size)
-{
-    QRandomGenerator random(kGarbageSeed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &byte : bytes)
-        byte = static_cast<char>(random.bounded(256));
-    return bytes;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // What the process holds, not what the allocator keeps for later.
 qint64 residentBytes()
@@ -132,16 +113,12 @@ private slots:
 
     void unpluggedCameraKeepsWhatWasRecorded();
     void fullDiskStopsRecordingVisibly();
-    void damagedAccountFileLeavesOthersUsable_data();
-    void damagedAccountFileLeavesOthersUsable();
-    void garbageConfigurationStartsFirstRun_data();
-    void garbageConfigurationStartsFirstRun();
     void killedTrainingKeepsAllButLastSeconds();
     void manyNavigationsNeitherCrashNorGrow();
 
 private:
-    void startApplication();
-    void setAccount(void (*change)(User &));
+    // With recording switched on for the account, when asked for.
+    void startApplication(bool recording = false);
     // Records a training for at least recordMs, then until fault() breaks
     // it off; the application must report the failure, go on with the
     // training and end it normally.
@@ -181,20 +158,16 @@ void RobustnessTest::cleanup()
     data.reset();
 }
 
-void RobustnessTest::startApplication()
+void RobustnessTest::startApplication(bool recording)
 {
     window = new MainWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     training = std::make_unique<TrainingSteps>(window);
-}
-
-void RobustnessTest::setAccount(void (*change)(User &))
-{
-    User *user = ClientSessionInfo::actualUser();
-    QVERIFY(user);
-    change(*user);
-    QVERIFY(ClientSessionInfo::updateActualUser());
+    if (recording) {
+        enableRecording(*ClientSessionInfo::actualUser());
+        QVERIFY(ClientSessionInfo::updateActualUser());
+    }
 }
 
 QLabel *RobustnessTest::recordMark() const
@@ -232,8 +205,7 @@ void RobustnessTest::recordUntil(int recordMs, void (*fault)(), const QRegularEx
 void RobustnessTest::unpluggedCameraKeepsWhatWasRecorded()
 {
     prepareInstallation(data->path());
-    startApplication();
-    setAccount(enableRecording);
+    startApplication(true);
     recordUntil(
         kRecordBeforeFaultMs, [] { qputenv(kCameraCountVariable, "0"); },
         QRegularExpression(QStringLiteral("^recording failed: .*unplugged")));
@@ -268,8 +240,7 @@ void RobustnessTest::fullDiskStopsRecordingVisibly()
         smallDisk.clear();
         QSKIP("a size-limited file system cannot be mounted here");
     }
-    startApplication();
-    setAccount(enableRecording);
+    startApplication(true);
     QVERIFY(ClientSessionInfo::actualUser()->setRecordingPath(smallDisk + QLatin1Char('/')));
     QVERIFY(ClientSessionInfo::updateActualUser());
 
@@ -281,80 +252,6 @@ void RobustnessTest::fullDiskStopsRecordingVisibly()
     // The fragments written before the disk was full play.
     const DecodedVideo video = decodeVideo(training->screen()->currentVideoPath());
     QVERIFY2(video.endMs >= kFragmentMs, qPrintable(QStringLiteral("%1 ms decoded").arg(video.endMs)));
-}
-
-void RobustnessTest::damagedAccountFileLeavesOthersUsable_data()
-{
-    QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("garbage record") << garbage(User::recordSize);
-    QTest::newRow("garbage, longer than a record") << garbage(3 * User::recordSize);
-    QTest::newRow("cut short") << garbage(User::recordSize).left(User::nameSize / 2);
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("no terminating NUL anywhere") << QByteArray(User::recordSize, 'x');
-}
-
-void RobustnessTest::damagedAccountFileLeavesOthersUsable()
-{
-    QFETCH(QByteArray, contents);
-    prepareInstallation(data->path());
-    const QStringList good { QStringLiteral("usr"), QStringLiteral("anna"), QStringLiteral("ben") };
-    {
-        AccountStore accounts;
-        accounts.setLocation(DataLocation(data->path() + QLatin1Char('/')));
-        accounts.load();
-        QVERIFY(accounts.add(good.at(1), QStringLiteral("1111")));
-        QVERIFY(accounts.add(good.at(2), QStringLiteral("2222")));
-        QVERIFY(writeFile(accounts.location().usersFolder() + QStringLiteral("damaged.usr"), contents));
-    }
-    startApplication();
-    waitForScreen(window, FormMenu);
-    QStringList loaded;
-    int damaged = -1;
-    for (int index = 0; index < ClientSessionInfo::users().size(); ++index) {
-        const QString name = ClientSessionInfo::users().at(index).nameText();
-        if (good.contains(name))
-            loaded << name;
-        else
-            damaged = index;
-    }
-    loaded.sort();
-    QCOMPARE(loaded, (QStringList { "anna", "ben", "usr" }));
-
-    // Whatever the damaged file holds, its account's screens open.
-    if (damaged >= 0) {
-        ClientSessionInfo::accounts.setCurrent(damaged);
-        training->open();
-        navigate(FormResultsList);
-        waitForScreen(window, FormResultsList);
-        navigate(FormMenu);
-        waitForScreen(window, FormMenu);
-    }
-}
-
-void RobustnessTest::garbageConfigurationStartsFirstRun_data()
-{
-    QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("binary garbage") << garbage(4096);
-    QTest::newRow("zero bytes") << QByteArray(4096, '\0');
-    // Passes the check for the element names, then fails to parse.
-    QTest::newRow("garbage around the element names") << garbage(512) + "<language>" + garbage(64)
-            + "<recordingPath>" + garbage(64) + "<selected_camera>" + garbage(512);
-}
-
-void RobustnessTest::garbageConfigurationStartsFirstRun()
-{
-    QFETCH(QByteArray, contents);
-    writeConfiguration(contents);
-    startApplication();
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<LanguageSelectDialog>(), kTimeoutMs);
-    QVERIFY(window->isVisible());
-    // The start has written its language to a file it can read back, so the
-    // choices of the first run will be there at the next start.
-    QString location;
-    QString language;
-    QString camera;
-    XMLParser().ParseParams(ClientSessionInfo::configPath, &location, &language, &camera);
-    QCOMPARE(language, QStringLiteral("en"));
 }
 
 void RobustnessTest::killedTrainingKeepsAllButLastSeconds()

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimeEdit>
 #include <QtTest>
 #include <memory>
 
@@ -29,9 +28,10 @@ namespace {
 // The clock shows the whole seconds trained; a countdown ends a second
 // after its time.
 constexpr int kClockTimeoutMs = 30000;
-// Playing a few seconds of video on a loaded machine.
-constexpr int kPlaybackTimeoutMs = 60000;
-constexpr int kTrainingSeconds = 5;
+// Long enough for the training's picture, taken three seconds in.
+constexpr int kStopwatchSeconds = 4;
+// A new account's countdown, the shortest the timing dialog offers.
+constexpr int kCountdownSeconds = 5;
 
 QByteArray contentsOf(const QString &path)
 {
@@ -78,10 +78,10 @@ private slots:
     void stopwatchTrainingIsRecordedWithSoundAndMeasured();
     void countdownTrainingEndsByItself();
     void historyListsBothNewestFirst();
-    void newestPlaysToItsEnd();
+    void stopwatchTrainingPlays();
     void exportCopiesOneTraining();
     void deleteRemovesOneTraining();
-    void counterResetCountsAgainFromZero();
+    void counterResets();
     void settingsChangeTheLanguage();
     void quittingAndStartingAgainKeepsEverything();
 
@@ -92,8 +92,7 @@ private:
     QStringList recordingFiles() const;
     QLabel *clock() const;
     ResultsListForm *history() const;
-    void setCountdown();
-    void endCountdown();
+    void chooseTiming(const char *button);
     void selectTraining(const QString &video);
 
     std::unique_ptr<MainWindow> window;
@@ -183,28 +182,16 @@ ResultsListForm *AcceptanceTest::history() const
     return qobject_cast<ResultsListForm *>(window->screenFor(FormResultsList));
 }
 
-// A five-second countdown through the timing dialog: a new account's
-// duration, confirmed.
-void AcceptanceTest::setCountdown()
+// The timing dialog's row of that button switched on and confirmed: "timer"
+// is the stopwatch's, "stopwatch" the countdown's, with the duration shown.
+void AcceptanceTest::chooseTiming(const char *button)
 {
     click(training->screen(), "settingsBtn");
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<TimingSettingsDialog>(), kStepTimeoutMs);
-    auto *timing = shownDialog<TimingSettingsDialog>();
-    click(timing, "stopwatch");
-    QCOMPARE(
-        timing->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->time(), QTime(0, 0, kTrainingSeconds));
+    auto *timing = awaitDialog<TimingSettingsDialog>();
+    QVERIFY(timing);
+    click(timing, button);
     click(timing, "pushButton");
     QTRY_VERIFY_WITH_TIMEOUT(training->screen()->isEnabled(), kStepTimeoutMs);
-}
-
-// Waits for the countdown's end, which the training screen announces, and
-// confirms it.
-void AcceptanceTest::endCountdown()
-{
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<InfoDialog>(), kClockTimeoutMs);
-    QCOMPARE(clock()->text(), QStringLiteral("00:00:00"));
-    click(shownDialog<InfoDialog>(), "pushButton");
-    training->waitUntilBack();
 }
 
 // A tap on the training's row.
@@ -219,12 +206,13 @@ void AcceptanceTest::selectTraining(const QString &video)
 void AcceptanceTest::firstRunAsksLanguageCameraAndLocation()
 {
     startApplication();
-    chooseLanguage("en_label");
+    // English unless another flag is chosen.
+    click(awaitDialog<LanguageSelectDialog>(), "nextBtn");
+    QCOMPARE(ClientSessionInfo::langEnum, LangEnglish);
     confirmCamera();
     chooseLocation(data.path());
     QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::dialogForm->isVisible(), kStepTimeoutMs);
     QWidget *menu = window->screenFor(FormMenu);
-    QCOMPARE(ClientSessionInfo::actualForm, menu);
     QVERIFY(menu->isEnabled());
     QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("trainingButton"))->text(),
         QStringLiteral("START TRAINING"));
@@ -235,8 +223,6 @@ void AcceptanceTest::firstRunAsksLanguageCameraAndLocation()
     QCOMPARE(
         QDir(location.filePath("Kavrin/Pemblar/Users")).entryList(QDir::Files), QStringList { "usr.usr" });
     QVERIFY(location.exists("Kavrin/Pemblar/Records/usr"));
-    QCOMPARE(storedAccount().nameText(), QStringLiteral("usr"));
-    QVERIFY(recordingFiles().isEmpty());
     const QByteArray config = configurationText();
     QVERIFY2(config.contains("<language>en</language>"), config);
     QVERIFY2(config.contains("<recordingPath>" + data.path().toUtf8() + "/</recordingPath>"), config);
@@ -249,18 +235,12 @@ void AcceptanceTest::stopwatchTrainingIsRecordedWithSoundAndMeasured()
     PreviewForm *screen = training->screen();
     click(screen, "record");
     click(screen, "sound");
-    QVERIFY(screen->findChild<QPushButton *>(QStringLiteral("record"))->isChecked());
-    QVERIFY(screen->findChild<QPushButton *>(QStringLiteral("sound"))->isChecked());
-    click(screen, "settingsBtn");
-    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<TimingSettingsDialog>(), kStepTimeoutMs);
-    click(shownDialog<TimingSettingsDialog>(), "timer");
-    click(shownDialog<TimingSettingsDialog>(), "pushButton");
-    QTRY_VERIFY_WITH_TIMEOUT(screen->isEnabled(), kStepTimeoutMs);
+    chooseTiming("timer");
 
     training->start();
     QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kStepTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(
-        clock()->text(), QTime(0, 0).addSecs(kTrainingSeconds).toString("hh:mm:ss"), kClockTimeoutMs);
+        clock()->text(), QTime(0, 0).addSecs(kStopwatchSeconds).toString("hh:mm:ss"), kClockTimeoutMs);
     training->finishByTap();
 
     // The figures open over the training screen once it is back: a path
@@ -289,25 +269,27 @@ void AcceptanceTest::stopwatchTrainingIsRecordedWithSoundAndMeasured()
     QVERIFY(facts.audioCaps.startsWith(QLatin1String("audio/mpeg")));
     QVERIFY(facts.durationMs > 0);
     QCOMPARE(readTrainingMetrics(stopwatchVideo).status, StoredStatus::Present);
-    QVERIFY(storedAccount().totalTrainingTime >= kTrainingSeconds - 1);
+    QVERIFY(storedAccount().totalTrainingTime >= kStopwatchSeconds - 1);
     QCOMPARE(storedAccount().stopwatchOn, 1);
 }
 
 void AcceptanceTest::countdownTrainingEndsByItself()
 {
     const qint32 before = storedAccount().totalTrainingTime;
-    setCountdown();
+    chooseTiming("stopwatch");
     QCOMPARE(storedAccount().timerOn, 1);
-    QCOMPARE(storedAccount().timerSeconds, kTrainingSeconds);
+    QCOMPARE(storedAccount().timerSeconds, kCountdownSeconds);
 
     training->start();
     QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::isRecording(), kStepTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(clock()->text(), QStringLiteral("00:00:01"), kClockTimeoutMs);
-    endCountdown();
+    // The training screen announces the end.
+    QTRY_VERIFY_WITH_TIMEOUT(shownDialog<InfoDialog>(), kClockTimeoutMs);
+    QCOMPARE(clock()->text(), QStringLiteral("00:00:00"));
+    click(shownDialog<InfoDialog>(), "pushButton");
+    training->waitUntilBack();
 
     countdownVideo = training->screen()->currentVideoPath();
-    QVERIFY(countdownVideo != stopwatchVideo);
-    QVERIFY(QFile::exists(countdownVideo));
     QVERIFY(QFile::exists(trainingPicturePath(countdownVideo)));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(trainingMetricsPath(countdownVideo)), kStepTimeoutMs);
     QCOMPARE(recordingFiles().size(), 8);
@@ -325,26 +307,25 @@ void AcceptanceTest::historyListsBothNewestFirst()
     QCOMPARE(dates.size(), 2);
     QVERIFY2(dates.at(0).endsWith(shownDate(countdownVideo)), qPrintable(dates.join(", ")));
     QVERIFY2(dates.at(1).endsWith(shownDate(stopwatchVideo)), qPrintable(dates.join(", ")));
-    QVERIFY(rowOf(history(), countdownVideo)->y() < rowOf(history(), stopwatchVideo)->y());
     QCOMPARE(history()->findChild<QLabel *>(QStringLiteral("timeLabel"))->text(),
         toDurationString(storedAccount().totalTrainingTime));
 }
 
-void AcceptanceTest::newestPlaysToItsEnd()
+void AcceptanceTest::stopwatchTrainingPlays()
 {
-    selectTraining(countdownVideo);
+    selectTraining(stopwatchVideo);
     click(history(), "playBtn");
     waitForScreen(window.get(), FormVideoPlayer);
     auto *player = qobject_cast<VideoPlayer *>(window->screenFor(FormVideoPlayer));
     const QMediaPlayer *media = player->mediaPlayer();
-    QCOMPARE(media->currentMedia().request().url().toLocalFile(), QDir::cleanPath(countdownVideo));
+    QCOMPARE(media->currentMedia().request().url().toLocalFile(), QDir::cleanPath(stopwatchVideo));
     // Loaded, waiting on its first picture.
     QTRY_COMPARE_WITH_TIMEOUT(media->state(), QMediaPlayer::PausedState, kStepTimeoutMs);
 
     click(player, "playBtn");
     QTRY_COMPARE_WITH_TIMEOUT(media->state(), QMediaPlayer::PlayingState, kStepTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(media->mediaStatus(), QMediaPlayer::EndOfMedia, kPlaybackTimeoutMs);
-    QCOMPARE(media->state(), QMediaPlayer::StoppedState);
+    // Playing to the end is tst_player's.
+    QTRY_VERIFY_WITH_TIMEOUT(media->position() > 1000, kStepTimeoutMs);
 
     click(player, "returnBtn");
     waitForScreen(window.get(), FormResultsList);
@@ -386,25 +367,14 @@ void AcceptanceTest::deleteRemovesOneTraining()
     QVERIFY(QFile::exists(stopwatchVideo));
 }
 
-void AcceptanceTest::counterResetCountsAgainFromZero()
+void AcceptanceTest::counterResets()
 {
     auto *time = history()->findChild<QLabel *>(QStringLiteral("timeLabel"));
     QVERIFY(time->text() != QStringLiteral("00:00:00"));
     click(history(), "resetTimeBtn");
     QCOMPARE(time->text(), QStringLiteral("00:00:00"));
     QCOMPARE(storedAccount().totalTrainingTime, 0);
-
-    // A countdown without recording counts from zero and records nothing.
     click(history(), "returnBtn");
-    waitForScreen(window.get(), FormMenu);
-    training->open();
-    click(training->screen(), "record");
-    QCOMPARE(storedAccount().recordVideo, 0);
-    training->start();
-    endCountdown();
-    QVERIFY(storedAccount().totalTrainingTime > 0);
-    QCOMPARE(recordingFiles().size(), 4);
-    click(training->screen(), "returnBtn");
     waitForScreen(window.get(), FormMenu);
 }
 
@@ -461,7 +431,7 @@ void AcceptanceTest::quittingAndStartingAgainKeepsEverything()
     click(history(), "returnBtn");
     waitForScreen(window.get(), FormMenu);
     training->open();
-    QVERIFY(!training->screen()->findChild<QPushButton *>(QStringLiteral("record"))->isChecked());
+    QVERIFY(training->screen()->findChild<QPushButton *>(QStringLiteral("record"))->isChecked());
     QVERIFY(training->screen()->findChild<QPushButton *>(QStringLiteral("sound"))->isChecked());
     QCOMPARE(ClientSessionInfo::timertype, TimerCountdown);
 }
