@@ -1,8 +1,5 @@
 #include <QCamera>
-#include <QCameraImageProcessing>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -65,35 +62,25 @@ void tap(QWidget *dialog, const QStringList &names)
 } // namespace
 
 // The dialog host and the menu on a running application with one account:
-// the order in which answers travel, the host's geometry, the settings and
-// timing dialogs' effects, and touch feedback.
+// the order in which answers travel, the settings and timing dialogs'
+// effects.
 class DialogsTest : public QObject
 {
     Q_OBJECT
 
-public slots:
-    void openUrl(const QUrl &url) { openedUrls << url; }
-
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
     void answersTravelBeforeOrAfterClosingNotEscape_data();
     void answersTravelBeforeOrAfterClosingNotEscape();
-    void hostSizedAndCentred_data();
-    void hostSizedAndCentred();
     void settingsFollowCamerasPluggedAndUnplugged();
     void cameraSelectionSaysTheServiceIsMissing();
     void closedCameraDialogStaysClosed();
     void settingsSlidersChangeThePicture_data();
     void settingsSlidersChangeThePicture();
-    void settingsAutomaticWhiteBalanceLocksItsSlider();
     void timingChoiceShownTappedAndReported_data();
     void timingChoiceShownTappedAndReported();
-    void timingReopenedForgetsAnAbandonedChoice();
-    void menuTouchFeedback();
-    void tutorialsOpenMakersPage();
 
 private:
     void showDialog(DialogOpt opt);
@@ -106,13 +93,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> data;
     std::unique_ptr<MainWindow> window;
-    QList<QUrl> openedUrls;
 };
-
-void DialogsTest::initTestCase()
-{
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
-}
 
 void DialogsTest::init()
 {
@@ -176,36 +157,6 @@ void DialogsTest::answersTravelBeforeOrAfterClosingNotEscape()
     QCOMPARE(heard, expected);
     QVERIFY(!host->isVisible());
     QVERIFY(menu()->isEnabled());
-}
-
-void DialogsTest::hostSizedAndCentred_data()
-{
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("dialog");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("settings") << int(DialogNone) << int(DialogCameraSettings) << QSize(1124, 868);
-    QTest::newRow("new account") << int(DialogNone) << int(DialogNewUser) << QSize(700, 500);
-    // The size a dialog takes must not depend on the one shown before; the
-    // timing dialog's English texts fit its narrowest width.
-    QTest::newRow("timing after a question")
-        << int(DialogShutDown) << int(DialogTimingSettings) << QSize(600, 450);
-    QTest::newRow("timing after the language choice")
-        << int(DialogLanguage) << int(DialogTimingSettings) << QSize(600, 450);
-}
-
-void DialogsTest::hostSizedAndCentred()
-{
-    QFETCH(int, before);
-    QFETCH(int, dialog);
-    QFETCH(QSize, size);
-    if (before != DialogNone)
-        showDialog(DialogOpt(before));
-    showDialog(DialogOpt(dialog));
-    DialogForm *host = ClientSessionInfo::dialogForm;
-    QCOMPARE(host->size(), size);
-    const QRect display = ClientSessionInfo::mainDisplay;
-    QCOMPARE(
-        host->pos(), QPoint((display.width() - size.width()) / 2, (display.height() - size.height()) / 2));
 }
 
 // Starting without a camera, the settings show why there is no picture and
@@ -325,35 +276,6 @@ void DialogsTest::settingsSlidersChangeThePicture()
     QVERIFY2(shows(Change::None, before, restored), fromTo(before, restored).constData());
 }
 
-void DialogsTest::settingsAutomaticWhiteBalanceLocksItsSlider()
-{
-    SettingsDialog *settings = showImageSettings();
-    QVERIFY(settings);
-    auto *preview = settings->findChild<VideoWidget *>("widget");
-    auto *automatic = settings->findChild<QCheckBox *>("autowb");
-    auto *balance = settings->findChild<QSlider *>("whitebalance");
-    const QCameraImageProcessing *processing = ClientSessionInfo::camera->currentDevice()->imageProcessing();
-    QVERIFY(automatic->isChecked());
-    QVERIFY(!balance->isEnabled());
-    QCOMPARE(processing->whiteBalanceMode(), QCameraImageProcessing::WhiteBalanceAuto);
-    const double automaticWarmth = nextStatistic(*preview, Statistic::Warmth);
-
-    automatic->click();
-    QVERIFY(balance->isEnabled());
-    QCOMPARE(processing->whiteBalanceMode(), QCameraImageProcessing::WhiteBalanceManual);
-    QTest::keyClick(balance, Qt::Key_Home);
-    const double manualWarmth = nextStatistic(*preview, Statistic::Warmth);
-    QVERIFY2(shows(Change::Down, automaticWarmth, manualWarmth),
-        fromTo(automaticWarmth, manualWarmth).constData());
-
-    automatic->click();
-    QVERIFY(!balance->isEnabled());
-    QCOMPARE(processing->whiteBalanceMode(), QCameraImageProcessing::WhiteBalanceAuto);
-    const double restoredWarmth = nextStatistic(*preview, Statistic::Warmth);
-    QVERIFY2(shows(Change::None, automaticWarmth, restoredWarmth),
-        fromTo(automaticWarmth, restoredWarmth).constData());
-}
-
 TimingSettingsDialog *DialogsTest::showTiming(int stopwatchOn, int timerOn, int timerSeconds)
 {
     User *user = ClientSessionInfo::actualUser();
@@ -412,48 +334,6 @@ void DialogsTest::timingChoiceShownTappedAndReported()
     QCOMPARE(reported.count(), 1);
     QCOMPARE(reported.at(0).at(0).value<TimerType>(), type);
     QCOMPARE(reported.at(0).at(1).toTime(), duration);
-}
-
-void DialogsTest::timingReopenedForgetsAnAbandonedChoice()
-{
-    TimingSettingsDialog *dialog = showTiming(1, 0, 5);
-    QVERIFY(dialog);
-    tap(dialog, { "stopwatch", "plus" });
-    // As a tap into the field's hours does.
-    dialog->findChild<QTimeEdit *>("timeEdit")->setCurrentSection(QDateTimeEdit::HourSection);
-    tap(dialog, { "plus" });
-    QCOMPARE(shownDuration(dialog), QTime(1, 1, 5));
-    QMetaObject::invokeMethod(window.get(), "HideDialogForm");
-
-    QCOMPARE(showTiming(1, 0, 5), dialog);
-    QCOMPARE(timingState(dialog), QStringLiteral("stopwatch on, countdown off, duration locked"));
-    QCOMPARE(shownDuration(dialog), QTime(0, 0, 5));
-    // Plus steps minutes again.
-    tap(dialog, { "stopwatch", "plus" });
-    QCOMPARE(shownDuration(dialog), QTime(0, 1, 5));
-}
-
-void DialogsTest::menuTouchFeedback()
-{
-    auto *button = menu()->findChild<QPushButton *>("resultsButton");
-    QTest::mousePress(button, Qt::LeftButton);
-    QCOMPARE(button->property("touched").toBool(), true);
-    QTest::mouseRelease(button, Qt::LeftButton);
-    QCOMPARE(button->property("touched").toBool(), false);
-
-    auto *disabled = menu()->findChild<QPushButton *>("trainingButton");
-    disabled->setEnabled(false);
-    QTest::mousePress(disabled, Qt::LeftButton);
-    QVERIFY(!disabled->property("touched").isValid());
-}
-
-void DialogsTest::tutorialsOpenMakersPage()
-{
-    openedUrls.clear();
-    QTest::mouseClick(menu()->findChild<QPushButton *>("tutorialsBtn"), Qt::LeftButton);
-    QCOMPARE(openedUrls.size(), 1);
-    QCOMPARE(openedUrls.first().scheme(), QStringLiteral("http"));
-    QCOMPARE(openedUrls.first().path(), QStringLiteral("/tutorials"));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -78,7 +78,6 @@ private slots:
     void dialogPinFieldsTakeFourDigits_data();
     void dialogPinFieldsTakeFourDigits();
     void shutDownAsksFirst();
-    void minimiseAndClose();
 
 private:
     void openLogin();
@@ -439,24 +438,6 @@ void LoginTest::shutDownAsksFirst()
     QTest::mouseClick(question->findChild<QPushButton *>("rightBtn"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(contentsOf(marker), QByteArray("started\n"), kTimeoutMs);
     QCOMPARE(ClientSessionInfo::actualForm, login);
-}
-
-void LoginTest::minimiseAndClose()
-{
-    window->showFullScreen();
-    openLogin();
-    QTest::mouseClick(loginButton("minimizeButton"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(window->windowState() & Qt::WindowMinimized, kTimeoutMs);
-
-    // Closing ends the application's event loop, as it runs in KavrinMac.
-    QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-    QTimer::singleShot(0, loginButton("closeBtn"), &QPushButton::click);
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    watchdog.start(kTimeoutMs);
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QCOMPARE(quitting.count(), 1);
 }
 
 QTEST_MAIN(LoginTest)

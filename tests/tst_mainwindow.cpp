@@ -21,7 +21,6 @@ private slots:
     void cleanup();
 
     void sameOrPreviousScreen();
-    void fadeTakesElevenTicksEachHalf();
     void blurDeceleratesAndIgnoresRepeats();
     void dialogBlursOnlyVisibleWindow_data();
     void dialogBlursOnlyVisibleWindow();
@@ -29,7 +28,6 @@ private slots:
     void dialogDuringFadeOpensWhenItEnds_data();
     void dialogDuringFadeOpensWhenItEnds();
     void answerThatNavigatesBeforeClosing();
-    void backgroundScaledOncePerSize();
 
 private:
     void navigate(FormEnum form);
@@ -111,25 +109,6 @@ void MainWindowTest::sameOrPreviousScreen()
     navigate(FormPrevious);
     QCOMPARE(window->currentFormValue(), FormMenu);
     QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::actualForm, menu, 10000);
-}
-
-void MainWindowTest::fadeTakesElevenTicksEachHalf()
-{
-    QWidget *menu = window->screenFor(FormMenu);
-    QWidget *history = window->screenFor(FormResultsList);
-    navigate(FormResultsList);
-    auto *fade = qobject_cast<QGraphicsOpacityEffect *>(menu->graphicsEffect());
-    QVERIFY(fade);
-
-    QCOMPARE(stepUntil("opacityLoop", OpacityMin), 11);
-    QCOMPARE(ClientSessionInfo::actualForm, history);
-    QVERIFY(!menu->isVisible());
-    QCOMPARE(history->graphicsEffect(), fade);
-    QCOMPARE(fade->opacity(), 0.0);
-
-    QCOMPARE(stepUntil("opacityLoop", OpacityMax), 11);
-    QCOMPARE(window->currentOpacity(), 1.0);
-    QVERIFY(!history->graphicsEffect());
 }
 
 void MainWindowTest::blurDeceleratesAndIgnoresRepeats()
@@ -283,22 +262,6 @@ void MainWindowTest::answerThatNavigatesBeforeClosing()
     QVERIFY(!history->graphicsEffect());
     QVERIFY(history->isEnabled());
     QVERIFY(!menu->isVisible());
-}
-
-void MainWindowTest::backgroundScaledOncePerSize()
-{
-    // Painting twice at one size must give the same picture: the background
-    // is scaled from the original, never from an earlier scaled copy.
-    window->showNormal();
-    const auto resized = [this](const QSize &size) {
-        window->resize(size);
-        return QTest::qWaitFor([this, size] { return window->size() == size; });
-    };
-    QVERIFY(resized(QSize(1200, 800)));
-    const QImage first = window->grab().toImage();
-    QVERIFY(resized(QSize(1024, 768)));
-    QVERIFY(resized(QSize(1200, 800)));
-    QCOMPARE(window->grab().toImage(), first);
 }
 
 QTEST_MAIN(MainWindowTest)
