@@ -2,7 +2,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimeEdit>
@@ -16,10 +15,7 @@
 #include "camera/videowidget.h"
 #include "core/mainwindow.h"
 #include "core/menu.h"
-#include "pictureinspection.h"
 #include "sessionfixture.h"
-
-using namespace PictureInspection;
 
 namespace {
 
@@ -77,8 +73,6 @@ private slots:
     void settingsFollowCamerasPluggedAndUnplugged();
     void cameraSelectionSaysTheServiceIsMissing();
     void closedCameraDialogStaysClosed();
-    void settingsSlidersChangeThePicture_data();
-    void settingsSlidersChangeThePicture();
     void timingChoiceShownTappedAndReported_data();
     void timingChoiceShownTappedAndReported();
 
@@ -88,7 +82,6 @@ private:
     // giving the account the stored choice.
     TimingSettingsDialog *showTiming(int stopwatchOn, int timerOn, int timerSeconds);
     // The settings dialog, shown, once its image settings are offered.
-    SettingsDialog *showImageSettings();
     Menu *menu() const { return static_cast<Menu *>(window->screenFor(FormMenu)); }
 
     std::unique_ptr<QTemporaryDir> data;
@@ -222,58 +215,6 @@ void DialogsTest::closedCameraDialogStaysClosed()
     QTest::qWait(1200);
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
     QVERIFY(ClientSessionInfo::camera->currentDevice()->state() != QCamera::ActiveState);
-}
-
-SettingsDialog *DialogsTest::showImageSettings()
-{
-    showDialog(DialogCameraSettings);
-    auto *settings = shownDialog<SettingsDialog>();
-    if (!settings)
-        return nullptr;
-    auto *panel = settings->findChild<QFrame *>("frame_3");
-    return QTest::qWaitFor([panel] { return panel->isVisible(); }, 5000) ? settings : nullptr;
-}
-
-void DialogsTest::settingsSlidersChangeThePicture_data()
-{
-    QTest::addColumn<QString>("slider");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Statistic>("statistic");
-    QTest::addColumn<Change>("change");
-    QTest::addColumn<QString>("defaultButton");
-
-    QTest::newRow("brightness up") << "brightness" << int(Qt::Key_End) << Statistic::Luminance << Change::Up
-                                   << "brightDefaultBtn";
-    QTest::newRow("less contrast") << "contrast" << int(Qt::Key_Home) << Statistic::Spread << Change::Down
-                                   << "contrDefaultBtn";
-    QTest::newRow("no saturation") << "saturation" << int(Qt::Key_Home) << Statistic::Colourfulness
-                                   << Change::Zero << "satDefaultBtn";
-}
-
-void DialogsTest::settingsSlidersChangeThePicture()
-{
-    QFETCH(QString, slider);
-    QFETCH(int, key);
-    QFETCH(Statistic, statistic);
-    QFETCH(Change, change);
-    QFETCH(QString, defaultButton);
-
-    SettingsDialog *settings = showImageSettings();
-    QVERIFY(settings);
-    auto *preview = settings->findChild<VideoWidget *>("widget");
-    auto *control = settings->findChild<QSlider *>(slider);
-    // The slider starts where the camera's picture is left as it is.
-    QCOMPARE(control->value(), int(ImageSettings::kPropNeutral));
-    const double before = nextStatistic(*preview, statistic);
-
-    QTest::keyClick(control, Qt::Key(key));
-    const double after = nextStatistic(*preview, statistic);
-    QVERIFY2(shows(change, before, after), fromTo(before, after).constData());
-
-    QTest::mouseClick(settings->findChild<QPushButton *>(defaultButton), Qt::LeftButton);
-    QCOMPARE(control->value(), int(ImageSettings::kPropNeutral));
-    const double restored = nextStatistic(*preview, statistic);
-    QVERIFY2(shows(Change::None, before, restored), fromTo(before, restored).constData());
 }
 
 TimingSettingsDialog *DialogsTest::showTiming(int stopwatchOn, int timerOn, int timerSeconds)

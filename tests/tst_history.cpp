@@ -95,7 +95,6 @@ private slots:
 
     void listsTrainingsNewestOnTopWithTheirFigures();
     void exportCopiesWithoutOverwriting();
-    void emptyHistoryResetsTheCounter();
     void deleteRemovesTheCheckedOrTheSelected();
 
     void playback();
@@ -305,28 +304,6 @@ void HistoryTest::exportCopiesWithoutOverwriting()
     // The videos and the 10:00 training's tracking, nothing half-written
     // beside them; the skipped training's tracking stays behind with it.
     QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
-}
-
-void HistoryTest::emptyHistoryResetsTheCounter()
-{
-    startApplication();
-    User *user = ClientSessionInfo::actualUser();
-    user->totalTrainingTime = 90061;
-    QVERIFY(ClientSessionInfo::updateActualUser());
-    ClientSessionInfo::actualFilename = QStringLiteral("/kept.mp4");
-    openHistory();
-    QVERIFY(history->rows().isEmpty());
-    for (const char *button : { "playBtn", "exportBtn", "deleteBtn" })
-        QVERIFY(!history->findChild<QPushButton *>(button)->isEnabled());
-    QCOMPARE(ClientSessionInfo::actualFilename, QStringLiteral("/kept.mp4"));
-
-    auto *time = history->findChild<QLabel *>("timeLabel");
-    QCOMPARE(time->text(), QStringLiteral("25:01:01"));
-    QTest::mouseClick(history->findChild<QPushButton *>("resetTimeBtn"), Qt::LeftButton);
-    QCOMPARE(time->text(), QStringLiteral("00:00:00"));
-    User stored;
-    QVERIFY(readUserFile(ClientSessionInfo::accounts.location().usersFolder() + "usr.usr", &stored));
-    QCOMPARE(stored.totalTrainingTime, 0);
 }
 
 // Only the rows in sight are built. DELETE removes the checked training,

@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,6 +1,5 @@
 #include <QGraphicsBlurEffect>
 #include <QGraphicsOpacityEffect>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 

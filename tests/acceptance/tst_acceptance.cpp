@@ -33,12 +33,6 @@ constexpr int kStopwatchSeconds = 4;
 // A new account's countdown, the shortest the timing dialog offers.
 constexpr int kCountdownSeconds = 5;
 
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The row of the history that shows video.
 SimpleListItem *rowOf(const ResultsListForm *history, const QString &video)
 {
@@ -59,7 +53,7 @@ QString shownDate(const QString &video)
 } // namespace
 
 // The whole application as a trainee meets it, on fresh folders: the first
-// run, two recorded trainings, the history with its player, export, delete
+// run, two recorded trainings, the history with its player, delete
 // and counter, the settings' language, quitting and starting again. Every
 // step is a click or a key press on the real main window, and its outcome is
 // read on the screen and from the files on disk. The steps run in order,
@@ -79,7 +73,6 @@ private slots:
     void countdownTrainingEndsByItself();
     void historyListsBothNewestFirst();
     void stopwatchTrainingPlays();
-    void exportCopiesOneTraining();
     void deleteRemovesOneTraining();
     void counterResets();
     void settingsChangeTheLanguage();
@@ -98,7 +91,6 @@ private:
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<TrainingSteps> training;
     QTemporaryDir data;
-    QTemporaryDir exportFolder;
     QString stopwatchVideo;
     QString countdownVideo;
     bool walkBroken = false;
@@ -111,7 +103,6 @@ void AcceptanceTest::initTestCase()
     QVERIFY2(ClientSessionInfo::configPath.startsWith(QLatin1String(KAVRIN_TEST_HOME "/")),
         "run through ctest, which gives the test a home of its own");
     QVERIFY(data.isValid());
-    QVERIFY(exportFolder.isValid());
     resetSession();
     removeConfiguration();
 }
@@ -330,26 +321,6 @@ void AcceptanceTest::stopwatchTrainingPlays()
     click(player, "returnBtn");
     waitForScreen(window.get(), FormResultsList);
     QTRY_COMPARE_WITH_TIMEOUT(history()->rows().size(), 2, kStepTimeoutMs);
-}
-
-void AcceptanceTest::exportCopiesOneTraining()
-{
-    selectTraining(stopwatchVideo);
-    answerFolderPicker(exportFolder.path());
-    click(history(), "exportBtn");
-    auto *status = history()->findChild<QLabel *>(QStringLiteral("exportStatus"));
-    QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QLatin1String("Exported: 1")), kStepTimeoutMs);
-
-    // The video and its measurements, whole, and nothing else.
-    const QDir target(exportFolder.path());
-    QStringList expected;
-    for (const QString &file : QStringList { stopwatchVideo } + trainingMeasurementPaths(stopwatchVideo)) {
-        const QString name = QFileInfo(file).fileName();
-        QCOMPARE(contentsOf(target.filePath(name)), contentsOf(file));
-        expected << name;
-    }
-    expected.sort();
-    QCOMPARE(target.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
 void AcceptanceTest::deleteRemovesOneTraining()
