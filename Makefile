@@ -1,6 +1,6 @@
 # Set-up commands: `make run` starts the application, `make test` runs the tests,
-# `make soak` the long robustness run that `make test` leaves out, `make faults`
-# the fault catalogue.
+# `make soak` the robustness run on file systems it mounts, which `make test`
+# leaves out, `make faults` the fault catalogue.
 BUILD ?= build
 JOBS ?= 2
 

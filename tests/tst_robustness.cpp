@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
@@ -13,20 +12,17 @@
 #include "camera/timerwidget.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
-#include "cutrecording.h"
-#include "history/recordingrepair.h"
-#include "history/resultslistform.h"
 #include "mediainspection.h"
 #include "sessionfixture.h"
 #include "storage/user.h"
 #include "traineesteps.h"
 
 // The real application under faults from outside: a disk running full while
-// a training records, and the process killed while it records. The
-// application must go on (or start again) and keep what it recorded. A
-// camera unplugged while it records is tst_virtualcamera's; damaged files at
-// start-up are tst_accountstore's, tst_configfile's and tst_firstrun's; a
-// long day of taps through the screens is bench_navigation's.
+// a training records. The application must go on and keep what it recorded.
+// A camera unplugged while it records is tst_virtualcamera's; the process
+// killed while it records is tst_repair's; damaged files at start-up are
+// tst_accountstore's, tst_configfile's and tst_firstrun's; a long day of taps
+// through the screens is bench_navigation's.
 
 using namespace TraineeSteps;
 
@@ -39,38 +35,12 @@ constexpr qint64 kFragmentMs = 1000;
 // Room for a few seconds of the virtual camera's picture and sound, not for
 // a training.
 constexpr auto kSmallDiskSize = "size=2m";
-// A crash loses at most the fragment being written and the one before it,
-// which the muxer may still hold.
-constexpr int kRecordBeforeKillMs = 6000;
-constexpr qint64 kLostByKillMs = 2 * kFragmentMs;
-// Makes this executable the application that trains until it is killed.
-constexpr auto kTrainUntilKilled = "--train-until-killed";
-
-QString recordingFolder()
-{
-    return ClientSessionInfo::actualUser()->recordingPathText();
-}
 
 void enableRecording(User &user)
 {
     user.recordVideo = 1;
     user.recordSound = 1;
     user.stopwatchOn = 1;
-}
-
-// The child's side: the application, started on the prepared installation,
-// records a training until it is killed.
-int trainUntilKilled()
-{
-    MainWindow window;
-    window.show();
-    TrainingSteps training(&window);
-    if (!training.tryOpen() || !training.tryStart()
-        || !waitUntil([] { return ClientSessionInfo::isRecording(); }))
-        return EXIT_FAILURE;
-    std::puts(kRecordingMark);
-    std::fflush(stdout);
-    return QApplication::exec();
 }
 
 } // namespace
@@ -85,7 +55,6 @@ private slots:
     void cleanup();
 
     void fullDiskStopsRecordingVisibly();
-    void killedTrainingKeepsAllButLastSeconds();
 
 private:
     // With recording switched on for the account, when asked for.
@@ -179,48 +148,6 @@ void RobustnessTest::fullDiskStopsRecordingVisibly()
     QVERIFY2(video.endMs >= kFragmentMs, qPrintable(QStringLiteral("%1 ms decoded").arg(video.endMs)));
 }
 
-void RobustnessTest::killedTrainingKeepsAllButLastSeconds()
-{
-    prepareInstallation(data->path());
-    {
-        AccountStore accounts;
-        accounts.setLocation(DataLocation(data->path() + QLatin1Char('/')));
-        accounts.load();
-        accounts.setCurrent(0);
-        enableRecording(*accounts.current());
-        QVERIFY(accounts.saveCurrent());
-    }
-    QVERIFY(killWhileRecording({ QLatin1String(kTrainUntilKilled) }, kRecordBeforeKillMs, kTimeoutMs));
-
-    // The application starts again on what the killed one left.
-    startApplication();
-    waitForScreen(window, FormMenu);
-    QCOMPARE(ClientSessionInfo::users().size(), 1);
-    const QStringList videos = QDir(recordingFolder()).entryList({ "*.mp4" }, QDir::Files);
-    QCOMPARE(videos.size(), 1);
-    const QString video = QDir(recordingFolder()).filePath(videos.first());
-    const DecodedVideo cut = decodeVideo(video);
-    QVERIFY2(cut.endMs >= kRecordBeforeKillMs - kLostByKillMs,
-        qPrintable(QStringLiteral("%1 ms kept of %2 ms").arg(cut.endMs).arg(kRecordBeforeKillMs)));
-
-    // The history repairs it and lists it.
-    auto *history = qobject_cast<ResultsListForm *>(window->screenFor(FormResultsList));
-    QSignalSpy finished(history->findChild<RecordingRepair *>(), &RecordingRepair::finished);
-    openFromMenu(window, "resultsButton", FormResultsList);
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kTimeoutMs);
-    QCOMPARE(history->rows().size(), 1);
-    QVERIFY(qAbs(discover(video).durationMs - cut.endMs) <= kLostByKillMs);
-}
-
-int main(int argc, char **argv)
-{
-    QApplication application(argc, argv);
-    gst_init(nullptr, nullptr);
-    if (argc == 2 && qstrcmp(argv[1], kTrainUntilKilled) == 0)
-        return trainUntilKilled();
-    RobustnessTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(RobustnessTest)
 
 #include "tst_robustness.moc"
