@@ -18,6 +18,8 @@ private slots:
     void newAccounts();
     void eachAccountWritesOnlyItsFile();
     void currentAccountFollowsLoginAndReading();
+    void accountKeepsToOneProgram_data();
+    void accountKeepsToOneProgram();
     void dataLocationTree_data();
     void dataLocationTree();
 
@@ -148,6 +150,7 @@ void AccountStoreTest::newAccounts()
     const QByteArray record = readAll(usersFile(name));
     QCOMPARE(record, recordWith(name.toUtf8(), pin.toUtf8(), 5, 50, recordingPath.toUtf8()));
     QCOMPARE(store.accounts().last().toRecord(), record);
+    QCOMPARE(store.recordingFolder(store.accounts().last()), recordingPath);
 }
 
 void AccountStoreTest::eachAccountWritesOnlyItsFile()
@@ -186,6 +189,11 @@ void AccountStoreTest::eachAccountWritesOnlyItsFile()
     QCOMPARE(store.accounts().size(), 2);
     QVERIFY(!QFileInfo::exists(location.recordsFolder() + "Bob"));
     QVERIFY(!store.login("6666"));
+    // A change that cannot be saved is not kept either: the account goes on
+    // with what its file holds, which the next start will find.
+    store.current()->volume = 10;
+    QVERIFY(!store.saveCurrent());
+    QCOMPARE(store.current()->volume, 80);
 }
 
 void AccountStoreTest::currentAccountFollowsLoginAndReading()
@@ -200,7 +208,13 @@ void AccountStoreTest::currentAccountFollowsLoginAndReading()
     writeFile(usersFile("Bob") + ".Xa81Qz", QByteArray("Bob\0", 4));
     writeFile(location.usersFolder() + "notes.txt", QByteArray(340, 'x'));
     QVERIFY(QDir(location.usersFolder()).mkdir("folder.usr"));
+    // An account file that cannot be read is named, and a new account of
+    // its name never written over it.
+    QVERIFY(QFile::link(location.usersFolder() + "gone", usersFile("usr")));
     store.load();
+    QCOMPARE(store.unreadableFiles(), QStringList { usersFile("usr") });
+    QVERIFY(!store.add("usr", "7391"));
+    QVERIFY(QFileInfo(usersFile("usr")).isSymLink());
     QList<QByteArray> records;
     for (const User &user : store.accounts()) {
         records << user.toRecord();
@@ -217,6 +231,12 @@ void AccountStoreTest::currentAccountFollowsLoginAndReading()
     QVERIFY(!store.login("9999"));
     QVERIFY(!store.login(""));
     QCOMPARE(store.current()->nameText(), QString("Bob"));
+    // A record without its own folder in the data location records into
+    // none, never into the working folder or one it names elsewhere.
+    QCOMPARE(store.recordingFolder(*store.current()), QString());
+    User elsewhere = *store.current();
+    QVERIFY(elsewhere.setRecordingPath("/"));
+    QCOMPARE(store.recordingFolder(elsewhere), QString());
 
     // Growing the list moves its storage; the current account moves with
     // it, and keeps its position when the list is read again.
@@ -230,6 +250,64 @@ void AccountStoreTest::currentAccountFollowsLoginAndReading()
     QVERIFY(QDir(location.usersFolder()).removeRecursively());
     store.load();
     QCOMPARE(store.current(), nullptr);
+}
+
+void AccountStoreTest::accountKeepsToOneProgram_data()
+{
+    // The lock file another program left: its process, name, machine, and
+    // this machine's identity when it is this machine; "this program" for a
+    // lock taken by another store here.
+    QTest::addColumn<QByteArray>("holder");
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("host");
+    QProcess ended;
+    ended.start("true", QStringList());
+    QVERIFY(ended.waitForStarted());
+    const QByteArray endedProcess = QByteArray::number(ended.processId());
+    QVERIFY(ended.waitForFinished());
+    const QByteArray here = QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n'
+        + QSysInfo::bootUniqueId() + '\n';
+    const QByteArray elsewhere = "4242\nKavrinMac\ntrainer-2\nx\ny\n";
+    QTest::newRow("free") << QByteArray() << 0 << true << QString();
+    QTest::newRow("in use by this program") << QByteArray("this program") << 0 << false
+                                            << QSysInfo::machineHostName();
+    QTest::newRow("left by a program that ended")
+        << endedProcess + "\nKavrinMac\n" + here << 0 << true << QString();
+    QTest::newRow("in use on another trainer") << elsewhere << 10 << false << "trainer-2";
+    QTest::newRow("left on another trainer") << elsewhere << 300 << true << QString();
+}
+
+void AccountStoreTest::accountKeepsToOneProgram()
+{
+    QFETCH(QByteArray, holder);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, taken);
+    QFETCH(QString, host);
+    QVERIFY(store.add("Ann", "1111"));
+    store.setCurrent(0);
+    AccountStore other;
+    other.setLocation(location);
+    other.load();
+    other.setCurrent(0);
+    const QString lock = location.usersFolder() + "Ann.lock";
+    if (holder == "this program") {
+        QCOMPARE(other.lockCurrent(), AccountLock::Result::Locked);
+    } else if (!holder.isEmpty()) {
+        writeFile(lock, holder);
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::Append)
+            && file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+    }
+    QCOMPARE(store.lockCurrent(), taken ? AccountLock::Result::Locked : AccountLock::Result::InUse);
+    if (!taken) {
+        QCOMPARE(store.currentLock().holderHost(), host);
+        return;
+    }
+    // Held, it keeps others out; released, it lets the next one in.
+    QCOMPARE(other.lockCurrent(), AccountLock::Result::InUse);
+    store.unlockCurrent();
+    QCOMPARE(other.lockCurrent(), AccountLock::Result::Locked);
 }
 
 void AccountStoreTest::dataLocationTree_data()

@@ -65,6 +65,7 @@ void ConfigFileTest::init()
     path = dir.filePath("config.xml");
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QFile::remove(path);
+    QDir(path).removeRecursively();
 }
 
 void ConfigFileTest::writeConfig(const QByteArray &content) const
@@ -182,6 +183,9 @@ void ConfigFileTest::repairDamagedFile_data()
     // Null for no file at all.
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("kept");
+    // A folder in the file's place: it exists but cannot be read, and must
+    // neither be deleted nor written over.
+    QTest::newRow("not readable") << QByteArray("folder") << false;
 
     const QByteArray good = config("de", "/data/", "Cam");
     QTest::newRow("usable") << good << true;
@@ -202,9 +206,15 @@ void ConfigFileTest::repairDamagedFile()
     QFETCH(QByteArray, content);
     QFETCH(bool, kept);
 
+    if (content == "folder") {
+        QVERIFY(QDir().mkpath(path + "/kept"));
+        QCOMPARE(repairConfigFile(path), ConfigRepair::Unreadable);
+        QVERIFY(QFileInfo::exists(path + "/kept"));
+        return;
+    }
     if (!content.isNull())
         writeConfig(content);
-    QCOMPARE(repairConfigFile(path), kept);
+    QCOMPARE(repairConfigFile(path), kept ? ConfigRepair::Kept : ConfigRepair::Replaced);
     QCOMPARE(QFile::permissions(path) & classBits, QFileDevice::WriteOwner);
     QCOMPARE(readAll(), kept ? content : defaultConfig());
 }

@@ -159,7 +159,8 @@ QString LoginTest::usersFolder() const
 
 QStringList LoginTest::accountFiles() const
 {
-    return QDir(usersFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    // The lock of the account in use lies beside them.
+    return QDir(usersFolder()).entryList({ "*.usr", ".*" }, QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 void LoginTest::loginByPin_data()

@@ -1,5 +1,9 @@
 #include <QtTest>
 
+#include <sys/stat.h>
+
+#include "storage/filemoves.h"
+#include "storage/mp4timeline.h"
 #include "storage/trainingmetricsfile.h"
 #include "storage/trainingpathsfile.h"
 #include "storage/trainingrecords.h"
@@ -50,6 +54,8 @@ private slots:
     void measurementReadsBackAsWritten();
     void damagedMeasurementReadsAsCorrupt_data();
     void damagedMeasurementReadsAsCorrupt();
+    void finishedFilesTakeOnlyTheirOwnPlace();
+    void mp4LengthNeverReadsNegative();
 
 private:
     // A file of `bytes` bytes, last modified at `time`; 11 bytes is the
@@ -116,6 +122,12 @@ void TrainingRecordsTest::listsTrainingsOldestFirst()
     QCOMPARE(records.at(0).picturePath, stem + "mi.png");
     QCOMPARE(trainingMeasurementPaths(stem + ".mp4"),
         (QStringList { stem + ".metrics.json", stem + ".paths.csv" }));
+
+    // A clock held still or stepped back names a second that is taken, by a
+    // video or by any file of a training: the next free second is taken.
+    makeFile("2024_03_07T13_00_01.paths.csv", two);
+    QCOMPARE(freeTrainingVideoPath(folder, QDateTime(QDate(2024, 3, 7), QTime(13, 0))),
+        folder + "2024_03_07T13_00_02.mp4");
 }
 
 void TrainingRecordsTest::measurementReadsBackAsWritten()
@@ -174,6 +186,13 @@ void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt_data()
     row("an unknown unit", "\"mm\"", "\"in\"", false, StoredStatus::Corrupt);
     row("paths cut short", "167.00", "", true, StoredStatus::Corrupt);
     row("paths with a word", "200.25", "many", true, StoredStatus::Corrupt);
+    // Good files in a place no reader may follow: a FIFO would block it for
+    // ever, a link out of the folder reads what the account must not, a
+    // gigabyte fills the memory. A link within the folder is read.
+    row("a FIFO", "<fifo>", "", false, StoredStatus::Corrupt);
+    row("a link out of the folder", "<link out>", "", true, StoredStatus::Corrupt);
+    row("a gigabyte", "<gigabyte>", "", true, StoredStatus::Corrupt);
+    row("a link in the folder", "<link in>", "", false, StoredStatus::Present);
 }
 
 void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt()
@@ -186,7 +205,22 @@ void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt()
     QVERIFY(writeTrainingMeasurement(video, sampleMeasurement()));
     const QString damaged = inPaths ? trainingPathsPath(video) : trainingMetricsPath(video);
     QByteArray text = contentsOf(damaged);
-    if (from.isEmpty()) {
+    if (from.startsWith('<')) {
+        // The good file moves away, into the folder or out of it.
+        const QString moved = from == "<link in>" ? damaged + ".real" : folder + "out/real";
+        QVERIFY(QDir(folder).mkpath("out") && QFile::rename(damaged, moved));
+        QFile hostile(damaged);
+        if (from == "<fifo>")
+            QCOMPARE(::mkfifo(QFile::encodeName(damaged).constData(), 0600), 0);
+        else if (from == "<gigabyte>")
+            QVERIFY(hostile.open(QIODevice::WriteOnly) && hostile.resize(qint64(1) << 30));
+        else
+            QVERIFY(QFile::link(moved, damaged));
+        // Refused, not merely unparsable: a FIFO read without blocking and
+        // a gigabyte of zeros would read as damaged too.
+        if (from != "<link in>")
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^not read: "));
+    } else if (from.isEmpty()) {
         QVERIFY(QFile::remove(damaged));
     } else {
         QVERIFY2(text.contains(from), text.constData());
@@ -201,6 +235,44 @@ void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt()
     // The other file still reads.
     QCOMPARE(
         inPaths ? readTrainingMetrics(video).status : readTrainingPaths(video).status, StoredStatus::Present);
+}
+
+void TrainingRecordsTest::finishedFilesTakeOnlyTheirOwnPlace()
+{
+    // An export's finished copy takes only a free name, even when a file of
+    // that name came after the last look; a repaired copy is swapped in only
+    // while its original still exists, so a deleted training stays deleted.
+    const auto write = [this](const QString &name, const QByteArray &content) {
+        QFile file(folder + name);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    };
+    QVERIFY(write("copy", "new") && write("taken", "old"));
+    QCOMPARE(placeWithoutReplacing(folder + "copy", folder + "taken"), Placed::TargetExists);
+    QCOMPARE(contentsOf(folder + "taken"), QByteArray("old"));
+    QCOMPARE(placeWithoutReplacing(folder + "copy", folder + "free"), Placed::Done);
+    QVERIFY(!QFileInfo::exists(folder + "copy"));
+
+    QCOMPARE(swapFiles(folder + "free", folder + "taken"), Swapped::Done);
+    QCOMPARE(contentsOf(folder + "taken"), QByteArray("new"));
+    QCOMPARE(contentsOf(folder + "free"), QByteArray("old"));
+    QVERIFY(QFile::remove(folder + "taken"));
+    QCOMPARE(swapFiles(folder + "free", folder + "taken"), Swapped::TargetGone);
+    QVERIFY(!QFileInfo::exists(folder + "taken"));
+}
+
+void TrainingRecordsTest::mp4LengthNeverReadsNegative()
+{
+    // A moov box whose mvhd (version 1: 64-bit times) states the longest
+    // duration at one unit per second: too long for milliseconds, it must
+    // read as the longest length, never as a negative one.
+    const QByteArray header = QByteArray::fromHex("00000028" "6d766864" "01000000") + QByteArray(16, '\0')
+        + QByteArray::fromHex("00000001" "ffffffffffffffff");
+    QByteArray file = QByteArray::fromHex("00000030" "6d6f6f76") + header;
+    QBuffer device(&file);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    const std::optional<Mp4Timeline> timeline = readMp4Timeline(device);
+    QVERIFY(timeline);
+    QCOMPARE(timeline->statedMs, std::numeric_limits<qint64>::max());
 }
 
 QTEST_GUILESS_MAIN(TrainingRecordsTest)

@@ -26,10 +26,12 @@ TrainingRecording::TrainingRecording()
 
 void TrainingRecording::prepare(const User &user)
 {
-    const QString folder = user.recordingPathText();
-    video = trainingVideoPath(folder, trainingStamp(QDateTime::currentDateTime()));
-    picture = trainingPicturePath(video);
-    recorded = user.recordVideo != 0;
+    // A damaged account has no folder of its own in the data location, and
+    // records nothing rather than into whatever folder its record names.
+    const QString folder = ClientSessionInfo::accounts.recordingFolder(user);
+    video = folder.isEmpty() ? QString() : freeTrainingVideoPath(folder, QDateTime::currentDateTime());
+    picture = video.isEmpty() ? QString() : trainingPicturePath(video);
+    recorded = user.recordVideo != 0 && !video.isEmpty();
     withSound = user.recordSound != 0;
     // An account's folder removed behind the application's back is made
     // again rather than losing the training; one that cannot be made leaves

@@ -1,10 +1,12 @@
 #include "core/clientsessioninfo.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 #include "camera/camera.h"
 #include "camera/videowidget.h"
 #include "core/logging.h"
+#include "core/mainwindow.h"
 #include "tracking/motionmetrics.h"
 
 // The account record stores the display language as its number.
@@ -30,6 +32,7 @@ QRect ClientSessionInfo::mainDisplay;
 QWidget *ClientSessionInfo::actualForm = nullptr;
 QWidget *ClientSessionInfo::nextForm = nullptr;
 DialogForm *ClientSessionInfo::dialogForm = nullptr;
+MainWindow *ClientSessionInfo::mainWindowInstance = nullptr;
 QPointer<VideoWidget> ClientSessionInfo::actualPreviewingWidget;
 int ClientSessionInfo::actualSelectedCamera = 0;
 bool ClientSessionInfo::record = false;
@@ -158,17 +161,52 @@ bool ClientSessionInfo::addNewUser(const QString &name, const QString &pin)
 
 bool ClientSessionInfo::Login(const QString &pin)
 {
-    return accounts.login(pin);
+    return logIn(pin) == LoginResult::LoggedIn;
 }
+
+ClientSessionInfo::LoginResult ClientSessionInfo::logIn(const QString &pin)
+{
+    const User *before = accounts.current();
+    const int previous = before ? static_cast<int>(before - accounts.accounts().constData()) : -1;
+    if (!accounts.login(pin))
+        return LoginResult::WrongPin;
+    if (accounts.lockCurrent() != AccountLock::Result::InUse)
+        return LoginResult::LoggedIn;
+    accounts.setCurrent(previous);
+    return LoginResult::InUse;
+}
+
+namespace {
+
+void tellAccountNotSaved()
+{
+    ClientSessionInfo::notice(QCoreApplication::translate(
+        "ClientSessionInfo", "The account could not be saved; it keeps the settings it had before."));
+}
+
+} // namespace
 
 bool ClientSessionInfo::editUser(const QString &name, const QString &pin)
 {
-    return accounts.edit(name, pin);
+    const bool saved = accounts.edit(name, pin);
+    if (!saved)
+        tellAccountNotSaved();
+    return saved;
 }
 
 bool ClientSessionInfo::updateActualUser()
 {
-    return accounts.saveCurrent();
+    const bool saved = accounts.saveCurrent();
+    if (!saved)
+        tellAccountNotSaved();
+    return saved;
+}
+
+void ClientSessionInfo::notice(const QString &text)
+{
+    qCWarning(lcCore) << text;
+    if (mainWindowInstance)
+        mainWindowInstance->showNotice(text);
 }
 
 void ClientSessionInfo::ShowKeyboard() { }

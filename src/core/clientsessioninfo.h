@@ -15,6 +15,7 @@
 
 class Camera;
 class DialogForm;
+class MainWindow;
 class QMediaPlaylist;
 class QWidget;
 class VideoWidget;
@@ -47,6 +48,8 @@ public:
     static QVector<Scenario> scenarios;
 
     static DialogForm *dialogForm;
+    // The one window, while it exists.
+    static MainWindow *mainWindowInstance;
 
     static Camera *camera;
     // Guarded: a screen may be destroyed while its preview runs.
@@ -102,8 +105,17 @@ public:
     static void parseUsers();
     static bool addNewUser(const QString &name, const QString &pin);
     static bool Login(const QString &pin);
+    // Login, telling a wrong PIN from an account that another application
+    // (on this machine or another sharing the data location) is using; then
+    // the account in use before stays current.
+    enum class LoginResult { LoggedIn, WrongPin, InUse };
+    static LoginResult logIn(const QString &pin);
     static bool editUser(const QString &name, const QString &pin);
+    // Writes the current account's file. When it cannot be written the
+    // account keeps what its file holds, and the window says so.
     static bool updateActualUser();
+    // Tells the user of a problem in a line over the window, if there is one.
+    static void notice(const QString &text);
 
     // Hooks for an on-screen keyboard; this platform has none.
     static void ShowKeyboard();

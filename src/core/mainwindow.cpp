@@ -15,6 +15,7 @@
 #include "core/loadingform.h"
 #include "core/logging.h"
 #include "core/menu.h"
+#include "core/noticebar.h"
 #include "core/startup.h"
 #include "dialogs/dialogform.h"
 #include "dialogs/loginform.h"
@@ -35,8 +36,10 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(std::make_unique<Ui::MainWindow>())
     , transition(new ScreenTransition(this))
     , startUp(std::make_unique<StartUp>(this))
+    , notice(nullptr)
     , background(QString::fromLatin1(kBackgroundPicture))
 {
+    ClientSessionInfo::mainWindowInstance = this;
     registerEnumMetaTypes();
     registerApplicationFonts();
     ui->setupUi(this);
@@ -45,11 +48,23 @@ MainWindow::MainWindow(QWidget *parent)
     connect(transition, &ScreenTransition::reached, this, &MainWindow::GraphicsEffect);
     connect(this, &MainWindow::GraphicsEffect, this, &MainWindow::updateActualGraphicsEffect,
         Qt::DirectConnection);
-    // A recording still running is completed before the application ends.
+    // A recording still running is completed before the application ends,
+    // and the account is left for the next start.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &ClientSessionInfo::releaseCamera);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [] { ClientSessionInfo::accounts.unlockCurrent(); });
+    notice = new NoticeBar(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    if (ClientSessionInfo::mainWindowInstance == this)
+        ClientSessionInfo::mainWindowInstance = nullptr;
+}
+
+void MainWindow::showNotice(const QString &text)
+{
+    notice->tell(text);
+}
 
 void MainWindow::setUpWindows()
 {

@@ -14,6 +14,7 @@ class MainWindow;
 
 class ChooseTrainingForm;
 class LoadingForm;
+class NoticeBar;
 class LoginForm;
 class Menu;
 class PreviewForm;
@@ -44,6 +45,8 @@ public:
     double currentOpacity() const { return transition->opacity(); }
     graphicsEffectActual lastEffect() const { return actualEffect; }
     QWidget *screenFor(FormEnum form) const;
+    // Tells the user of a problem in a line over the top of the window.
+    void showNotice(const QString &text);
 
 signals:
     void GraphicsEffect(graphicsEffectActual);
@@ -81,6 +84,7 @@ private:
     VideoPlayer *videoPlayer = nullptr;
     ResultsListForm *resultsListForm = nullptr;
     LoadingForm *loadingForm = nullptr;
+    NoticeBar *notice;
 
     graphicsEffectActual actualEffect = OpacityMax;
     FormEnum loadingTarget = FormNone;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "camera/camera.h"
@@ -19,6 +20,8 @@ namespace {
 
 constexpr auto kDefaultUserName = "usr";
 constexpr auto kDefaultUserPin = "7391";
+// How long the box that ends a start that cannot go on stays up unanswered.
+constexpr int kFailedStartShownMs = 20000;
 
 } // namespace
 
@@ -55,9 +58,20 @@ void StartUp::run()
     window->setUpWindows();
     processLanguage();
     processSelectedCamera();
+    if (configurationUnreadable)
+        window->showNotice(tr("The configuration file cannot be read. The application runs on its defaults "
+                              "and leaves the file as it is."));
     if (dataPathsExist()) {
         qCDebug(lcCore) << "datapath exists";
         ClientSessionInfo::parseUsers();
+        // The first run would write its default account over a file that
+        // could not be read, and lose that account for good.
+        const QStringList unreadable = ClientSessionInfo::accounts.unreadableFiles();
+        if (ClientSessionInfo::users().isEmpty() && !unreadable.isEmpty()) {
+            failStart(tr("The account file %1 cannot be read. Nothing is written over it.")
+                          .arg(QDir::toNativeSeparators(unreadable.first())));
+            return;
+        }
     }
     if (!ClientSessionInfo::users().isEmpty()) {
         welcomeType = WelcomeUserExists;
@@ -75,7 +89,33 @@ void StartUp::run()
 
 bool StartUp::processXMLfile()
 {
-    return repairConfigFile(ClientSessionInfo::configPath);
+    const ConfigRepair repair = repairConfigFile(ClientSessionInfo::configPath);
+    configurationUnreadable = repair == ConfigRepair::Unreadable;
+    return repair == ConfigRepair::Kept;
+}
+
+bool StartUp::lockAccount()
+{
+    AccountStore &accounts = ClientSessionInfo::accounts;
+    if (accounts.lockCurrent() != AccountLock::Result::InUse)
+        return true;
+    const AccountLock &lock = accounts.currentLock();
+    failStart(tr("The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a "
+                 "time.")
+                  .arg(ClientSessionInfo::actualUser()->nameText(),
+                      lock.holderHost().isEmpty() ? tr("an unknown computer") : lock.holderHost())
+                  .arg(lock.holderProcess()));
+    return false;
+}
+
+void StartUp::failStart(const QString &reason)
+{
+    auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Error"), reason, QMessageBox::Ok, window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    // Unattended, as at a kiosk's start, the application still ends.
+    QTimer::singleShot(kFailedStartShownMs, box, &QDialog::reject);
+    box->open();
 }
 
 void StartUp::readConfiguration()
@@ -95,7 +135,8 @@ void StartUp::greet()
     QWidget *menu = window->screenFor(FormMenu);
     if (welcomeType == WelcomeUserExists) {
         ClientSessionInfo::accounts.setCurrent(0);
-        menu->show();
+        if (lockAccount())
+            menu->show();
         return;
     }
     menu->show();
@@ -211,4 +252,5 @@ void StartUp::finishFirstRun()
     ClientSessionInfo::accounts.setCurrent(0);
     window->HideDialogForm();
     welcomeType = WelcomeUserExists;
+    lockAccount();
 }

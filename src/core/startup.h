@@ -46,6 +46,12 @@ public slots:
 private:
     // True when the existing configuration file was kept.
     bool processXMLfile();
+    // Takes the current account for this application; false, after saying
+    // why and ending the application, when another one uses it.
+    bool lockAccount();
+    // Says why the application cannot go on, in the start-up's error box,
+    // and ends it once the box is closed or after a while.
+    void failStart(const QString &reason);
     void readConfiguration();
     void processDataPaths();
     bool dataPathsExist();
@@ -63,4 +69,5 @@ private:
     HostListener<StartUp> answers;
     // Installed in the application while this object lives.
     QTranslator translator;
+    bool configurationUnreadable = false;
 };

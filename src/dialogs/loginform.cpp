@@ -59,7 +59,17 @@ void LoginForm::on_loginButton_clicked()
 {
     // The PIN stays in the field after a failure, so a typing slip can be
     // corrected.
-    if (ui->loginLine->text().isEmpty() || !ClientSessionInfo::Login(ui->loginLine->text())) {
+    const auto result = ui->loginLine->text().isEmpty() ? ClientSessionInfo::LoginResult::WrongPin
+                                                        : ClientSessionInfo::logIn(ui->loginLine->text());
+    if (result == ClientSessionInfo::LoginResult::InUse) {
+        const AccountLock &lock = ClientSessionInfo::accounts.currentLock();
+        ui->error_label->setPalette(errorPalette);
+        ui->error_label->setText(
+            tr("This account is in use on %1.")
+                .arg(lock.holderHost().isEmpty() ? tr("another computer") : lock.holderHost()));
+        return;
+    }
+    if (result != ClientSessionInfo::LoginResult::LoggedIn) {
         showError(TxtIncorrectPin);
         return;
     }

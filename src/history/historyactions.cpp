@@ -1,7 +1,9 @@
 #include "history/historyactions.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
+#include <QtConcurrent>
 
 #include "history/recordingrepair.h"
 #include "history/videoexport.h"
@@ -13,11 +15,31 @@ namespace {
 constexpr int kRemovalAttempts = 101;
 constexpr unsigned long kRemovalRetryMs = 50;
 
-void removeTrainingFile(const QString &path)
+// True when the file is gone. A folder that cannot be written to (a
+// read-only disk) gives its files no second chance.
+bool removeTrainingFile(const QString &path)
 {
-    for (int attempt = 1; QFile::exists(path) && !QFile::remove(path) && attempt < kRemovalAttempts;
-         ++attempt)
+    const int attempts = QFileInfo(QFileInfo(path).absolutePath()).isWritable() ? kRemovalAttempts : 1;
+    for (int attempt = 1; QFile::exists(path) && !QFile::remove(path) && attempt < attempts; ++attempt)
         QThread::msleep(kRemovalRetryMs);
+    return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+}
+
+// The files of the videos that could not be removed.
+QStringList removeTrainings(const QStringList &videos)
+{
+    QStringList kept;
+    for (const QString &video : videos) {
+        if (!removeTrainingFile(video)) {
+            kept << video;
+            continue;
+        }
+        for (const QString &companion : QStringList { trainingPicturePath(video) } + trainingMeasurementPaths(video)) {
+            if (!removeTrainingFile(companion))
+                kept << companion;
+        }
+    }
+    return kept;
 }
 
 QString progressLine(int done, int total)
@@ -35,16 +57,18 @@ HistoryActions::HistoryActions(QObject *parent)
     connect(videoExport, &VideoExport::progress, this,
         [this](int done, int total) { emit exportProgress(progressLine(done, total), done, total); });
     connect(videoExport, &VideoExport::finished, this, &HistoryActions::reportExport);
+    connect(&removal, &QFutureWatcher<QStringList>::finished, this, [this] {
+        const QStringList kept = removal.result();
+        QStringList names;
+        for (const QString &path : kept)
+            names << QFileInfo(path).fileName();
+        emit removed(kept.isEmpty() ? QString() : tr("Could not be deleted: %1").arg(names.join(QStringLiteral(", "))));
+    });
 }
 
-void HistoryActions::remove(const QStringList &videos) const
+void HistoryActions::remove(const QStringList &videos)
 {
-    for (const QString &video : videos) {
-        removeTrainingFile(video);
-        removeTrainingFile(trainingPicturePath(video));
-        for (const QString &measurement : trainingMeasurementPaths(video))
-            removeTrainingFile(measurement);
-    }
+    removal.setFuture(QtConcurrent::run(removeTrainings, videos));
 }
 
 void HistoryActions::exportTo(const QStringList &videos, const QString &folder)
@@ -74,4 +98,9 @@ void HistoryActions::repairCut(const QVector<TrainingRecord> &trainings)
     for (const TrainingRecord &training : trainings)
         videos << training.videoPath;
     repair->start(videos);
+}
+
+void HistoryActions::stopRepair()
+{
+    repair->stop();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QObject>
 #include <QStringList>
 #include <QVector>
@@ -20,10 +21,14 @@ class HistoryActions : public QObject
 public:
     explicit HistoryActions(QObject *parent = nullptr);
 
-    // Each video with its picture and its measurement files. A removal that
-    // fails is tried again for a while (another program may hold the file
-    // open for a moment), blocking the caller; a file not there is done.
-    void remove(const QStringList &videos) const;
+    // Deletes each video with its picture and its measurement files, on a
+    // worker thread, and reports with removed(). The video goes first: a
+    // training whose video cannot be removed (a read-only disk, another
+    // program holding it) keeps its other files, so that no picture is lost
+    // while its video stays. A removal that fails is tried again for a
+    // while; a file not there is done.
+    void remove(const QStringList &videos);
+    bool isRemoving() const { return removal.isRunning(); }
 
     void exportTo(const QStringList &videos, const QString &folder);
     bool isExporting() const;
@@ -31,6 +36,8 @@ public:
     // Recordings cut off by a crash keep their fragments but state the
     // length of the first one; they are made whole in the background.
     void repairCut(const QVector<TrainingRecord> &trainings);
+    // Leaving the history stops the repair; the next visit goes on.
+    void stopRepair();
 
 signals:
     // The export's progress line, with done of total videos copied; it
@@ -38,10 +45,15 @@ signals:
     void exportProgress(const QString &status, int done, int total);
     // What the finished export copied, and what it left out and why.
     void exportFinished(const QString &report);
+    // The deletion is done; the line says what could not be removed, and is
+    // empty when everything went.
+    void removed(const QString &report);
 
 private:
     void reportExport(int copied, const QStringList &skipped, const QStringList &failed);
 
     VideoExport *videoExport;
     RecordingRepair *repair;
+    // The files that could not be removed.
+    QFutureWatcher<QStringList> removal;
 };

@@ -56,12 +56,14 @@ MeasurementsPanel::MeasurementsPanel(QWidget *parent)
         [this](int index) { curve->setFigure(static_cast<LearningCurve::Figure>(index)); });
     connect(&reading, &QFutureWatcher<QVector<StoredMetrics>>::finished, this,
         [this] { curve->setTrainings(reading.result()); });
+    connect(&selection, &QFutureWatcher<StoredMetrics>::finished, this, &MeasurementsPanel::showSelectedFigures);
     translate();
 }
 
 MeasurementsPanel::~MeasurementsPanel()
 {
     reading.waitForFinished();
+    selection.waitForFinished();
 }
 
 void MeasurementsPanel::translate()
@@ -76,7 +78,14 @@ void MeasurementsPanel::translate()
 void MeasurementsPanel::showTraining(const QString &videoPath)
 {
     translate();
-    const StoredMetrics stored = readTrainingMetrics(videoPath);
+    // Read on a worker: a recordings folder may hold anything under a
+    // training's name, and a slow disk must not stop the list.
+    selection.setFuture(QtConcurrent::run(readTrainingMetrics, videoPath));
+}
+
+void MeasurementsPanel::showSelectedFigures()
+{
+    const StoredMetrics stored = selection.result();
     switch (stored.status) {
     case StoredStatus::Present:
         figures->showMetrics(stored.metrics);

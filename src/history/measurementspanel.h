@@ -26,11 +26,13 @@ public:
 
     const MetricsTable *table() const { return figures; }
     const LearningCurve *learningCurve() const { return curve; }
-    // True while the history's figures are still being read.
-    bool isReading() const { return reading.isRunning(); }
+    // True while the history's or the selected training's figures are
+    // still being read.
+    bool isReading() const { return reading.isRunning() || selection.isRunning(); }
 
 private:
     void translate();
+    void showSelectedFigures();
 
     QLabel *title;
     MetricsTable *figures;
@@ -38,4 +40,6 @@ private:
     QComboBox *figureChoice;
     LearningCurve *curve;
     QFutureWatcher<QVector<StoredMetrics>> reading;
+    // The figures of the training selected last.
+    QFutureWatcher<StoredMetrics> selection;
 };

@@ -5,11 +5,14 @@
 
 #include "history/gappedline.h"
 #include "history/metricstable.h"
+#include "storage/guardedfile.h"
 
 namespace {
 
 // Pictures are scaled down on the worker to no more than the widget needs.
 constexpr QSize kLargestBackground(960, 540);
+// A full-screen PNG of the training is a few megabytes.
+constexpr qint64 kLargestPictureBytes = 64 * 1024 * 1024;
 constexpr int kDimmingAlpha = 150;
 constexpr qreal kPathWidth = 3;
 const QColor kFieldColour(30, 45, 40);
@@ -37,7 +40,11 @@ void PathPicture::showPaths(const TipPaths &shownPaths, const QSize &size, const
     pictureSize = size;
     background = QImage();
     loading.setFuture(QtConcurrent::run([picturePath] {
-        const QImage picture(picturePath);
+        // A recordings folder may hold anything under a picture's name.
+        QByteArray bytes;
+        QImage picture;
+        if (readGuarded(picturePath, kLargestPictureBytes, &bytes) == GuardedRead::Read)
+            picture.loadFromData(bytes);
         return picture.isNull()
             ? picture
             : picture.scaled(kLargestBackground, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -18,6 +18,7 @@
 
 #include "core/logging.h"
 #include "history/recordingremux.h"
+#include "storage/filemoves.h"
 #include "storage/mp4timeline.h"
 
 namespace {
@@ -25,6 +26,8 @@ namespace {
 // Hidden, and not ending in .mp4, so that the history never lists it.
 constexpr auto kTemporaryName = ".%1.XXXXXX.repair";
 constexpr auto kTemporaryFilter = ".*.repair";
+// A file written this recently is left for a later visit.
+constexpr qint64 kQuietMs = 10000;
 
 bool sameFile(const struct stat &before, const struct stat &now)
 {
@@ -34,8 +37,11 @@ bool sameFile(const struct stat &before, const struct stat &now)
 
 // Puts the repaired file in place of the original, with the original's
 // permissions and modification time (the history orders trainings by it),
-// and on disk before the rename, so that even a power cut leaves one of the
-// two complete.
+// and on disk first, so that even a power cut leaves one of the two
+// complete. The two are swapped in one step, which a training deleted
+// meanwhile refuses, so that the repair never brings it back; and the
+// original is checked once more after the swap, which is undone when a
+// writer changed the file since it was looked at.
 QString replace(const QString &original, const struct stat &before, QTemporaryFile &repaired)
 {
     struct stat now = {};
@@ -46,12 +52,23 @@ QString replace(const QString &original, const struct stat &before, QTemporaryFi
     // change; there is nothing to keep on them.
     static_cast<void>(::fchmod(descriptor, before.st_mode & ALLPERMS));
     const struct timespec times[] = { { 0, UTIME_OMIT }, before.st_mtim };
-    if (::futimens(descriptor, times) != 0 || ::fsync(descriptor) != 0
-        || std::rename(
-               QFile::encodeName(repaired.fileName()).constData(), QFile::encodeName(original).constData())
-            != 0)
+    if (::futimens(descriptor, times) != 0 || ::fsync(descriptor) != 0)
         return qt_error_string(errno);
-    repaired.setAutoRemove(false);
+    switch (swapFiles(repaired.fileName(), original)) {
+    case Swapped::TargetGone:
+        return QStringLiteral("the training was deleted while it was repaired");
+    case Swapped::Failed:
+        return qt_error_string(errno);
+    case Swapped::Done:
+        break;
+    }
+    // The original now has the temporary name, and goes with it.
+    struct stat swappedOut = {};
+    if (::stat(QFile::encodeName(repaired.fileName()).constData(), &swappedOut) == 0
+        && !sameFile(before, swappedOut)) {
+        swapFiles(repaired.fileName(), original);
+        return QStringLiteral("the file changed while it was repaired");
+    }
     return QString();
 }
 
@@ -59,6 +76,10 @@ QString replace(const QString &original, const struct stat &before, QTemporaryFi
 // was and the temporary file goes.
 bool repairIfCut(const QString &video, const std::atomic_bool &cancelled)
 {
+    // A file written a moment ago may still be recorded, and looks cut off
+    // until its recording ends.
+    if (QFileInfo(video).lastModified().msecsTo(QDateTime::currentDateTime()) < kQuietMs)
+        return false;
     const std::optional<Mp4Timeline> timeline = readMp4Timeline(video);
     if (!timeline || !timeline->isCut())
         return false;
@@ -94,6 +115,21 @@ const QDateTime &programStart()
     return start;
 }
 
+// The video a leftover ".<video>.XXXXXX.repair" was made for.
+QString originalOf(const QFileInfo &leftover)
+{
+    const QString name = leftover.fileName().mid(1).section(QLatin1Char('.'), 0, -3);
+    return leftover.dir().filePath(name);
+}
+
+// A leftover may be the only copy of a training whose own file a crash cut
+// during its swap; it goes only when the video itself is whole.
+bool isWholeVideo(const QString &video)
+{
+    const std::optional<Mp4Timeline> timeline = readMp4Timeline(video);
+    return timeline && !timeline->isCut();
+}
+
 void removeLeftovers(const QStringList &videos)
 {
     QSet<QString> folders;
@@ -103,7 +139,8 @@ void removeLeftovers(const QStringList &videos)
         const QFileInfoList temporaries = QDir(folder).entryInfoList(
             { QLatin1String(kTemporaryFilter) }, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
         for (const QFileInfo &file : temporaries) {
-            if (file.lastModified() < programStart() && QFile::remove(file.absoluteFilePath()))
+            if (file.lastModified() < programStart() && isWholeVideo(originalOf(file))
+                && QFile::remove(file.absoluteFilePath()))
                 qCInfo(lcHistory) << "removed the leftover of a repair" << file.absoluteFilePath();
         }
     }
@@ -138,12 +175,12 @@ RecordingRepair::RecordingRepair(QObject *parent)
 
 RecordingRepair::~RecordingRepair()
 {
-    cancel();
+    stop();
 }
 
 void RecordingRepair::start(const QStringList &videos)
 {
-    cancel();
+    stop();
     auto *next = new RepairRun;
     connect(next, &RepairRun::repaired, this, &RecordingRepair::repaired);
     connect(next, &RepairRun::finished, this, [this] {
@@ -164,7 +201,7 @@ void RecordingRepair::start(const QStringList &videos)
     });
 }
 
-void RecordingRepair::cancel()
+void RecordingRepair::stop()
 {
     if (!run)
         return;

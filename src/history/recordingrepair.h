@@ -15,9 +15,12 @@ class RepairRun;
 // recognised from a few hundred bytes of their structure and never touched;
 // a file that cannot be repaired stays as it is.
 //
-// The work runs on Qt's global thread pool. Destroying the object (or
-// starting again) cancels the run: the file in hand is left either as it was
-// or repaired, never half-written, and no more signals arrive.
+// The work runs on Qt's global thread pool. Stopping it, destroying the
+// object or starting again cancels the run: the file in hand is left either
+// as it was or repaired, never half-written, and no more signals arrive. A
+// later run goes on where it stopped: what was repaired is whole and is
+// recognised as such in a few reads. A file written in the last seconds is
+// left for a later run, since it may still be recorded.
 class RecordingRepair : public QObject
 {
     Q_OBJECT
@@ -26,17 +29,15 @@ public:
     explicit RecordingRepair(QObject *parent = nullptr);
     ~RecordingRepair() override;
 
-    // Checks the videos one after the other and repairs those cut off. Pass
-    // finished recordings only: a file still being written looks cut off.
+    // Checks the videos one after the other and repairs those cut off.
     void start(const QStringList &videos);
     bool isRunning() const { return !run.isNull(); }
+    void stop();
 
 signals:
     void repaired(const QString &video);
     void finished();
 
 private:
-    void cancel();
-
     QPointer<RepairRun> run;
 };

@@ -52,6 +52,7 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     ui->exportProgress->hide();
     connect(actions, &HistoryActions::exportProgress, this, &ResultsListForm::showExportProgress);
     connect(actions, &HistoryActions::exportFinished, this, &ResultsListForm::showExportResult);
+    connect(actions, &HistoryActions::removed, this, &ResultsListForm::showDeletion);
 }
 
 ResultsListForm::~ResultsListForm() = default;
@@ -96,6 +97,7 @@ void ResultsListForm::translate()
 void ResultsListForm::hideEvent(QHideEvent *event)
 {
     disconnectDialogForm();
+    actions->stopRepair();
     event->accept();
 }
 
@@ -104,8 +106,10 @@ void ResultsListForm::getTrainings()
     disconnectDialogForm();
     ClientSessionInfo::playlist->clear();
     const User *user = ClientSessionInfo::actualUser();
-    const QVector<TrainingRecord> records
-        = user ? listTrainings(user->recordingPathText()) : QVector<TrainingRecord>();
+    // A damaged account, with no folder of its own in the data location, has
+    // no trainings; it never lists (or repairs, or deletes) another folder.
+    const QString folder = user ? ClientSessionInfo::accounts.recordingFolder(*user) : QString();
+    const QVector<TrainingRecord> records = folder.isEmpty() ? QVector<TrainingRecord>() : listTrainings(folder);
     QList<QMediaContent> media;
     for (const TrainingRecord &record : records)
         media << QUrl::fromLocalFile(record.videoPath);
@@ -116,8 +120,7 @@ void ResultsListForm::getTrainings()
         ClientSessionInfo::actualFilename = records.first().videoPath;
     }
     measurements->showTraining(records.isEmpty() ? QString() : records.first().videoPath);
-    if (user)
-        measurements->showHistory(user->recordingPathText());
+    measurements->showHistory(folder);
     ui->playBtn->setEnabled(!records.isEmpty());
     ui->deleteBtn->setEnabled(!records.isEmpty());
     // One export at a time: its progress line reports on one.
@@ -175,8 +178,18 @@ void ResultsListForm::on_deleteBtn_clicked()
 
 void ResultsListForm::deleteItem()
 {
+    disconnectDialogForm();
+    ui->deleteBtn->setEnabled(false);
     actions->remove(targetVideos());
+}
+
+void ResultsListForm::showDeletion(const QString &report)
+{
     getTrainings();
+    if (!report.isEmpty()) {
+        ui->exportStatus->setText(report);
+        ui->exportStatus->show();
+    }
 }
 
 void ResultsListForm::disconnectDialogForm()
@@ -213,11 +226,13 @@ void ResultsListForm::showExportResult(const QString &report)
 
 void ResultsListForm::on_resetTimeBtn_clicked()
 {
-    if (User *user = ClientSessionInfo::actualUser()) {
-        user->totalTrainingTime = 0;
-        ClientSessionInfo::updateActualUser();
-    }
-    ui->timeLabel->setText(toDurationString(0));
+    User *user = ClientSessionInfo::actualUser();
+    if (!user)
+        return;
+    user->totalTrainingTime = 0;
+    // An account that could not be saved keeps the time its file holds.
+    ClientSessionInfo::updateActualUser();
+    ui->timeLabel->setText(toDurationString(ClientSessionInfo::actualUser()->totalTrainingTime));
 }
 
 bool ResultsListForm::eventFilter(QObject *object, QEvent *event)

@@ -69,6 +69,8 @@ private:
     void translate();
     void showExportProgress(const QString &status, int done, int total);
     void showExportResult(const QString &report);
+    // The list after a deletion, and what could not be deleted.
+    void showDeletion(const QString &report);
 
     std::unique_ptr<Ui::ResultsListForm> ui;
     QWidget *listContainer;

@@ -3,19 +3,24 @@
 #include <QObject>
 #include <QStringList>
 
+#include <atomic>
+#include <memory>
+
 // Copies training videos, each with its tracking's metrics and paths, into a
 // folder on a worker thread, so that the screen stays responsive while
-// gigabytes move. A file already in the folder
-// under the same name is never overwritten; each copy goes through a
-// temporary file that only a complete copy renames into place, so a copy
-// that fails leaves nothing behind. Deleting the object does not stop the
-// copying; it only stops the reports.
+// gigabytes move. A file in the folder under the same name is never
+// overwritten, not even one that appears while the copy runs; each copy
+// goes through a hidden temporary file that only a complete copy turns into
+// the file, so a copy that fails leaves nothing behind. Deleting the object
+// does not stop the copying; it only stops the reports. Quitting the
+// application stops it within a second.
 class VideoExport : public QObject
 {
     Q_OBJECT
 
 public:
     explicit VideoExport(QObject *parent = nullptr);
+    ~VideoExport() override;
 
     // The name a video gets in the folder: its name up to the first dot and
     // ".mp4".
@@ -23,6 +28,9 @@ public:
 
     void start(const QStringList &videos, const QString &folder);
     bool isRunning() const { return running; }
+    // Stops the copy under way, which takes its temporary file away; waits
+    // for that a second at most.
+    void cancel();
 
 signals:
     // After each video: how many are done of how many in all.
@@ -33,4 +41,7 @@ signals:
 
 private:
     bool running = false;
+    // Shared with the worker, which may outlive this object.
+    std::shared_ptr<std::atomic_bool> cancelled;
+    std::shared_ptr<std::atomic_bool> working;
 };

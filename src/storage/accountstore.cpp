@@ -9,6 +9,8 @@
 namespace {
 
 constexpr char accountSuffix[] = ".usr";
+// Beside the account file, on the same, possibly shared, disk.
+constexpr char lockSuffix[] = ".lock";
 
 bool equalIgnoringCase(const QString &a, const QString &b)
 {
@@ -56,7 +58,9 @@ QStringList AccountStore::accountFiles() const
 {
     QStringList paths;
     QDirIterator files(
-        folders.usersFolder(), { QLatin1Char('*') + QLatin1String(accountSuffix) }, QDir::Files);
+        // System as well: a link to nowhere, a FIFO or a device in an
+        // account's place is listed, so that it is reported as unreadable.
+        folders.usersFolder(), { QLatin1Char('*') + QLatin1String(accountSuffix) }, QDir::Files | QDir::System);
     while (files.hasNext()) {
         files.next();
         paths << files.fileInfo().absoluteFilePath();
@@ -79,12 +83,39 @@ bool AccountStore::writeAccountFile(const QString &name, const User &user) const
 void AccountStore::load()
 {
     records.clear();
+    unreadable.clear();
     for (const QString &path : accountFiles()) {
         User user;
         if (readUserFile(path, &user))
             records.append(user);
+        else
+            unreadable << path;
     }
+    onDisk = records;
+    // A copy of its own now: detaching later, on the first change, would
+    // move the accounts that callers hold pointers to.
+    records.detach();
     setCurrent(currentIndex);
+}
+
+QString AccountStore::recordingFolder(const User &user) const
+{
+    const QString folder = QDir::cleanPath(user.recordingPathText());
+    const QString records = QDir::cleanPath(folders.recordsFolder());
+    const QString own = QDir::cleanPath(records + QLatin1Char('/') + user.nameText());
+    if (!isUsableAccountName(user.nameText()) || folder != own)
+        return QString();
+    return own + QLatin1Char('/');
+}
+
+AccountLock::Result AccountStore::lockCurrent()
+{
+    const User *user = current();
+    if (!user || !isUsableAccountName(user->nameText())) {
+        lock.unlock();
+        return AccountLock::Result::Failed;
+    }
+    return lock.lock(folders.usersFolder() + user->nameText() + QLatin1String(lockSuffix));
 }
 
 // Fills the name and recording folder of user; false when name cannot be
@@ -120,6 +151,11 @@ bool AccountStore::add(const QString &name, const QString &pin)
     qCDebug(lcStorage) << "here";
     user.totalTrainingTime = 0;
     const QString filePath = folders.usersFolder() + name + QLatin1String(accountSuffix);
+    const QFileInfo existingFile(filePath);
+    if (existingFile.exists() || existingFile.isSymLink()) {
+        qCWarning(lcStorage) << "an account file of that name exists, unread:" << filePath;
+        return false;
+    }
     qCDebug(lcStorage) << filePath;
     qCDebug(lcStorage) << "full rec path" << recordsFolder;
     QDir recordings(recordsFolder);
@@ -134,6 +170,7 @@ bool AccountStore::add(const QString &name, const QString &pin)
         return false;
     }
     records.append(user);
+    onDisk.append(user);
     return true;
 }
 
@@ -159,11 +196,21 @@ bool AccountStore::edit(const QString &name, const QString &pin)
     User *user = current();
     if (!user || !storePin(user, pin))
         return false;
-    return writeAccountFile(name, *user);
+    return writeCurrent(name);
 }
 
 bool AccountStore::saveCurrent()
 {
     const User *user = current();
-    return user && writeAccountFile(user->nameText(), *user);
+    return user && writeCurrent(user->nameText());
+}
+
+bool AccountStore::writeCurrent(const QString &name)
+{
+    if (writeAccountFile(name, records[currentIndex])) {
+        onDisk[currentIndex] = records[currentIndex];
+        return true;
+    }
+    records[currentIndex] = onDisk[currentIndex];
+    return false;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVector>
 
+#include "storage/accountlock.h"
 #include "storage/datalocation.h"
 #include "storage/user.h"
 
@@ -28,8 +29,22 @@ public:
 
     // Reads every account file again. The current account stays at its
     // position, or there is none when that position is gone. Files that
-    // cannot be read are skipped.
+    // cannot be read are skipped and named by unreadableFiles().
     void load();
+    QStringList unreadableFiles() const { return unreadable; }
+
+    // The folder the account records into: its recording path when that is
+    // its own folder in this data location's records folder, and empty
+    // otherwise. A damaged record could name any folder, or none, which
+    // would make the working folder the account's; the history would then
+    // list, repair and delete the files of that folder.
+    QString recordingFolder(const User &user) const;
+
+    // Takes the lock of the current account, a file beside its account file,
+    // releasing the one held before; see AccountLock.
+    AccountLock::Result lockCurrent();
+    const AccountLock &currentLock() const { return lock; }
+    void unlockCurrent() { lock.unlock(); }
 
     // Whether add() can use name as the account's file and folder name: a
     // plain file name that fits the record together with its recording
@@ -39,18 +54,22 @@ public:
     // Creates the account's file and recording folder. Refused (false, with
     // nothing changed in memory or on disk) when the name or PIN equals an
     // existing one ignoring case, when acceptsName() refuses the name, when
-    // the PIN is empty or longer than four bytes, or when the file cannot be
-    // written.
+    // the PIN is empty or longer than four bytes, when a file of that name
+    // exists already (an account that could not be read is never written
+    // over), or when the file cannot be written.
     bool add(const QString &name, const QString &pin);
 
     // Makes the account with this PIN (ignoring case) the current one.
     bool login(const QString &pin);
 
     // Gives the current account the new PIN and writes its record into the
-    // existing file of the account called name.
+    // existing file of the account called name. When the file cannot be
+    // written, the account keeps the record its file holds.
     bool edit(const QString &name, const QString &pin);
 
-    // Writes the current account's record to its file.
+    // Writes the current account's record to its file. When the file cannot
+    // be written, the account goes back to the record its file holds, so
+    // that what the screens show is what the next start will find.
     bool saveCurrent();
 
 private:
@@ -58,7 +77,14 @@ private:
     bool writeAccountFile(const QString &name, const User &user) const;
     bool storeName(User *user, const QString &name) const;
 
+    // Writes the current record, or takes back the one on disk.
+    bool writeCurrent(const QString &name);
+
     DataLocation folders;
     QVector<User> records;
+    // The records as their files hold them, in the same order.
+    QVector<User> onDisk;
+    QStringList unreadable;
     int currentIndex = -1;
+    AccountLock lock;
 };

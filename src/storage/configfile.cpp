@@ -2,6 +2,7 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include "storage/storagelogging.h"
@@ -26,36 +27,40 @@ void copyDefaultTo(const QString &path)
 
 } // namespace
 
-bool repairConfigFile(const QString &path)
+ConfigRepair repairConfigFile(const QString &path)
 {
     QFile file(path);
-    bool kept = false;
-    if (file.exists()) {
-        kept = true;
-        file.setPermissions(QFileDevice::ReadUser);
-        const bool opened = file.open(QIODevice::ReadOnly);
-        qCDebug(lcStorage) << "file opening" << opened;
-        const QByteArray content = file.readAll();
-        file.close();
-        for (const char *element :
-            { ConfigElement::language, ConfigElement::recordingPath, ConfigElement::selectedCamera }) {
-            if (!content.contains(element))
-                kept = false;
-        }
-        // The settings are changed through a DOM document, which a file that
-        // is not well-formed XML never gives: every choice made from now on
-        // would be lost, and each start would be a first run again.
-        if (kept && !QDomDocument().setContent(content))
+    if (!file.exists()) {
+        copyDefaultTo(path);
+        QFile::setPermissions(path, QFileDevice::WriteUser);
+        return ConfigRepair::Replaced;
+    }
+    file.setPermissions(QFileDevice::ReadUser);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    qCDebug(lcStorage) << "file opening" << opened;
+    if (!opened || !QFileInfo(path).isFile()) {
+        qCWarning(lcStorage) << "the configuration cannot be read, and is left as it is:" << path
+                             << file.errorString();
+        return ConfigRepair::Unreadable;
+    }
+    const QByteArray content = file.readAll();
+    file.close();
+    bool kept = true;
+    for (const char *element : { ConfigElement::language, ConfigElement::recordingPath, ConfigElement::selectedCamera }) {
+        if (!content.contains(element))
             kept = false;
-        if (!kept) {
-            file.remove();
-            copyDefaultTo(path);
-        }
-    } else {
+    }
+    // The settings are changed through a DOM document, which a file that
+    // is not well-formed XML never gives: every choice made from now on
+    // would be lost, and each start would be a first run again.
+    if (kept && !QDomDocument().setContent(content))
+        kept = false;
+    if (!kept) {
+        file.remove();
         copyDefaultTo(path);
     }
     QFile::setPermissions(path, QFileDevice::WriteUser);
-    return kept;
+    return kept ? ConfigRepair::Kept : ConfigRepair::Replaced;
 }
 
 std::optional<double> readFieldWidthMm(const QString &path)

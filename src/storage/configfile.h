@@ -23,7 +23,10 @@ std::optional<double> readFieldWidthMm(const QString &path);
 // Makes the configuration file at path usable before it is read: a missing
 // file, one whose text lacks any of the three element names, or one that is
 // not well-formed XML, is replaced by the default file compiled into the
-// library (":/config.xml"). Returns
-// true when the existing file was kept. The file is left writable by its
-// owner only; every later access first sets the permission it needs.
-bool repairConfigFile(const QString &path);
+// library (":/config.xml"). A file that exists but cannot be read (an I/O
+// error, something other than a file in its place) is left as it is: the
+// application then runs on defaults and cannot write over it. The file is
+// left writable by its owner only; every later access first sets the
+// permission it needs.
+enum class ConfigRepair { Kept, Replaced, Unreadable };
+ConfigRepair repairConfigFile(const QString &path);

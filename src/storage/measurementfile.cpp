@@ -1,7 +1,8 @@
 #include "storage/measurementfile.h"
 
-#include <QFile>
 #include <QSaveFile>
+
+#include "storage/guardedfile.h"
 
 bool saveWhole(const QString &path, const QByteArray &content, QString *problem)
 {
@@ -13,13 +14,23 @@ bool saveWhole(const QString &path, const QByteArray &content, QString *problem)
     return false;
 }
 
+namespace {
+
+// An hour's tip paths at 30 frames a second take about 6 MB.
+constexpr qint64 kLargestMeasurementFile = 64 * 1024 * 1024;
+
+} // namespace
+
 StoredStatus readWhole(const QString &path, QByteArray *content)
 {
-    QFile file(path);
-    if (!file.exists())
+    switch (readGuarded(path, kLargestMeasurementFile, content)) {
+    case GuardedRead::Read:
+        return StoredStatus::Present;
+    case GuardedRead::Absent:
         return StoredStatus::Absent;
-    if (!file.open(QIODevice::ReadOnly))
-        return StoredStatus::Corrupt;
-    *content = file.readAll();
-    return StoredStatus::Present;
+    case GuardedRead::Refused:
+    case GuardedRead::Failed:
+        break;
+    }
+    return StoredStatus::Corrupt;
 }

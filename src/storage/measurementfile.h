@@ -13,7 +13,8 @@
 // *problem when one is given, when the file cannot be written.
 bool saveWhole(const QString &path, const QByteArray &content, QString *problem);
 
-// The whole file in *content, or the status why there is none.
+// The whole file in *content, or the status why there is none; a file that
+// is no regular file of the folder, or is too large, cannot be read.
 StoredStatus readWhole(const QString &path, QByteArray *content);
 
 // The file read whole and parsed into *value. One that does not parse is

@@ -175,10 +175,10 @@ private:
 };
 
 // time × 1000 / scale, rounded down, without overflowing on the way; a
-// result beyond 64 bits stays at the largest value.
+// result beyond what a length holds stays at the longest length.
 qint64 toMs(quint64 time, quint32 scale)
 {
-    constexpr quint64 kLargest = std::numeric_limits<quint64>::max();
+    constexpr auto kLargest = static_cast<quint64>(std::numeric_limits<qint64>::max());
     const quint64 whole = time / scale;
     // Below 2^42, as the scale is a 32-bit field.
     const quint64 part = (time % scale) * kMsPerSecond / scale;

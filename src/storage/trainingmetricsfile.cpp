@@ -146,7 +146,9 @@ std::optional<InstrumentMetrics> parseInstrument(const QJsonValue &value, int in
     return instrument;
 }
 
-std::optional<TrainingMetrics> parseMetrics(const QByteArray &content)
+} // namespace
+
+std::optional<TrainingMetrics> parseTrainingMetrics(const QByteArray &content)
 {
     QJsonParseError error {};
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
@@ -183,8 +185,6 @@ std::optional<TrainingMetrics> parseMetrics(const QByteArray &content)
     return metrics;
 }
 
-} // namespace
-
 bool writeTrainingMetrics(const QString &videoPath, const TrainingMetrics &metrics, QString *problem)
 {
     return saveWhole(trainingMetricsPath(videoPath),
@@ -195,7 +195,7 @@ StoredMetrics readTrainingMetrics(const QString &videoPath)
 {
     StoredMetrics stored;
     stored.status = readParsed(
-        trainingMetricsPath(videoPath), parseMetrics, "unreadable training metrics:", &stored.metrics);
+        trainingMetricsPath(videoPath), parseTrainingMetrics, "unreadable training metrics:", &stored.metrics);
     return stored;
 }
 

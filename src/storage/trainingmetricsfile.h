@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
+
+#include <optional>
 
 #include "storage/trainingmetrics.h"
 #include "storage/trainingrecords.h"
@@ -21,6 +24,9 @@ struct StoredMetrics
 // its paths file, which writeTrainingMeasurement() writes first.
 bool writeTrainingMetrics(const QString &videoPath, const TrainingMetrics &metrics, QString *problem);
 StoredMetrics readTrainingMetrics(const QString &videoPath);
+// The figures a metrics file's content holds; none when it is not one of
+// this version, or is damaged.
+std::optional<TrainingMetrics> parseTrainingMetrics(const QByteArray &content);
 
 // The trainings of a recording folder as listTrainings() finds them, oldest
 // first, each with its stored metrics: the points of a learning curve. Reads

@@ -34,7 +34,9 @@ QByteArray pathsCsv(const TipPaths &paths)
     return text;
 }
 
-std::optional<TipPaths> parsePaths(const QByteArray &content)
+} // namespace
+
+std::optional<TipPaths> parseTrainingPaths(const QByteArray &content)
 {
     QList<QByteArray> lines = content.split('\n');
     // A complete file ends with a line feed, which leaves one empty piece.
@@ -65,8 +67,6 @@ std::optional<TipPaths> parsePaths(const QByteArray &content)
     return paths;
 }
 
-} // namespace
-
 bool writeTrainingPaths(const QString &videoPath, const TipPaths &paths, QString *problem)
 {
     return saveWhole(trainingPathsPath(videoPath), pathsCsv(paths), problem);
@@ -76,6 +76,6 @@ StoredPaths readTrainingPaths(const QString &videoPath)
 {
     StoredPaths stored;
     stored.status
-        = readParsed(trainingPathsPath(videoPath), parsePaths, "unreadable tip paths:", &stored.paths);
+        = readParsed(trainingPathsPath(videoPath), parseTrainingPaths, "unreadable tip paths:", &stored.paths);
     return stored;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 #include "storage/trainingmetrics.h"
 
@@ -18,3 +21,5 @@ struct StoredPaths
 // *problem when one is given, when it cannot be written.
 bool writeTrainingPaths(const QString &videoPath, const TipPaths &paths, QString *problem);
 StoredPaths readTrainingPaths(const QString &videoPath);
+// The paths a paths file's content holds; none when it is damaged.
+std::optional<TipPaths> parseTrainingPaths(const QByteArray &content);

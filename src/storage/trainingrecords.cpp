@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "storage/trainingmetrics.h"
+
 namespace {
 
 constexpr auto kStampFormat = "yyyy_MM_dd'T'hh_mm_ss";
@@ -26,6 +28,17 @@ QString trainingVideoPath(const QString &folder, const QString &stamp)
     return folder + stamp + QLatin1String(kVideoSuffix);
 }
 
+QString freeTrainingVideoPath(const QString &folder, const QDateTime &start)
+{
+    for (QDateTime second = start;; second = second.addSecs(1)) {
+        const QString video = trainingVideoPath(folder, trainingStamp(second));
+        QStringList taken { video, trainingPicturePath(video) };
+        taken << trainingMeasurementPaths(video);
+        if (std::none_of(taken.cbegin(), taken.cend(), [](const QString &path) { return QFileInfo::exists(path); }))
+            return video;
+    }
+}
+
 QString trainingPicturePath(const QString &videoPath)
 {
     // Only the ending changes: a folder name holding ".mp4" stays as it is.
@@ -37,6 +50,9 @@ QString trainingPicturePath(const QString &videoPath)
 
 QVector<TrainingRecord> listTrainings(const QString &folder)
 {
+    // No folder is no folder, not the working folder.
+    if (folder.isEmpty())
+        return {};
     const QFileInfoList found = QDir(folder).entryInfoList(
         { QStringLiteral("*") + QLatin1String(kVideoSuffix) }, QDir::Files | QDir::NoSymLinks, QDir::NoSort);
     // Each file's time is read once: a local time converted at every

@@ -26,10 +26,17 @@ struct TrainingRecord
 QString trainingStamp(const QDateTime &start);
 // The video file of a training with that stem in folder (which ends with "/").
 QString trainingVideoPath(const QString &folder, const QString &stamp);
+// The video file for a training started at `start` that names no file yet:
+// the start's own second, or the next second free of every file a training
+// keeps (video, picture, figures, paths). A clock stepped back, or held still
+// on a box without a clock battery, would otherwise write a new training over
+// an older one of the same name.
+QString freeTrainingVideoPath(const QString &folder, const QDateTime &start);
 // The picture that belongs to a video: its ".mp4" ending becomes "mi.png".
 QString trainingPicturePath(const QString &videoPath);
 
-// The trainings recorded in folder, oldest first, their ids counting from 0.
+// The trainings recorded in folder, oldest first, their ids counting from 0;
+// none for an empty folder name.
 // A file counts as a training when its name ends with ".mp4", it is a
 // regular file of at least 11 bytes and its name up to the first dot holds
 // exactly one "T". The order is that of the modification times; files of

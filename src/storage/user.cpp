@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include <QFile>
 #include <QSaveFile>
+
+#include "storage/guardedfile.h"
 
 namespace {
 
@@ -69,10 +70,12 @@ QByteArray User::toRecord() const
 
 bool readUserFile(const QString &path, User *user)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Anything longer than a few records is no account of ours.
+    constexpr qint64 kLimit = 64 * User::recordSize;
+    QByteArray record;
+    if (readGuarded(path, kLimit, &record) != GuardedRead::Read)
         return false;
-    *user = User::fromRecord(file.read(User::recordSize));
+    *user = User::fromRecord(record.left(User::recordSize));
     return true;
 }
 

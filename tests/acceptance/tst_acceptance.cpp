@@ -211,8 +211,8 @@ void AcceptanceTest::firstRunAsksLanguageCameraAndLocation()
     // The data location's tree with the default account, and a
     // configuration naming all three choices.
     const QDir location(data.path());
-    QCOMPARE(
-        QDir(location.filePath("Kavrin/Pemblar/Users")).entryList(QDir::Files), QStringList { "usr.usr" });
+    QCOMPARE(QDir(location.filePath("Kavrin/Pemblar/Users")).entryList(QDir::Files),
+        (QStringList { "usr.lock", "usr.usr" }));
     QVERIFY(location.exists("Kavrin/Pemblar/Records/usr"));
     const QByteArray config = configurationText();
     QVERIFY2(config.contains("<language>en</language>"), config);

@@ -276,6 +276,10 @@
         <source>Could not be copied: %1</source>
         <translation>无法复制：%1</translation>
     </message>
+    <message>
+        <source>Could not be deleted: %1</source>
+        <translation>无法删除：%1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsListForm</name>
@@ -396,6 +400,43 @@
     <message>
         <source>The camera cannot be opened: %1</source>
         <translation>无法打开摄像头：%1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The configuration file cannot be read. The application runs on its defaults and leaves the file as it is.</source>
+        <translation>无法读取配置文件。应用程序使用默认设置运行，并保持该文件不变。</translation>
+    </message>
+    <message>
+        <source>The account file %1 cannot be read. Nothing is written over it.</source>
+        <translation>无法读取账户文件 %1。不会覆盖该文件。</translation>
+    </message>
+    <message>
+        <source>The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a time.</source>
+        <translation>账户 %1 正被 %2 上的另一个 KavrinMac 使用（进程 %3）。同一时间只能有一个使用。</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>未知计算机</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSessionInfo</name>
+    <message>
+        <source>The account could not be saved; it keeps the settings it had before.</source>
+        <translation>无法保存账户；账户保留之前的设置。</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>This account is in use on %1.</source>
+        <translation>此帐户正在 %1 上使用。</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>另一台计算机</translation>
     </message>
 </context>
 </TS>

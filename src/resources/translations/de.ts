@@ -276,6 +276,10 @@
         <source>Could not be copied: %1</source>
         <translation>Konnte nicht kopiert werden: %1</translation>
     </message>
+    <message>
+        <source>Could not be deleted: %1</source>
+        <translation>Konnte nicht gelöscht werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsListForm</name>
@@ -396,6 +400,43 @@
     <message>
         <source>The camera cannot be opened: %1</source>
         <translation>Die Kamera kann nicht geöffnet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The configuration file cannot be read. The application runs on its defaults and leaves the file as it is.</source>
+        <translation>Die Konfigurationsdatei kann nicht gelesen werden. Die Anwendung läuft mit ihren Voreinstellungen und lässt die Datei unverändert.</translation>
+    </message>
+    <message>
+        <source>The account file %1 cannot be read. Nothing is written over it.</source>
+        <translation>Die Kontodatei %1 kann nicht gelesen werden. Sie wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a time.</source>
+        <translation>Das Konto %1 wird von einem anderen KavrinMac auf %2 verwendet (Prozess %3). Es kann jeweils nur eines es verwenden.</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>einem unbekannten Computer</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSessionInfo</name>
+    <message>
+        <source>The account could not be saved; it keeps the settings it had before.</source>
+        <translation>Das Konto konnte nicht gespeichert werden; es behält seine vorherigen Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>This account is in use on %1.</source>
+        <translation>Dieses Konto wird auf %1 verwendet.</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>einem anderen Computer</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,10 @@
         <source>Could not be copied: %1</source>
         <translation>No se pudieron copiar: %1</translation>
     </message>
+    <message>
+        <source>Could not be deleted: %1</source>
+        <translation>No se ha podido eliminar: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsListForm</name>
@@ -396,6 +400,43 @@
     <message>
         <source>The camera cannot be opened: %1</source>
         <translation>No se puede abrir la cámara: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The configuration file cannot be read. The application runs on its defaults and leaves the file as it is.</source>
+        <translation>No se puede leer el archivo de configuración. La aplicación funciona con sus valores predeterminados y deja el archivo como está.</translation>
+    </message>
+    <message>
+        <source>The account file %1 cannot be read. Nothing is written over it.</source>
+        <translation>No se puede leer el archivo de cuenta %1. No se escribe nada sobre él.</translation>
+    </message>
+    <message>
+        <source>The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a time.</source>
+        <translation>La cuenta %1 está en uso por otro KavrinMac en %2 (proceso %3). Solo uno puede usarla a la vez.</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>un ordenador desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSessionInfo</name>
+    <message>
+        <source>The account could not be saved; it keeps the settings it had before.</source>
+        <translation>No se ha podido guardar la cuenta; conserva los ajustes que tenía antes.</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>This account is in use on %1.</source>
+        <translation>Esta cuenta está en uso en %1.</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>otro ordenador</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,10 @@
         <source>Could not be copied: %1</source>
         <translation>Copie impossible : %1</translation>
     </message>
+    <message>
+        <source>Could not be deleted: %1</source>
+        <translation>N’a pas pu être supprimé : %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsListForm</name>
@@ -396,6 +400,43 @@
     <message>
         <source>The camera cannot be opened: %1</source>
         <translation>Impossible d’ouvrir la caméra : %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The configuration file cannot be read. The application runs on its defaults and leaves the file as it is.</source>
+        <translation>Le fichier de configuration ne peut pas être lu. L’application fonctionne avec ses valeurs par défaut et laisse le fichier tel quel.</translation>
+    </message>
+    <message>
+        <source>The account file %1 cannot be read. Nothing is written over it.</source>
+        <translation>Le fichier de compte %1 ne peut pas être lu. Rien n’est écrit par-dessus.</translation>
+    </message>
+    <message>
+        <source>The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a time.</source>
+        <translation>Le compte %1 est utilisé par un autre KavrinMac sur %2 (processus %3). Un seul peut l’utiliser à la fois.</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>un ordinateur inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSessionInfo</name>
+    <message>
+        <source>The account could not be saved; it keeps the settings it had before.</source>
+        <translation>Le compte n’a pas pu être enregistré ; il garde les réglages qu’il avait avant.</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>This account is in use on %1.</source>
+        <translation>Ce compte est utilisé sur %1.</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>un autre ordinateur</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,10 @@
         <source>Could not be copied: %1</source>
         <translation>Impossibile copiare: %1</translation>
     </message>
+    <message>
+        <source>Could not be deleted: %1</source>
+        <translation>Impossibile eliminare: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsListForm</name>
@@ -396,6 +400,43 @@
     <message>
         <source>The camera cannot be opened: %1</source>
         <translation>Impossibile aprire la telecamera: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The configuration file cannot be read. The application runs on its defaults and leaves the file as it is.</source>
+        <translation>Impossibile leggere il file di configurazione. L’applicazione funziona con le impostazioni predefinite e lascia il file com’è.</translation>
+    </message>
+    <message>
+        <source>The account file %1 cannot be read. Nothing is written over it.</source>
+        <translation>Impossibile leggere il file dell’account %1. Non viene sovrascritto.</translation>
+    </message>
+    <message>
+        <source>The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a time.</source>
+        <translation>L’account %1 è in uso da un altro KavrinMac su %2 (processo %3). Può usarlo uno solo alla volta.</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>un computer sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSessionInfo</name>
+    <message>
+        <source>The account could not be saved; it keeps the settings it had before.</source>
+        <translation>Impossibile salvare l’account; mantiene le impostazioni che aveva prima.</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>This account is in use on %1.</source>
+        <translation>Questo account è in uso su %1.</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>un altro computer</translation>
     </message>
 </context>
 </TS>

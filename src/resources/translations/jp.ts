@@ -276,6 +276,10 @@
         <source>Could not be copied: %1</source>
         <translation>コピーできませんでした：%1</translation>
     </message>
+    <message>
+        <source>Could not be deleted: %1</source>
+        <translation>削除できませんでした：%1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsListForm</name>
@@ -396,6 +400,43 @@
     <message>
         <source>The camera cannot be opened: %1</source>
         <translation>カメラを開けません：%1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The configuration file cannot be read. The application runs on its defaults and leaves the file as it is.</source>
+        <translation>設定ファイルを読み込めません。アプリケーションは既定の設定で動作し、ファイルには手を加えません。</translation>
+    </message>
+    <message>
+        <source>The account file %1 cannot be read. Nothing is written over it.</source>
+        <translation>アカウントファイル %1 を読み込めません。上書きはしません。</translation>
+    </message>
+    <message>
+        <source>The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a time.</source>
+        <translation>アカウント %1 は %2 上の別の KavrinMac が使用中です（プロセス %3）。同時に使用できるのは一つだけです。</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>不明なコンピューター</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSessionInfo</name>
+    <message>
+        <source>The account could not be saved; it keeps the settings it had before.</source>
+        <translation>アカウントを保存できませんでした。以前の設定のままです。</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>This account is in use on %1.</source>
+        <translation>このアカウントは %1 で使用中です。</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>別のコンピューター</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,10 @@
         <source>Could not be copied: %1</source>
         <translation>Nie udało się skopiować: %1</translation>
     </message>
+    <message>
+        <source>Could not be deleted: %1</source>
+        <translation>Nie udało się usunąć: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsListForm</name>
@@ -396,6 +400,43 @@
     <message>
         <source>The camera cannot be opened: %1</source>
         <translation>Nie można otworzyć kamery: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The configuration file cannot be read. The application runs on its defaults and leaves the file as it is.</source>
+        <translation>Nie można odczytać pliku konfiguracji. Aplikacja działa z ustawieniami domyślnymi i pozostawia plik bez zmian.</translation>
+    </message>
+    <message>
+        <source>The account file %1 cannot be read. Nothing is written over it.</source>
+        <translation>Nie można odczytać pliku konta %1. Nic nie zostanie w nim nadpisane.</translation>
+    </message>
+    <message>
+        <source>The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a time.</source>
+        <translation>Konto %1 jest używane przez inny program KavrinMac na komputerze %2 (proces %3). Jednocześnie może go używać tylko jeden.</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>nieznanym komputerze</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSessionInfo</name>
+    <message>
+        <source>The account could not be saved; it keeps the settings it had before.</source>
+        <translation>Nie udało się zapisać konta; zachowuje ono poprzednie ustawienia.</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>This account is in use on %1.</source>
+        <translation>To konto jest używane na %1.</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>innym komputerze</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,10 @@
         <source>Could not be copied: %1</source>
         <translation>Não foi possível copiar: %1</translation>
     </message>
+    <message>
+        <source>Could not be deleted: %1</source>
+        <translation>Não foi possível eliminar: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsListForm</name>
@@ -396,6 +400,43 @@
     <message>
         <source>The camera cannot be opened: %1</source>
         <translation>Não é possível abrir a câmara: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The configuration file cannot be read. The application runs on its defaults and leaves the file as it is.</source>
+        <translation>Não é possível ler o ficheiro de configuração. A aplicação funciona com as predefinições e deixa o ficheiro como está.</translation>
+    </message>
+    <message>
+        <source>The account file %1 cannot be read. Nothing is written over it.</source>
+        <translation>Não é possível ler o ficheiro de conta %1. Nada é escrito por cima dele.</translation>
+    </message>
+    <message>
+        <source>The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a time.</source>
+        <translation>A conta %1 está a ser usada por outro KavrinMac em %2 (processo %3). Só um pode usá-la de cada vez.</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>um computador desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSessionInfo</name>
+    <message>
+        <source>The account could not be saved; it keeps the settings it had before.</source>
+        <translation>Não foi possível guardar a conta; mantém as definições que tinha antes.</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>This account is in use on %1.</source>
+        <translation>Esta conta está em uso em %1.</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>outro computador</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,10 @@
         <source>Could not be copied: %1</source>
         <translation>Не удалось скопировать: %1</translation>
     </message>
+    <message>
+        <source>Could not be deleted: %1</source>
+        <translation>Не удалось удалить: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsListForm</name>
@@ -396,6 +400,43 @@
     <message>
         <source>The camera cannot be opened: %1</source>
         <translation>Не удаётся открыть камеру: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The configuration file cannot be read. The application runs on its defaults and leaves the file as it is.</source>
+        <translation>Не удаётся прочитать файл конфигурации. Приложение работает с настройками по умолчанию и не изменяет файл.</translation>
+    </message>
+    <message>
+        <source>The account file %1 cannot be read. Nothing is written over it.</source>
+        <translation>Не удаётся прочитать файл учётной записи %1. Он не будет перезаписан.</translation>
+    </message>
+    <message>
+        <source>The account %1 is in use by another KavrinMac on %2 (process %3). Only one may use it at a time.</source>
+        <translation>Учётная запись %1 используется другим экземпляром KavrinMac на %2 (процесс %3). Одновременно её может использовать только один.</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>неизвестном компьютере</translation>
+    </message>
+</context>
+<context>
+    <name>ClientSessionInfo</name>
+    <message>
+        <source>The account could not be saved; it keeps the settings it had before.</source>
+        <translation>Не удалось сохранить учётную запись; она сохраняет прежние настройки.</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>This account is in use on %1.</source>
+        <translation>Эта учётная запись используется на %1.</translation>
+    </message>
+    <message>
+        <source>another computer</source>
+        <translation>другом компьютере</translation>
     </message>
 </context>
 </TS>

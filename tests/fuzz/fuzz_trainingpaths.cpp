@@ -1,0 +1,43 @@
+// Feeds arbitrary bytes as a training's tip paths file (CSV). Besides memory
+// errors it checks that paths read are written back into a file that reads
+// as the same paths.
+
+#include <cstdint>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "readchecks.h"
+#include "storage/trainingpathsfile.h"
+
+namespace {
+
+QTemporaryDir *folder = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    folder = new QTemporaryDir();
+    return folder->isValid() ? 0 : 1;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char *>(data), static_cast<int>(size));
+    const std::optional<TipPaths> paths = parseTrainingPaths(input);
+    if (!paths)
+        return 0;
+    check((*paths)[InstrumentLeft].size() == (*paths)[InstrumentRight].size());
+    const QString video = folder->filePath(QStringLiteral("2024_03_07T14_05_09.mp4"));
+    check(writeTrainingPaths(video, *paths, nullptr));
+    const StoredPaths stored = readTrainingPaths(video);
+    check(stored.status == StoredStatus::Present);
+    QFile written(trainingPathsPath(video));
+    check(written.open(QIODevice::ReadOnly));
+    const QByteArray first = written.readAll();
+    check(writeTrainingPaths(video, stored.paths, nullptr));
+    written.close();
+    check(written.open(QIODevice::ReadOnly) && written.readAll() == first);
+    return 0;
+}
