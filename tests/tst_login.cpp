@@ -77,6 +77,7 @@ private slots:
     void dialogPinFieldsTakeFourDigits_data();
     void dialogPinFieldsTakeFourDigits();
     void shutDownAsksFirst();
+    void accountInUseElsewhereIsRefused();
 
 private:
     void openLogin();
@@ -437,6 +438,20 @@ void LoginTest::shutDownAsksFirst()
     QVERIFY(shownDialog<DecisionDialog>());
     QTest::mouseClick(question->findChild<QPushButton *>("rightBtn"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(contentsOf(marker), QByteArray("started\n"), kTimeoutMs);
+    QCOMPARE(ClientSessionInfo::actualForm, login);
+}
+
+void LoginTest::accountInUseElsewhereIsRefused()
+{
+    // Another trainer sharing the data location trains on the account.
+    QFile lock(QDir(usersFolder()).filePath(QStringLiteral("%1.lock").arg(QLatin1String(kOtherName))));
+    QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write("4242\nKavrinMac\ntrainer-2\nx\ny\n") > 0);
+    lock.close();
+    openLogin();
+    QTest::keyClicks(pinLine, kOtherPin);
+    QTest::mouseClick(loginButton("loginButton"), Qt::LeftButton);
+    QCOMPARE(message->text(), QStringLiteral("This account is in use on trainer-2."));
+    QCOMPARE(ClientSessionInfo::actualUser()->nameText(), QStringLiteral("usr"));
     QCOMPARE(ClientSessionInfo::actualForm, login);
 }
 
