@@ -4,17 +4,8 @@
 
 #include <cstdint>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "readchecks.h"
 #include "storage/trainingmetricsfile.h"
-
-namespace {
-
-QTemporaryDir *folder = nullptr;
-
-} // namespace
 
 // Qt 5.15's JSON parser leaks the earlier value of a key given twice when
 // that value is an object or array (a few dozen bytes for each such file);
@@ -31,28 +22,18 @@ extern "C" const char *__lsan_default_suppressions()
     return "leak:QJsonDocument::fromJson\n";
 }
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    folder = new QTemporaryDir();
-    return folder->isValid() ? 0 : 1;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), static_cast<int>(size));
     const std::optional<TrainingMetrics> metrics = parseTrainingMetrics(input);
     if (!metrics)
         return 0;
-    const QString video = folder->filePath(QStringLiteral("2024_03_07T14_05_09.mp4"));
+    const QString video = scratchPath(QStringLiteral("2024_03_07T14_05_09.mp4"));
     check(writeTrainingMetrics(video, *metrics, nullptr));
     const StoredMetrics stored = readTrainingMetrics(video);
     check(stored.status == StoredStatus::Present);
-    QFile written(trainingMetricsPath(video));
-    check(written.open(QIODevice::ReadOnly));
     // Written again from what was read back, the file comes out the same.
-    const QByteArray first = written.readAll();
-    check(writeTrainingMetrics(video, stored.metrics, nullptr));
-    written.close();
-    check(written.open(QIODevice::ReadOnly) && written.readAll() == first);
+    checkWrittenAgainSame(
+        trainingMetricsPath(video), [&] { return writeTrainingMetrics(video, stored.metrics, nullptr); });
     return 0;
 }

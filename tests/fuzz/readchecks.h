@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 // How the fuzz targets report a broken promise: by aborting, which libFuzzer
@@ -25,4 +27,24 @@ inline bool isUntouchedOrSimplified(const QString &value, const QString &untouch
             return true;
     }
     return false;
+}
+
+// A path in a folder of the run's own, made at first use.
+inline QString scratchPath(const QString &name)
+{
+    static QTemporaryDir folder;
+    check(folder.isValid());
+    return folder.filePath(name);
+}
+
+// The file at path, written once, then written again by writeAgain from what
+// was read back: the two must be the same bytes.
+template <typename WriteAgain> void checkWrittenAgainSame(const QString &path, WriteAgain writeAgain)
+{
+    QFile written(path);
+    check(written.open(QIODevice::ReadOnly));
+    const QByteArray first = written.readAll();
+    written.close();
+    check(writeAgain());
+    check(written.open(QIODevice::ReadOnly) && written.readAll() == first);
 }
