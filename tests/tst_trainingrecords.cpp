@@ -184,6 +184,7 @@ void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt_data()
     row("a figure of the wrong type", "\"seen\": true", "\"seen\": 1", false, StoredStatus::Corrupt);
     row("a negative time", "\"duration_s\": ", "\"duration_s\": -", false, StoredStatus::Corrupt);
     row("an unknown unit", "\"mm\"", "\"in\"", false, StoredStatus::Corrupt);
+    row("a count beyond any integer", "\"analysed\": 3", "\"analysed\": 1e300", false, StoredStatus::Corrupt);
     row("paths cut short", "167.00", "", true, StoredStatus::Corrupt);
     row("paths with a word", "200.25", "many", true, StoredStatus::Corrupt);
     // Good files in a place no reader may follow: a FIFO would block it for
@@ -265,9 +266,15 @@ void TrainingRecordsTest::mp4LengthNeverReadsNegative()
     // A moov box whose mvhd (version 1: 64-bit times) states the longest
     // duration at one unit per second: too long for milliseconds, it must
     // read as the longest length, never as a negative one.
-    const QByteArray header = QByteArray::fromHex("00000028" "6d766864" "01000000") + QByteArray(16, '\0')
-        + QByteArray::fromHex("00000001" "ffffffffffffffff");
-    QByteArray file = QByteArray::fromHex("00000030" "6d6f6f76") + header;
+    const QByteArray header = QByteArray::fromHex("00000028"
+                                                  "6d766864"
+                                                  "01000000")
+        + QByteArray(16, '\0')
+        + QByteArray::fromHex("00000001"
+                              "ffffffffffffffff");
+    QByteArray file = QByteArray::fromHex("00000030"
+                                          "6d6f6f76")
+        + header;
     QBuffer device(&file);
     QVERIFY(device.open(QIODevice::ReadOnly));
     const std::optional<Mp4Timeline> timeline = readMp4Timeline(device);

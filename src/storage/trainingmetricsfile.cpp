@@ -89,7 +89,15 @@ public:
         return value.toDouble();
     }
 
-    qint64 count(const char *key) { return static_cast<qint64>(number(key)); }
+    // A count beyond what a double holds exactly is no count of ours, and
+    // would overflow the integer it is read into.
+    qint64 count(const char *key)
+    {
+        constexpr double kLargestCount = 9007199254740992.0; // 2^53
+        const double value = number(key);
+        valid = valid && value <= kLargestCount;
+        return valid ? static_cast<qint64>(value) : 0;
+    }
 
     std::optional<double> optionalNumber(const char *key)
     {
@@ -194,8 +202,8 @@ bool writeTrainingMetrics(const QString &videoPath, const TrainingMetrics &metri
 StoredMetrics readTrainingMetrics(const QString &videoPath)
 {
     StoredMetrics stored;
-    stored.status = readParsed(
-        trainingMetricsPath(videoPath), parseTrainingMetrics, "unreadable training metrics:", &stored.metrics);
+    stored.status = readParsed(trainingMetricsPath(videoPath), parseTrainingMetrics,
+        "unreadable training metrics:", &stored.metrics);
     return stored;
 }
 
