@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include "imperfections.h"
 #include "practicefieldpainter.h"
 #include "truthlog.h"
 
@@ -35,8 +36,10 @@ void FrameSource::start()
 {
     if (isRunning())
         return;
-    if (!painter || painter->frameSize() != requestedResolution)
-        painter = std::make_unique<PracticeFieldPainter>(requestedResolution);
+    const Imperfections imperfections = Imperfections::fromEnvironment();
+    painter = std::make_unique<PracticeFieldPainter>(requestedResolution,
+        SceneOptions { imperfections.crossing, imperfections.exposure, imperfections.highlights });
+    sensor = std::make_unique<SensorSimulation>(imperfections, requestedResolution);
     painter->setInstrumentsShown(qEnvironmentVariable(kInstrumentsVariable) != QLatin1String("hidden"));
     truth = TruthLog::fromEnvironment();
     running = true;
@@ -62,8 +65,10 @@ void FrameSource::produceFrame()
     if (truth)
         truth->write(frameNumber, seconds, painter->bandCentres(seconds));
     const qint64 timeUs = frameNumber * kUsPerSecond / kFrameRate;
+    sensor->expose(latest, frameNumber);
     ++frameNumber;
     adjustment.apply(latest);
+    sensor->compress(latest);
     emit frameReady(latest, timeUs);
     // A listener may have stopped the camera.
     if (!running)

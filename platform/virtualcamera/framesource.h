@@ -12,6 +12,7 @@
 #include "imageadjustment.h"
 
 class PracticeFieldPainter;
+class SensorSimulation;
 class TruthLog;
 
 // A sensor frame as Qt Multimedia hands it on: its start time is the
@@ -24,10 +25,11 @@ QVideoFrame sensorFrame(const QImage &frame, qint64 timeUs);
 // capture), with its time on the sensor's clock, which counts frames: frame
 // n is n / kFrameRate seconds in, whatever the GUI thread's delays.
 //
-// Two environment variables, read at each start, serve tests:
+// Environment variables, read at each start, serve tests:
 // KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS=hidden shows the box without
-// instruments, and KAVRIN_VIRTUAL_CAMERA_TRUTH (see TruthLog) logs where
-// the instruments' bands really are.
+// instruments, KAVRIN_VIRTUAL_CAMERA_TRUTH (see TruthLog) logs where the
+// instruments' bands really are, and the imperfections of a real USB
+// camera's picture are asked for one by one (see Imperfections).
 class FrameSource : public QObject
 {
     Q_OBJECT
@@ -59,6 +61,7 @@ private:
     void produceFrame();
 
     std::unique_ptr<PracticeFieldPainter> painter;
+    std::unique_ptr<SensorSimulation> sensor;
     std::unique_ptr<TruthLog> truth;
     QSize requestedResolution = kDefaultResolution;
     QString label;

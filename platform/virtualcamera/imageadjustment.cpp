@@ -58,6 +58,13 @@ bool isIdentity(const Curve &curve)
 
 } // namespace
 
+WhiteBalanceGains whiteBalanceGains(qreal cameraKelvin, qreal lightKelvin)
+{
+    // Positive when the camera expects warmer light than there is.
+    const qreal miredShift = kMiredsPerKelvin / cameraKelvin - kMiredsPerKelvin / lightKelvin;
+    return { std::exp(-kGainPerMired * miredShift), std::exp(kGainPerMired * miredShift) };
+}
+
 ImageAdjustment::ImageAdjustment()
     : ImageAdjustment(Settings())
 {
@@ -67,12 +74,10 @@ ImageAdjustment::ImageAdjustment(const Settings &settings)
 {
     const qreal contrastFactor = std::exp2(settings.contrast * kContrastStops);
     const qreal offset = settings.brightness * kBrightnessLevels;
-    // Positive when the camera expects warmer light than the scene has.
-    const qreal miredShift
-        = kMiredsPerKelvin / settings.whiteBalanceKelvin - kMiredsPerKelvin / kSceneLightKelvin;
-    red = curveFor(std::exp(-kGainPerMired * miredShift), contrastFactor, offset);
+    const WhiteBalanceGains gains = whiteBalanceGains(settings.whiteBalanceKelvin, kSceneLightKelvin);
+    red = curveFor(gains.red, contrastFactor, offset);
     green = curveFor(1, contrastFactor, offset);
-    blue = curveFor(std::exp(kGainPerMired * miredShift), contrastFactor, offset);
+    blue = curveFor(gains.blue, contrastFactor, offset);
     saturationScale = qRound((1 + settings.saturation) * kFullSaturation);
     // Decided on the tables, not on the settings: values too small to change
     // a level cost nothing either.

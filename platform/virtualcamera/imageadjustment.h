@@ -4,6 +4,17 @@
 
 #include <array>
 
+// The gains on red and blue of a camera balanced for one light under
+// another; green keeps its level.
+struct WhiteBalanceGains
+{
+    qreal red = 1;
+    qreal blue = 1;
+};
+// A camera balanced for a lower temperature than its light's over-corrects
+// towards blue, one balanced for a higher one towards orange.
+WhiteBalanceGains whiteBalanceGains(qreal cameraKelvin, qreal lightKelvin);
+
 // The colour processing of the virtual camera, done where a USB camera does
 // it, before the picture leaves the sensor: white balance gains, contrast and
 // brightness through one lookup table per colour channel, then saturation.
@@ -14,9 +25,7 @@ class ImageAdjustment
 public:
     // The light in the virtual training box, a white LED light in the middle
     // of a USB camera's white balance range. The scene is painted as a camera
-    // balanced for it sees it; a camera balanced for a lower temperature
-    // over-corrects towards blue, one balanced for a higher one towards
-    // orange.
+    // balanced for it sees it.
     static constexpr qreal kSceneLightKelvin = 4650;
 
     // The adjustments on Qt's scale, -1 to 1 with 0 neutral.

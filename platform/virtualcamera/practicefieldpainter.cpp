@@ -25,24 +25,19 @@ constexpr qreal kRingWidth = 9;
 constexpr int kSpeckles = 2500;
 constexpr quint32 kTextureSeed = 7;
 
-constexpr qreal kShaftWidth = 26;
-constexpr qreal kJawLength = 34;
-// The jaws are hinged this far along their length from the tip.
-constexpr qreal kJawHinge = 0.6;
-// The instruments enter the box through ports below the picture.
-constexpr QPointF kLeftPort(-80, 780);
-constexpr QPointF kRightPort(1360, 780);
-// The tracking band right behind the jaws, as long as a real one is wide.
-constexpr qreal kBandLength = 36;
-
-// Every kExcursionPeriod seconds from kExcursionStart on, the left
-// instrument reaches kExcursionReach to the left and back within
-// kExcursionSeconds. At the far end its band is out of the picture for about
-// a second: trackers must report that time as off screen.
-constexpr double kExcursionStart = 4;
-constexpr double kExcursionPeriod = 20;
-constexpr double kExcursionSeconds = 3;
-constexpr qreal kExcursionReach = 600;
+constexpr qreal kShaftWidth = InstrumentMotion::kShaftWidth;
+constexpr qreal kJawLength = InstrumentMotion::kJawLength;
+constexpr qreal kBandLength = InstrumentMotion::kBandLength;
+// A band counts as hidden once the other instrument covers more than this.
+constexpr double kMostlyCovered = 0.5;
+// The smear of a moving instrument is drawn as the average of the scene at
+// moments this many scene pixels of its motion apart, at most kMostMoments.
+constexpr qreal kBlurStep = 1.5;
+constexpr int kMostMoments = 24;
+constexpr double kFrameSeconds = 1.0 / 30;
+// A glossy band's highlight: a streak along the band on the side facing the
+// light, up to this share of the band's width.
+constexpr qreal kWidestHighlight = 0.4;
 constexpr QPointF kShadowOffset(14, 18);
 constexpr qreal kCaptionMargin = 16;
 constexpr qreal kCaptionPadding = 10;
@@ -107,55 +102,34 @@ void drawPeg(QPainter &painter, const QPointF &centre)
     painter.drawEllipse(centre, kPegRadius, kPegRadius);
 }
 
-// Incommensurate frequencies keep the paths from repeating visibly.
-QPointF leftTipAt(double seconds)
-{
-    qreal reach = 0;
-    const double sinceStart = seconds - kExcursionStart;
-    const double intoExcursion = std::fmod(sinceStart, kExcursionPeriod);
-    if (sinceStart >= 0 && intoExcursion < kExcursionSeconds)
-        reach = kExcursionReach * (1 - qCos(2 * M_PI * intoExcursion / kExcursionSeconds)) / 2;
-    return { 420 + 150 * qSin(0.53 * seconds) - reach, 380 + 110 * qSin(0.71 * seconds + 1.0) };
-}
-
-QPointF rightTipAt(double seconds)
-{
-    return { 850 + 150 * qSin(0.61 * seconds + 2.0), 340 + 120 * qSin(0.43 * seconds) };
-}
-
-QPointF directionOf(const QPointF &port, const QPointF &tip)
-{
-    return (tip - port) / QLineF(port, tip).length();
-}
-
-QPointF jawBaseOf(const QPointF &port, const QPointF &tip)
-{
-    return tip - directionOf(port, tip) * kJawLength * kJawHinge;
-}
-
-QPointF bandCentreOf(const QPointF &port, const QPointF &tip)
-{
-    return jawBaseOf(port, tip) - directionOf(port, tip) * kBandLength / 2;
-}
-
 // A grasper entering the box through a port below the picture, with its
 // tracking band; its jaws open and close with `opening` between 0 and 1.
-void drawInstrument(
-    QPainter &painter, const QPointF &port, const QPointF &tip, qreal opening, const QColor &band)
+void drawInstrument(QPainter &painter, const InstrumentMotion::Pose &pose, qreal opening, const QColor &band,
+    qreal highlight)
 {
-    const QLineF axis(port, tip);
-    const QPointF direction = directionOf(port, tip);
-    const QPointF jawBase = jawBaseOf(port, tip);
+    const QLineF axis(pose.port, pose.tip);
+    const QPointF direction = pose.direction();
+    const QPointF jawBase = pose.jawBase();
 
     painter.setPen(QPen(kShadow, kShaftWidth, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(port + kShadowOffset, jawBase + kShadowOffset);
+    painter.drawLine(pose.port + kShadowOffset, jawBase + kShadowOffset);
     painter.setPen(QPen(kShaft, kShaftWidth, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(port, jawBase);
+    painter.drawLine(pose.port, jawBase);
     const QPointF side(-direction.y() * kShaftWidth / 4, direction.x() * kShaftWidth / 4);
     painter.setPen(QPen(kShaftHighlight, kShaftWidth / 5, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(port + side, jawBase + side);
+    painter.drawLine(pose.port + side, jawBase + side);
     painter.setPen(QPen(band, kShaftWidth, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(jawBase - direction * kBandLength, jawBase);
+    const QLineF bandLine(jawBase - direction * kBandLength, jawBase);
+    painter.drawLine(bandLine);
+    if (highlight > 0) {
+        const QColor white(Qt::white);
+        const qreal shine = 0.5 + 0.5 * highlight;
+        const QColor streak = QColor::fromRgbF(band.redF() + (white.redF() - band.redF()) * shine,
+            band.greenF() + (white.greenF() - band.greenF()) * shine,
+            band.blueF() + (white.blueF() - band.blueF()) * shine);
+        painter.setPen(QPen(streak, kWidestHighlight * highlight * kShaftWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(bandLine.translated(side));
+    }
 
     painter.setPen(QPen(kJaw, 8, Qt::SolidLine, Qt::RoundCap));
     const qreal spread = 10 + 25 * opening;
@@ -168,8 +142,10 @@ void drawInstrument(
 
 } // namespace
 
-PracticeFieldPainter::PracticeFieldPainter(const QSize &frameSize)
-    : background(frameSize, QImage::Format_RGB32)
+PracticeFieldPainter::PracticeFieldPainter(const QSize &frameSize, const SceneOptions &scene)
+    : scene(scene)
+    , motion(scene.crossing)
+    , background(frameSize, QImage::Format_RGB32)
 {
     const qreal scale = qMin(frameSize.width() / kSceneWidth, frameSize.height() / kSceneHeight);
     view.translate(
@@ -183,12 +159,11 @@ PracticeFieldPainter::BandCentres PracticeFieldPainter::bandCentres(double secon
     BandCentres centres;
     if (!instrumentsShown)
         return centres;
-    const QPointF scene[kInstrumentCount]
-        = { bandCentreOf(kLeftPort, leftTipAt(seconds)), bandCentreOf(kRightPort, rightTipAt(seconds)) };
+    const InstrumentMotion::Poses poses = motion.posesAt(seconds);
     const QRectF picture(QPointF(0, 0), QSizeF(frameSize()));
     for (int i = 0; i < kInstrumentCount; ++i) {
-        const QPointF centre = view.map(scene[i]);
-        if (picture.contains(centre))
+        const QPointF centre = view.map(poses[i].bandCentre());
+        if (picture.contains(centre) && InstrumentMotion::bandCovered(poses, i) <= kMostlyCovered)
             centres[i] = centre;
     }
     return centres;
@@ -239,17 +214,10 @@ void PracticeFieldPainter::renderBackground()
 QImage PracticeFieldPainter::paint(
     qint64 frameNumber, double seconds, const QDateTime &now, const QString &label) const
 {
-    QImage frame = background.copy();
+    QImage frame = instrumentsShown && scene.exposure > 0 ? blurredSceneAt(seconds) : sceneAt(seconds);
     QPainter painter(&frame);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(view);
-
-    if (instrumentsShown) {
-        const QPointF rightTip = rightTipAt(seconds);
-        drawRing(painter, rightTip, kCarriedRing);
-        drawInstrument(painter, kLeftPort, leftTipAt(seconds), 0.5 + 0.5 * qSin(2.1 * seconds), kLeftBand);
-        drawInstrument(painter, kRightPort, rightTip, 0.15, kRightBand);
-    }
 
     const QString caption = QStringLiteral("%1  frame %2\n%3")
                                 .arg(label)
@@ -269,5 +237,45 @@ QImage PracticeFieldPainter::paint(
     painter.drawText(
         captionBox.adjusted(kCaptionPadding, kCaptionPadding, -kCaptionPadding, -kCaptionPadding),
         Qt::AlignLeft, caption);
+    return frame;
+}
+
+QImage PracticeFieldPainter::sceneAt(double seconds) const
+{
+    QImage frame = background.copy();
+    if (!instrumentsShown)
+        return frame;
+    QPainter painter(&frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setTransform(view);
+    const InstrumentMotion::Poses poses = motion.posesAt(seconds);
+    drawRing(painter, poses[1].tip, kCarriedRing);
+    drawInstrument(painter, poses[0], 0.5 + 0.5 * qSin(2.1 * seconds), kLeftBand, scene.highlights);
+    drawInstrument(painter, poses[1], 0.15, kRightBand, scene.highlights);
+    return frame;
+}
+
+QImage PracticeFieldPainter::blurredSceneAt(double seconds) const
+{
+    const double exposure = scene.exposure * kFrameSeconds;
+    const InstrumentMotion::Poses first = motion.posesAt(seconds - exposure / 2);
+    const InstrumentMotion::Poses last = motion.posesAt(seconds + exposure / 2);
+    qreal travel = 0;
+    for (int i = 0; i < kInstrumentCount; ++i)
+        travel = qMax(travel, QLineF(first[i].tip, last[i].tip).length());
+    const int moments = qBound(1, qCeil(travel / kBlurStep), kMostMoments);
+    if (moments == 1)
+        return sceneAt(seconds);
+    QVector<quint16> sum(background.width() * background.height() * 4);
+    for (int m = 0; m < moments; ++m) {
+        const QImage moment = sceneAt(seconds - exposure / 2 + exposure * (m + 0.5) / moments);
+        const uchar *in = moment.constBits();
+        for (quint16 &total : sum)
+            total += *in++;
+    }
+    QImage frame(background.size(), QImage::Format_RGB32);
+    uchar *out = frame.bits();
+    for (const quint16 total : sum)
+        *out++ = static_cast<uchar>((total + moments / 2) / moments);
     return frame;
 }

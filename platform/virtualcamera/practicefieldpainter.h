@@ -9,8 +9,22 @@
 #include <array>
 #include <optional>
 
+#include "instrumentmotion.h"
+
 class QDateTime;
 class QPainter;
+
+// What a real camera would make of the scene.
+struct SceneOptions
+{
+    // The right instrument reaching across the left band, 0 to 1.
+    double crossing = 0;
+    // The time the sensor gathers light, as a share of a frame's time;
+    // the instruments blur over it, centred on the frame's time.
+    double exposure = 0;
+    // How bright and wide the highlight on a glossy band is, 0 to 1.
+    double highlights = 0;
+};
 
 // Draws the picture of the virtual camera: a practice board with pegs and
 // rings seen from above, two instruments moving smoothly over it, and the
@@ -19,19 +33,22 @@ class QPainter;
 // background plus the moving parts.
 //
 // Each instrument carries a coloured band behind its jaws, as trainees mark
-// theirs for tracking: green on the left hand's, magenta on the right
-// hand's, colours found nowhere else in the picture. Every 20 s the left
-// instrument leaves the picture to the left for about a second and comes
-// back.
+// theirs for tracking (see InstrumentMotion), in colours found nowhere else
+// in the picture.
+//
+// Where a real camera's picture would be worse, the painter can make it so:
+// the instruments smeared over an exposure of part of the frame's time, and
+// glossy bands with the light's highlight on them.
 class PracticeFieldPainter
 {
 public:
-    static constexpr int kInstrumentCount = 2;
+    static constexpr int kInstrumentCount = InstrumentMotion::kInstrumentCount;
     // The centres of the bands in frame pixels, left hand first; none for a
-    // band whose centre is outside the picture or whose instrument is hidden.
+    // band whose centre is outside the picture, whose instrument is hidden or
+    // that the other instrument mostly covers.
     using BandCentres = std::array<std::optional<QPointF>, kInstrumentCount>;
 
-    explicit PracticeFieldPainter(const QSize &frameSize);
+    explicit PracticeFieldPainter(const QSize &frameSize, const SceneOptions &scene = SceneOptions());
 
     QSize frameSize() const { return background.size(); }
     // An empty box: the picture without instruments, from the next frame on.
@@ -41,7 +58,13 @@ public:
 
 private:
     void renderBackground();
+    // The background with the instruments as they are at that moment.
+    QImage sceneAt(double seconds) const;
+    // The instruments' smear over the exposure around seconds.
+    QImage blurredSceneAt(double seconds) const;
 
+    SceneOptions scene;
+    InstrumentMotion motion;
     QImage background;
     // From the 1280x720 scene to the frame.
     QTransform view;
