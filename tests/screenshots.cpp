@@ -13,6 +13,7 @@
 #include "camera/cameraselectdialog.h"
 #include "camera/previewform.h"
 #include "camera/timerwidget.h"
+#include "camera/settingsdialog.h"
 #include "camera/timingsettingsdialog.h"
 #include "camera/videowidget.h"
 #include "core/mainwindow.h"
@@ -111,6 +112,8 @@ int main(int argc, char *argv[])
 
     click(window.screenFor(FormMenu), "camSettingsBtn");
     camera.take(QStringLiteral("settings"));
+    click(shownDialog<SettingsDialog>(), "bandCheckButton");
+    camera.take(QStringLiteral("band-check"));
     QMetaObject::invokeMethod(&window, "HideDialogForm");
     QMetaObject::invokeMethod(&window, "ShowDialogForm", Q_ARG(DialogOpt, DialogFinishTraining));
     camera.take(QStringLiteral("decision"));

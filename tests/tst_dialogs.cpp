@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "camera/bandcheckview.h"
 #include "camera/camera.h"
 #include "camera/cameraselectdialog.h"
 #include "camera/settingsdialog.h"
@@ -73,6 +74,8 @@ private slots:
     void settingsFollowCamerasPluggedAndUnplugged();
     void cameraSelectionSaysTheServiceIsMissing();
     void closedCameraDialogStaysClosed();
+    void bandCheckCirclesBandsOrWarns_data();
+    void bandCheckCirclesBandsOrWarns();
     void timingChoiceShownTappedAndReported_data();
     void timingChoiceShownTappedAndReported();
 
@@ -97,6 +100,7 @@ void DialogsTest::cleanup()
 {
     qputenv("KAVRIN_VIRTUAL_CAMERAS", "1");
     qunsetenv("KAVRIN_VIRTUAL_CAMERA_SERVICE");
+    qunsetenv("KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS");
     window.reset();
     resetSession();
 }
@@ -215,6 +219,51 @@ void DialogsTest::closedCameraDialogStaysClosed()
     QTest::qWait(1200);
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
     QVERIFY(ClientSessionInfo::camera->currentDevice()->state() != QCamera::ActiveState);
+}
+
+void DialogsTest::bandCheckCirclesBandsOrWarns_data()
+{
+    QTest::addColumn<bool>("instrumentsShown");
+    QTest::addColumn<int>("saturation");
+    QTest::newRow("both bands") << true << 49;
+    QTest::newRow("saturation turned down") << true << 20;
+    QTest::newRow("empty box") << false << 49;
+}
+
+// CHECK BANDS puts the check in the preview's place: each band circled and
+// said to be found, or a warning for each after a second of pictures
+// without it; pressed again, the preview is back and the check stops.
+void DialogsTest::bandCheckCirclesBandsOrWarns()
+{
+    QFETCH(bool, instrumentsShown);
+    QFETCH(int, saturation);
+    if (!instrumentsShown)
+        qputenv("KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS", "hidden");
+    showDialog(DialogCameraSettings);
+    auto *settings = shownDialog<SettingsDialog>();
+    QTRY_VERIFY_WITH_TIMEOUT(settings->findChild<QFrame *>("frame_3")->isVisible(), 5000);
+    settings->findChild<QSlider *>("saturation")->setValue(saturation);
+    auto *button = settings->findChild<QPushButton *>("bandCheckButton");
+    auto *check = settings->findChild<BandCheckView *>("bandCheck");
+    QCOMPARE(button->text(), QStringLiteral("CHECK BANDS"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(check->isVisible() && !settings->findChild<QWidget *>("widget")->isVisible());
+    QCOMPARE(button->text(), QStringLiteral("END CHECK"));
+    const QList<QLabel *> lines = check->findChildren<QLabel *>();
+    QCOMPARE(lines.size(), 2);
+    if (instrumentsShown) {
+        QTRY_VERIFY_WITH_TIMEOUT(check->isFound(InstrumentLeft) && check->isFound(InstrumentRight), 5000);
+        QVERIFY(lines[0]->text().endsWith(": found") && lines[1]->text().endsWith(": found"));
+    } else {
+        QTest::qWait(1500);
+    }
+    for (int i = 0; i < kInstrumentCount; ++i)
+        QCOMPARE(check->isFound(i), instrumentsShown);
+    QCOMPARE(lines[1]->text().endsWith(": not found"), !instrumentsShown);
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(!check->isVisible() && settings->findChild<QWidget *>("widget")->isVisible());
+    QMetaObject::invokeMethod(window.get(), "HideDialogForm");
 }
 
 TimingSettingsDialog *DialogsTest::showTiming(int stopwatchOn, int timerOn, int timerSeconds)

@@ -2,8 +2,11 @@
 
 #include <QCamera>
 #include <QCameraImageProcessing>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QShowEvent>
 
+#include "camera/bandcheckview.h"
 #include "camera/camera.h"
 #include "camera/camerachoice.h"
 #include "core/apptext.h"
@@ -27,6 +30,30 @@ SettingsDialog::SettingsDialog(QWidget *parent)
 {
     ui->setupUi(this);
     choice = std::make_unique<CameraChoice>(ui->cameraList, ui->widget, true);
+
+    // The check takes the preview's place and size while it runs.
+    bandCheck = new BandCheckView(this);
+    bandCheck->setObjectName(QStringLiteral("bandCheck"));
+    bandCheck->setSizePolicy(ui->widget->sizePolicy());
+    bandCheck->setMinimumSize(ui->widget->minimumSize());
+    bandCheck->hide();
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->widget) + 1, bandCheck);
+    bandCheckButton = new QPushButton(this);
+    bandCheckButton->setObjectName(QStringLiteral("bandCheckButton"));
+    bandCheckButton->setCheckable(true);
+    bandCheckButton->setFocusPolicy(Qt::NoFocus);
+    bandCheckButton->setFixedSize(ui->pushButton->minimumSize());
+    bandCheckButton->setFont(ui->pushButton->font());
+    connect(bandCheckButton, &QPushButton::toggled, this, &SettingsDialog::showBandCheck);
+    auto *buttons = new QHBoxLayout;
+    const int backIndex = ui->verticalLayout->indexOf(ui->pushButton);
+    delete ui->verticalLayout->takeAt(backIndex);
+    buttons->addStretch();
+    buttons->addWidget(ui->pushButton);
+    buttons->addWidget(bandCheckButton);
+    buttons->addStretch();
+    ui->verticalLayout->insertLayout(backIndex, buttons);
+
     for (const LanguageEntry &entry : kLanguages)
         ui->comboBox->addItem(QIcon(QLatin1String(entry.flag)), QLatin1String(entry.displayName));
     // Shown once a camera that takes image settings is in use.
@@ -52,6 +79,7 @@ void SettingsDialog::showEvent(QShowEvent *event)
 
 void SettingsDialog::hideEvent(QHideEvent *event)
 {
+    bandCheckButton->setChecked(false);
     choice->stopFollowing();
     event->accept();
 }
@@ -70,6 +98,17 @@ void SettingsDialog::translate()
     ui->selectCam->setText(text(TxtSelectCamera, false, false, false, 0) + QLatin1Char(':'));
     ui->lang->setText(text(TxtLanguage, false, false, false, 0) + QLatin1Char(':'));
     ui->pushButton->setText(text(TxtBack, false, true, false, 0));
+    bandCheckButton->setText(bandCheckButton->isChecked() ? tr("END CHECK") : tr("CHECK BANDS"));
+    bandCheck->translate();
+}
+
+void SettingsDialog::showBandCheck(bool shown)
+{
+    const bool previewing = ClientSessionInfo::IsPreviewingCamera() && ClientSessionInfo::camera;
+    bandCheck->watch(shown && previewing ? ClientSessionInfo::camera->currentDevice() : nullptr);
+    ui->widget->setVisible(!shown);
+    bandCheck->setVisible(shown);
+    translate();
 }
 
 void SettingsDialog::getActualCameras(QStringList list)
@@ -90,6 +129,9 @@ void SettingsDialog::updateImagePanel()
         ? ClientSessionInfo::camera->currentDevice()
         : nullptr;
     ui->frame_3->setVisible(device && device->imageProcessing()->isAvailable());
+    // Another camera is checked from its first picture on.
+    if (bandCheckButton->isChecked())
+        showBandCheck(true);
 }
 
 void SettingsDialog::on_comboBox_activated(const QString &code)

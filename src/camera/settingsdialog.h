@@ -6,10 +6,14 @@
 namespace Ui {
 class SettingsDialog;
 }
+class BandCheckView;
 class CameraChoice;
+class QPushButton;
 
 // The camera settings opened from the menu: camera choice with a live
-// preview, the camera's image settings and the display language.
+// preview, the camera's image settings and the display language. Beside
+// BACK, CHECK BANDS puts the check of the instruments' bands in the
+// preview's place until it is pressed again.
 class SettingsDialog : public QWidget
 {
     Q_OBJECT
@@ -45,7 +49,10 @@ protected:
 private:
     // The image settings are offered while the camera in use takes them.
     void updateImagePanel();
+    void showBandCheck(bool shown);
 
     std::unique_ptr<Ui::SettingsDialog> ui;
     std::unique_ptr<CameraChoice> choice;
+    BandCheckView *bandCheck;
+    QPushButton *bandCheckButton;
 };

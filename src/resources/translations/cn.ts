@@ -439,4 +439,34 @@
         <translation>另一台计算机</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>CHECK BANDS</source>
+        <translation>检查色带</translation>
+    </message>
+    <message>
+        <source>END CHECK</source>
+        <translation>结束检查</translation>
+    </message>
+</context>
+<context>
+    <name>BandCheckView</name>
+    <message>
+        <source>Left instrument, green band: found</source>
+        <translation>左侧器械，绿色色带：已找到</translation>
+    </message>
+    <message>
+        <source>Left instrument, green band: not found</source>
+        <translation>左侧器械，绿色色带：未找到</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: found</source>
+        <translation>右侧器械，品红色色带：已找到</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: not found</source>
+        <translation>右侧器械，品红色色带：未找到</translation>
+    </message>
+</context>
 </TS>

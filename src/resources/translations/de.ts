@@ -439,4 +439,34 @@
         <translation>einem anderen Computer</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>CHECK BANDS</source>
+        <translation>BÄNDER PRÜFEN</translation>
+    </message>
+    <message>
+        <source>END CHECK</source>
+        <translation>PRÜFUNG BEENDEN</translation>
+    </message>
+</context>
+<context>
+    <name>BandCheckView</name>
+    <message>
+        <source>Left instrument, green band: found</source>
+        <translation>Linkes Instrument, grünes Band: gefunden</translation>
+    </message>
+    <message>
+        <source>Left instrument, green band: not found</source>
+        <translation>Linkes Instrument, grünes Band: nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: found</source>
+        <translation>Rechtes Instrument, magentafarbenes Band: gefunden</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: not found</source>
+        <translation>Rechtes Instrument, magentafarbenes Band: nicht gefunden</translation>
+    </message>
+</context>
 </TS>

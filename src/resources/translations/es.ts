@@ -439,4 +439,34 @@
         <translation>otro ordenador</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>CHECK BANDS</source>
+        <translation>PROBAR BANDAS</translation>
+    </message>
+    <message>
+        <source>END CHECK</source>
+        <translation>FIN DE PRUEBA</translation>
+    </message>
+</context>
+<context>
+    <name>BandCheckView</name>
+    <message>
+        <source>Left instrument, green band: found</source>
+        <translation>Instrumento izquierdo, banda verde: encontrada</translation>
+    </message>
+    <message>
+        <source>Left instrument, green band: not found</source>
+        <translation>Instrumento izquierdo, banda verde: no encontrada</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: found</source>
+        <translation>Instrumento derecho, banda magenta: encontrada</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: not found</source>
+        <translation>Instrumento derecho, banda magenta: no encontrada</translation>
+    </message>
+</context>
 </TS>

@@ -439,4 +439,34 @@
         <translation>un autre ordinateur</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>CHECK BANDS</source>
+        <translation>CONTRÔLE BANDES</translation>
+    </message>
+    <message>
+        <source>END CHECK</source>
+        <translation>FIN DU CONTRÔLE</translation>
+    </message>
+</context>
+<context>
+    <name>BandCheckView</name>
+    <message>
+        <source>Left instrument, green band: found</source>
+        <translation>Instrument gauche, bande verte : trouvée</translation>
+    </message>
+    <message>
+        <source>Left instrument, green band: not found</source>
+        <translation>Instrument gauche, bande verte : non trouvée</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: found</source>
+        <translation>Instrument droit, bande magenta : trouvée</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: not found</source>
+        <translation>Instrument droit, bande magenta : non trouvée</translation>
+    </message>
+</context>
 </TS>

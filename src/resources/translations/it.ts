@@ -439,4 +439,34 @@
         <translation>un altro computer</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>CHECK BANDS</source>
+        <translation>VERIFICA BANDE</translation>
+    </message>
+    <message>
+        <source>END CHECK</source>
+        <translation>FINE VERIFICA</translation>
+    </message>
+</context>
+<context>
+    <name>BandCheckView</name>
+    <message>
+        <source>Left instrument, green band: found</source>
+        <translation>Strumento sinistro, banda verde: trovata</translation>
+    </message>
+    <message>
+        <source>Left instrument, green band: not found</source>
+        <translation>Strumento sinistro, banda verde: non trovata</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: found</source>
+        <translation>Strumento destro, banda magenta: trovata</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: not found</source>
+        <translation>Strumento destro, banda magenta: non trovata</translation>
+    </message>
+</context>
 </TS>

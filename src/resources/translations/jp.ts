@@ -439,4 +439,34 @@
         <translation>別のコンピューター</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>CHECK BANDS</source>
+        <translation>バンド確認</translation>
+    </message>
+    <message>
+        <source>END CHECK</source>
+        <translation>確認終了</translation>
+    </message>
+</context>
+<context>
+    <name>BandCheckView</name>
+    <message>
+        <source>Left instrument, green band: found</source>
+        <translation>左の器具、緑のバンド：検出</translation>
+    </message>
+    <message>
+        <source>Left instrument, green band: not found</source>
+        <translation>左の器具、緑のバンド：未検出</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: found</source>
+        <translation>右の器具、マゼンタのバンド：検出</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: not found</source>
+        <translation>右の器具、マゼンタのバンド：未検出</translation>
+    </message>
+</context>
 </TS>

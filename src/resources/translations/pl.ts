@@ -439,4 +439,34 @@
         <translation>innym komputerze</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>CHECK BANDS</source>
+        <translation>SPRAWDŹ PASKI</translation>
+    </message>
+    <message>
+        <source>END CHECK</source>
+        <translation>ZAKOŃCZ TEST</translation>
+    </message>
+</context>
+<context>
+    <name>BandCheckView</name>
+    <message>
+        <source>Left instrument, green band: found</source>
+        <translation>Lewy instrument, zielony pasek: znaleziony</translation>
+    </message>
+    <message>
+        <source>Left instrument, green band: not found</source>
+        <translation>Lewy instrument, zielony pasek: nie znaleziono</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: found</source>
+        <translation>Prawy instrument, purpurowy pasek: znaleziony</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: not found</source>
+        <translation>Prawy instrument, purpurowy pasek: nie znaleziono</translation>
+    </message>
+</context>
 </TS>

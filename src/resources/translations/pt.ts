@@ -439,4 +439,34 @@
         <translation>outro computador</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>CHECK BANDS</source>
+        <translation>TESTAR FAIXAS</translation>
+    </message>
+    <message>
+        <source>END CHECK</source>
+        <translation>FIM DO TESTE</translation>
+    </message>
+</context>
+<context>
+    <name>BandCheckView</name>
+    <message>
+        <source>Left instrument, green band: found</source>
+        <translation>Instrumento esquerdo, faixa verde: encontrada</translation>
+    </message>
+    <message>
+        <source>Left instrument, green band: not found</source>
+        <translation>Instrumento esquerdo, faixa verde: não encontrada</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: found</source>
+        <translation>Instrumento direito, faixa magenta: encontrada</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: not found</source>
+        <translation>Instrumento direito, faixa magenta: não encontrada</translation>
+    </message>
+</context>
 </TS>

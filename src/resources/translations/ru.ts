@@ -439,4 +439,34 @@
         <translation>другом компьютере</translation>
     </message>
 </context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>CHECK BANDS</source>
+        <translation>ПРОВЕРКА МЕТОК</translation>
+    </message>
+    <message>
+        <source>END CHECK</source>
+        <translation>ЗАВЕРШИТЬ</translation>
+    </message>
+</context>
+<context>
+    <name>BandCheckView</name>
+    <message>
+        <source>Left instrument, green band: found</source>
+        <translation>Левый инструмент, зелёная метка: найдена</translation>
+    </message>
+    <message>
+        <source>Left instrument, green band: not found</source>
+        <translation>Левый инструмент, зелёная метка: не найдена</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: found</source>
+        <translation>Правый инструмент, пурпурная метка: найдена</translation>
+    </message>
+    <message>
+        <source>Right instrument, magenta band: not found</source>
+        <translation>Правый инструмент, пурпурная метка: не найдена</translation>
+    </message>
+</context>
 </TS>
