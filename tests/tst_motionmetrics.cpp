@@ -40,6 +40,21 @@ constexpr Motion thereAndBack = [](double t) -> Position {
     return QPointF(t < 1 ? 100 + stroke(t) : t < 2 ? 400 : 400 - stroke(std::min(t - 2, 1.0)), 300);
 };
 constexpr Motion never = [](double) -> Position { return std::nullopt; };
+// Beside the straight movement, 100 px below it.
+constexpr Motion alongside = [](double t) -> Position { return QPointF(100 + 200 * t, 400); };
+// The share of a reach done at a share of its time, along the smoothest
+// path from rest to rest, the one of least jerk.
+double minimumJerk(double u)
+{
+    u = std::clamp(u, 0.0, 1.0);
+    return u * u * u * (10 - 15 * u + 6 * u * u);
+}
+// A second's rest, 300 px to the right in a second, a second's rest.
+constexpr Motion reach = [](double t) -> Position { return QPointF(100 + 300 * minimumJerk(t - 1), 300); };
+// The same reach stopping half way: two smooth reaches of half a second.
+constexpr Motion hesitantReach = [](double t) -> Position {
+    return QPointF(100 + 150 * (minimumJerk(2 * t - 2) + minimumJerk(2 * t - 3)), 300);
+};
 
 // Three seconds and a frame at 30 frames per second: 91 samples.
 TipPath pathOf(Motion motion)
@@ -121,6 +136,7 @@ Q_DECLARE_METATYPE(Imperfections)
 Q_DECLARE_METATYPE(ImageAdjustment::Settings)
 Q_DECLARE_METATYPE(Motion)
 Q_DECLARE_METATYPE(InstrumentMetrics)
+Q_DECLARE_METATYPE(std::optional<double>)
 
 // The figures of a training from synthetic tip paths, and the small copy of
 // a frame in each pixel format a camera delivers.
@@ -143,37 +159,50 @@ void MotionMetricsTest::figuresFollowTheMotion_data()
     QTest::addColumn<Motion>("right");
     QTest::addColumn<double>("fieldWidthMm");
     // The left instrument's figures: seen, active, idle and off-screen
-    // seconds, path length, mean and peak speed, economy, movement units and
-    // share of the work.
+    // seconds, path length, mean and peak speed, economy, movement units,
+    // normalised jerk and share of the work.
     QTest::addColumn<InstrumentMetrics>("expected");
+    QTest::addColumn<std::optional<double>>("meanTipDistance");
 
     const auto row = [](const char *tag, Motion left, Motion right, double fieldWidthMm,
-                         const InstrumentMetrics &expected) {
-        QTest::newRow(tag) << left << right << fieldWidthMm << expected;
+                         const InstrumentMetrics &expected, std::optional<double> meanTipDistance = {}) {
+        QTest::newRow(tag) << left << right << fieldWidthMm << expected << meanTipDistance;
     };
 
     const double frame = 1.0 / kFrameRate;
     // The last sample's frame has no step after it: it counts as resting.
-    row("straight", straight, never, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 1.0 });
+    row("straight", straight, never, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 0.0, 1.0 });
     // 1280 px are 256 mm: 0.2 mm a pixel.
-    row("straight on a known field", straight, never, 256, { true, 3, frame, 0, 120, 40, 40, 1.0, 1, 1.0 });
+    row("straight on a known field", straight, never, 256,
+        { true, 3, frame, 0, 120, 40, 40, 1.0, 1, 0.0, 1.0 });
     // The jitter adds to the path, but not to the time moving; the fastest
     // is at the ends of the path, where the speed is taken over fewer frames.
-    row("jittering", jittering, never, 0, { true, 0, 3 + frame, 0, 90, 30, 10, std::nullopt, 0, 1.0 });
+    row("jittering", jittering, never, 0,
+        { true, 0, 3 + frame, 0, 90, 30, 10, std::nullopt, 0, std::nullopt, 1.0 });
     // 59 steps seen, two sightings that each begin a movement; the path out
     // of the picture is not part of the path.
     row("leaving the picture", leavingThePicture, never, 0,
-        { true, 59 * frame, 2 * frame, 1.0, 59 * 200.0 / kFrameRate, 200, 200, 59 / 90.0, 2, 1.0 });
+        { true, 59 * frame, 2 * frame, 1.0, 59 * 200.0 / kFrameRate, 200, 200, 59 / 90.0, 2, 0.0, 1.0 });
     // Each stroke is slower than 25.6 px/s (resting) for its first and last
     // 0.07 s and reaches 600 px/s; taken over five frames, the speed rests
     // for less of it and peaks at 585 px/s.
     row("there and back", thereAndBack, never, 0,
-        { true, 1.87, 1.16, 0, 600, 200, 585, std::nullopt, 2, 1.0 });
+        { true, 1.87, 1.16, 0, 600, 200, 585, std::nullopt, 2, 180.7, 1.0 });
     // The work is shared by path length; with no path at all, there is no
     // share.
-    row("both moving", straight, thereAndBack, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 0.5 });
-    row("other still", straight, still, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 1.0 });
-    row("both still", still, still, 0, { true, 0, 3 + frame, 0, 0, 0, 0, std::nullopt, 0, std::nullopt });
+    row("both moving", straight, thereAndBack, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 0.0, 0.5 },
+        155.56);
+    row("other still", straight, still, 0, { true, 3, frame, 0, 600, 200, 200, 1.0, 1, 0.0, 1.0 }, 151.65);
+    // A smooth reach from rest to rest has a normalised jerk of sqrt(360),
+    // about 19, one stopping half way four times as much; taken over five
+    // frames, the jerk comes out lower, the more so the shorter the stroke.
+    row("a smooth reach", reach, never, 0, { true, 0.93, 2.1, 0, 300, 100, 551, 1.0, 1, 17.5, 1.0 });
+    row("a reach stopping half way", hesitantReach, never, 0,
+        { true, 1.0, 2.0, 0, 300, 100, 522, 1.0, 2, 65.0, 1.0 });
+    // 100 px apart all the time: 20 mm on a known field.
+    row("alongside", straight, alongside, 256, { true, 3, frame, 0, 120, 40, 40, 1.0, 1, 0.0, 0.5 }, 20.0);
+    row("both still", still, still, 0,
+        { true, 0, 3 + frame, 0, 0, 0, 0, std::nullopt, 0, std::nullopt, std::nullopt }, 0.0);
 }
 
 void MotionMetricsTest::figuresFollowTheMotion()
@@ -182,6 +211,7 @@ void MotionMetricsTest::figuresFollowTheMotion()
     QFETCH(Motion, right);
     QFETCH(double, fieldWidthMm);
     QFETCH(InstrumentMetrics, expected);
+    QFETCH(std::optional<double>, meanTipDistance);
 
     const TrainingMetrics metrics
         = measureTraining({ pathOf(left), pathOf(right) }, kPicture, { fieldWidthMm }, 0);
@@ -201,7 +231,10 @@ void MotionMetricsTest::figuresFollowTheMotion()
     compareNear(figures.peakSpeed, expected.peakSpeed, 0.01 * expected.peakSpeed + 0.01, "peak speed");
     compareNear(figures.economy, expected.economy, 0.01, "economy");
     QCOMPARE(figures.movementUnits, expected.movementUnits);
+    compareNear(figures.normalisedJerk, expected.normalisedJerk,
+        0.05 * expected.normalisedJerk.value_or(0) + 0.01, "normalised jerk");
     compareNear(figures.workShare, expected.workShare, 0.01, "share");
+    compareNear(metrics.meanTipDistance, meanTipDistance, 0.01 * meanTipDistance.value_or(0), "tip distance");
 
     // The other instrument has the rest of the work; never seen, it has no
     // figures and all the time off screen.

@@ -22,10 +22,10 @@ TrainingMeasurement sampleMeasurement()
     InstrumentMetrics neverSeen;
     neverSeen.offScreenSeconds = 0.1;
     // Seen, active, idle and off-screen seconds, path length, mean and peak
-    // speed, economy, movement units, share of the work.
-    const InstrumentMetrics seen { true, 0.0667, 0.0333, 0, 12.5, 187.5, 200.25, 1.25, 1, 1.0 };
+    // speed, economy, movement units, normalised jerk, share of the work.
+    const InstrumentMetrics seen { true, 0.0667, 0.0333, 0, 12.5, 187.5, 200.25, 1.25, 1, 6.75, 1.0 };
     measurement.metrics
-        = { 0.1, QSize(1280, 720), LengthUnit::Millimetres, 0.1953125, 3, 1, { seen, neverSeen } };
+        = { 0.1, QSize(1280, 720), LengthUnit::Millimetres, 0.1953125, 3, 1, { seen, neverSeen }, 42.5 };
     for (const double seconds : { 0.0, 0.033, 0.067 }) {
         measurement.paths[InstrumentLeft].append({ seconds, QPointF(100 + 1000 * seconds, 200.25) });
         measurement.paths[InstrumentRight].append({ seconds, std::nullopt });

@@ -1,5 +1,7 @@
 #include "storage/trainingmetrics.h"
 
+#include <QLineF>
+
 #include "storage/trainingmetricsfile.h"
 #include "storage/trainingpathsfile.h"
 
@@ -19,6 +21,21 @@ QString withSuffix(const QString &videoPath, const char *suffix)
 }
 
 } // namespace
+
+QVector<TipDistance> tipDistances(const TipPaths &paths)
+{
+    const TipPath &left = paths[InstrumentLeft];
+    const TipPath &right = paths[InstrumentRight];
+    QVector<TipDistance> distances;
+    distances.reserve(left.size());
+    for (int i = 0; i < left.size() && i < right.size(); ++i) {
+        const std::optional<QPointF> &one = left.at(i).position;
+        const std::optional<QPointF> &other = right.at(i).position;
+        distances.append({ left.at(i).seconds,
+            one && other ? std::optional<double>(QLineF(*one, *other).length()) : std::nullopt });
+    }
+    return distances;
+}
 
 QString lengthUnitLabel(LengthUnit unit)
 {

@@ -1,5 +1,7 @@
 #include "tracking/motionmetrics.h"
 
+#include "tracking/normalisedjerk.h"
+
 #include <QLineF>
 
 #include <algorithm>
@@ -129,6 +131,37 @@ int movementUnits(const QVector<Step> &steps, const QVector<double> &speeds, dou
     return units;
 }
 
+// The steps again as the stretches they make up, each step marked moving
+// when its speed is at least the idle speed.
+QVector<SeenStretch> seenStretches(
+    const QVector<Step> &steps, const QVector<double> &speeds, double idleSpeed)
+{
+    QVector<SeenStretch> stretches;
+    for (int i = 0; i < steps.size(); ++i) {
+        const Step &step = steps.at(i);
+        if (!step.continues)
+            stretches.append({ { 0 }, { step.from }, {} });
+        SeenStretch &stretch = stretches.last();
+        stretch.seconds.append(stretch.seconds.last() + step.seconds);
+        stretch.positions.append(step.to);
+        stretch.moving.append(speeds.at(i) >= idleSpeed);
+    }
+    return stretches;
+}
+
+std::optional<double> meanOf(const QVector<TipDistance> &distances)
+{
+    double sum = 0;
+    int count = 0;
+    for (const TipDistance &distance : distances) {
+        if (distance.distance) {
+            sum += *distance.distance;
+            ++count;
+        }
+    }
+    return count > 0 ? std::optional<double>(sum / count) : std::nullopt;
+}
+
 InstrumentMetrics measureInstrument(
     const TipPath &path, const QVector<double> &durations, double pictureWidth)
 {
@@ -157,6 +190,8 @@ InstrumentMetrics measureInstrument(
         metrics.economy = metrics.pathLength / straight;
     metrics.movementUnits
         = movementUnits(steps.steps, speeds, idleSpeed, kUnitSwingWidthsPerSecond * pictureWidth);
+    metrics.normalisedJerk = normalisedJerk(seenStretches(steps.steps, speeds, idleSpeed), kSpeedHalfWindow,
+        kShortestStraightWidths * pictureWidth);
     return metrics;
 }
 
@@ -183,6 +218,7 @@ TrainingMetrics measureTraining(const TipPaths &paths, const QSize &pictureSize,
         if (instrument.seen && totalPath > 0)
             instrument.workShare = instrument.pathLength / totalPath;
     }
+    training.meanTipDistance = meanOf(tipDistances(paths));
 
     if (calibration.pictureWidthMm > 0 && pictureSize.width() > 0) {
         training.unit = LengthUnit::Millimetres;
@@ -192,6 +228,8 @@ TrainingMetrics measureTraining(const TipPaths &paths, const QSize &pictureSize,
             instrument.meanSpeed *= training.millimetresPerPixel;
             instrument.peakSpeed *= training.millimetresPerPixel;
         }
+        if (training.meanTipDistance)
+            *training.meanTipDistance *= training.millimetresPerPixel;
     }
     return training;
 }
