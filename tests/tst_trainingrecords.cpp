@@ -147,6 +147,8 @@ void TrainingRecordsTest::measurementReadsBackAsWritten()
     QCOMPARE(metrics.status, StoredStatus::Present);
     QCOMPARE(paths.status, StoredStatus::Present);
     QCOMPARE(metrics.metrics.instruments[InstrumentLeft].economy, std::optional<double>(1.25));
+    QCOMPARE(metrics.metrics.instruments[InstrumentLeft].normalisedJerk, std::optional<double>(6.75));
+    QCOMPARE(metrics.metrics.meanTipDistance, std::optional<double>(42.5));
     QVERIFY(!metrics.metrics.instruments[InstrumentRight].seen);
     QCOMPARE(paths.paths[InstrumentLeft].at(2).position, std::optional<QPointF>(QPointF(167, 200.25)));
     QVERIFY(!paths.paths[InstrumentRight].at(2).position);
@@ -158,6 +160,21 @@ void TrainingRecordsTest::measurementReadsBackAsWritten()
     QVERIFY(writeTrainingMeasurement(again, { metrics.metrics, paths.paths }));
     QCOMPARE(contentsOf(trainingMetricsPath(again)), contentsOf(trainingMetricsPath(video)));
     QCOMPARE(contentsOf(trainingPathsPath(again)), contentsOf(trainingPathsPath(video)));
+
+    // A file of the first version, without the distance between the tips
+    // and the jerk, reads with both none and the rest as written.
+    const QRegularExpression newFigures(R"re( *"(mean_tip_distance|normalised_jerk)": [^,]*,\n)re");
+    const QByteArray first = QString::fromUtf8(contentsOf(trainingMetricsPath(video)))
+                                 .remove(newFigures)
+                                 .replace("\"version\": 2", "\"version\": 1")
+                                 .toUtf8();
+    QFile file(trainingMetricsPath(again));
+    QVERIFY(!first.contains("jerk") && file.open(QIODevice::WriteOnly) && file.write(first) == first.size());
+    file.close();
+    const StoredMetrics old = readTrainingMetrics(again);
+    QCOMPARE(old.status, StoredStatus::Present);
+    QVERIFY(!old.metrics.meanTipDistance && !old.metrics.instruments[InstrumentLeft].normalisedJerk);
+    QCOMPARE(old.metrics.instruments[InstrumentLeft].economy, std::optional<double>(1.25));
 
     // A training in which no frame came to be analysed is measured too.
     QVERIFY(writeTrainingMeasurement(again, TrainingMeasurement()));
@@ -179,7 +196,7 @@ void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt_data()
     row("metrics removed", "", "", false, StoredStatus::Absent);
     row("paths removed", "", "", true, StoredStatus::Absent);
     row("metrics cut short", "\"instruments\"", "", false, StoredStatus::Corrupt);
-    row("a later version", "\"version\": 1", "\"version\": 2", false, StoredStatus::Corrupt);
+    row("a later version", "\"version\": 2", "\"version\": 3", false, StoredStatus::Corrupt);
     row("a figure missing", "\"peak_speed\"", "\"peak\"", false, StoredStatus::Corrupt);
     row("a figure of the wrong type", "\"seen\": true", "\"seen\": 1", false, StoredStatus::Corrupt);
     row("a negative time", "\"duration_s\": ", "\"duration_s\": -", false, StoredStatus::Corrupt);

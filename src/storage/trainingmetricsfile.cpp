@@ -10,9 +10,14 @@
 namespace {
 
 // The metrics file's format and version. A reader takes the versions it
-// knows; a later version that changes the meaning of a field counts up.
+// knows; a later version that adds a field or changes the meaning of one
+// counts up.
 constexpr auto kFormatName = "kavrin-training-metrics";
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
+constexpr int kFirstVersion = 1;
+// The version that added the distance between the tips and the normalised
+// jerk; an earlier file reads with both none.
+constexpr int kSmoothnessVersion = 2;
 
 struct InstrumentName
 {
@@ -43,6 +48,7 @@ QJsonObject instrumentObject(int index, const InstrumentMetrics &instrument)
     object.insert("peak_speed", instrument.peakSpeed);
     object.insert("economy", optionalNumber(instrument.economy));
     object.insert("movement_units", instrument.movementUnits);
+    object.insert("normalised_jerk", optionalNumber(instrument.normalisedJerk));
     object.insert("work_share", optionalNumber(instrument.workShare));
     return object;
 }
@@ -64,6 +70,7 @@ QByteArray metricsJson(const TrainingMetrics &metrics, const QString &pathsFileN
             QJsonObject { { "analysed", metrics.framesAnalysed }, { "dropped", metrics.framesDropped } } },
         { "paths_file", pathsFileName },
         { "instruments", instruments },
+        { "mean_tip_distance", optionalNumber(metrics.meanTipDistance) },
     };
     if (metrics.unit == LengthUnit::Millimetres)
         root.insert("mm_per_px", metrics.millimetresPerPixel);
@@ -132,7 +139,7 @@ private:
     bool valid = true;
 };
 
-std::optional<InstrumentMetrics> parseInstrument(const QJsonValue &value, int index)
+std::optional<InstrumentMetrics> parseInstrument(const QJsonValue &value, int index, qint64 version)
 {
     Fields fields(value.toObject());
     InstrumentMetrics instrument;
@@ -147,6 +154,8 @@ std::optional<InstrumentMetrics> parseInstrument(const QJsonValue &value, int in
         instrument.peakSpeed = fields.number("peak_speed");
         instrument.economy = fields.optionalNumber("economy");
         instrument.movementUnits = static_cast<int>(fields.count("movement_units"));
+        if (version >= kSmoothnessVersion)
+            instrument.normalisedJerk = fields.optionalNumber("normalised_jerk");
         instrument.workShare = fields.optionalNumber("work_share");
     }
     if (!value.isObject() || !named || !fields.ok())
@@ -163,7 +172,9 @@ std::optional<TrainingMetrics> parseTrainingMetrics(const QByteArray &content)
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     Fields fields(document.object());
-    if (fields.text("format") != QLatin1String(kFormatName) || fields.count("version") != kFormatVersion)
+    const qint64 version = fields.count("version");
+    if (fields.text("format") != QLatin1String(kFormatName) || version < kFirstVersion
+        || version > kFormatVersion)
         return std::nullopt;
 
     TrainingMetrics metrics;
@@ -181,11 +192,13 @@ std::optional<TrainingMetrics> parseTrainingMetrics(const QByteArray &content)
     Fields frames(fields.child("frames"));
     metrics.framesAnalysed = frames.count("analysed");
     metrics.framesDropped = frames.count("dropped");
+    if (version >= kSmoothnessVersion)
+        metrics.meanTipDistance = fields.optionalNumber("mean_tip_distance");
     const QJsonArray instruments = document.object().value(QLatin1String("instruments")).toArray();
     if (!fields.ok() || !picture.ok() || !frames.ok() || instruments.size() != kInstrumentCount)
         return std::nullopt;
     for (int i = 0; i < kInstrumentCount; ++i) {
-        const std::optional<InstrumentMetrics> instrument = parseInstrument(instruments.at(i), i);
+        const std::optional<InstrumentMetrics> instrument = parseInstrument(instruments.at(i), i, version);
         if (!instrument)
             return std::nullopt;
         metrics.instruments[static_cast<std::size_t>(i)] = *instrument;

@@ -25,7 +25,8 @@ struct StoredMetrics
 bool writeTrainingMetrics(const QString &videoPath, const TrainingMetrics &metrics, QString *problem);
 StoredMetrics readTrainingMetrics(const QString &videoPath);
 // The figures a metrics file's content holds; none when it is not one of
-// this version, or is damaged.
+// this version or an earlier one, or is damaged. The figures an earlier
+// version did not hold are none.
 std::optional<TrainingMetrics> parseTrainingMetrics(const QByteArray &content);
 
 // The trainings of a recording folder as listTrainings() finds them, oldest
