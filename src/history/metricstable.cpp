@@ -15,7 +15,11 @@ enum Row {
     RowPeakSpeed,
     RowEconomy,
     RowMovementUnits,
+    RowNormalisedJerk,
     RowWorkShare,
+    InstrumentRowCount,
+    // A figure of the whole training, in a cell across both columns.
+    RowTipDistance = InstrumentRowCount,
     RowCount
 };
 
@@ -55,6 +59,8 @@ QString cellFor(int row, const InstrumentMetrics &instrument, const QString &uni
         return instrument.economy ? number(*instrument.economy, 2) : QStringLiteral("–");
     case RowMovementUnits:
         return QString::number(instrument.movementUnits);
+    case RowNormalisedJerk:
+        return instrument.normalisedJerk ? number(*instrument.normalisedJerk, 0) : QStringLiteral("–");
     default:
         return instrument.workShare ? number(*instrument.workShare * kPercent, 0) + QStringLiteral(" %")
                                     : QStringLiteral("–");
@@ -93,9 +99,11 @@ MetricsTable::MetricsTable(QWidget *parent)
         label->setProperty("heading", true);
         grid->addWidget(label, row + 2, 0);
         rowLabels << label;
-        for (int column = 0; column < kInstrumentCount; ++column) {
+        const bool acrossColumns = row == RowTipDistance;
+        for (int column = 0; column < (acrossColumns ? 1 : kInstrumentCount); ++column) {
             auto *cell = new QLabel(this);
-            grid->addWidget(cell, row + 2, column + 1, Qt::AlignRight);
+            grid->addWidget(
+                cell, row + 2, column + 1, 1, acrossColumns ? kInstrumentCount : 1, Qt::AlignRight);
             cells[column] << cell;
         }
     }
@@ -109,9 +117,9 @@ void MetricsTable::translate()
 {
     cells[InstrumentLeft].first()->setText(tr("Left instrument"));
     cells[InstrumentRight].first()->setText(tr("Right instrument"));
-    const QString names[RowCount]
-        = { tr("Active time"), tr("Idle time"), tr("Off screen"), tr("Path length"), tr("Mean speed"),
-              tr("Peak speed"), tr("Economy of motion"), tr("Movement units"), tr("Share of the work") };
+    const QString names[RowCount] = { tr("Active time"), tr("Idle time"), tr("Off screen"), tr("Path length"),
+        tr("Mean speed"), tr("Peak speed"), tr("Economy of motion"), tr("Movement units"),
+        tr("Normalised jerk"), tr("Share of the work"), tr("Distance between the tips") };
     for (int row = 0; row < RowCount; ++row)
         rowLabels[row]->setText(names[row]);
 }
@@ -126,7 +134,7 @@ void MetricsTable::showMetrics(const TrainingMetrics &metrics)
     const QString unit = lengthUnitLabel(metrics.unit);
     for (int column = 0; column < kInstrumentCount; ++column) {
         const InstrumentMetrics &instrument = metrics.instruments.at(column);
-        for (int row = 0; row < RowCount; ++row) {
+        for (int row = 0; row < InstrumentRowCount; ++row) {
             QLabel *cell = cells[column][row + 1];
             // Only the time off screen means anything for an instrument
             // that never appeared.
@@ -135,6 +143,9 @@ void MetricsTable::showMetrics(const TrainingMetrics &metrics)
             cell->setStyleSheet(shown ? QString() : QLatin1String(kNotSeenStyle));
         }
     }
+    cells[InstrumentLeft][RowTipDistance + 1]->setText(metrics.meanTipDistance
+            ? number(*metrics.meanTipDistance, 0) + QLatin1Char(' ') + unit
+            : QStringLiteral("–"));
     for (QLabel *label : findChildren<QLabel *>())
         label->setVisible(label != nothing);
 }

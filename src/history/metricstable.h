@@ -10,9 +10,10 @@ class QLabel;
 QColor instrumentColour(int instrument);
 
 // The figures of one measured training, a column for each instrument: times,
-// path length, speeds, economy of motion, movement units and the share of
-// the work. An instrument that never appeared says "not seen" instead of
-// figures that would read as zeros.
+// path length, speeds, economy of motion, movement units, normalised jerk
+// and the share of the work; under them the mean distance between the tips.
+// An instrument that never appeared says "not seen" instead of figures that
+// would read as zeros.
 class MetricsTable : public QWidget
 {
     Q_OBJECT

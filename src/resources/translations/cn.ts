@@ -342,8 +342,16 @@
         <translation>运动单元</translation>
     </message>
     <message>
+        <source>Normalised jerk</source>
+        <translation>归一化急动度</translation>
+    </message>
+    <message>
         <source>Share of the work</source>
         <translation>工作占比</translation>
+    </message>
+    <message>
+        <source>Distance between the tips</source>
+        <translation>器械尖端间距</translation>
     </message>
     <message>
         <source>Training of %1, lengths in %2</source>

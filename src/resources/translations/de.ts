@@ -342,8 +342,16 @@
         <translation>Bewegungseinheiten</translation>
     </message>
     <message>
+        <source>Normalised jerk</source>
+        <translation>Normierter Ruck</translation>
+    </message>
+    <message>
         <source>Share of the work</source>
         <translation>Anteil an der Arbeit</translation>
+    </message>
+    <message>
+        <source>Distance between the tips</source>
+        <translation>Abstand der Spitzen</translation>
     </message>
     <message>
         <source>Training of %1, lengths in %2</source>

@@ -342,8 +342,16 @@
         <translation>Unidades de movimiento</translation>
     </message>
     <message>
+        <source>Normalised jerk</source>
+        <translation>Sacudida normalizada</translation>
+    </message>
+    <message>
         <source>Share of the work</source>
         <translation>Parte del trabajo</translation>
+    </message>
+    <message>
+        <source>Distance between the tips</source>
+        <translation>Distancia entre las puntas</translation>
     </message>
     <message>
         <source>Training of %1, lengths in %2</source>

@@ -342,8 +342,16 @@
         <translation>Unités de mouvement</translation>
     </message>
     <message>
+        <source>Normalised jerk</source>
+        <translation>Secousse normalisée</translation>
+    </message>
+    <message>
         <source>Share of the work</source>
         <translation>Part du travail</translation>
+    </message>
+    <message>
+        <source>Distance between the tips</source>
+        <translation>Distance entre les pointes</translation>
     </message>
     <message>
         <source>Training of %1, lengths in %2</source>

@@ -342,8 +342,16 @@
         <translation>Unità di movimento</translation>
     </message>
     <message>
+        <source>Normalised jerk</source>
+        <translation>Jerk normalizzato</translation>
+    </message>
+    <message>
         <source>Share of the work</source>
         <translation>Quota del lavoro</translation>
+    </message>
+    <message>
+        <source>Distance between the tips</source>
+        <translation>Distanza tra le punte</translation>
     </message>
     <message>
         <source>Training of %1, lengths in %2</source>

@@ -342,8 +342,16 @@
         <translation>動作単位数</translation>
     </message>
     <message>
+        <source>Normalised jerk</source>
+        <translation>正規化躍度</translation>
+    </message>
+    <message>
         <source>Share of the work</source>
         <translation>作業の割合</translation>
+    </message>
+    <message>
+        <source>Distance between the tips</source>
+        <translation>先端間の距離</translation>
     </message>
     <message>
         <source>Training of %1, lengths in %2</source>

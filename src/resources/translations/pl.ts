@@ -342,8 +342,16 @@
         <translation>Jednostki ruchu</translation>
     </message>
     <message>
+        <source>Normalised jerk</source>
+        <translation>Znormalizowany zryw</translation>
+    </message>
+    <message>
         <source>Share of the work</source>
         <translation>Udział w pracy</translation>
+    </message>
+    <message>
+        <source>Distance between the tips</source>
+        <translation>Odległość między końcówkami</translation>
     </message>
     <message>
         <source>Training of %1, lengths in %2</source>

@@ -342,8 +342,16 @@
         <translation>Unidades de movimento</translation>
     </message>
     <message>
+        <source>Normalised jerk</source>
+        <translation>Sobreaceleração normalizada</translation>
+    </message>
+    <message>
         <source>Share of the work</source>
         <translation>Parte do trabalho</translation>
+    </message>
+    <message>
+        <source>Distance between the tips</source>
+        <translation>Distância entre as pontas</translation>
     </message>
     <message>
         <source>Training of %1, lengths in %2</source>

@@ -342,8 +342,16 @@
         <translation>Единицы движения</translation>
     </message>
     <message>
+        <source>Normalised jerk</source>
+        <translation>Нормированный рывок</translation>
+    </message>
+    <message>
         <source>Share of the work</source>
         <translation>Доля работы</translation>
+    </message>
+    <message>
+        <source>Distance between the tips</source>
+        <translation>Расстояние между кончиками</translation>
     </message>
     <message>
         <source>Training of %1, lengths in %2</source>
