@@ -27,6 +27,7 @@ void TrainingResultsDialog::setup(
     ui->title->setText(tr("Your training in figures"));
     ui->figures->showMetrics(measurement.metrics);
     ui->paths->showPaths(measurement.paths, measurement.metrics.pictureSize, trainingPicturePath(videoPath));
+    ui->distances->showDistances(measurement);
     ui->pushButton->setText(button);
 }
 
