@@ -63,27 +63,44 @@ constexpr double kPieceReach = 1.5;
 constexpr double kBrightestShare = 0.01;
 constexpr double kMostGain = 2;
 
+// The highest level with at least count entries at it or above.
+template <std::size_t levels>
+int levelWithAtLeast(const std::array<int, levels> &histogram, double count)
+{
+    double atOrAbove = 0;
+    for (int level = static_cast<int>(levels) - 1; level > 0; --level) {
+        atOrAbove += histogram[static_cast<std::size_t>(level)];
+        if (atOrAbove >= count)
+            return level;
+    }
+    return 0;
+}
+
 // The gains per channel that make the brightest pixels of the picture grey.
 cv::Scalar whiteGainsOf(const cv::Mat &bgr)
 {
+    const auto sumOf = [](const cv::Vec3b &pixel) { return pixel[0] + pixel[1] + pixel[2]; };
     std::array<int, 3 * kLevels> histogram {};
-    bgr.forEach<cv::Vec3b>([](cv::Vec3b &, const int *) {});
     for (int y = 0; y < bgr.rows; ++y) {
         const auto *pixel = bgr.ptr<cv::Vec3b>(y);
         for (int x = 0; x < bgr.cols; ++x)
-            ++histogram[static_cast<std::size_t>(pixel[x][0] + pixel[x][1] + pixel[x][2])];
+            ++histogram[static_cast<std::size_t>(sumOf(pixel[x]))];
     }
-    const double wanted = kBrightestShare * static_cast<double>(bgr.total());
-    int threshold = 3 * kLevels - 1;
-    for (double counted = 0; threshold > 0 && counted < wanted; --threshold)
-        counted += histogram[static_cast<std::size_t>(threshold)];
-    cv::Mat brightest;
-    cv::transform(bgr, brightest, cv::Matx13f(1, 1, 1));
-    const cv::Scalar light = cv::mean(bgr, brightest > threshold);
+    const int threshold = levelWithAtLeast(histogram, kBrightestShare * static_cast<double>(bgr.total()));
+    cv::Vec3d light;
+    for (int y = 0; y < bgr.rows; ++y) {
+        const auto *pixel = bgr.ptr<cv::Vec3b>(y);
+        for (int x = 0; x < bgr.cols; ++x) {
+            if (sumOf(pixel[x]) >= threshold)
+                light += cv::Vec3d(pixel[x][0], pixel[x][1], pixel[x][2]);
+        }
+    }
     const double brightestChannel = std::max({ light[0], light[1], light[2] });
-    cv::Scalar gains;
-    for (int c = 0; c < 3; ++c)
-        gains[c] = light[c] > 0 ? std::clamp(brightestChannel / light[c], 1.0, kMostGain) : 1.0;
+    cv::Scalar gains = cv::Scalar::all(1);
+    for (int c = 0; c < 3; ++c) {
+        if (light[c] > 0)
+            gains[c] = std::clamp(brightestChannel / light[c], 1.0, kMostGain);
+    }
     return gains;
 }
 
@@ -146,12 +163,8 @@ std::optional<TipFinder::Look> TipFinder::learn(int instrument)
     // the band must stand out from everything else of its hues.
     const double fewest = kSmallestBandShare * static_cast<double>(hsv.total());
     const double most = kLargestBandShare * static_cast<double>(hsv.total());
-    int vivid = kLevels - 1;
-    for (int counted = 0; vivid > 0 && counted < fewest; --vivid)
-        counted += histogram[static_cast<std::size_t>(vivid)];
-    int typical = kLevels - 1;
-    for (int counted = 0; typical > 0 && counted + histogram[static_cast<std::size_t>(typical)] <= most; --typical)
-        counted += histogram[static_cast<std::size_t>(typical)];
+    const int vivid = levelWithAtLeast(histogram, fewest);
+    const int typical = levelWithAtLeast(histogram, std::floor(most) + 1);
     if (vivid < kLeastSaturation || vivid - typical < kLeastStandingOut)
         return std::nullopt;
 
