@@ -179,7 +179,7 @@ std::optional<TipFinder::Look> TipFinder::learn(int instrument)
     const std::optional<Patch> patch = largestPatch(0);
     if (!patch || patch->area < fewest || patch->area > most)
         return std::nullopt;
-    const cv::Scalar mean = cv::mean(hsv, patchMask);
+    const cv::Scalar mean = cv::mean(hsv, lastPatchMask());
     return Look { static_cast<int>(std::lround(mean[0])), static_cast<int>(std::lround(mean[1])),
         static_cast<int>(std::lround(mean[2])), patch->area };
 }
@@ -224,7 +224,7 @@ std::optional<TipFinder::Patch> TipFinder::largestPatch(double bandArea)
     if (largest == 0)
         return std::nullopt;
     const double reach = kPieceReach * std::sqrt(std::max<double>(areaOf(largest), bandArea));
-    std::vector<uchar> inPatch(static_cast<std::size_t>(count), 0);
+    inPatch.assign(static_cast<std::size_t>(count), 0);
     Patch patch;
     QPointF weighted;
     for (int label = 1; label < count; ++label) {
@@ -235,6 +235,11 @@ std::optional<TipFinder::Patch> TipFinder::largestPatch(double bandArea)
         weighted += centreOf(label) * areaOf(label);
     }
     patch.centre = weighted / patch.area;
+    return patch;
+}
+
+const cv::Mat &TipFinder::lastPatchMask()
+{
     patchMask.create(labels.size(), CV_8U);
     for (int y = 0; y < labels.rows; ++y) {
         const int *label = labels.ptr<int>(y);
@@ -242,5 +247,5 @@ std::optional<TipFinder::Patch> TipFinder::largestPatch(double bandArea)
         for (int x = 0; x < labels.cols; ++x)
             out[x] = inPatch[static_cast<std::size_t>(label[x])];
     }
-    return patch;
+    return patchMask;
 }

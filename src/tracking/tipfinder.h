@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include <opencv2/core/mat.hpp>
 
@@ -65,8 +66,10 @@ private:
     std::optional<Look> learn(int instrument);
     std::optional<Patch> track(Look &look);
     // The largest patch of the mask, with the patches near enough to be
-    // pieces of the same band; its pixels are left in patchMask.
-    std::optional<Patch> largestPatch(double reach);
+    // pieces of the same band.
+    std::optional<Patch> largestPatch(double bandArea);
+    // The pixels of the patch found last.
+    const cv::Mat &lastPatchMask();
 
     // The gains that make the light white, per channel; taken from the
     // first picture.
@@ -76,6 +79,8 @@ private:
     cv::Mat hsv;
     cv::Mat mask;
     cv::Mat patchMask;
+    // Of the labels of the last patch search, 255 for those in the patch.
+    std::vector<uchar> inPatch;
     cv::Mat labels;
     cv::Mat stats;
     cv::Mat centroids;
