@@ -44,6 +44,10 @@ QString field(const Scenario &scenario, const QString &name)
         { "max_acc", joined(scenario.maxAcc) },
         { "max_eff_vel", joined(scenario.maxEffVel) },
         { "max_eff_cnt", joined(scenario.maxEffCnt) },
+        { "descriptions", scenario.descriptions.join(QLatin1Char('|')) },
+        { "subtitle",
+            QStringList(scenario.subtitle.begin(), scenario.subtitle.end()).join(QLatin1Char('|')) },
+        { "picture", scenario.picture },
     };
     return fields.value(name, QStringLiteral("no such field"));
 }
@@ -132,6 +136,13 @@ void ScenarioTest::readElement_data()
     row("element names are case-sensitive", "<English>Knots</English><ID>9</ID>", "english", "");
     row("configuration element unknown", "<id>4</id><language>77</language>", "id", "77");
     row("attributes and nesting ignored", "<group kind='x'><id lang='pl'>5</id></group>", "id", "5");
+    // Prose in any script, white space between elements dropped.
+    row("description in Cyrillic", "<description_russian> Шесть\n колец </description_russian>\n<name/>",
+        "descriptions", "|||Шесть колец||");
+    row("no descriptions", "<english>Knots</english>", "descriptions", "");
+    row("subtitle", "<subtitle_french>Nœud</subtitle_french>", "subtitle", "|||||Nœud");
+    row("unknown language", "<description_italian>Nodi</description_italian>", "descriptions", "");
+    row("picture", "<picture> fields/knot.png </picture>", "picture", "fields/knot.png");
 }
 
 void ScenarioTest::readElement()
@@ -201,6 +212,7 @@ void ScenarioTest::displayLanguage_data()
     row("italian reads slot 0", LangItalian, { "Knots", "Nodi", "Nodi", "Nodi" }, 0, "Knots", "First");
     row("description past the end", LangPolish, { "Knots", "Węzły" }, 2, "Węzły", "index error");
     row("description before the start", LangEnglish, { "Knots" }, -1, "Knots", "index error");
+    row("empty description in English", LangSpanish, { "Knots" }, 1, "", "Second");
 }
 
 void ScenarioTest::displayLanguage()

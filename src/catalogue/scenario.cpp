@@ -36,6 +36,13 @@ QString limitList(const Limits &limits, double scale = 1.0)
     return values.join(QLatin1Char(','));
 }
 
+// A description or subtitle line the display language lacks is shown in
+// English.
+QString orEnglish(const QString &own, const QString &english)
+{
+    return own.trimmed().isEmpty() ? english : own;
+}
+
 bool isKnownTool(const QString &tool)
 {
     for (const char *known : kKnownTools) {
@@ -97,7 +104,12 @@ QString Scenario::GetDescription(int resource) const
     const qint64 index = displayLanguageSlot() + qint64(resource) * kLanguageSlots;
     if (index < 0 || index >= descriptions.size())
         return QLatin1String(kIndexError);
-    return descriptions.at(static_cast<int>(index));
+    return orEnglish(descriptions.at(static_cast<int>(index)), descriptions.at(resource * kLanguageSlots));
+}
+
+QString Scenario::GetSubtitleLine() const
+{
+    return orEnglish(subtitle[displayLanguageSlot()], subtitle[SlotEnglish]);
 }
 
 QString Scenario::GetSubtitle(int movie, int index) const

@@ -42,9 +42,13 @@ public:
     // The author's logo: the maker's for its own scenarios, a generic one
     // for the others. Loaded again at every call.
     QPixmap &GetAuthorLogo();
-    // The description of a resource in the display language, or "index
-    // error".
+    // The description of a resource in the display language, in English
+    // when that has none (empty or a single space), or "index error".
+    // Resource 0 is the training itself.
     QString GetDescription(int resource) const;
+    // The line under the title in the display language, falling back to
+    // English like the description.
+    QString GetSubtitleLine() const;
     // The text of a movie's subtitle in the display language (falling back
     // like the title, or "<no subtitle>"), or "index error".
     QString GetSubtitle(int movie, int index) const;
@@ -75,8 +79,6 @@ public:
     QString cartridgePicturePath;
     // Full paths of the scenario's pictures and videos.
     QStringList resourceFiles;
-    // Six entries, one per slot, for each resource in turn.
-    QStringList descriptions;
     // The subtitles of each movie, by movie number.
     QMap<int, QList<SubtitleEntry>> subtitles;
     QString scenarioPath;

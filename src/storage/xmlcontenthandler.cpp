@@ -44,6 +44,16 @@ constexpr NamedElement scenarioElements[] = {
     { "chinese", MyXmlContentHandler::ElementChinese },
     { "portuguese", MyXmlContentHandler::ElementPortuguese },
     { "symmetric", MyXmlContentHandler::ElementSymmetric },
+    { "picture", MyXmlContentHandler::ElementPicture },
+};
+
+// The description and subtitle elements: a prefix and the language of the
+// slot they fill, as named here in the slots' order.
+constexpr const char *kSlotLanguages[kLanguageSlots]
+    = { "english", "polish", "german", "russian", "spanish", "french" };
+constexpr NamedElement proseElements[] = {
+    { "description_", MyXmlContentHandler::ElementDescription },
+    { "subtitle_", MyXmlContentHandler::ElementSubtitle },
 };
 
 template <std::size_t Count> int findCode(const NamedElement (&table)[Count], const QString &name)
@@ -53,6 +63,31 @@ template <std::size_t Count> int findCode(const NamedElement (&table)[Count], co
             return element.code;
     }
     return MyXmlContentHandler::ElementNone;
+}
+
+int findScenarioCode(const QString &name)
+{
+    const int code = findCode(scenarioElements, name);
+    if (code != MyXmlContentHandler::ElementNone)
+        return code;
+    for (const NamedElement &prose : proseElements) {
+        if (!name.startsWith(QLatin1String(prose.name)))
+            continue;
+        const QStringRef language = name.midRef(static_cast<int>(qstrlen(prose.name)));
+        for (int slot = 0; slot < kLanguageSlots; ++slot) {
+            if (language == QLatin1String(kSlotLanguages[slot]))
+                return prose.code + slot;
+        }
+    }
+    return MyXmlContentHandler::ElementNone;
+}
+
+// The slot of a description or subtitle code whose group starts at first, or
+// -1 for any other code.
+int proseSlot(int code, int first)
+{
+    const int slot = code - first;
+    return slot >= 0 && slot < kLanguageSlots ? slot : -1;
 }
 
 // White space between elements, and a language code, camera name or title in
@@ -115,7 +150,7 @@ bool MyXmlContentHandler::startElement(
 {
     endText();
     const int code = mode == ModeConfiguration ? findCode(configurationElements, localName)
-                                               : findCode(scenarioElements, localName);
+                                               : findScenarioCode(localName);
     if (code != ElementNone)
         currentElement = code;
     return true;
@@ -182,7 +217,7 @@ void MyXmlContentHandler::endText()
 void MyXmlContentHandler::readScenarioText()
 {
     ScenarioDescription *scenario = owner->GetOnlineScenario();
-    if (!scenario || !hasAsciiLetterOrDigit(textRun))
+    if (!scenario || readProseText(*scenario) || !hasAsciiLetterOrDigit(textRun))
         return;
     const QString &text = textRun;
     switch (currentElement) {
@@ -243,9 +278,35 @@ void MyXmlContentHandler::readScenarioText()
     case ElementSymmetric:
         scenario->symmetric = text.simplified() == QLatin1String(kSymmetricYes);
         break;
+    case ElementPicture:
+        scenario->picture = text.trimmed();
+        break;
     default:
         break;
     }
+}
+
+// Descriptions and subtitles are prose in any script, Cyrillic included, so
+// they drop only a run of white space (the space between elements); the line
+// breaks of a long text become single spaces.
+bool MyXmlContentHandler::readProseText(ScenarioDescription &scenario)
+{
+    const int description = proseSlot(currentElement, ElementDescription);
+    const int subtitle = proseSlot(currentElement, ElementSubtitle);
+    if (description < 0 && subtitle < 0)
+        return false;
+    const QString text = textRun.simplified();
+    if (text.isEmpty())
+        return true;
+    if (subtitle >= 0) {
+        scenario.subtitle[subtitle] = text;
+        return true;
+    }
+    // The training's own description is the first resource's six entries.
+    while (scenario.descriptions.size() < kLanguageSlots)
+        scenario.descriptions << QString();
+    scenario.descriptions[description] = text;
+    return true;
 }
 
 QT_WARNING_POP

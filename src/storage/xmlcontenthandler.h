@@ -8,6 +8,7 @@ QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
 #include <QXmlDefaultHandler>
 
+class ScenarioDescription;
 class XMLParser;
 
 // The content handler shared by the configuration file (mode 1) and the
@@ -20,8 +21,8 @@ class MyXmlContentHandler : public QXmlDefaultHandler
 public:
     enum Mode { ModeScenario = 0, ModeConfiguration = 1 };
 
-    // Codes 0 to 2 and 24 are configuration elements, 3 to 23 scenario
-    // elements; 7 and 8 are not assigned.
+    // Codes 0 to 2 and 24 are configuration elements, 3 to 23 and 25 to 37
+    // scenario elements; 7 and 8 are not assigned.
     enum ElementCode {
         ElementNone = -1,
         ElementRecordingPath = 0,
@@ -48,7 +49,13 @@ public:
         ElementSymmetric = 23,
         // Read by readFieldWidthMm(); recognised here only so that its text
         // goes nowhere.
-        ElementFieldWidth = 24
+        ElementFieldWidth = 24,
+        // The first of six codes, one per language slot in the slots' order
+        // ("description_english" to "description_french").
+        ElementDescription = 25,
+        // Likewise ("subtitle_english" to "subtitle_french").
+        ElementSubtitle = 31,
+        ElementPicture = 37
     };
 
     explicit MyXmlContentHandler(XMLParser *owner);
@@ -67,6 +74,8 @@ private:
     void readDataLocation(const QString &text);
     void endText();
     void readScenarioText();
+    // False when the current element is no description or subtitle.
+    bool readProseText(ScenarioDescription &scenario);
 
     // The character data since the last start or end tag.
     QString textRun;

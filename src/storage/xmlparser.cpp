@@ -38,13 +38,13 @@ void XMLParser::ParseParams(
     qCDebug(lcStorage) << "parsed recording path" << (recordingPath ? *recordingPath : QString());
 }
 
-void XMLParser::ParseScenario(const QString &fileName, ScenarioDescription *scenario)
+bool XMLParser::ParseScenario(const QString &fileName, ScenarioDescription *scenario)
 {
     handler->mode = MyXmlContentHandler::ModeScenario;
     this->scenario = scenario;
     QFile file(fileName);
     QXmlInputSource source(&file);
-    reader->parse(&source);
+    return reader->parse(&source);
 }
 
 QT_WARNING_POP

@@ -28,8 +28,9 @@ public:
     // Reads one scenario description file into scenario. Nothing is reset
     // first: fields the file does not mention keep their values, so reading
     // two files into one scenario gives both, the later file winning. A
-    // missing or broken file ends the reading where it fails.
-    void ParseScenario(const QString &fileName, ScenarioDescription *scenario);
+    // missing or broken file ends the reading where it fails, and gives
+    // false.
+    bool ParseScenario(const QString &fileName, ScenarioDescription *scenario);
 
     QString *getPrecordingPath() const { return recordingPath; }
     QString *getPlanguage() const { return language; }
