@@ -58,6 +58,7 @@ int main(int argc, char **argv)
     art::drawPanels(out);
     art::drawMenuTiles(out);
     art::drawTools(out);
+    art::drawExercises(out);
     for (const QString &file : out.written())
         std::printf("%s\n", qPrintable(file));
     return 0;

@@ -24,6 +24,9 @@ void drawMenuTiles(Output &out);
 // graphics/tools: the four instrument icons.
 void drawTools(Output &out);
 
+// graphics/exercises: the four built-in exercises' practice fields.
+void drawExercises(Output &out);
+
 // The maker's mark (ring with a K), reused by the logo and the app icon.
 void paintMark(QPainter &p, const QRectF &box);
 
