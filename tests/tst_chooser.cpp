@@ -61,6 +61,7 @@ private slots:
     void dragOnARow_data();
     void dragOnARow();
     void listCoastsAfterTheFinger();
+    void listsTheBuiltInExercises();
 
 private:
     QList<QScenarioFrame *> rows() const;
@@ -230,6 +231,17 @@ void ChooserTest::listCoastsAfterTheFinger()
     QCOMPARE(form->scrollSpeed(), 15.0f);
     QTRY_COMPARE_WITH_TIMEOUT(form->scrollSpeed(), 0.0f, kTimeoutMs);
     QCOMPARE(values.mid(0, 4), (QList<QVariantList> { { 485 }, { 471 }, { 458 }, { 447 } }));
+}
+
+void ChooserTest::listsTheBuiltInExercises()
+{
+    // Read on the loader's thread, stored and listed on this one.
+    form->loadExercises();
+    QTRY_COMPARE_WITH_TIMEOUT(rows().size(), 4, kTimeoutMs);
+    QCOMPARE(ClientSessionInfo::scenarios.size(), 4);
+    QCOMPARE(rows().at(0)->getName(), QStringLiteral("Peg transfer"));
+    QCOMPARE(rows().at(3)->getName(), QStringLiteral("Intracorporeal knot"));
+    QVERIFY(!rows().at(0)->findChild<QLabel *>("rowPicture")->isHidden());
 }
 
 QTEST_MAIN(ChooserTest)

@@ -1,8 +1,10 @@
 #include <QImage>
 #include <QtTest>
 
-#include "catalogue/scenario.h"
+#include "catalogue/exercisecatalogue.h"
+#include "catalogue/exercisetargets.h"
 #include "core/clientsessioninfo.h"
+#include "storage/datalocation.h"
 
 namespace {
 
@@ -80,6 +82,9 @@ private slots:
     void displayLanguage_data();
     void displayLanguage();
     void authorLogo();
+    void builtInExercises_data();
+    void builtInExercises();
+    void labExercises();
 
 private:
     QString writeFile(const QString &name, const QByteArray &content);
@@ -243,6 +248,80 @@ void ScenarioTest::authorLogo()
     QCOMPARE(picture(scenario.GetAuthorLogo()), picture(QPixmap(":/graphics/common_icons/kavrin_icon.png")));
     scenario.author = QStringLiteral("Kavrin Training ");
     QCOMPARE(picture(scenario.GetAuthorLogo()), picture(QPixmap(":/graphics/common_icons/user_icon.png")));
+}
+
+void ScenarioTest::builtInExercises_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<double>("rightPathMm");
+    QTest::addColumn<double>("leftIdleSeconds");
+    QTest::addColumn<QString>("polish");
+
+    QTest::newRow("peg transfer") << 1 << "Peg transfer" << 48 << 1450.0 << 10.0 << "Sześć pierścieni";
+    QTest::newRow("precision cutting") << 2 << "Precision cutting" << 98 << 1950.0 << 49.0 << "Wytnij koło";
+    QTest::newRow("ligating loop") << 3 << "Ligating loop" << 53 << 1050.0 << 27.0 << "Podwiąż";
+    QTest::newRow("intracorporeal knot") << 4 << "Intracorporeal knot" << 112 << 2250.0 << 22.0 << "Zamknij";
+}
+
+void ScenarioTest::builtInExercises()
+{
+    QFETCH(int, id);
+    QFETCH(QString, title);
+    QFETCH(int, seconds);
+    QFETCH(double, rightPathMm);
+    QFETCH(double, leftIdleSeconds);
+    QFETCH(QString, polish);
+
+    const QVector<Scenario> exercises = ExerciseCatalogue::load(QString());
+    QCOMPARE(exercises.size(), 4);
+    const Scenario &exercise = exercises.at(id - 1);
+    QCOMPARE(exercise.id, id);
+    QCOMPARE(exercise.GetTitle(), title);
+    QVERIFY(!exercise.title[SlotChinese].isEmpty());
+    QVERIFY(QImage(exercise.cartridgePicturePath).height() >= 96);
+    const ExerciseTargets targets = exerciseTargets(exercise);
+    QCOMPARE(targets.seconds, seconds);
+    QCOMPARE(targets.pathLengthMm[InstrumentRight], rightPathMm);
+    QCOMPARE(targets.idleSeconds[InstrumentLeft], leftIdleSeconds);
+    QVERIFY(exercise.GetSubtitleLine().size() > 20);
+    // Every slot has its own text; a language without a slot reads English.
+    const QString english = exercise.GetDescription(0);
+    for (const Language language : { LangPolish, LangGerman, LangRussian, LangSpanish, LangFrench }) {
+        ClientSessionInfo::langEnum = language;
+        QVERIFY(exercise.GetDescription(0) != english);
+    }
+    ClientSessionInfo::langEnum = LangPolish;
+    QVERIFY(exercise.GetSubtitleLine().startsWith(polish));
+    ClientSessionInfo::langEnum = LangItalian;
+    QCOMPARE(exercise.GetDescription(0), english);
+}
+
+void ScenarioTest::labExercises()
+{
+    const QString folder = DataLocation(dir.path() + QLatin1Char('/')).scenariosFolder();
+    QVERIFY(QDir().mkpath(folder));
+    const auto lab = [this, folder](const QString &name, const QByteArray &content) {
+        return writeFile(QDir(dir.path()).relativeFilePath(folder + name), content);
+    };
+    // Damaged files, and one taking a built-in's id, are skipped and named.
+    const QStringList skipped {
+        lab("a.xml", "<s><id>7</id><english>Broken</english><<bad>></s>") + " (not well-formed)",
+        lab("b.xml", "<s><id>1</id><english>Our pegs</english></s>") + " (its id is taken)",
+        lab("c.xml", "<s><english>Numberless</english></s>") + " (no id)",
+        lab("e.xml", "<s><id>11</id><polish>Bez nazwy</polish></s>") + " (no English title)",
+    };
+    lab("d.xml", "<s><id>9</id><english>Suturing</english><picture>field.png</picture></s>");
+    for (const QString &line : skipped)
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("exercise file skipped: " + line));
+
+    const QVector<Scenario> exercises = ExerciseCatalogue::load(folder);
+    QCOMPARE(exercises.size(), 5);
+    QCOMPARE(exercises.first().GetTitle(), QStringLiteral("Peg transfer"));
+    QCOMPARE(exercises.last().GetTitle(), QStringLiteral("Suturing"));
+    QCOMPARE(exercises.last().number, 9);
+    QCOMPARE(exercises.last().cartridgePicturePath, folder + "field.png");
 }
 
 QTEST_MAIN(ScenarioTest)

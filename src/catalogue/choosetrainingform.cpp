@@ -10,6 +10,7 @@
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/touchfeedback.h"
+#include "storage/datalocation.h"
 #include "ui_choosetrainingform.h"
 
 namespace {
@@ -50,6 +51,14 @@ void ChooseTrainingForm::showEvent(QShowEvent *event)
     ClientSessionInfo::actualForm = this;
     ClientSessionInfo::whereIAM = FormChooseTraining;
     QWidget::showEvent(event);
+}
+
+void ChooseTrainingForm::loadExercises()
+{
+    // Before the first run has chosen a data location there is no lab folder
+    // (an empty root would name one in the working folder).
+    const QString root = ClientSessionInfo::recordingUserPath;
+    trainingsLoader.load(root.isEmpty() ? QString() : DataLocation(root).scenariosFolder());
 }
 
 void ChooseTrainingForm::ResultsFromDatabaseAppended()

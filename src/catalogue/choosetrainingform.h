@@ -24,6 +24,10 @@ public:
     explicit ChooseTrainingForm(QWidget *parent);
     ~ChooseTrainingForm() override;
 
+    // Reads the exercises anew on the loader's thread: the built-in ones and
+    // those of the session's data location; the list follows when done.
+    void loadExercises();
+
     // Read access for tests and tools.
     GetOnlineTrainingsThread &loader() { return trainingsLoader; }
     float scrollSpeed() const { return scroller.speed(); }

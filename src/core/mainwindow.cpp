@@ -88,6 +88,8 @@ void MainWindow::setUpWindows()
 
     ClientSessionInfo::dialogForm = new DialogForm(this);
     ClientSessionInfo::dialogForm->hideAll();
+    // The exercises are read while the first screen comes up.
+    chooseTrainingForm->loadExercises();
 
     // Every screen asks for the next screen and for dialogs in the same words.
     const auto carryOutRequests = [this](auto *screen) {

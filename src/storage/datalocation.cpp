@@ -11,6 +11,7 @@ constexpr const char *kTree[]
     = { "Kavrin", "Kavrin/Pemblar", "Kavrin/Pemblar/Records", "Kavrin/Pemblar/Users" };
 constexpr const char *kRecordsFolder = kTree[2];
 constexpr const char *kUsersFolder = kTree[3];
+constexpr auto kScenariosFolder = "Kavrin/Pemblar/Scenarios";
 
 } // namespace
 
@@ -27,6 +28,11 @@ QString DataLocation::usersFolder() const
 QString DataLocation::recordsFolder() const
 {
     return rootPath + QLatin1String(kRecordsFolder) + QLatin1Char('/');
+}
+
+QString DataLocation::scenariosFolder() const
+{
+    return rootPath + QLatin1String(kScenariosFolder) + QLatin1Char('/');
 }
 
 bool DataLocation::exists() const

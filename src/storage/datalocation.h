@@ -5,6 +5,8 @@
 // The folder tree under the data location the user chose:
 //     <root>Kavrin/Pemblar/Users/     one account file per account
 //     <root>Kavrin/Pemblar/Records/   one recording folder per account
+//     <root>Kavrin/Pemblar/Scenarios/ the lab's own exercise files, put there
+//                                     by hand (never created here)
 // The folder names are appended to the root as it is, so a root chosen in
 // the location dialog always ends with "/".
 class DataLocation
@@ -17,6 +19,7 @@ public:
     const QString &root() const { return rootPath; }
     QString usersFolder() const;
     QString recordsFolder() const;
+    QString scenariosFolder() const;
 
     // True when the root, the users folder and the records folder all exist.
     bool exists() const;
