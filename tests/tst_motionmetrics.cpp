@@ -100,9 +100,7 @@ struct TrackedTraining
 TrackedTraining trackTraining(const Imperfections &imperfections, const ImageAdjustment &adjustment,
     bool instrumentsShown, double seconds)
 {
-    const SceneOptions sceneOptions { imperfections.crossing, imperfections.exposure,
-        imperfections.highlights };
-    PracticeFieldPainter painter(kPicture, sceneOptions);
+    PracticeFieldPainter painter(kPicture, imperfections.scene());
     painter.setInstrumentsShown(instrumentsShown);
     const SensorSimulation sensor(imperfections, kPicture);
     const QDateTime noon(QDate(2026, 3, 7), QTime(12, 0));

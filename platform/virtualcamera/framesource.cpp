@@ -37,8 +37,7 @@ void FrameSource::start()
     if (isRunning())
         return;
     const Imperfections imperfections = Imperfections::fromEnvironment();
-    painter = std::make_unique<PracticeFieldPainter>(requestedResolution,
-        SceneOptions { imperfections.crossing, imperfections.exposure, imperfections.highlights });
+    painter = std::make_unique<PracticeFieldPainter>(requestedResolution, imperfections.scene());
     sensor = std::make_unique<SensorSimulation>(imperfections, requestedResolution);
     painter->setInstrumentsShown(qEnvironmentVariable(kInstrumentsVariable) != QLatin1String("hidden"));
     truth = TruthLog::fromEnvironment();

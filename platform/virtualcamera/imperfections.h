@@ -4,6 +4,18 @@
 
 #include <opencv2/core/mat.hpp>
 
+// What a real camera would make of the scene.
+struct SceneOptions
+{
+    // The right instrument reaching across the left band, 0 to 1.
+    double crossing = 0;
+    // The time the sensor gathers light, as a share of a frame's time;
+    // the instruments blur over it, centred on the frame's time.
+    double exposure = 0;
+    // How bright and wide the highlight on a glossy band is, 0 to 1.
+    double highlights = 0;
+};
+
 // What makes a USB box camera's picture worse than the virtual camera's
 // clean one, each effect with its strength; all off by default. Tests ask
 // for them through one environment variable per effect, read at each start
@@ -27,6 +39,8 @@ struct Imperfections
     double crossing = 0;
 
     static Imperfections fromEnvironment();
+    // The part of them that the painter draws into the scene.
+    SceneOptions scene() const { return { crossing, exposure, highlights }; }
 };
 
 // The effects of an imperfect camera on a painted frame, in the order they

@@ -9,22 +9,11 @@
 #include <array>
 #include <optional>
 
+#include "imperfections.h"
 #include "instrumentmotion.h"
 
 class QDateTime;
 class QPainter;
-
-// What a real camera would make of the scene.
-struct SceneOptions
-{
-    // The right instrument reaching across the left band, 0 to 1.
-    double crossing = 0;
-    // The time the sensor gathers light, as a share of a frame's time;
-    // the instruments blur over it, centred on the frame's time.
-    double exposure = 0;
-    // How bright and wide the highlight on a glossy band is, 0 to 1.
-    double highlights = 0;
-};
 
 // Draws the picture of the virtual camera: a practice board with pegs and
 // rings seen from above, two instruments moving smoothly over it, and the
