@@ -15,13 +15,13 @@
 #include <QUrl>
 
 #include "camera/captureformat.h"
+#include "camera/gstreamerbackend.h"
 #include "camera/videowidget.h"
 #include "core/apptext.h"
 #include "core/logging.h"
 
 namespace {
 
-constexpr auto kRecordingTitle = "Kavrin Recording";
 // Upper bound for the recorder to write the end of the MP4 file when a
 // recording stops; the training waits for it so that no video is cut short.
 constexpr int kFinalizeTimeoutMs = 5000;
@@ -174,7 +174,7 @@ bool Camera::StartRecording(const QString &path, bool sound)
     if (!recorder)
         return false;
     recorder->setOutputLocation(outputLocationFor(path));
-    recorder->setMetaData(QMediaMetaData::Title, QLatin1String(kRecordingTitle));
+    recorder->setMetaData(QMediaMetaData::Title, QLatin1String(GStreamerBackEnd::kRecordingTitle));
     if (sound) {
         qCDebug(lcCamera) << "record sound";
         recorder->setMuted(false);

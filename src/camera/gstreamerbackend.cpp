@@ -42,6 +42,29 @@ void fragmentEverySecond(GObject *muxer)
     g_object_set(muxer, "fragment-duration", kFragmentMs, nullptr);
 }
 
+// Qt hands the recording's title to camerabin, which sends it down the video
+// branch only after the capture has started: on a busy PC the first frames
+// overtake it, the muxer has written the file's header by then, and the
+// recording goes untitled. So the muxer carries the title itself, set anew
+// for every recording because it forgets its tags between recordings.
+GstElementClass *plainMuxerClass = nullptr;
+
+GstStateChangeReturn titleEveryRecording(GstElement *muxer, GstStateChange transition)
+{
+    const GstStateChangeReturn result = plainMuxerClass->change_state(muxer, transition);
+    if (transition == GST_STATE_CHANGE_READY_TO_PAUSED && result != GST_STATE_CHANGE_FAILURE) {
+        gst_tag_setter_add_tags(GST_TAG_SETTER(muxer), GST_TAG_MERGE_REPLACE, GST_TAG_TITLE,
+            GStreamerBackEnd::kRecordingTitle, nullptr);
+    }
+    return result;
+}
+
+void titleRecordings(gpointer muxerClass, gpointer)
+{
+    plainMuxerClass = GST_ELEMENT_CLASS(g_type_class_peek_parent(muxerClass));
+    GST_ELEMENT_CLASS(muxerClass)->change_state = titleEveryRecording;
+}
+
 void encodeForKiosk(GObject *encoder)
 {
     gst_util_set_object_arg(encoder, "speed-preset", kSpeedPreset);
@@ -61,7 +84,8 @@ void prepare()
             qputenv(variable, kPaintedByQt);
     }
     if (!GstElementSubclass::registerElement(
-            "mp4mux", "KavrinFragmentedMp4Mux", kFragmentedMp4Muxer, kPreferredRank, fragmentEverySecond))
+            "mp4mux", "KavrinFragmentedMp4Mux", kFragmentedMp4Muxer, kPreferredRank, fragmentEverySecond,
+            titleRecordings))
         qCWarning(lcCamera) << "mp4mux is missing: recordings of USB cameras will not be written";
     if (!GstElementSubclass::registerElement(
             "x264enc", "KavrinKioskX264Enc", kKioskH264Encoder, kPreferredRank, encodeForKiosk))

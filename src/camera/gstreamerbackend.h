@@ -12,4 +12,7 @@ void prepare();
 constexpr auto kFragmentedMp4Muxer = "kavrinmp4mux";
 constexpr auto kKioskH264Encoder = "kavrinx264enc";
 
+// The title every recording carries, whichever camera made it.
+constexpr auto kRecordingTitle = "Kavrin Recording";
+
 } // namespace GStreamerBackEnd
