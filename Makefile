@@ -16,8 +16,10 @@ build: deps
 run: build
 	@scripts/run-app $(BUILD)/bin/KavrinMac
 
+# Two suites at a time: the camera suites mostly wait on the camera's real
+# time, and each keeps its own data location and settings.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE soak
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -LE soak
 
 soak: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L soak
