@@ -179,6 +179,26 @@ void AccountStoreTest::eachAccountWritesOnlyItsFile()
     QCOMPARE(QDir(location.usersFolder()).entryList(QDir::Files | QDir::Hidden),
         (QStringList { "Ann.usr", "Anna.usr" }));
 
+    // The exercise chosen goes into a file of its own beside the account
+    // file, whose 340 bytes stay as they were; free training is 0, and so is
+    // a file that holds no id.
+    QCOMPARE(store.currentExercise(), 0);
+    QVERIFY(store.setCurrentExercise(3));
+    QCOMPARE(readAll(location.usersFolder() + "Ann.exercise"), QByteArray("3\n"));
+    QCOMPARE(store.currentExercise(), 3);
+    QCOMPARE(readAll(usersFile("Ann")), ann);
+    store.setCurrent(1);
+    QCOMPARE(store.currentExercise(), 0);
+    writeFile(location.usersFolder() + "Anna.exercise", "peg");
+    QCOMPARE(store.currentExercise(), 0);
+    store.setCurrent(-1);
+    QVERIFY(!store.setCurrentExercise(2));
+    store.setCurrent(0);
+    QVERIFY(store.setCurrentExercise(0));
+    QCOMPARE(store.currentExercise(), 0);
+    QVERIFY(QFile::remove(location.usersFolder() + "Ann.exercise"));
+    QVERIFY(QFile::remove(location.usersFolder() + "Anna.exercise"));
+
     // A regular file where the users folder should be: no account file can
     // be made in it, whoever runs the test. An account without its file
     // would vanish at the next start, so it is not kept, nor its recording

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "catalogue/exercisecatalogue.h"
-#include "catalogue/exercisetargets.h"
+#include "storage/exercisetargets.h"
 #include "core/clientsessioninfo.h"
 #include "storage/datalocation.h"
 

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "storage/exercisetargets.h"
 #include "storage/filemoves.h"
 #include "storage/mp4timeline.h"
 #include "storage/trainingmetricsfile.h"
@@ -25,7 +26,8 @@ TrainingMeasurement sampleMeasurement()
     // speed, economy, movement units, normalised jerk, share of the work.
     const InstrumentMetrics seen { true, 0.0667, 0.0333, 0, 12.5, 187.5, 200.25, 1.25, 1, 6.75, 1.0 };
     measurement.metrics
-        = { 0.1, QSize(1280, 720), LengthUnit::Millimetres, 0.1953125, 3, 1, { seen, neverSeen }, 42.5 };
+        = { 0.1, QSize(1280, 720), LengthUnit::Millimetres, 0.1953125, 3, 1, { seen, neverSeen }, 42.5,
+              TrainedExercise { 3, { 53, { 550, 1050 }, { 27, 11.5 } } } };
     for (const double seconds : { 0.0, 0.033, 0.067 }) {
         measurement.paths[InstrumentLeft].append({ seconds, QPointF(100 + 1000 * seconds, 200.25) });
         measurement.paths[InstrumentRight].append({ seconds, std::nullopt });
@@ -56,6 +58,8 @@ private slots:
     void damagedMeasurementReadsAsCorrupt();
     void finishedFilesTakeOnlyTheirOwnPlace();
     void mp4LengthNeverReadsNegative();
+    void exercisePassedByTwoInARow_data();
+    void exercisePassedByTwoInARow();
 
 private:
     // A file of `bytes` bytes, last modified at `time`; 11 bytes is the
@@ -149,6 +153,8 @@ void TrainingRecordsTest::measurementReadsBackAsWritten()
     QCOMPARE(metrics.metrics.instruments[InstrumentLeft].economy, std::optional<double>(1.25));
     QCOMPARE(metrics.metrics.instruments[InstrumentLeft].normalisedJerk, std::optional<double>(6.75));
     QCOMPARE(metrics.metrics.meanTipDistance, std::optional<double>(42.5));
+    QCOMPARE(metrics.metrics.exercise->id, 3);
+    QCOMPARE(metrics.metrics.exercise->targets.idleSeconds[InstrumentRight], 11.5);
     QVERIFY(!metrics.metrics.instruments[InstrumentRight].seen);
     QCOMPARE(paths.paths[InstrumentLeft].at(2).position, std::optional<QPointF>(QPointF(167, 200.25)));
     QVERIFY(!paths.paths[InstrumentRight].at(2).position);
@@ -161,12 +167,12 @@ void TrainingRecordsTest::measurementReadsBackAsWritten()
     QCOMPARE(contentsOf(trainingMetricsPath(again)), contentsOf(trainingMetricsPath(video)));
     QCOMPARE(contentsOf(trainingPathsPath(again)), contentsOf(trainingPathsPath(video)));
 
-    // A file of the first version, without the distance between the tips
-    // and the jerk, reads with both none and the rest as written.
+    // A file of the first version, without the distance between the tips,
+    // the jerk and the exercise, reads with them none and the rest as written.
     const QRegularExpression newFigures(R"re( *"(mean_tip_distance|normalised_jerk)": [^,]*,\n)re");
     const QByteArray first = QString::fromUtf8(contentsOf(trainingMetricsPath(video)))
                                  .remove(newFigures)
-                                 .replace("\"version\": 2", "\"version\": 1")
+                                 .replace("\"version\": 3", "\"version\": 1")
                                  .toUtf8();
     QFile file(trainingMetricsPath(again));
     QVERIFY(!first.contains("jerk") && file.open(QIODevice::WriteOnly) && file.write(first) == first.size());
@@ -174,6 +180,7 @@ void TrainingRecordsTest::measurementReadsBackAsWritten()
     const StoredMetrics old = readTrainingMetrics(again);
     QCOMPARE(old.status, StoredStatus::Present);
     QVERIFY(!old.metrics.meanTipDistance && !old.metrics.instruments[InstrumentLeft].normalisedJerk);
+    QVERIFY(!old.metrics.exercise);
     QCOMPARE(old.metrics.instruments[InstrumentLeft].economy, std::optional<double>(1.25));
 
     // A training in which no frame came to be analysed is measured too.
@@ -196,7 +203,8 @@ void TrainingRecordsTest::damagedMeasurementReadsAsCorrupt_data()
     row("metrics removed", "", "", false, StoredStatus::Absent);
     row("paths removed", "", "", true, StoredStatus::Absent);
     row("metrics cut short", "\"instruments\"", "", false, StoredStatus::Corrupt);
-    row("a later version", "\"version\": 2", "\"version\": 3", false, StoredStatus::Corrupt);
+    row("a later version", "\"version\": 3", "\"version\": 4", false, StoredStatus::Corrupt);
+    row("an exercise without its targets", "\"targets\"", "\"aims\"", false, StoredStatus::Corrupt);
     row("a figure missing", "\"peak_speed\"", "\"peak\"", false, StoredStatus::Corrupt);
     row("a figure of the wrong type", "\"seen\": true", "\"seen\": 1", false, StoredStatus::Corrupt);
     row("a negative time", "\"duration_s\": ", "\"duration_s\": -", false, StoredStatus::Corrupt);
@@ -297,6 +305,61 @@ void TrainingRecordsTest::mp4LengthNeverReadsNegative()
     const std::optional<Mp4Timeline> timeline = readMp4Timeline(device);
     QVERIFY(timeline);
     QCOMPARE(timeline->statedMs, std::numeric_limits<qint64>::max());
+}
+
+void TrainingRecordsTest::exercisePassedByTwoInARow_data()
+{
+    // Trainings oldest first, each "<exercise id>:<seconds>:<left path mm>",
+    // a path of -1 for a left instrument never seen; exercise 1 aims at 50 s
+    // and 500 mm of the left hand's path, exercise 2 at 100 s.
+    QTest::addColumn<QStringList>("trainings");
+    QTest::addColumn<bool>("passed");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("best");
+    QTest::newRow("two in a row") << QStringList { "1:60:400", "1:45:400", "1:50:500" } << true << 3 << 45.0;
+    QTest::newRow("met, missed, met") << QStringList { "1:45:400", "1:51:400", "1:45:400" } << false << 3 << 45.0;
+    QTest::newRow("the path too long") << QStringList { "1:45:501", "1:45:400" } << false << 2 << 45.0;
+    QTest::newRow("the hand never seen") << QStringList { "1:45:-1", "1:45:400" } << false << 2 << 45.0;
+    QTest::newRow("other exercises between")
+        << QStringList { "1:45:400", "2:90:0", "0:30:0", "1:48:400" } << true << 2 << 45.0;
+    QTest::newRow("kept once passed") << QStringList { "1:45:400", "1:45:400", "1:99:400" } << true << 3 << 45.0;
+    QTest::newRow("never trained") << QStringList { "2:90:0" } << false << 0 << -1.0;
+}
+
+void TrainingRecordsTest::exercisePassedByTwoInARow()
+{
+    QFETCH(QStringList, trainings);
+    QFETCH(bool, passed);
+    QFETCH(int, count);
+    QFETCH(double, best);
+    QVector<TrainingWithMetrics> history;
+    for (const QString &training : trainings) {
+        const QStringList parts = training.split(':');
+        TrainingWithMetrics entry;
+        entry.stored.status = StoredStatus::Present;
+        TrainingMetrics &metrics = entry.stored.metrics;
+        metrics.durationSeconds = parts[1].toDouble();
+        metrics.unit = LengthUnit::Millimetres;
+        metrics.instruments[InstrumentLeft].seen = parts[2].toDouble() >= 0;
+        metrics.instruments[InstrumentLeft].pathLength = parts[2].toDouble();
+        if (parts[0] == "1")
+            metrics.exercise = TrainedExercise { 1, { 50, { 500, 0 }, { 0, 0 } } };
+        else if (parts[0] == "2")
+            metrics.exercise = TrainedExercise { 2, { 100, {}, {} } };
+        history.append(entry);
+    }
+    const ExerciseProgress progress = exerciseProgress(1, history);
+    QCOMPARE(progress.passed, passed);
+    QCOMPARE(progress.trainings, count);
+    QCOMPARE(progress.bestSeconds.value_or(-1), best);
+
+    // Each target against the first training: the figure, met or not, and
+    // its share of the target.
+    const TrainingMetrics &first = history.first().stored.metrics;
+    const QVector<TargetResult> results = assessTargets(first, first.exercise->targets);
+    QCOMPARE(results.size(), trainings.first().startsWith("1:") ? 2 : 1);
+    QCOMPARE(results[0].met, first.durationSeconds <= results[0].target);
+    QCOMPARE(*results[0].percent, first.durationSeconds / results[0].target * 100);
 }
 
 QTEST_GUILESS_MAIN(TrainingRecordsTest)

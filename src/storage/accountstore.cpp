@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include "storage/measurementfile.h"
 #include "storage/storagelogging.h"
 
 namespace {
@@ -11,6 +12,8 @@ namespace {
 constexpr char accountSuffix[] = ".usr";
 // Beside the account file, on the same, possibly shared, disk.
 constexpr char lockSuffix[] = ".lock";
+// The exercise the account trains, as a decimal id and a line end.
+constexpr char exerciseSuffix[] = ".exercise";
 
 bool equalIgnoringCase(const QString &a, const QString &b)
 {
@@ -116,6 +119,31 @@ AccountLock::Result AccountStore::lockCurrent()
         return AccountLock::Result::Failed;
     }
     return lock.lock(folders.usersFolder() + user->nameText() + QLatin1String(lockSuffix));
+}
+
+QString AccountStore::exerciseFile() const
+{
+    if (currentIndex < 0 || currentIndex >= records.size())
+        return QString();
+    const QString name = records[currentIndex].nameText();
+    return isUsableAccountName(name) ? folders.usersFolder() + name + QLatin1String(exerciseSuffix) : QString();
+}
+
+int AccountStore::currentExercise() const
+{
+    const QString path = exerciseFile();
+    QByteArray content;
+    if (path.isEmpty() || readWhole(path, &content) != StoredStatus::Present)
+        return 0;
+    bool ok = false;
+    const int id = content.trimmed().toInt(&ok);
+    return ok && id > 0 ? id : 0;
+}
+
+bool AccountStore::setCurrentExercise(int id)
+{
+    const QString path = exerciseFile();
+    return !path.isEmpty() && saveWhole(path, QByteArray::number(qMax(id, 0)) + '\n', nullptr);
 }
 
 // Fills the name and recording folder of user; false when name cannot be

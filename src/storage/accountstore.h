@@ -46,6 +46,14 @@ public:
     const AccountLock &currentLock() const { return lock; }
     void unlockCurrent() { lock.unlock(); }
 
+    // The exercise the current account trains, kept in a file beside its
+    // account file, which has no room for it: its id, or 0 for free training
+    // (also when there is no current account or no readable id).
+    int currentExercise() const;
+    // Keeps id, 0 for free training, for the current account; false when
+    // there is none or the file cannot be written.
+    bool setCurrentExercise(int id);
+
     // Whether add() can use name as the account's file and folder name: a
     // plain file name that fits the record together with its recording
     // folder in this location. Whether the name is taken is not checked.
@@ -74,6 +82,8 @@ public:
 
 private:
     QStringList accountFiles() const;
+    // The current account's exercise file; empty when there is none.
+    QString exerciseFile() const;
     bool writeAccountFile(const QString &name, const User &user) const;
     bool storeName(User *user, const QString &name) const;
 

@@ -87,6 +87,24 @@ struct InstrumentMetrics
     std::optional<double> workShare;
 };
 
+// What a trainee aims at in an exercise, in the figures the tracking
+// measures; 0 means no target. See exercisetargets.h.
+struct ExerciseTargets
+{
+    int seconds = 0;
+    std::array<double, kInstrumentCount> pathLengthMm {};
+    std::array<double, kInstrumentCount> idleSeconds {};
+};
+
+// The exercise a training was a training of, with the targets it had then:
+// a lab may change an exercise's targets later, and the trainings before
+// are still judged by the ones they were trained for.
+struct TrainedExercise
+{
+    int id = 0;
+    ExerciseTargets targets;
+};
+
 struct TrainingMetrics
 {
     // From the first to the end of the last analysed frame.
@@ -107,6 +125,8 @@ struct TrainingMetrics
     // the training's unit; none when no frame saw both. Over time it is
     // tipDistances() of the paths.
     std::optional<double> meanTipDistance;
+    // None in free training.
+    std::optional<TrainedExercise> exercise;
 };
 
 // A training as the tracker leaves it: the figures and the paths they come from.

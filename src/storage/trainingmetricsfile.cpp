@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <climits>
+
 #include "storage/measurementfile.h"
 
 namespace {
@@ -13,11 +15,14 @@ namespace {
 // knows; a later version that adds a field or changes the meaning of one
 // counts up.
 constexpr auto kFormatName = "kavrin-training-metrics";
-constexpr int kFormatVersion = 2;
+constexpr int kFormatVersion = 3;
 constexpr int kFirstVersion = 1;
 // The version that added the distance between the tips and the normalised
 // jerk; an earlier file reads with both none.
 constexpr int kSmoothnessVersion = 2;
+// The version that added the exercise trained and its targets; an earlier
+// file reads as free training.
+constexpr int kExerciseVersion = 3;
 
 struct InstrumentName
 {
@@ -53,6 +58,27 @@ QJsonObject instrumentObject(int index, const InstrumentMetrics &instrument)
     return object;
 }
 
+QJsonArray handPair(const std::array<double, kInstrumentCount> &values)
+{
+    return { values[InstrumentLeft], values[InstrumentRight] };
+}
+
+QJsonValue exerciseValue(const std::optional<TrainedExercise> &exercise)
+{
+    if (!exercise)
+        return QJsonValue(QJsonValue::Null);
+    const ExerciseTargets &targets = exercise->targets;
+    return QJsonObject {
+        { "id", exercise->id },
+        { "targets",
+            QJsonObject {
+                { "time_s", targets.seconds },
+                { "path_length_mm", handPair(targets.pathLengthMm) },
+                { "idle_s", handPair(targets.idleSeconds) },
+            } },
+    };
+}
+
 QByteArray metricsJson(const TrainingMetrics &metrics, const QString &pathsFileName)
 {
     QJsonArray instruments;
@@ -71,6 +97,7 @@ QByteArray metricsJson(const TrainingMetrics &metrics, const QString &pathsFileN
         { "paths_file", pathsFileName },
         { "instruments", instruments },
         { "mean_tip_distance", optionalNumber(metrics.meanTipDistance) },
+        { "exercise", exerciseValue(metrics.exercise) },
     };
     if (metrics.unit == LengthUnit::Millimetres)
         root.insert("mm_per_px", metrics.millimetresPerPixel);
@@ -127,6 +154,19 @@ public:
         return value.toString();
     }
 
+    // A number for each hand.
+    std::array<double, kInstrumentCount> handPair(const char *key)
+    {
+        const QJsonArray values = object.value(QLatin1String(key)).toArray();
+        valid = valid && values.size() == kInstrumentCount;
+        std::array<double, kInstrumentCount> pair {};
+        for (int hand = 0; valid && hand < kInstrumentCount; ++hand) {
+            valid = values.at(hand).isDouble() && values.at(hand).toDouble() >= 0;
+            pair[static_cast<std::size_t>(hand)] = values.at(hand).toDouble();
+        }
+        return pair;
+    }
+
     QJsonObject child(const char *key)
     {
         const QJsonValue value = object.value(QLatin1String(key));
@@ -163,6 +203,27 @@ std::optional<InstrumentMetrics> parseInstrument(const QJsonValue &value, int in
     return instrument;
 }
 
+// The exercise member: null in free training. Ids and times are whole
+// numbers of a scenario file's range.
+bool parseExercise(const QJsonValue &value, std::optional<TrainedExercise> *exercise)
+{
+    if (value.isNull())
+        return true;
+    Fields fields(value.toObject());
+    TrainedExercise trained;
+    const qint64 id = fields.count("id");
+    Fields targets(fields.child("targets"));
+    const qint64 seconds = targets.count("time_s");
+    trained.targets.pathLengthMm = targets.handPair("path_length_mm");
+    trained.targets.idleSeconds = targets.handPair("idle_s");
+    if (!value.isObject() || !fields.ok() || !targets.ok() || id > INT_MAX || seconds > INT_MAX)
+        return false;
+    trained.id = static_cast<int>(id);
+    trained.targets.seconds = static_cast<int>(seconds);
+    *exercise = trained;
+    return true;
+}
+
 } // namespace
 
 std::optional<TrainingMetrics> parseTrainingMetrics(const QByteArray &content)
@@ -194,6 +255,9 @@ std::optional<TrainingMetrics> parseTrainingMetrics(const QByteArray &content)
     metrics.framesDropped = frames.count("dropped");
     if (version >= kSmoothnessVersion)
         metrics.meanTipDistance = fields.optionalNumber("mean_tip_distance");
+    if (version >= kExerciseVersion
+        && !parseExercise(document.object().value(QLatin1String("exercise")), &metrics.exercise))
+        return std::nullopt;
     const QJsonArray instruments = document.object().value(QLatin1String("instruments")).toArray();
     if (!fields.ok() || !picture.ok() || !frames.ok() || instruments.size() != kInstrumentCount)
         return std::nullopt;

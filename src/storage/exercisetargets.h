@@ -1,12 +1,14 @@
 #pragma once
 
-#include <array>
+#include <QVector>
+
+#include <optional>
 
 #include "storage/scenariodescription.h"
 #include "storage/trainingmetrics.h"
+#include "storage/trainingmetricsfile.h"
 
-// What a trainee aims at in an exercise, in the figures the tracking
-// measures. A scenario file holds them in its limit groups, four numbers
+// An exercise's targets. A scenario file holds them in its limit groups, four numbers
 // each, 0 meaning no target:
 //
 //     max_time       the time target in seconds (a single number)
@@ -35,20 +37,36 @@
 //     precision cutting     1000 mm    1950 mm      49 s       20 s
 //     ligating loop          550 mm    1050 mm      27 s       11 s
 //     intracorporeal knot   2250 mm    2250 mm      22 s       22 s
-struct ExerciseTargets
-{
-    int seconds = 0;
-    std::array<double, kInstrumentCount> pathLengthMm {};
-    std::array<double, kInstrumentCount> idleSeconds {};
-};
+ExerciseTargets exerciseTargets(const ScenarioDescription &scenario);
 
-inline ExerciseTargets exerciseTargets(const ScenarioDescription &scenario)
+// One target of an exercise against what a training achieved. Every target
+// is an upper bound: a training meets it with the figure at or below it. A
+// figure the tracking did not measure (the instrument never seen, or lengths
+// in pixels because the field's size is unknown) meets no target.
+enum class TargetFigure { Time, LeftPath, RightPath, LeftIdle, RightIdle };
+struct TargetResult
 {
-    ExerciseTargets targets;
-    targets.seconds = scenario.maxTime;
-    for (int hand = InstrumentLeft; hand < kInstrumentCount; ++hand) {
-        targets.pathLengthMm[hand] = scenario.maxDistance[hand];
-        targets.idleSeconds[hand] = scenario.maxEffCnt[hand];
-    }
-    return targets;
-}
+    TargetFigure figure = TargetFigure::Time;
+    double target = 0;
+    std::optional<double> achieved;
+    bool met = false;
+    // The figure as a percentage of the target; none when not measured.
+    std::optional<double> percent;
+};
+// The targets the exercise has (those that are not 0), in the order of
+// TargetFigure.
+QVector<TargetResult> assessTargets(const TrainingMetrics &metrics, const ExerciseTargets &targets);
+// Whether a training of an exercise met every target it had; false for free
+// training and for an exercise without targets.
+bool metEveryTarget(const TrainingMetrics &metrics);
+
+// An exercise is passed once two of its trainings in a row, counting only
+// the trainings of that exercise, each met every target they had.
+struct ExerciseProgress
+{
+    int trainings = 0;
+    std::optional<double> bestSeconds;
+    bool passed = false;
+};
+// trainings oldest first, as listTrainingMetrics() gives them.
+ExerciseProgress exerciseProgress(int exerciseId, const QVector<TrainingWithMetrics> &trainings);
