@@ -207,11 +207,12 @@ void ScenarioTest::displayLanguage_data()
     row("polish space", LangPolish, { "Knots", " " }, 0, "Knots", "Pierwszy");
     row("first other slot", LangEnglish, { " ", " ", " ", "Nós", "Knoten", "" }, 1, "Nós", "Second");
     row("no name", LangPolish, { " ", " ", " ", " ", " ", " " }, 1, "<no name>", "Drugi");
-    row("german reads slot 2", LangGerman, { "Knots", "Węzły", "Knoten" }, 1, "Knoten", "Zweite");
+    // The third title slot holds the Chinese title, not a German one.
+    row("german reads the english title", LangGerman, { "Knots", "Węzły", "结" }, 1, "Knots", "Zweite");
     row("italian reads slot 0", LangItalian, { "Knots", "Nodi", "Nodi", "Nodi" }, 0, "Knots", "First");
     row("description past the end", LangPolish, { "Knots", "Węzły" }, 2, "Węzły", "index error");
     row("description before the start", LangEnglish, { "Knots" }, -1, "Knots", "index error");
-    row("empty description in English", LangSpanish, { "Knots" }, 1, "", "Second");
+    row("empty description in English", LangSpanish, { "Knots" }, 1, "Knots", "Second");
 }
 
 void ScenarioTest::displayLanguage()

@@ -69,7 +69,12 @@ void Scenario::SetOldTitle(const LanguageTexts &titles)
 const QString &Scenario::GetTitle() const
 {
     static const QString noName = QLatin1String(kNoName);
-    const QString *shown = shownText(title, displayLanguageSlot());
+    // The title elements fill the slots in English, Polish, Chinese and
+    // Portuguese, not in the display languages' order beyond Polish: a German
+    // or Russian trainee would read the Chinese or Portuguese title. They
+    // read the English one.
+    const int slot = displayLanguageSlot();
+    const QString *shown = shownText(title, slot <= SlotPolish ? slot : SlotEnglish);
     return shown ? *shown : noName;
 }
 
