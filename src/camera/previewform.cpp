@@ -5,6 +5,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 
+#include "camera/exercisebar.h"
 #include "camera/timerwidget.h"
 #include "camera/timingsettingsdialog.h"
 #include "camera/videowidget.h"
@@ -13,6 +14,7 @@
 #include "core/logging.h"
 #include "core/touchfeedback.h"
 #include "dialogs/dialogform.h"
+#include "storage/exercisetargets.h"
 #include "storage/user.h"
 #include "ui_previewform.h"
 
@@ -32,12 +34,16 @@ PreviewForm::PreviewForm(QWidget *parent)
     , ui(std::make_unique<Ui::PreviewForm>())
     , fullScreenWidget(new VideoWidget(this))
     , timerWidget(new TimerWidget(fullScreenWidget))
+    , exerciseBar(new ExerciseBar(this))
     , answers(this)
     , finishedNotice(this)
 {
     ui->setupUi(this);
-    for (QWidget *button : { ui->returnBtn, ui->recordBtn, ui->settingsBtn })
+    for (QWidget *button : { ui->returnBtn, ui->recordBtn, ui->settingsBtn, ui->exerciseBtn })
         button->installEventFilter(this);
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->bottomFrame), exerciseBar);
+    connect(exerciseBar, &ExerciseBar::countdownChosen, this,
+        [this](QTime target) { timingSlot(TimerCountdown, target); });
     connect(&clock, &TrainingClock::secondPassed, this, &PreviewForm::updateTime);
     connect(&clock, &TrainingClock::countdownEnded, this, &PreviewForm::timeoutDialog);
     connect(&recording, &TrainingRecording::pictureDue, this, &PreviewForm::makeScreen);
@@ -71,8 +77,10 @@ void PreviewForm::showEvent(QShowEvent *event)
 
     const bool guest = ClientSessionInfo::OfflineMode;
     for (QWidget *control : { static_cast<QWidget *>(ui->recordBtn), static_cast<QWidget *>(ui->settingsBtn),
-             static_cast<QWidget *>(ui->record), static_cast<QWidget *>(ui->sound) })
+             static_cast<QWidget *>(ui->exerciseBtn), static_cast<QWidget *>(ui->record),
+             static_cast<QWidget *>(ui->sound) })
         control->setEnabled(!guest);
+    exerciseBar->showExercise(ClientSessionInfo::chosenExercise());
     QWidget::showEvent(event);
     showResultsWhenFree();
 
@@ -100,6 +108,7 @@ void PreviewForm::translate()
     ui->recordVideo->setText(text(TxtRecordVideo, false, false, true, 0));
     ui->recordSound->setText(text(TxtRecordSound, false, false, true, 0));
     ui->settingsBtn->setText(text(TxtTimer, false, true, false, 0));
+    ui->exerciseBtn->setText(tr("EXERCISE"));
 }
 
 void PreviewForm::hideEvent(QHideEvent *event)
@@ -140,6 +149,12 @@ void PreviewForm::on_settingsBtn_clicked()
         qCDebug(lcCamera) << "stopwatch timer" << user->timerOn << user->stopwatchOn;
     emit ShowDialogForm(DialogTimingSettings);
     answers.listen(&DialogForm::okButtonTimingDialog, &PreviewForm::timingSlot);
+}
+
+void PreviewForm::on_exerciseBtn_clicked()
+{
+    ClientSessionInfo::stopPreview();
+    emit ShowNextForm(FormChooseTraining);
 }
 
 void PreviewForm::on_record_toggled(bool checked)
@@ -187,7 +202,10 @@ void PreviewForm::showFullScreen()
     const User *user = ClientSessionInfo::actualUser();
     if (!user)
         return;
-    recording.prepare(*user);
+    std::optional<TrainedExercise> exercise;
+    if (const Scenario *chosen = ClientSessionInfo::chosenExercise())
+        exercise = TrainedExercise { chosen->id, exerciseTargets(*chosen) };
+    recording.prepare(*user, exercise);
     hide();
     ClientSessionInfo::actualForm = fullScreenWidget;
     recording.start(fullScreenWidget);

@@ -12,6 +12,7 @@
 namespace Ui {
 class PreviewForm;
 }
+class ExerciseBar;
 class TimerWidget;
 class VideoWidget;
 
@@ -33,6 +34,7 @@ public:
     // Read access for tests and tools.
     VideoWidget *trainingViewfinder() const { return fullScreenWidget; }
     TimerWidget *timeDisplay() const { return timerWidget; }
+    const ExerciseBar *exerciseShown() const { return exerciseBar; }
     QString currentVideoPath() const { return recording.videoPath(); }
     QString currentPicturePath() const { return recording.picturePath(); }
     // True while an ended training's figures are still to be shown: being
@@ -51,6 +53,8 @@ public slots:
     void on_returnBtn_clicked();
     void on_recordBtn_clicked();
     void on_settingsBtn_clicked();
+    // Opens the chooser of exercises.
+    void on_exerciseBtn_clicked();
     void on_record_toggled(bool checked);
     void on_sound_toggled(bool checked);
     void showFullScreen();
@@ -79,6 +83,7 @@ private:
     std::unique_ptr<Ui::PreviewForm> ui;
     VideoWidget *fullScreenWidget;
     TimerWidget *timerWidget;
+    ExerciseBar *exerciseBar;
     // The questions asked and the timing dialog opened over this screen.
     HostListener<PreviewForm> answers;
     // The notice that the countdown has ended the training.

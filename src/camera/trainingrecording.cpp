@@ -24,8 +24,9 @@ TrainingRecording::TrainingRecording()
     connect(&tracker, &TipTracker::measured, this, &TrainingRecording::measured);
 }
 
-void TrainingRecording::prepare(const User &user)
+void TrainingRecording::prepare(const User &user, const std::optional<TrainedExercise> &trained)
 {
+    exercise = trained;
     // A damaged account has no folder of its own in the data location, and
     // records nothing rather than into whatever folder its record names.
     const QString folder = ClientSessionInfo::accounts.recordingFolder(user);
@@ -65,5 +66,5 @@ void TrainingRecording::finish()
 {
     pictureTimer.stop();
     ClientSessionInfo::stopPreview();
-    tracker.finish(video);
+    tracker.finish(video, exercise);
 }

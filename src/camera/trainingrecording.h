@@ -21,8 +21,9 @@ class TrainingRecording : public QObject
 public:
     TrainingRecording();
 
-    // Names the files of a training starting now, as the account records it.
-    void prepare(const User &user);
+    // Names the files of a training starting now, as the account records it;
+    // its figures will name the exercise, if one is trained.
+    void prepare(const User &user, const std::optional<TrainedExercise> &exercise);
     // Starts the camera on viewfinder, and the tracking of a recorded
     // training.
     void start(VideoWidget *viewfinder);
@@ -49,6 +50,7 @@ private:
     QString picture;
     bool recorded = false;
     bool withSound = false;
+    std::optional<TrainedExercise> exercise;
     // Stopped when the training ends first, so that no later picture takes
     // its name.
     QTimer pictureTimer;

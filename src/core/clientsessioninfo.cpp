@@ -139,6 +139,25 @@ void ClientSessionInfo::startRecordSlot()
         camera->StartRecording(actualFilename, sound);
 }
 
+const Scenario *ClientSessionInfo::chosenExercise()
+{
+    const int id = OfflineMode || !actualUser() ? 0 : accounts.currentExercise();
+    for (const Scenario &scenario : qAsConst(scenarios)) {
+        if (id != 0 && scenario.id == id)
+            return &scenario;
+    }
+    return nullptr;
+}
+
+QString ClientSessionInfo::exerciseTitle(int id)
+{
+    for (const Scenario &scenario : qAsConst(scenarios)) {
+        if (scenario.id == id)
+            return scenario.GetTitle();
+    }
+    return tr("Exercise %1").arg(id);
+}
+
 const QVector<User> &ClientSessionInfo::users()
 {
     return accounts.accounts();

@@ -98,6 +98,14 @@ public:
     static QString getLanguageString();
     static Language languageFromString(const QString &code);
 
+    // The exercise the current account trains, from the catalogue; null in
+    // free training, for a guest, and when the catalogue no longer has it.
+    // Valid until the catalogue changes.
+    static const Scenario *chosenExercise();
+    // The title of the catalogue's exercise with this id, in the display
+    // language; a lab's exercise removed since is named by its number.
+    static QString exerciseTitle(int id);
+
     // The account operations, carried out by the account store.
     static const QVector<User> &users();
     // The current account, or null; ask again after the accounts change.

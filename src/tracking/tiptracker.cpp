@@ -62,15 +62,16 @@ bool TipTracker::start(QMediaObject *camera, const FieldCalibration &calibration
     return true;
 }
 
-void TipTracker::finish(const QString &videoPath)
+void TipTracker::finish(const QString &videoPath, const std::optional<TrainedExercise> &exercise)
 {
     if (!tracking)
         return;
     tracking = false;
     ++measuring;
     probe.setSource(static_cast<QMediaObject *>(nullptr));
-    QMetaObject::invokeMethod(worker, [this, finished = session, videoPath, dropped = dropped] {
-        const TrainingMeasurement measurement = finished->finish(dropped);
+    QMetaObject::invokeMethod(worker, [this, finished = session, videoPath, dropped = dropped, exercise] {
+        TrainingMeasurement measurement = finished->finish(dropped);
+        measurement.metrics.exercise = exercise;
         QString problem;
         const bool saved
             = QFileInfo::exists(videoPath) && writeTrainingMeasurement(videoPath, measurement, &problem);

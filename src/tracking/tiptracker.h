@@ -40,9 +40,10 @@ public:
     bool start(QMediaObject *camera, const FieldCalibration &calibration);
     // Ends the training: no further frames are taken. The worker measures
     // it and, when videoPath names an existing file (the recording came
-    // about), writes the metrics and paths beside it; then measured() is
-    // emitted. Nothing happens while no training is tracked.
-    void finish(const QString &videoPath);
+    // about), writes the metrics and paths beside it, with the exercise
+    // trained if any; then measured() is emitted. Nothing happens while no
+    // training is tracked.
+    void finish(const QString &videoPath, const std::optional<TrainedExercise> &exercise = std::nullopt);
     bool isTracking() const { return tracking; }
     // True from finish() until measured() has been emitted.
     bool isMeasuring() const { return measuring > 0; }

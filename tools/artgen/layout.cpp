@@ -311,6 +311,21 @@ QImage timerIcon()
     });
 }
 
+// A target with its centre hit: the exercises, each with targets to reach.
+QImage exerciseIcon()
+{
+    return supersampled(96, 96, [](QPainter &p) {
+        const QPointF c(48, 50);
+        QPainterPath rings;
+        rings.addEllipse(c, 33, 33);
+        rings.addEllipse(c, 19, 19);
+        strokeIcon(p, rings, 7, ink::icon);
+        p.setPen(Qt::NoPen);
+        p.setBrush(withAlpha(ink::accent, 200));
+        p.drawEllipse(c, 8, 8);
+    });
+}
+
 } // namespace
 
 void drawApplicationLayout(Output &out, const QString &framesDir)
@@ -322,6 +337,7 @@ void drawApplicationLayout(Output &out, const QString &framesDir)
     out.save(checkBox(true), kDir + "checked_checkbox.png");
     out.save(checkBox(false), kDir + "unchecked_checkbox.png");
     out.save(directory(), kDir + "directory.png");
+    out.save(exerciseIcon(), kDir + "exercise.png");
     out.save(powerButton(false), kDir + "off.png");
     out.save(powerButton(true), kDir + "off_p.png");
     out.save(recordIcon(), kDir + "record_icon.png");
