@@ -9,6 +9,7 @@
 #include "catalogue/choosetrainingform.h"
 #include "catalogue/scenarioframe.h"
 #include "core/clientsessioninfo.h"
+#include "storage/trainingrecords.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ private slots:
     void dragOnARow();
     void listCoastsAfterTheFinger();
     void listsTheBuiltInExercises();
+    void choosingAnExercise();
 
 private:
     QList<QScenarioFrame *> rows() const;
@@ -192,7 +194,7 @@ void ChooserTest::dragOnARow()
     QFETCH(float, speed);
 
     load({ scenario(7, "Knots"), scenario(8, "Sutures") });
-    // A double tap selects its row and asks for its training.
+    // A double tap selects its row and chooses it.
     QSignalSpy doubled(rows().at(0), &QScenarioFrame::dblClick);
     QTest::mouseDClick(rows().at(0), Qt::LeftButton, Qt::NoModifier, QPoint(200, 50));
     QCOMPARE(doubled.count(), 1);
@@ -207,8 +209,8 @@ void ChooserTest::dragOnARow()
     if (selects)
         QCOMPARE(selected.at(0).at(0).toInt(), 8);
     QCOMPARE(row->styleSheet().contains(kSelectedStyle), selects);
-    // Selecting a row leaves the other selected.
-    QVERIFY(rows().at(0)->styleSheet().contains(kSelectedStyle));
+    // One row is selected at a time.
+    QCOMPARE(rows().at(0)->styleSheet().contains(kSelectedStyle), !selects);
 }
 
 void ChooserTest::listCoastsAfterTheFinger()
@@ -240,6 +242,62 @@ void ChooserTest::listsTheBuiltInExercises()
     QTRY_COMPARE_WITH_TIMEOUT(rows().size(), 4, kTimeoutMs);
     QCOMPARE(rows().at(0)->getName(), QStringLiteral("Peg transfer"));
     QVERIFY(!rows().at(0)->findChild<QLabel *>("rowPicture")->isHidden());
+}
+
+// An account's choice from the built-in exercises, and its progress in
+// each: two trainings in a row that met every target pass the peg transfer.
+void ChooserTest::choosingAnExercise()
+{
+    const DataLocation location(dir.path() + QLatin1Char('/'));
+    location.createFolders();
+    ClientSessionInfo::accounts.setLocation(location);
+    QVERIFY(ClientSessionInfo::accounts.add(QStringLiteral("Ann"), QStringLiteral("1111")));
+    ClientSessionInfo::accounts.setCurrent(0);
+    const QString folder = ClientSessionInfo::accounts.recordingFolder(*ClientSessionInfo::actualUser());
+    const ExerciseTargets pegTransfer { 48, { 1450, 1450 }, { 10, 10 } };
+    const int seconds[] = { 52, 45, 40 };
+    for (int i = 0; i < 3; ++i) {
+        const QString video = trainingVideoPath(folder, QStringLiteral("2026_03_0%1T10_00_00").arg(i + 1));
+        QFile file(video);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(16, 'v')) == 16);
+        file.close();
+        TrainingMeasurement measurement;
+        measurement.metrics.durationSeconds = seconds[i];
+        measurement.metrics.unit = LengthUnit::Millimetres;
+        for (InstrumentMetrics &instrument : measurement.metrics.instruments) {
+            instrument.seen = true;
+            instrument.idleSeconds = 5;
+            instrument.pathLength = 900;
+        }
+        measurement.metrics.exercise = TrainedExercise { 1, pegTransfer };
+        QVERIFY(writeTrainingMeasurement(video, measurement));
+    }
+    form->hide();
+    form->loadExercises();
+    QTRY_COMPARE_WITH_TIMEOUT(rows().size(), 4, kTimeoutMs);
+    form->show();
+    QTRY_VERIFY_WITH_TIMEOUT(!form->isReadingProgress() && !rows().at(1)->progress().isEmpty(), kTimeoutMs);
+    QCOMPARE(rows().at(0)->progress(), QStringLiteral("Passed · trainings: 3 · best time 00:00:40"));
+    QCOMPARE(rows().at(1)->progress(), QStringLiteral("Not trained yet"));
+
+    // A tap selects, CHOOSE TRAINING keeps the choice beside the account
+    // file, and the training screen comes next; FREE TRAINING forgets it,
+    // BACK changes nothing.
+    auto *choose = form->findChild<QPushButton *>("chooseButton");
+    QVERIFY(!choose->isEnabled());
+    QSignalSpy next(form, &ChooseTrainingForm::ShowNextForm);
+    QTest::mouseClick(rows().at(1), Qt::LeftButton);
+    QCOMPARE(form->selectedExercise(), 2);
+    QTest::mouseClick(choose, Qt::LeftButton);
+    QCOMPARE(ClientSessionInfo::accounts.currentExercise(), 2);
+    QTest::mouseClick(form->findChild<QPushButton *>("returnButton"), Qt::LeftButton);
+    QCOMPARE(ClientSessionInfo::accounts.currentExercise(), 2);
+    QTest::mouseClick(form->findChild<QPushButton *>("freeTrainingBtn"), Qt::LeftButton);
+    QCOMPARE(ClientSessionInfo::accounts.currentExercise(), 0);
+    QCOMPARE(next.size(), 3);
+    QVERIFY(std::all_of(next.cbegin(), next.cend(),
+        [](const QVariantList &form) { return form.at(0).value<FormEnum>() == FormPreview; }));
+    ClientSessionInfo::accounts = AccountStore();
 }
 
 QTEST_MAIN(ChooserTest)

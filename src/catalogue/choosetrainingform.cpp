@@ -5,12 +5,15 @@
 #include <QSpacerItem>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 #include "catalogue/scenarioframe.h"
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/touchfeedback.h"
+#include "core/logging.h"
 #include "storage/datalocation.h"
+#include "storage/exercisetargets.h"
 #include "ui_choosetrainingform.h"
 
 namespace {
@@ -41,6 +44,10 @@ ChooseTrainingForm::ChooseTrainingForm(QWidget *parent)
     // GUI thread.
     connect(&trainingsLoader, &GetOnlineTrainingsThread::ResultsAppended, this,
         &ChooseTrainingForm::ResultsFromDatabaseAppended);
+    connect(&progressReading, &QFutureWatcherBase::finished, this, &ChooseTrainingForm::showProgress);
+    connect(ui->returnButton, &QPushButton::clicked, this, [this] { emit ShowNextForm(FormPreview); });
+    connect(ui->freeTrainingBtn, &QPushButton::clicked, this, [this] { choose(0); });
+    connect(ui->chooseButton, &QPushButton::clicked, this, [this] { choose(selected); });
 }
 
 ChooseTrainingForm::~ChooseTrainingForm() = default;
@@ -50,7 +57,62 @@ void ChooseTrainingForm::showEvent(QShowEvent *event)
     ui->retranslateUi(this);
     ClientSessionInfo::actualForm = this;
     ClientSessionInfo::whereIAM = FormChooseTraining;
+    translate();
+    select(ClientSessionInfo::accounts.currentExercise());
+    readProgress();
     QWidget::showEvent(event);
+}
+
+void ChooseTrainingForm::translate()
+{
+    ui->titleLabel->setText(tr("CHOOSE TRAINING:"));
+    ui->returnButton->setText(text(TxtBack, false, true, false, 0));
+    ui->freeTrainingBtn->setText(tr("FREE TRAINING"));
+    ui->chooseButton->setText(tr("CHOOSE TRAINING"));
+}
+
+void ChooseTrainingForm::select(int id)
+{
+    selected = 0;
+    for (QScenarioFrame *row : qAsConst(rows)) {
+        const bool chosen = row->scenarioNumber() == id;
+        if (chosen)
+            selected = id;
+        chosen ? row->SetSelected() : row->SetUnselected();
+    }
+    ui->chooseButton->setEnabled(selected != 0);
+}
+
+void ChooseTrainingForm::choose(int id)
+{
+    if (!ClientSessionInfo::accounts.setCurrentExercise(id))
+        ClientSessionInfo::notice(tr("The exercise chosen cannot be kept for the next start."));
+    emit ShowNextForm(FormPreview);
+}
+
+void ChooseTrainingForm::readProgress()
+{
+    const User *user = ClientSessionInfo::actualUser();
+    const QString folder = user ? ClientSessionInfo::accounts.recordingFolder(*user) : QString();
+    progressReading.setFuture(QtConcurrent::run([folder] {
+        return folder.isEmpty() ? QVector<TrainingWithMetrics>() : listTrainingMetrics(folder);
+    }));
+}
+
+void ChooseTrainingForm::showProgress()
+{
+    const QVector<TrainingWithMetrics> trainings = progressReading.result();
+    for (QScenarioFrame *row : qAsConst(rows))
+        row->SetProgress(progressLine(exerciseProgress(row->scenarioNumber(), trainings)));
+}
+
+QString ChooseTrainingForm::progressLine(const ExerciseProgress &progress) const
+{
+    if (progress.trainings == 0)
+        return tr("Not trained yet");
+    return tr("%1 · trainings: %2 · best time %3")
+        .arg(progress.passed ? tr("Passed") : tr("Not passed yet"), QString::number(progress.trainings),
+            toDurationString(qRound(*progress.bestSeconds)));
 }
 
 void ChooseTrainingForm::loadExercises()
@@ -65,14 +127,19 @@ void ChooseTrainingForm::ResultsFromDatabaseAppended()
 {
     auto *layout = static_cast<QVBoxLayout *>(listContainer->layout());
     clearLayout(layout);
-    ui->chooseButton->setEnabled(false);
+    rows.clear();
     for (const Scenario &scenario : qAsConst(ClientSessionInfo::scenarios)) {
         auto *row = new QScenarioFrame(this);
         row->setProperty(kRowProperty, true);
         row->SetScenario(scenario);
         layout->addWidget(row);
-        row->SetUnselected();
+        connect(row, &QScenarioFrame::selected, this, &ChooseTrainingForm::select);
+        connect(row, &QScenarioFrame::dblClick, this, &ChooseTrainingForm::choose);
+        rows.append(row);
     }
+    select(isVisible() ? selected : ClientSessionInfo::accounts.currentExercise());
+    if (isVisible())
+        readProgress();
     // Keeps the rows packed at the top.
     layout->addItem(new QSpacerItem(1, 1, QSizePolicy::Expanding, QSizePolicy::Expanding));
     animationTimer->start(KineticScroll::tickMs);

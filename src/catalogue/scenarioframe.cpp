@@ -27,6 +27,9 @@ constexpr int kLogoHeight = 50;
 constexpr QPoint kTitlePosition(150, 35);
 // The title runs up to the cartridge picture.
 constexpr QSize kTitleSize(730, 45);
+constexpr int kProgressPointSize = 13;
+constexpr QPoint kProgressPosition(150, 78);
+constexpr QSize kProgressSize(730, 26);
 constexpr QSize kToolIconSize(65, 31);
 constexpr QPoint kToolStripPosition(1080, 28);
 constexpr int kPictureHeight = 100;
@@ -70,6 +73,7 @@ QScenarioFrame::QScenarioFrame(QWidget *parent)
     , authorLabel(new QLabel(QStringLiteral("AUTHOR_LABEL"), this))
     , logoLabel(new QLabel(this))
     , titleLabel(new QLabel(QStringLiteral("TITLE_LABEL"), this))
+    , progressLabel(new QLabel(this))
     , toolStrip(new QFrame(this))
     , pictureLabel(new QLabel(this))
 {
@@ -102,6 +106,10 @@ QScenarioFrame::QScenarioFrame(QWidget *parent)
     titleLabel->setFont(QFont(QLatin1String(kFontFamily), kTitlePointSize, QFont::Bold));
     titleLabel->setFixedSize(kTitleSize);
     titleLabel->move(kTitlePosition);
+    progressLabel->setObjectName(QStringLiteral("rowProgress"));
+    progressLabel->setFont(QFont(QLatin1String(kFontFamily), kProgressPointSize));
+    progressLabel->setFixedSize(kProgressSize);
+    progressLabel->move(kProgressPosition);
 
     auto *tools = new QHBoxLayout(toolStrip);
     tools->setSpacing(0);
@@ -179,6 +187,7 @@ void QScenarioFrame::showTextColour(const QColor &colour)
     const QString sheet = QStringLiteral("color: %1;").arg(colour.name());
     titleLabel->setStyleSheet(sheet);
     authorLabel->setStyleSheet(sheet);
+    progressLabel->setStyleSheet(sheet);
 }
 
 void QScenarioFrame::SetTitle(const QString &title)
@@ -189,6 +198,16 @@ void QScenarioFrame::SetTitle(const QString &title)
 QString QScenarioFrame::getName() const
 {
     return titleLabel->text();
+}
+
+void QScenarioFrame::SetProgress(const QString &progress)
+{
+    progressLabel->setText(progress);
+}
+
+QString QScenarioFrame::progress() const
+{
+    return progressLabel->text();
 }
 
 void QScenarioFrame::on_tickBox_clicked()

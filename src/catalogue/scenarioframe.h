@@ -29,6 +29,10 @@ public:
     void SetUnselected();
     void SetTitle(const QString &title);
     QString getName() const;
+    // The line under the title: the account's progress in the exercise.
+    void SetProgress(const QString &progress);
+    QString progress() const;
+    int scenarioNumber() const { return number; }
 
 signals:
     void selected(int id);
@@ -53,6 +57,7 @@ private:
     QLabel *authorLabel;
     QLabel *logoLabel;
     QLabel *titleLabel;
+    QLabel *progressLabel;
     QFrame *toolStrip;
     // Dissector, grasper, scissors and needle holder, in this order.
     std::array<QLabel *, 4> toolIcons;
