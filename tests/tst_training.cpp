@@ -4,12 +4,17 @@
 
 #include "camera/previewform.h"
 #include "camera/timerwidget.h"
+#include "camera/exercisebar.h"
 #include "camera/videowidget.h"
+#include "catalogue/choosetrainingform.h"
+#include "catalogue/scenarioframe.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
 #include "dialogs/decisiondialog.h"
 #include "dialogs/dialogform.h"
 #include "dialogs/infodialog.h"
+#include "dialogs/trainingresultsdialog.h"
+#include "history/targetstable.h"
 #include "mediainspection.h"
 #include "sessionfixture.h"
 #include "storage/trainingmetricsfile.h"
@@ -95,6 +100,8 @@ private:
     // The virtual camera started next logs where it paints the bands.
     void logTruth(bool instrumentsShown);
     void verifyMeasuredAgainstTruth(const QString &video);
+    // A lab's exercise file with these elements, read into the catalogue.
+    void addLabExercise(const QByteArray &elements);
 
     MainWindow *window = nullptr;
     PreviewForm *preview = nullptr;
@@ -157,6 +164,18 @@ void TrainingTest::logTruth(bool instrumentsShown)
         qputenv(kInstrumentsVariable, "hidden");
 }
 
+void TrainingTest::addLabExercise(const QByteArray &elements)
+{
+    const QString scenarios = ClientSessionInfo::accounts.location().scenariosFolder();
+    QVERIFY(QDir().mkpath(scenarios));
+    QFile lab(scenarios + QStringLiteral("lab.xml"));
+    QVERIFY(lab.open(QIODevice::WriteOnly) && lab.write("<scenario>" + elements + "</scenario>") > 0);
+    lab.close();
+    auto *chooser = qobject_cast<ChooseTrainingForm *>(window->screenFor(FormChooseTraining));
+    chooser->loadExercises();
+    QTRY_COMPARE_WITH_TIMEOUT(chooser->exerciseRows().size(), 5, kScreenTimeoutMs);
+}
+
 void TrainingTest::verifyMeasuredAgainstTruth(const QString &video)
 {
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(trainingMetricsPath(video)), kScreenTimeoutMs);
@@ -203,6 +222,9 @@ void TrainingTest::stopwatchTrainingIsRecordedAndMeasured()
         user.stopwatchOn = 1;
         user.totalTrainingTime = 100;
     });
+    addLabExercise("<id>22</id><english>Generous</english><max_time>600</max_time>"
+                   "<max_distance>100000,100000,0,0</max_distance>");
+    QVERIFY(ClientSessionInfo::accounts.setCurrentExercise(22));
     steps->open();
     QCOMPARE(ClientSessionInfo::timertype, TimerStopwatch);
     logTruth(true);
@@ -254,6 +276,8 @@ void TrainingTest::stopwatchTrainingIsRecordedAndMeasured()
     QCOMPARE(measured.first().at(0).toString(), video);
     QVERIFY(measured.first().at(2).toBool());
     verifyMeasuredAgainstTruth(video);
+    QCOMPARE(window->findChild<TrainingResultsDialog *>()->targetsShown()->lines().first(),
+        QStringLiteral("Generous: every target met"));
 
     // Four files with one stamp in the account's folder.
     const QString stamp = QFileInfo(video).completeBaseName();
@@ -276,18 +300,28 @@ void TrainingTest::stopwatchTrainingIsRecordedAndMeasured()
         qPrintable(QStringLiteral("%1 s added after %2..%3 ms").arg(added).arg(innerMs).arg(outerMs)));
 }
 
-// Five seconds, recorded without sound, with the instruments out of sight
-// on a field of unknown size.
+// An exercise of five seconds, chosen on the way and counted down from its
+// time target, recorded without sound, with the instruments out of sight on
+// a field of unknown size: a countdown that runs out has missed the time
+// target, the path target cannot be met, and the results say so.
 void TrainingTest::countdownEndsTrainingByItself()
 {
     ClientSessionInfo::fieldWidthMm = 0;
-    setAccount([](User &user) {
-        user.recordVideo = 1;
-        user.timerOn = 1;
-        user.timerSeconds = 5;
-    });
+    setAccount([](User &user) { user.recordVideo = 1; });
+    addLabExercise("<id>21</id><english>Five seconds</english><max_time>5</max_time>"
+                   "<max_distance>100,0,0,0</max_distance>");
+    auto *chooser = qobject_cast<ChooseTrainingForm *>(window->screenFor(FormChooseTraining));
     steps->open();
+    QCOMPARE(preview->exerciseShown()->title(), QString());
+    TraineeSteps::click(preview, "exerciseBtn");
+    TraineeSteps::waitForScreen(window, FormChooseTraining);
+    QTest::mouseClick(chooser->exerciseRows().last(), Qt::LeftButton);
+    TraineeSteps::click(chooser, "chooseButton");
+    steps->waitUntilBack();
+    QCOMPARE(preview->exerciseShown()->title(), QStringLiteral("Exercise: Five seconds, target 00:00:05"));
+    TraineeSteps::click(preview->exerciseShown(), "targetCountdownBtn");
     QCOMPARE(ClientSessionInfo::timertype, TimerCountdown);
+    QCOMPARE(storedAccount().timerSeconds, 5);
     logTruth(false);
 
     QElapsedTimer outer;
@@ -322,6 +356,17 @@ void TrainingTest::countdownEndsTrainingByItself()
     QCOMPARE(ClientSessionInfo::timertype, TimerCountdown);
     // Instruments never seen have no figures, only their time off screen.
     verifyMeasuredAgainstTruth(video);
+    const TrainingMetrics metrics = readTrainingMetrics(video).metrics;
+    QCOMPARE(metrics.exercise->id, 21);
+    QCOMPARE(metrics.exercise->targets.pathLengthMm[InstrumentLeft], 100.0);
+    const QStringList results = window->findChild<TrainingResultsDialog *>()->targetsShown()->lines();
+    QCOMPARE(results.size(), 3);
+    QCOMPARE(results[0], QStringLiteral("Five seconds: targets"));
+    QVERIFY2(metrics.durationSeconds > 5
+            && results[1].endsWith(" | target 00:00:05 | " + QString::number(qRound(metrics.durationSeconds * 20))
+                + " % | not met"),
+        qPrintable(results[1]));
+    QCOMPARE(results[2], QStringLiteral("Left path length | not measured | target 100 mm | – | not met"));
 }
 
 // The switches persist; trainings ended at once never lower the total; and

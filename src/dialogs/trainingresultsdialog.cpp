@@ -1,5 +1,7 @@
 #include "dialogs/trainingresultsdialog.h"
 
+#include "core/clientsessioninfo.h"
+#include "history/targetstable.h"
 #include "storage/trainingrecords.h"
 #include "ui_trainingresultsdialog.h"
 
@@ -14,6 +16,9 @@ TrainingResultsDialog::TrainingResultsDialog(QWidget *parent)
     , ui(std::make_unique<Ui::TrainingResultsDialog>())
 {
     ui->setupUi(this);
+    // Between the figures and the button, shown for a training of an exercise.
+    targets = new TargetsTable(this);
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->pushButton), targets, 0, Qt::AlignHCenter);
     QFont figures = font();
     figures.setPointSize(kFiguresPointSize);
     ui->figures->setFont(figures);
@@ -28,6 +33,9 @@ void TrainingResultsDialog::setup(
     ui->figures->showMetrics(measurement.metrics);
     ui->paths->showPaths(measurement.paths, measurement.metrics.pictureSize, trainingPicturePath(videoPath));
     ui->distances->showDistances(measurement);
+    const std::optional<TrainedExercise> &exercise = measurement.metrics.exercise;
+    targets->showTargets(
+        measurement.metrics, exercise ? ClientSessionInfo::exerciseTitle(exercise->id) : QString());
     ui->pushButton->setText(button);
 }
 

@@ -8,6 +8,7 @@
 namespace Ui {
 class TrainingResultsDialog;
 }
+class TargetsTable;
 
 // The figures of the training just ended and a picture of both instruments'
 // paths over the practice field, shown over the training screen.
@@ -20,6 +21,7 @@ public:
     ~TrainingResultsDialog() override;
 
     void setup(const QString &videoPath, const TrainingMeasurement &measurement, const QString &button);
+    const TargetsTable *targetsShown() const { return targets; }
 
 signals:
     void okClicked();
@@ -29,4 +31,5 @@ private slots:
 
 private:
     std::unique_ptr<Ui::TrainingResultsDialog> ui;
+    TargetsTable *targets;
 };
