@@ -396,6 +396,110 @@
     </message>
 </context>
 <context>
+    <name>TargetsTable</name>
+    <message>
+        <source>%1: every target met</source>
+        <translation>%1：全部目标达成</translation>
+    </message>
+    <message>
+        <source>%1: targets</source>
+        <translation>%1：目标</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Left path length</source>
+        <translation>左侧路径长度</translation>
+    </message>
+    <message>
+        <source>Right path length</source>
+        <translation>右侧路径长度</translation>
+    </message>
+    <message>
+        <source>Left idle time</source>
+        <translation>左侧空闲时间</translation>
+    </message>
+    <message>
+        <source>Right idle time</source>
+        <translation>右侧空闲时间</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>未测量</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>目标 %1</translation>
+    </message>
+    <message>
+        <source>met</source>
+        <translation>达成</translation>
+    </message>
+    <message>
+        <source>not met</source>
+        <translation>未达成</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseTrainingForm</name>
+    <message>
+        <source>CHOOSE TRAINING:</source>
+        <translation>选择训练：</translation>
+    </message>
+    <message>
+        <source>FREE TRAINING</source>
+        <translation>自由训练</translation>
+    </message>
+    <message>
+        <source>CHOOSE TRAINING</source>
+        <translation>选择训练</translation>
+    </message>
+    <message>
+        <source>The exercise chosen cannot be kept for the next start.</source>
+        <translation>所选练习无法保存到下次启动。</translation>
+    </message>
+    <message>
+        <source>Not trained yet</source>
+        <translation>尚未训练</translation>
+    </message>
+    <message>
+        <source>%1 · trainings: %2 · best time %3</source>
+        <translation>%1 · 训练次数：%2 · 最佳时间 %3</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>已通过</translation>
+    </message>
+    <message>
+        <source>Not passed yet</source>
+        <translation>尚未通过</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseBar</name>
+    <message>
+        <source>Exercise: %1, target %2</source>
+        <translation>练习：%1，目标 %2</translation>
+    </message>
+    <message>
+        <source>Exercise: %1</source>
+        <translation>练习：%1</translation>
+    </message>
+    <message>
+        <source>COUNT DOWN FROM %1</source>
+        <translation>从 %1 倒计时</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>EXERCISE</source>
+        <translation>练习</translation>
+    </message>
+</context>
+<context>
     <name>CameraChoice</name>
     <message>
         <source>No camera found. Connect the USB camera of the training box.</source>
@@ -434,6 +538,10 @@
     <message>
         <source>The account could not be saved; it keeps the settings it had before.</source>
         <translation>无法保存账户；账户保留之前的设置。</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>练习 %1</translation>
     </message>
 </context>
 <context>

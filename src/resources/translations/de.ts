@@ -396,6 +396,110 @@
     </message>
 </context>
 <context>
+    <name>TargetsTable</name>
+    <message>
+        <source>%1: every target met</source>
+        <translation>%1: alle Ziele erreicht</translation>
+    </message>
+    <message>
+        <source>%1: targets</source>
+        <translation>%1: Ziele</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Left path length</source>
+        <translation>Weglänge links</translation>
+    </message>
+    <message>
+        <source>Right path length</source>
+        <translation>Weglänge rechts</translation>
+    </message>
+    <message>
+        <source>Left idle time</source>
+        <translation>Ruhezeit links</translation>
+    </message>
+    <message>
+        <source>Right idle time</source>
+        <translation>Ruhezeit rechts</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>nicht gemessen</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>Ziel %1</translation>
+    </message>
+    <message>
+        <source>met</source>
+        <translation>erreicht</translation>
+    </message>
+    <message>
+        <source>not met</source>
+        <translation>nicht erreicht</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseTrainingForm</name>
+    <message>
+        <source>CHOOSE TRAINING:</source>
+        <translation>TRAINING WÄHLEN:</translation>
+    </message>
+    <message>
+        <source>FREE TRAINING</source>
+        <translation>FREIES TRAINING</translation>
+    </message>
+    <message>
+        <source>CHOOSE TRAINING</source>
+        <translation>TRAINING WÄHLEN</translation>
+    </message>
+    <message>
+        <source>The exercise chosen cannot be kept for the next start.</source>
+        <translation>Die gewählte Übung kann nicht für den nächsten Start gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Not trained yet</source>
+        <translation>Noch nicht trainiert</translation>
+    </message>
+    <message>
+        <source>%1 · trainings: %2 · best time %3</source>
+        <translation>%1 · Trainings: %2 · Bestzeit %3</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Not passed yet</source>
+        <translation>Noch nicht bestanden</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseBar</name>
+    <message>
+        <source>Exercise: %1, target %2</source>
+        <translation>Übung: %1, Ziel %2</translation>
+    </message>
+    <message>
+        <source>Exercise: %1</source>
+        <translation>Übung: %1</translation>
+    </message>
+    <message>
+        <source>COUNT DOWN FROM %1</source>
+        <translation>COUNTDOWN AB %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>EXERCISE</source>
+        <translation>ÜBUNG</translation>
+    </message>
+</context>
+<context>
     <name>CameraChoice</name>
     <message>
         <source>No camera found. Connect the USB camera of the training box.</source>
@@ -434,6 +538,10 @@
     <message>
         <source>The account could not be saved; it keeps the settings it had before.</source>
         <translation>Das Konto konnte nicht gespeichert werden; es behält seine vorherigen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Übung %1</translation>
     </message>
 </context>
 <context>

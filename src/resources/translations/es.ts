@@ -396,6 +396,110 @@
     </message>
 </context>
 <context>
+    <name>TargetsTable</name>
+    <message>
+        <source>%1: every target met</source>
+        <translation>%1: todos los objetivos cumplidos</translation>
+    </message>
+    <message>
+        <source>%1: targets</source>
+        <translation>%1: objetivos</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Left path length</source>
+        <translation>Recorrido izquierdo</translation>
+    </message>
+    <message>
+        <source>Right path length</source>
+        <translation>Recorrido derecho</translation>
+    </message>
+    <message>
+        <source>Left idle time</source>
+        <translation>Tiempo inactivo izquierdo</translation>
+    </message>
+    <message>
+        <source>Right idle time</source>
+        <translation>Tiempo inactivo derecho</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>no medido</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>objetivo %1</translation>
+    </message>
+    <message>
+        <source>met</source>
+        <translation>cumplido</translation>
+    </message>
+    <message>
+        <source>not met</source>
+        <translation>no cumplido</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseTrainingForm</name>
+    <message>
+        <source>CHOOSE TRAINING:</source>
+        <translation>ELIJA EL ENTRENAMIENTO:</translation>
+    </message>
+    <message>
+        <source>FREE TRAINING</source>
+        <translation>ENTRENAMIENTO LIBRE</translation>
+    </message>
+    <message>
+        <source>CHOOSE TRAINING</source>
+        <translation>ELEGIR ENTRENAMIENTO</translation>
+    </message>
+    <message>
+        <source>The exercise chosen cannot be kept for the next start.</source>
+        <translation>El ejercicio elegido no se puede guardar para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Not trained yet</source>
+        <translation>Aún sin entrenar</translation>
+    </message>
+    <message>
+        <source>%1 · trainings: %2 · best time %3</source>
+        <translation>%1 · entrenamientos: %2 · mejor tiempo %3</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Superado</translation>
+    </message>
+    <message>
+        <source>Not passed yet</source>
+        <translation>Aún no superado</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseBar</name>
+    <message>
+        <source>Exercise: %1, target %2</source>
+        <translation>Ejercicio: %1, objetivo %2</translation>
+    </message>
+    <message>
+        <source>Exercise: %1</source>
+        <translation>Ejercicio: %1</translation>
+    </message>
+    <message>
+        <source>COUNT DOWN FROM %1</source>
+        <translation>CUENTA ATRÁS DESDE %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>EXERCISE</source>
+        <translation>EJERCICIO</translation>
+    </message>
+</context>
+<context>
     <name>CameraChoice</name>
     <message>
         <source>No camera found. Connect the USB camera of the training box.</source>
@@ -434,6 +538,10 @@
     <message>
         <source>The account could not be saved; it keeps the settings it had before.</source>
         <translation>No se ha podido guardar la cuenta; conserva los ajustes que tenía antes.</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Ejercicio %1</translation>
     </message>
 </context>
 <context>

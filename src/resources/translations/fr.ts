@@ -396,6 +396,110 @@
     </message>
 </context>
 <context>
+    <name>TargetsTable</name>
+    <message>
+        <source>%1: every target met</source>
+        <translation>%1 : tous les objectifs atteints</translation>
+    </message>
+    <message>
+        <source>%1: targets</source>
+        <translation>%1 : objectifs</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Left path length</source>
+        <translation>Trajet gauche</translation>
+    </message>
+    <message>
+        <source>Right path length</source>
+        <translation>Trajet droit</translation>
+    </message>
+    <message>
+        <source>Left idle time</source>
+        <translation>Temps immobile gauche</translation>
+    </message>
+    <message>
+        <source>Right idle time</source>
+        <translation>Temps immobile droit</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non mesuré</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>objectif %1</translation>
+    </message>
+    <message>
+        <source>met</source>
+        <translation>atteint</translation>
+    </message>
+    <message>
+        <source>not met</source>
+        <translation>non atteint</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseTrainingForm</name>
+    <message>
+        <source>CHOOSE TRAINING:</source>
+        <translation>CHOISISSEZ L'ENTRAÎNEMENT :</translation>
+    </message>
+    <message>
+        <source>FREE TRAINING</source>
+        <translation>ENTRAÎNEMENT LIBRE</translation>
+    </message>
+    <message>
+        <source>CHOOSE TRAINING</source>
+        <translation>CHOISIR L'ENTRAÎNEMENT</translation>
+    </message>
+    <message>
+        <source>The exercise chosen cannot be kept for the next start.</source>
+        <translation>L'exercice choisi ne peut pas être conservé pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Not trained yet</source>
+        <translation>Pas encore entraîné</translation>
+    </message>
+    <message>
+        <source>%1 · trainings: %2 · best time %3</source>
+        <translation>%1 · entraînements : %2 · meilleur temps %3</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Not passed yet</source>
+        <translation>Pas encore réussi</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseBar</name>
+    <message>
+        <source>Exercise: %1, target %2</source>
+        <translation>Exercice : %1, objectif %2</translation>
+    </message>
+    <message>
+        <source>Exercise: %1</source>
+        <translation>Exercice : %1</translation>
+    </message>
+    <message>
+        <source>COUNT DOWN FROM %1</source>
+        <translation>DÉCOMPTE DEPUIS %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>EXERCISE</source>
+        <translation>EXERCICE</translation>
+    </message>
+</context>
+<context>
     <name>CameraChoice</name>
     <message>
         <source>No camera found. Connect the USB camera of the training box.</source>
@@ -434,6 +538,10 @@
     <message>
         <source>The account could not be saved; it keeps the settings it had before.</source>
         <translation>Le compte n’a pas pu être enregistré ; il garde les réglages qu’il avait avant.</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Exercice %1</translation>
     </message>
 </context>
 <context>

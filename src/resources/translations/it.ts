@@ -396,6 +396,110 @@
     </message>
 </context>
 <context>
+    <name>TargetsTable</name>
+    <message>
+        <source>%1: every target met</source>
+        <translation>%1: tutti gli obiettivi raggiunti</translation>
+    </message>
+    <message>
+        <source>%1: targets</source>
+        <translation>%1: obiettivi</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Left path length</source>
+        <translation>Percorso sinistro</translation>
+    </message>
+    <message>
+        <source>Right path length</source>
+        <translation>Percorso destro</translation>
+    </message>
+    <message>
+        <source>Left idle time</source>
+        <translation>Tempo fermo sinistro</translation>
+    </message>
+    <message>
+        <source>Right idle time</source>
+        <translation>Tempo fermo destro</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non misurato</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>obiettivo %1</translation>
+    </message>
+    <message>
+        <source>met</source>
+        <translation>raggiunto</translation>
+    </message>
+    <message>
+        <source>not met</source>
+        <translation>non raggiunto</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseTrainingForm</name>
+    <message>
+        <source>CHOOSE TRAINING:</source>
+        <translation>SCEGLI L'ALLENAMENTO:</translation>
+    </message>
+    <message>
+        <source>FREE TRAINING</source>
+        <translation>ALLENAMENTO LIBERO</translation>
+    </message>
+    <message>
+        <source>CHOOSE TRAINING</source>
+        <translation>SCEGLI ALLENAMENTO</translation>
+    </message>
+    <message>
+        <source>The exercise chosen cannot be kept for the next start.</source>
+        <translation>L'esercizio scelto non può essere conservato per il prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>Not trained yet</source>
+        <translation>Non ancora allenato</translation>
+    </message>
+    <message>
+        <source>%1 · trainings: %2 · best time %3</source>
+        <translation>%1 · allenamenti: %2 · tempo migliore %3</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Superato</translation>
+    </message>
+    <message>
+        <source>Not passed yet</source>
+        <translation>Non ancora superato</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseBar</name>
+    <message>
+        <source>Exercise: %1, target %2</source>
+        <translation>Esercizio: %1, obiettivo %2</translation>
+    </message>
+    <message>
+        <source>Exercise: %1</source>
+        <translation>Esercizio: %1</translation>
+    </message>
+    <message>
+        <source>COUNT DOWN FROM %1</source>
+        <translation>CONTO ALLA ROVESCIA DA %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>EXERCISE</source>
+        <translation>ESERCIZIO</translation>
+    </message>
+</context>
+<context>
     <name>CameraChoice</name>
     <message>
         <source>No camera found. Connect the USB camera of the training box.</source>
@@ -434,6 +538,10 @@
     <message>
         <source>The account could not be saved; it keeps the settings it had before.</source>
         <translation>Impossibile salvare l’account; mantiene le impostazioni che aveva prima.</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Esercizio %1</translation>
     </message>
 </context>
 <context>

@@ -396,6 +396,110 @@
     </message>
 </context>
 <context>
+    <name>TargetsTable</name>
+    <message>
+        <source>%1: every target met</source>
+        <translation>%1：すべての目標を達成</translation>
+    </message>
+    <message>
+        <source>%1: targets</source>
+        <translation>%1：目標</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Left path length</source>
+        <translation>左の経路長</translation>
+    </message>
+    <message>
+        <source>Right path length</source>
+        <translation>右の経路長</translation>
+    </message>
+    <message>
+        <source>Left idle time</source>
+        <translation>左の静止時間</translation>
+    </message>
+    <message>
+        <source>Right idle time</source>
+        <translation>右の静止時間</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>未計測</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>目標 %1</translation>
+    </message>
+    <message>
+        <source>met</source>
+        <translation>達成</translation>
+    </message>
+    <message>
+        <source>not met</source>
+        <translation>未達成</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseTrainingForm</name>
+    <message>
+        <source>CHOOSE TRAINING:</source>
+        <translation>トレーニングを選択：</translation>
+    </message>
+    <message>
+        <source>FREE TRAINING</source>
+        <translation>自由トレーニング</translation>
+    </message>
+    <message>
+        <source>CHOOSE TRAINING</source>
+        <translation>トレーニングを選択</translation>
+    </message>
+    <message>
+        <source>The exercise chosen cannot be kept for the next start.</source>
+        <translation>選択した課題を次回の起動まで保存できません。</translation>
+    </message>
+    <message>
+        <source>Not trained yet</source>
+        <translation>まだトレーニングなし</translation>
+    </message>
+    <message>
+        <source>%1 · trainings: %2 · best time %3</source>
+        <translation>%1 · トレーニング回数：%2 · ベストタイム %3</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>Not passed yet</source>
+        <translation>未合格</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseBar</name>
+    <message>
+        <source>Exercise: %1, target %2</source>
+        <translation>課題：%1、目標 %2</translation>
+    </message>
+    <message>
+        <source>Exercise: %1</source>
+        <translation>課題：%1</translation>
+    </message>
+    <message>
+        <source>COUNT DOWN FROM %1</source>
+        <translation>%1 からカウントダウン</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>EXERCISE</source>
+        <translation>課題</translation>
+    </message>
+</context>
+<context>
     <name>CameraChoice</name>
     <message>
         <source>No camera found. Connect the USB camera of the training box.</source>
@@ -434,6 +538,10 @@
     <message>
         <source>The account could not be saved; it keeps the settings it had before.</source>
         <translation>アカウントを保存できませんでした。以前の設定のままです。</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>課題 %1</translation>
     </message>
 </context>
 <context>

@@ -396,6 +396,110 @@
     </message>
 </context>
 <context>
+    <name>TargetsTable</name>
+    <message>
+        <source>%1: every target met</source>
+        <translation>%1: wszystkie cele osiągnięte</translation>
+    </message>
+    <message>
+        <source>%1: targets</source>
+        <translation>%1: cele</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Left path length</source>
+        <translation>Długość ścieżki lewej</translation>
+    </message>
+    <message>
+        <source>Right path length</source>
+        <translation>Długość ścieżki prawej</translation>
+    </message>
+    <message>
+        <source>Left idle time</source>
+        <translation>Bezczynność lewej</translation>
+    </message>
+    <message>
+        <source>Right idle time</source>
+        <translation>Bezczynność prawej</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>nie zmierzono</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>cel %1</translation>
+    </message>
+    <message>
+        <source>met</source>
+        <translation>osiągnięty</translation>
+    </message>
+    <message>
+        <source>not met</source>
+        <translation>nieosiągnięty</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseTrainingForm</name>
+    <message>
+        <source>CHOOSE TRAINING:</source>
+        <translation>WYBIERZ TRENING:</translation>
+    </message>
+    <message>
+        <source>FREE TRAINING</source>
+        <translation>TRENING SWOBODNY</translation>
+    </message>
+    <message>
+        <source>CHOOSE TRAINING</source>
+        <translation>WYBIERZ TRENING</translation>
+    </message>
+    <message>
+        <source>The exercise chosen cannot be kept for the next start.</source>
+        <translation>Wybranego ćwiczenia nie można zachować do następnego uruchomienia.</translation>
+    </message>
+    <message>
+        <source>Not trained yet</source>
+        <translation>Jeszcze nie trenowano</translation>
+    </message>
+    <message>
+        <source>%1 · trainings: %2 · best time %3</source>
+        <translation>%1 · treningi: %2 · najlepszy czas %3</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Zaliczone</translation>
+    </message>
+    <message>
+        <source>Not passed yet</source>
+        <translation>Jeszcze niezaliczone</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseBar</name>
+    <message>
+        <source>Exercise: %1, target %2</source>
+        <translation>Ćwiczenie: %1, cel %2</translation>
+    </message>
+    <message>
+        <source>Exercise: %1</source>
+        <translation>Ćwiczenie: %1</translation>
+    </message>
+    <message>
+        <source>COUNT DOWN FROM %1</source>
+        <translation>ODLICZAJ OD %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>EXERCISE</source>
+        <translation>ĆWICZENIE</translation>
+    </message>
+</context>
+<context>
     <name>CameraChoice</name>
     <message>
         <source>No camera found. Connect the USB camera of the training box.</source>
@@ -434,6 +538,10 @@
     <message>
         <source>The account could not be saved; it keeps the settings it had before.</source>
         <translation>Nie udało się zapisać konta; zachowuje ono poprzednie ustawienia.</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Ćwiczenie %1</translation>
     </message>
 </context>
 <context>

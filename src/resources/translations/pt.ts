@@ -396,6 +396,110 @@
     </message>
 </context>
 <context>
+    <name>TargetsTable</name>
+    <message>
+        <source>%1: every target met</source>
+        <translation>%1: todas as metas atingidas</translation>
+    </message>
+    <message>
+        <source>%1: targets</source>
+        <translation>%1: metas</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Left path length</source>
+        <translation>Percurso esquerdo</translation>
+    </message>
+    <message>
+        <source>Right path length</source>
+        <translation>Percurso direito</translation>
+    </message>
+    <message>
+        <source>Left idle time</source>
+        <translation>Tempo parado esquerdo</translation>
+    </message>
+    <message>
+        <source>Right idle time</source>
+        <translation>Tempo parado direito</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>não medido</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>meta %1</translation>
+    </message>
+    <message>
+        <source>met</source>
+        <translation>atingida</translation>
+    </message>
+    <message>
+        <source>not met</source>
+        <translation>não atingida</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseTrainingForm</name>
+    <message>
+        <source>CHOOSE TRAINING:</source>
+        <translation>ESCOLHA O TREINO:</translation>
+    </message>
+    <message>
+        <source>FREE TRAINING</source>
+        <translation>TREINO LIVRE</translation>
+    </message>
+    <message>
+        <source>CHOOSE TRAINING</source>
+        <translation>ESCOLHER TREINO</translation>
+    </message>
+    <message>
+        <source>The exercise chosen cannot be kept for the next start.</source>
+        <translation>O exercício escolhido não pode ser guardado para o próximo início.</translation>
+    </message>
+    <message>
+        <source>Not trained yet</source>
+        <translation>Ainda não treinado</translation>
+    </message>
+    <message>
+        <source>%1 · trainings: %2 · best time %3</source>
+        <translation>%1 · treinos: %2 · melhor tempo %3</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Aprovado</translation>
+    </message>
+    <message>
+        <source>Not passed yet</source>
+        <translation>Ainda não aprovado</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseBar</name>
+    <message>
+        <source>Exercise: %1, target %2</source>
+        <translation>Exercício: %1, meta %2</translation>
+    </message>
+    <message>
+        <source>Exercise: %1</source>
+        <translation>Exercício: %1</translation>
+    </message>
+    <message>
+        <source>COUNT DOWN FROM %1</source>
+        <translation>CONTAGEM A PARTIR DE %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>EXERCISE</source>
+        <translation>EXERCÍCIO</translation>
+    </message>
+</context>
+<context>
     <name>CameraChoice</name>
     <message>
         <source>No camera found. Connect the USB camera of the training box.</source>
@@ -434,6 +538,10 @@
     <message>
         <source>The account could not be saved; it keeps the settings it had before.</source>
         <translation>Não foi possível guardar a conta; mantém as definições que tinha antes.</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Exercício %1</translation>
     </message>
 </context>
 <context>

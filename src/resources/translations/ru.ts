@@ -396,6 +396,110 @@
     </message>
 </context>
 <context>
+    <name>TargetsTable</name>
+    <message>
+        <source>%1: every target met</source>
+        <translation>%1: все цели достигнуты</translation>
+    </message>
+    <message>
+        <source>%1: targets</source>
+        <translation>%1: цели</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Left path length</source>
+        <translation>Длина пути левого</translation>
+    </message>
+    <message>
+        <source>Right path length</source>
+        <translation>Длина пути правого</translation>
+    </message>
+    <message>
+        <source>Left idle time</source>
+        <translation>Простой левого</translation>
+    </message>
+    <message>
+        <source>Right idle time</source>
+        <translation>Простой правого</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>не измерено</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>цель %1</translation>
+    </message>
+    <message>
+        <source>met</source>
+        <translation>достигнута</translation>
+    </message>
+    <message>
+        <source>not met</source>
+        <translation>не достигнута</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseTrainingForm</name>
+    <message>
+        <source>CHOOSE TRAINING:</source>
+        <translation>ВЫБЕРИТЕ ТРЕНИРОВКУ:</translation>
+    </message>
+    <message>
+        <source>FREE TRAINING</source>
+        <translation>СВОБОДНАЯ ТРЕНИРОВКА</translation>
+    </message>
+    <message>
+        <source>CHOOSE TRAINING</source>
+        <translation>ВЫБРАТЬ ТРЕНИРОВКУ</translation>
+    </message>
+    <message>
+        <source>The exercise chosen cannot be kept for the next start.</source>
+        <translation>Выбранное упражнение не удаётся сохранить до следующего запуска.</translation>
+    </message>
+    <message>
+        <source>Not trained yet</source>
+        <translation>Ещё не тренировались</translation>
+    </message>
+    <message>
+        <source>%1 · trainings: %2 · best time %3</source>
+        <translation>%1 · тренировок: %2 · лучшее время %3</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Пройдено</translation>
+    </message>
+    <message>
+        <source>Not passed yet</source>
+        <translation>Ещё не пройдено</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseBar</name>
+    <message>
+        <source>Exercise: %1, target %2</source>
+        <translation>Упражнение: %1, цель %2</translation>
+    </message>
+    <message>
+        <source>Exercise: %1</source>
+        <translation>Упражнение: %1</translation>
+    </message>
+    <message>
+        <source>COUNT DOWN FROM %1</source>
+        <translation>ОТСЧЁТ ОТ %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>EXERCISE</source>
+        <translation>УПРАЖНЕНИЕ</translation>
+    </message>
+</context>
+<context>
     <name>CameraChoice</name>
     <message>
         <source>No camera found. Connect the USB camera of the training box.</source>
@@ -434,6 +538,10 @@
     <message>
         <source>The account could not be saved; it keeps the settings it had before.</source>
         <translation>Не удалось сохранить учётную запись; она сохраняет прежние настройки.</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Упражнение %1</translation>
     </message>
 </context>
 <context>
