@@ -12,10 +12,12 @@
 
 #include "camera/cameraselectdialog.h"
 #include "camera/previewform.h"
-#include "camera/timerwidget.h"
 #include "camera/settingsdialog.h"
+#include "camera/timerwidget.h"
 #include "camera/timingsettingsdialog.h"
 #include "camera/videowidget.h"
+#include "catalogue/choosetrainingform.h"
+#include "catalogue/scenarioframe.h"
 #include "core/mainwindow.h"
 #include "dialogs/decisiondialog.h"
 #include "dialogs/languageselectdialog.h"
@@ -125,6 +127,18 @@ int main(int argc, char *argv[])
     click(training, "record");
     click(training, "sound");
     camera.take(QStringLiteral("training"));
+
+    // Peg transfer chosen in the exercise chooser: the training screen names
+    // it, and the results show its targets.
+    click(training, "exerciseBtn");
+    QTest::qWait(kSettleMs);
+    auto *chooser = qobject_cast<ChooseTrainingForm *>(window.screenFor(FormChooseTraining));
+    if (!chooser->exerciseRows().isEmpty())
+        QTest::mouseClick(chooser->exerciseRows().first(), Qt::LeftButton);
+    camera.take(QStringLiteral("exercise-chooser"));
+    click(chooser, "chooseButton");
+    QTest::qWait(kSettleMs);
+    camera.take(QStringLiteral("training-exercise"));
 
     click(training, "settingsBtn");
     click(shownDialog<TimingSettingsDialog>(), "timer");
