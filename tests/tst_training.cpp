@@ -357,6 +357,7 @@ void TrainingTest::countdownEndsTrainingByItself()
     // Instruments never seen have no figures, only their time off screen.
     verifyMeasuredAgainstTruth(video);
     const TrainingMetrics metrics = readTrainingMetrics(video).metrics;
+    QVERIFY(metrics.exercise);
     QCOMPARE(metrics.exercise->id, 21);
     QCOMPARE(metrics.exercise->targets.pathLengthMm[InstrumentLeft], 100.0);
     const QStringList results = window->findChild<TrainingResultsDialog *>()->targetsShown()->lines();
