@@ -11,8 +11,11 @@ namespace {
 constexpr QMargins kPlotMargins(60, 15, 15, 30);
 constexpr qreal kPointRadius = 4;
 constexpr qreal kLineWidth = 2;
+constexpr qreal kTargetLabelHeight = 16;
 const QColor kAxisColour(150, 160, 175);
 const QColor kTextColour(200, 200, 200);
+// The training time is one line, drawn where the left instrument's would be.
+constexpr int kWholeTrainingLine = InstrumentLeft;
 
 } // namespace
 
@@ -36,8 +39,10 @@ QString LearningCurve::figureName(Figure figure)
         return MetricsTable::tr("Mean speed");
     case Economy:
         return MetricsTable::tr("Economy of motion");
-    default:
+    case MovementUnits:
         return MetricsTable::tr("Movement units");
+    default:
+        return tr("Training time");
     }
 }
 
@@ -45,6 +50,9 @@ std::optional<double> LearningCurve::figureOf(const StoredMetrics &stored, int i
 {
     if (stored.status != StoredStatus::Present)
         return std::nullopt;
+    if (figure == TrainingTime)
+        return instrument == kWholeTrainingLine ? std::optional<double>(stored.metrics.durationSeconds)
+                                                : std::nullopt;
     const InstrumentMetrics &metrics = stored.metrics.instruments.at(instrument);
     if (!metrics.seen)
         return std::nullopt;
@@ -64,9 +72,11 @@ std::optional<double> LearningCurve::figureOf(const StoredMetrics &stored, int i
     }
 }
 
-void LearningCurve::setTrainings(const QVector<StoredMetrics> &shownTrainings)
+void LearningCurve::setTrainings(
+    const QVector<StoredMetrics> &shownTrainings, const ExerciseTargets &exerciseTargets)
 {
     trainings = shownTrainings;
+    targets = exerciseTargets;
     update();
 }
 
@@ -82,6 +92,30 @@ QVector<std::optional<double>> LearningCurve::points(int instrument) const
     for (const StoredMetrics &stored : trainings)
         values << figureOf(stored, instrument, shown);
     return values;
+}
+
+bool LearningCurve::lengthsInMillimetres() const
+{
+    return std::none_of(trainings.cbegin(), trainings.cend(), [](const StoredMetrics &stored) {
+        return stored.status == StoredStatus::Present && stored.metrics.unit != LengthUnit::Millimetres;
+    });
+}
+
+std::optional<double> LearningCurve::target(int instrument) const
+{
+    double value = 0;
+    if (shown == PathLength && lengthsInMillimetres())
+        value = targets.pathLengthMm.at(instrument);
+    else if (shown == IdleTime)
+        value = targets.idleSeconds.at(instrument);
+    else if (shown == TrainingTime && instrument == kWholeTrainingLine)
+        value = targets.seconds;
+    return value > 0 ? std::optional<double>(value) : std::nullopt;
+}
+
+QColor LearningCurve::lineColour(int instrument) const
+{
+    return shown == TrainingTime ? kTextColour : instrumentColour(instrument);
 }
 
 void LearningCurve::paintEvent(QPaintEvent *event)
@@ -100,6 +134,7 @@ void LearningCurve::paintEvent(QPaintEvent *event)
         series[instrument] = points(instrument);
         for (const std::optional<double> &value : series[instrument])
             top = std::max(top, value.value_or(0));
+        top = std::max(top, target(instrument).value_or(0));
     }
     painter.setPen(kTextColour);
     painter.drawText(QRectF(0, plot.top() - 8, kPlotMargins.left() - 6, 16),
@@ -117,7 +152,7 @@ void LearningCurve::paintEvent(QPaintEvent *event)
         return QPointF(x, plot.bottom() - plot.height() * value / top);
     };
     for (int instrument = 0; instrument < kInstrumentCount; ++instrument) {
-        const QColor colour = instrumentColour(instrument);
+        const QColor colour = lineColour(instrument);
         QVector<std::optional<QPointF>> points;
         for (int index = 0; index < count; ++index) {
             const std::optional<double> &value = series[instrument].at(index);
@@ -130,6 +165,13 @@ void LearningCurve::paintEvent(QPaintEvent *event)
         for (const std::optional<QPointF> &point : qAsConst(points)) {
             if (point)
                 painter.drawEllipse(*point, kPointRadius, kPointRadius);
+        }
+        if (const std::optional<double> value = target(instrument)) {
+            const qreal y = at(0, *value).y();
+            painter.setPen(QPen(colour, kLineWidth, Qt::DashLine));
+            painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+            painter.drawText(QRectF(plot.left(), y - kTargetLabelHeight, plot.width(), kTargetLabelHeight),
+                Qt::AlignRight | Qt::AlignBottom, tr("target"));
         }
     }
 }

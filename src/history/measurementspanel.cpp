@@ -55,7 +55,7 @@ MeasurementsPanel::MeasurementsPanel(QWidget *parent)
     connect(figureChoice, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
         [this](int index) { curve->setFigure(static_cast<LearningCurve::Figure>(index)); });
     connect(&reading, &QFutureWatcher<QVector<StoredMetrics>>::finished, this,
-        [this] { curve->setTrainings(reading.result()); });
+        [this] { curve->setTrainings(reading.result(), {}); });
     connect(&selection, &QFutureWatcher<StoredMetrics>::finished, this, &MeasurementsPanel::showSelectedFigures);
     translate();
 }

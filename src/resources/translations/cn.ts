@@ -368,6 +368,14 @@
         <source>Trainings: %1</source>
         <translation>训练次数：%1</translation>
     </message>
+    <message>
+        <source>Training time</source>
+        <translation>训练时长</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>目标</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementsPanel</name>

@@ -368,6 +368,14 @@
         <source>Trainings: %1</source>
         <translation>Anzahl der Trainings: %1</translation>
     </message>
+    <message>
+        <source>Training time</source>
+        <translation>Trainingsdauer</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>Ziel</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementsPanel</name>

@@ -368,6 +368,14 @@
         <source>Trainings: %1</source>
         <translation>Entrenamientos: %1</translation>
     </message>
+    <message>
+        <source>Training time</source>
+        <translation>Tiempo de entrenamiento</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>objetivo</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementsPanel</name>

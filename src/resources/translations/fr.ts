@@ -368,6 +368,14 @@
         <source>Trainings: %1</source>
         <translation>Entraînements : %1</translation>
     </message>
+    <message>
+        <source>Training time</source>
+        <translation>Durée de l&apos;entraînement</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>objectif</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementsPanel</name>

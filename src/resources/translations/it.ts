@@ -368,6 +368,14 @@
         <source>Trainings: %1</source>
         <translation>Allenamenti: %1</translation>
     </message>
+    <message>
+        <source>Training time</source>
+        <translation>Durata dell&apos;allenamento</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>obiettivo</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementsPanel</name>

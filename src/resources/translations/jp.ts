@@ -368,6 +368,14 @@
         <source>Trainings: %1</source>
         <translation>トレーニング数：%1</translation>
     </message>
+    <message>
+        <source>Training time</source>
+        <translation>トレーニング時間</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>目標</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementsPanel</name>

@@ -368,6 +368,14 @@
         <source>Trainings: %1</source>
         <translation>Treningi: %1</translation>
     </message>
+    <message>
+        <source>Training time</source>
+        <translation>Czas treningu</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>cel</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementsPanel</name>

@@ -368,6 +368,14 @@
         <source>Trainings: %1</source>
         <translation>Treinos: %1</translation>
     </message>
+    <message>
+        <source>Training time</source>
+        <translation>Tempo de treino</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>meta</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementsPanel</name>

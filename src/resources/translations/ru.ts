@@ -368,6 +368,14 @@
         <source>Trainings: %1</source>
         <translation>Тренировок: %1</translation>
     </message>
+    <message>
+        <source>Training time</source>
+        <translation>Время тренировки</translation>
+    </message>
+    <message>
+        <source>target</source>
+        <translation>цель</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementsPanel</name>
