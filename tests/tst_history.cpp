@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QMediaPlaylist>
 #include <QMediaRecorder>
 #include <QPushButton>
 #include <QScrollArea>
@@ -96,6 +97,7 @@ private slots:
     void listsTrainingsNewestOnTopWithTheirFigures();
     void exportCopiesWithoutOverwriting();
     void deleteRemovesTheCheckedOrTheSelected();
+    void listsTheTrainingsOfAnExercise();
 
     void playback();
     void returnKeepsVolumeAndGoesToLastAnchor_data();
@@ -105,8 +107,10 @@ private:
     // The application as it starts, on the menu, with an account of its own.
     void startApplication();
     // A training at 2024-03-07 `hour`:00, with or without its picture and
-    // its tracking's files, which hold hour * 100 mm and hour movements.
-    QString addTraining(int hour, bool picture = true, bool measured = true);
+    // its tracking's files, which hold hour * 100 mm, hour movements, hour * 10
+    // seconds and the exercise, if any.
+    QString addTraining(int hour, bool picture = true, bool measured = true,
+        std::optional<TrainedExercise> exercise = std::nullopt);
     void openHistory();
     void confirmDelete();
     void openPlayer();
@@ -162,7 +166,8 @@ void HistoryTest::startApplication()
     QVERIFY(history && player);
 }
 
-QString HistoryTest::addTraining(int hour, bool picture, bool measured)
+QString HistoryTest::addTraining(
+    int hour, bool picture, bool measured, std::optional<TrainedExercise> exercise)
 {
     const QDateTime start(kDay, QTime(hour, 0));
     const QString video
@@ -177,8 +182,11 @@ QString HistoryTest::addTraining(int hour, bool picture, bool measured)
             still.fill(Qt::darkGreen);
             QVERIFY(still.save(trainingPicturePath(video), "png"));
         }
+        TrainingMeasurement measurement = leftHandOnly(hour * 100, hour);
+        measurement.metrics.durationSeconds = hour * 10;
+        measurement.metrics.exercise = exercise;
         if (measured)
-            QVERIFY(writeTrainingMeasurement(video, leftHandOnly(hour * 100, hour)));
+            QVERIFY(writeTrainingMeasurement(video, measurement));
     }();
     return video;
 }
@@ -358,6 +366,71 @@ void HistoryTest::deleteRemovesTheCheckedOrTheSelected()
         for (const QString &measurement : trainingMeasurementPaths(videos.at(hour)))
             QCOMPARE(QFile::exists(measurement), kept);
     }
+}
+
+// Free trainings and those of two exercises, one no longer in the catalogue:
+// the rows name the exercise, and a choice of one lists its trainings alone,
+// for the player, the learning curve with the targets of the newest, and
+// DELETE; with none of them left, the list is whole again.
+void HistoryTest::listsTheTrainingsOfAnExercise()
+{
+    startApplication();
+    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::scenarios.isEmpty(), kTimeoutMs);
+    const Scenario peg = ClientSessionInfo::scenarios.first();
+    QCOMPARE(peg.GetTitle(), QStringLiteral("Peg transfer"));
+    addTraining(8, true, false);
+    const auto of = [](int id, ExerciseTargets targets) { return TrainedExercise { id, targets }; };
+    const QString nine = addTraining(9, true, true, of(peg.id, { 60, { 1500, 1500 }, { 12, 0 } }));
+    addTraining(10, true, true, of(97, { 30, { 900, 900 }, { 5, 5 } }));
+    const QString eleven = addTraining(11, true, true, of(peg.id, { 48, { 1450, 0 }, { 10, 9 } }));
+    addTraining(12);
+    const QString date = QStringLiteral("date: 2024-03-07 %1:00:00");
+    const QString pegDate = date + QStringLiteral(" · Peg transfer");
+
+    openHistory();
+    QTRY_COMPARE_WITH_TIMEOUT(TraineeSteps::shownTrainingDates(history),
+        (QStringList { date.arg(12), pegDate.arg(11), date.arg(10) + " · Exercise 97", pegDate.arg("09"),
+            date.arg("08") }),
+        kTimeoutMs);
+    auto *filter = history->findChild<QComboBox *>("exerciseFilter");
+    QStringList choices;
+    for (int index = 0; index < filter->count(); ++index)
+        choices << filter->itemText(index);
+    QCOMPARE(choices, (QStringList { "All trainings", "Free training", "Peg transfer", "Exercise 97" }));
+    filter->setCurrentIndex(1);
+    QCOMPARE(TraineeSteps::shownTrainingDates(history), (QStringList { date.arg(12), date.arg("08") }));
+
+    filter->setCurrentIndex(2);
+    QCOMPARE(TraineeSteps::shownTrainingDates(history), (QStringList { pegDate.arg(11), pegDate.arg("09") }));
+    QCOMPARE(ClientSessionInfo::actualFilename, QDir::cleanPath(nine));
+    SimpleListItem *newest = history->rows().last();
+    QTest::mouseClick(newest, Qt::LeftButton, Qt::NoModifier, newest->rect().center());
+    QCOMPARE(ClientSessionInfo::actualFilename, QDir::cleanPath(eleven));
+    QCOMPARE(ClientSessionInfo::playlist->mediaCount(), 2);
+    QCOMPARE(ClientSessionInfo::playlist->media(ClientSessionInfo::actualVideoID).request().url(),
+        QUrl::fromLocalFile(QDir::cleanPath(eleven)));
+
+    using Points = QVector<std::optional<double>>;
+    const LearningCurve *curve = history->findChild<MeasurementsPanel *>()->learningCurve();
+    auto *figure = history->findChild<QComboBox *>("curveFigure");
+    QCOMPARE(curve->points(InstrumentLeft), (Points { 900.0, 1100.0 }));
+    QCOMPARE(curve->target(InstrumentLeft), std::optional<double>(1450));
+    QCOMPARE(curve->target(InstrumentRight), std::optional<double>());
+    figure->setCurrentIndex(LearningCurve::IdleTime);
+    QCOMPARE(curve->target(InstrumentRight), std::optional<double>(9));
+    figure->setCurrentIndex(LearningCurve::TrainingTime);
+    QCOMPARE(curve->points(InstrumentLeft), (Points { 90.0, 110.0 }));
+    QCOMPARE(curve->target(InstrumentLeft), std::optional<double>(48));
+    filter->setCurrentIndex(0);
+    QCOMPARE(curve->points(InstrumentLeft), (Points { std::nullopt, 90.0, 100.0, 110.0, 120.0 }));
+    QCOMPARE(curve->target(InstrumentLeft), std::optional<double>());
+
+    filter->setCurrentIndex(2);
+    history->findChild<QPushButton *>("pushButton")->setChecked(true);
+    confirmDelete();
+    QTRY_COMPARE_WITH_TIMEOUT(history->trainingCount(), 3, kTimeoutMs);
+    QVERIFY(!QFile::exists(nine) && !QFile::exists(eleven));
+    QCOMPARE(filter->currentIndex(), 0);
 }
 
 // Opens the player on the recording, as the history screen does, and waits

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent>
 
+#include "history/choicestyle.h"
 #include "history/learningcurve.h"
 #include "history/metricstable.h"
 
@@ -13,11 +14,7 @@ namespace {
 constexpr int kWidth = 480;
 constexpr int kTitlePointSize = 15;
 constexpr int kFiguresPointSize = 10;
-constexpr auto kStyle = "QLabel {color: rgb(203, 203, 203);}"
-                        "QComboBox {font-size: 13pt; min-height: 40px; padding-left: 8px; color: white;"
-                        " background: rgb(20, 35, 60); border: 1px solid rgb(120, 140, 160);}"
-                        "QComboBox QAbstractItemView {color: white; background: rgb(20, 35, 60);"
-                        " selection-background-color: rgb(50, 100, 170);}";
+constexpr auto kLabelStyle = "QLabel {color: rgb(203, 203, 203);}";
 
 } // namespace
 
@@ -32,7 +29,7 @@ MeasurementsPanel::MeasurementsPanel(QWidget *parent)
     setObjectName(QStringLiteral("measurementsPanel"));
     figureChoice->setObjectName(QStringLiteral("curveFigure"));
     setFixedWidth(kWidth);
-    setStyleSheet(QLatin1String(kStyle));
+    setStyleSheet(QLatin1String(kLabelStyle) + QLatin1String(kChoiceStyle));
     QFont heading = font();
     heading.setPointSize(kTitlePointSize);
     heading.setBold(true);
@@ -54,15 +51,12 @@ MeasurementsPanel::MeasurementsPanel(QWidget *parent)
         figureChoice->addItem(QString(), figure);
     connect(figureChoice, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
         [this](int index) { curve->setFigure(static_cast<LearningCurve::Figure>(index)); });
-    connect(&reading, &QFutureWatcher<QVector<StoredMetrics>>::finished, this,
-        [this] { curve->setTrainings(reading.result(), {}); });
     connect(&selection, &QFutureWatcher<StoredMetrics>::finished, this, &MeasurementsPanel::showSelectedFigures);
     translate();
 }
 
 MeasurementsPanel::~MeasurementsPanel()
 {
-    reading.waitForFinished();
     selection.waitForFinished();
 }
 
@@ -99,12 +93,7 @@ void MeasurementsPanel::showSelectedFigures()
     }
 }
 
-void MeasurementsPanel::showHistory(const QString &recordingFolder)
+void MeasurementsPanel::showHistory(const QVector<StoredMetrics> &trainings, const ExerciseTargets &targets)
 {
-    reading.setFuture(QtConcurrent::run([recordingFolder] {
-        QVector<StoredMetrics> trainings;
-        for (const TrainingWithMetrics &training : listTrainingMetrics(recordingFolder))
-            trainings << training.stored;
-        return trainings;
-    }));
+    curve->setTrainings(trainings, targets);
 }

@@ -10,9 +10,8 @@ class QLabel;
 class LearningCurve;
 class MetricsTable;
 
-// Beside the training history: the selected training's figures and one
-// figure of all the account's trainings, the learning curve. The figures
-// files are small; the whole history's are read on a worker thread.
+// Beside the training history: the selected training's figures, read on a
+// worker thread, and one figure of the listed trainings, the learning curve.
 class MeasurementsPanel : public QFrame
 {
     Q_OBJECT
@@ -22,13 +21,14 @@ public:
     ~MeasurementsPanel() override;
 
     void showTraining(const QString &videoPath);
-    void showHistory(const QString &recordingFolder);
+    // The learning curve of these trainings, oldest first, against the
+    // targets of the exercise they are trainings of (all 0 for none).
+    void showHistory(const QVector<StoredMetrics> &trainings, const ExerciseTargets &targets);
 
     const MetricsTable *table() const { return figures; }
     const LearningCurve *learningCurve() const { return curve; }
-    // True while the history's or the selected training's figures are
-    // still being read.
-    bool isReading() const { return reading.isRunning() || selection.isRunning(); }
+    // True while the selected training's figures are still being read.
+    bool isReading() const { return selection.isRunning(); }
 
 private:
     void translate();
@@ -39,7 +39,6 @@ private:
     QLabel *curveTitle;
     QComboBox *figureChoice;
     LearningCurve *curve;
-    QFutureWatcher<QVector<StoredMetrics>> reading;
     // The figures of the training selected last.
     QFutureWatcher<StoredMetrics> selection;
 };

@@ -5,11 +5,13 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QUrl>
+#include <algorithm>
 
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
 #include "core/touchfeedback.h"
+#include "history/exercisefilter.h"
 #include "history/historyactions.h"
 #include "history/measurementspanel.h"
 #include "history/simplelistitem.h"
@@ -23,6 +25,14 @@ namespace {
 constexpr auto kLogo = ":/graphics/common_icons/logo.png";
 constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.png";
 constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
+
+bool sameVideos(const QVector<TrainingRecord> &some, const QVector<TrainingRecord> &others)
+{
+    return std::equal(some.cbegin(), some.cend(), others.cbegin(), others.cend(),
+        [](const TrainingRecord &one, const TrainingRecord &other) {
+            return one.videoPath == other.videoPath;
+        });
+}
 
 } // namespace
 
@@ -39,6 +49,9 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     trainingRows = new TrainingRows(ui->scrollArea, listContainer, this);
     connect(trainingRows, &TrainingRows::selected, this, &ResultsListForm::acceptSelectedSlot);
     connect(trainingRows, &TrainingRows::doubleClick, this, &ResultsListForm::acceptDblClickSlot);
+    exerciseFilter = new ExerciseFilter(ui->exerciseFilter, this);
+    connect(exerciseFilter, &ExerciseFilter::historyRead, this, &ResultsListForm::showExercises);
+    connect(exerciseFilter, &ExerciseFilter::changed, this, &ResultsListForm::showChosenTrainings);
     ui->listLayout->addWidget(measurements);
     listContainer->installEventFilter(this);
     ui->scrollArea->viewport()->installEventFilter(this);
@@ -77,7 +90,7 @@ void ResultsListForm::showEvent(QShowEvent *event)
     ClientSessionInfo::actualForm = this;
     ClientSessionInfo::whereIAM = FormResultsList;
     getTrainings();
-    actions->repairCut(trainingRows->trainings());
+    actions->repairCut(everyTraining);
     ui->pushButton->setChecked(false);
     animationTimer.start();
     event->accept();
@@ -92,6 +105,7 @@ void ResultsListForm::translate()
     ui->deleteBtn->setText(text(TxtDelete, false, true, false, 0));
     ui->exportBtn->setText(text(TxtExport, false, true, false, 0));
     ui->playBtn->setText(text(TxtPlay, false, true, false, 0));
+    exerciseFilter->translate();
 }
 
 void ResultsListForm::hideEvent(QHideEvent *event)
@@ -104,12 +118,18 @@ void ResultsListForm::hideEvent(QHideEvent *event)
 void ResultsListForm::getTrainings()
 {
     disconnectDialogForm();
-    ClientSessionInfo::playlist->clear();
     const User *user = ClientSessionInfo::actualUser();
     // A damaged account, with no folder of its own in the data location, has
     // no trainings; it never lists (or repairs, or deletes) another folder.
     const QString folder = user ? ClientSessionInfo::accounts.recordingFolder(*user) : QString();
-    const QVector<TrainingRecord> records = folder.isEmpty() ? QVector<TrainingRecord>() : listTrainings(folder);
+    everyTraining = folder.isEmpty() ? QVector<TrainingRecord>() : listTrainings(folder);
+    exerciseFilter->read(folder);
+    showTrainings(exerciseFilter->listed(everyTraining));
+}
+
+void ResultsListForm::showTrainings(const QVector<TrainingRecord> &records)
+{
+    ClientSessionInfo::playlist->clear();
     QList<QMediaContent> media;
     for (const TrainingRecord &record : records)
         media << QUrl::fromLocalFile(record.videoPath);
@@ -120,12 +140,27 @@ void ResultsListForm::getTrainings()
         ClientSessionInfo::actualFilename = records.first().videoPath;
     }
     measurements->showTraining(records.isEmpty() ? QString() : records.first().videoPath);
-    measurements->showHistory(folder);
     ui->playBtn->setEnabled(!records.isEmpty());
     ui->deleteBtn->setEnabled(!records.isEmpty());
     // One export at a time: its progress line reports on one.
     ui->exportBtn->setEnabled(!records.isEmpty() && !actions->isExporting());
     trainingRows->setTrainings(records);
+}
+
+void ResultsListForm::showExercises()
+{
+    const QVector<TrainingRecord> chosen = exerciseFilter->listed(everyTraining);
+    if (!sameVideos(chosen, trainingRows->trainings()))
+        showTrainings(chosen);
+    trainingRows->nameExercises(exerciseFilter->titles());
+    measurements->showHistory(exerciseFilter->figures(), exerciseFilter->targets());
+}
+
+void ResultsListForm::showChosenTrainings()
+{
+    ui->pushButton->setChecked(false);
+    showTrainings(exerciseFilter->listed(everyTraining));
+    measurements->showHistory(exerciseFilter->figures(), exerciseFilter->targets());
 }
 
 void ResultsListForm::acceptSelectedSlot(SimpleListItem *sender, int video, QString path)

@@ -8,21 +8,24 @@
 #include "core/enums.h"
 #include "core/touchlist.h"
 #include "dialogs/hostlistener.h"
+#include "storage/trainingrecords.h"
 
 namespace Ui {
 class ResultsListForm;
 }
+class ExerciseFilter;
 class HistoryActions;
 class MeasurementsPanel;
 class SimpleListItem;
 class TrainingRows;
 
 // The training history of the current account: its recorded trainings,
-// newest on top, read from the recording folder at every showing. A row is
-// selected by a tap and played by a double tap or PLAY; DELETE and EXPORT
-// act on the checked rows, or on the selected one when none is checked.
-// The list scrolls with the finger and coasts on; its rows are a
-// TrainingRows', and what the buttons do to trainings a HistoryActions'.
+// newest on top, read from the recording folder at every showing, all of
+// them or those of the exercise an ExerciseFilter chooses. A row is selected
+// by a tap and played by a double tap or PLAY; DELETE and EXPORT act on the
+// checked rows, or on the selected one when none is checked. The list
+// scrolls with the finger and coasts on; its rows are a TrainingRows', and
+// what the buttons do to trainings a HistoryActions'.
 class ResultsListForm : public QWidget
 {
     Q_OBJECT
@@ -66,6 +69,13 @@ private:
     // The videos DELETE and EXPORT act on: the checked rows', or the
     // selected training's when no row is checked.
     QStringList targetVideos() const;
+    // Lists these trainings, the player's list with them, and selects the
+    // oldest.
+    void showTrainings(const QVector<TrainingRecord> &records);
+    // The exercises are known: the rows named, the list narrowed to the
+    // chosen trainings if the choice now names others, the curve drawn.
+    void showExercises();
+    void showChosenTrainings();
     void translate();
     void showExportProgress(const QString &status, int done, int total);
     void showExportResult(const QString &report);
@@ -80,4 +90,7 @@ private:
     HostListener<ResultsListForm> answers;
     QTimer animationTimer;
     TrainingRows *trainingRows;
+    ExerciseFilter *exerciseFilter;
+    // Every training in the recording folder, listed or not.
+    QVector<TrainingRecord> everyTraining;
 };

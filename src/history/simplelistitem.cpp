@@ -49,10 +49,11 @@ SimpleListItem::SimpleListItem(QWidget *parent, int id, const QString &title, co
     : QFrame(parent)
     , checkButton(new QPushButton(this))
     , titleLabel(new QLabel(title, this))
-    , dateLabel(new QLabel(tr("date: ") + date, this))
+    , dateLabel(new QLabel(this))
     , durationLabel(new QLabel(tr("duration: ") + duration, this))
     , pictureLabel(new QLabel(this))
     , itemId(id)
+    , date(date)
     , videoPath(video)
 {
     setMaximumSize(kMaximumSize);
@@ -66,7 +67,10 @@ SimpleListItem::SimpleListItem(QWidget *parent, int id, const QString &title, co
         label->setWordWrap(true);
         label->setFont(font);
     }
-    dateLabel->setFixedWidth(kDateWidth);
+    // On one line, however long the exercise's title.
+    dateLabel->setWordWrap(false);
+    dateLabel->setMinimumWidth(kDateWidth);
+    showExercise(QString());
     durationLabel->hide();
 
     checkButton->setCheckable(true);
@@ -118,6 +122,11 @@ void SimpleListItem::showSelected(bool selected)
         style()->polish(widget);
     }
     update();
+}
+
+void SimpleListItem::showExercise(const QString &title)
+{
+    dateLabel->setText(tr("date: ") + date + (title.isEmpty() ? QString() : QStringLiteral(" · ") + title));
 }
 
 void SimpleListItem::SetSelected()

@@ -8,8 +8,8 @@
 class QLabel;
 class QPushButton;
 
-// One row of the training history: the date of a training and a check
-// button for picking several. A tap selects the row, a double tap asks for
+// One row of the training history: the date of a training, the exercise it
+// was a training of, and a check button for picking several. A tap selects the row, a double tap asks for
 // the player; a finger that moves 40 pixels or more before it lifts is
 // scrolling the list and selects nothing. The row lets its mouse events go
 // on to the list, which scrolls with them.
@@ -25,6 +25,8 @@ public:
     // sheet for the whole list instead of one for each of thousands of rows.
     static QString listStyleSheet();
 
+    // Free training shows the date alone.
+    void showExercise(const QString &title);
     void SetSelected();
     void SetUnselected();
     QString getVideoPath() const { return videoPath; }
@@ -50,6 +52,7 @@ private:
     QLabel *durationLabel;
     QLabel *pictureLabel;
     int itemId = -1;
+    QString date;
     QString videoPath;
     TapTracker tap;
 };

@@ -43,12 +43,20 @@ SimpleListItem *TrainingRows::buildRow(const TrainingRecord &record)
 {
     auto *row = new SimpleListItem(
         container, record.id, QString(), record.dateText, QString(), record.videoPath, record.picturePath);
+    row->showExercise(exerciseTitles.value(record.videoPath));
     if (record.id == ClientSessionInfo::actualVideoID)
         row->SetSelected();
     row->on_btn_toggled(checks.at(record.id));
     connect(row, &SimpleListItem::selected, this, &TrainingRows::selected);
     connect(row, &SimpleListItem::doubleClick, this, &TrainingRows::doubleClick);
     return row;
+}
+
+void TrainingRows::nameExercises(const QHash<QString, QString> &titles)
+{
+    exerciseTitles = titles;
+    for (SimpleListItem *row : qAsConst(items))
+        row->showExercise(exerciseTitles.value(row->getVideoPath()));
 }
 
 void TrainingRows::place()

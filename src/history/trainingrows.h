@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QVector>
@@ -23,6 +24,9 @@ public:
     // Drops every row and lists trainings instead, none checked; the row of
     // the session's selected training shows selected.
     void setTrainings(const QVector<TrainingRecord> &trainings);
+    // The title of each training's exercise by its video, which its row
+    // shows beside the date, now and whenever it is built again.
+    void nameExercises(const QHash<QString, QString> &titles);
     // Builds the rows that came into sight and drops those that left it.
     void place();
 
@@ -48,4 +52,5 @@ private:
     // The check marks by identifier; a row in sight holds its own.
     QVector<bool> checks;
     QVector<SimpleListItem *> items;
+    QHash<QString, QString> exerciseTitles;
 };

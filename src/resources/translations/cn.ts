@@ -378,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>ExerciseFilter</name>
+    <message>
+        <source>Exercise %1</source>
+        <translation>练习 %1</translation>
+    </message>
+    <message>
+        <source>All trainings</source>
+        <translation>全部训练</translation>
+    </message>
+    <message>
+        <source>Free training</source>
+        <translation>自由训练</translation>
+    </message>
+</context>
+<context>
     <name>MeasurementsPanel</name>
     <message>
         <source>Measurements</source>

@@ -378,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>ExerciseFilter</name>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Übung %1</translation>
+    </message>
+    <message>
+        <source>All trainings</source>
+        <translation>Alle Trainings</translation>
+    </message>
+    <message>
+        <source>Free training</source>
+        <translation>Freies Training</translation>
+    </message>
+</context>
+<context>
     <name>MeasurementsPanel</name>
     <message>
         <source>Measurements</source>

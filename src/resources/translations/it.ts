@@ -378,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>ExerciseFilter</name>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Esercizio %1</translation>
+    </message>
+    <message>
+        <source>All trainings</source>
+        <translation>Tutti gli allenamenti</translation>
+    </message>
+    <message>
+        <source>Free training</source>
+        <translation>Allenamento libero</translation>
+    </message>
+</context>
+<context>
     <name>MeasurementsPanel</name>
     <message>
         <source>Measurements</source>

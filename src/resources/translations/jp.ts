@@ -378,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>ExerciseFilter</name>
+    <message>
+        <source>Exercise %1</source>
+        <translation>課題 %1</translation>
+    </message>
+    <message>
+        <source>All trainings</source>
+        <translation>すべてのトレーニング</translation>
+    </message>
+    <message>
+        <source>Free training</source>
+        <translation>フリートレーニング</translation>
+    </message>
+</context>
+<context>
     <name>MeasurementsPanel</name>
     <message>
         <source>Measurements</source>

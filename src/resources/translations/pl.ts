@@ -378,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>ExerciseFilter</name>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Ćwiczenie %1</translation>
+    </message>
+    <message>
+        <source>All trainings</source>
+        <translation>Wszystkie treningi</translation>
+    </message>
+    <message>
+        <source>Free training</source>
+        <translation>Trening swobodny</translation>
+    </message>
+</context>
+<context>
     <name>MeasurementsPanel</name>
     <message>
         <source>Measurements</source>

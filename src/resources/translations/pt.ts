@@ -378,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>ExerciseFilter</name>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Exercício %1</translation>
+    </message>
+    <message>
+        <source>All trainings</source>
+        <translation>Todos os treinos</translation>
+    </message>
+    <message>
+        <source>Free training</source>
+        <translation>Treino livre</translation>
+    </message>
+</context>
+<context>
     <name>MeasurementsPanel</name>
     <message>
         <source>Measurements</source>

@@ -378,6 +378,21 @@
     </message>
 </context>
 <context>
+    <name>ExerciseFilter</name>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Упражнение %1</translation>
+    </message>
+    <message>
+        <source>All trainings</source>
+        <translation>Все тренировки</translation>
+    </message>
+    <message>
+        <source>Free training</source>
+        <translation>Свободная тренировка</translation>
+    </message>
+</context>
+<context>
     <name>MeasurementsPanel</name>
     <message>
         <source>Measurements</source>
