@@ -300,7 +300,7 @@ void TrainingTest::stopwatchTrainingIsRecordedAndMeasured()
         qPrintable(QStringLiteral("%1 s added after %2..%3 ms").arg(added).arg(innerMs).arg(outerMs)));
 }
 
-// An exercise of five seconds, chosen on the way and counted down from its
+// An exercise of six seconds, chosen on the way and counted down from its
 // time target, recorded without sound, with the instruments out of sight on
 // a field of unknown size: a countdown that runs out has missed the time
 // target, the path target cannot be met, and the results say so.
@@ -308,7 +308,7 @@ void TrainingTest::countdownEndsTrainingByItself()
 {
     ClientSessionInfo::fieldWidthMm = 0;
     setAccount([](User &user) { user.recordVideo = 1; });
-    addLabExercise("<id>21</id><english>Five seconds</english><max_time>5</max_time>"
+    addLabExercise("<id>21</id><english>Six seconds</english><max_time>6</max_time>"
                    "<max_distance>100,0,0,0</max_distance>");
     auto *chooser = qobject_cast<ChooseTrainingForm *>(window->screenFor(FormChooseTraining));
     steps->open();
@@ -318,10 +318,10 @@ void TrainingTest::countdownEndsTrainingByItself()
     QTest::mouseClick(chooser->exerciseRows().last(), Qt::LeftButton);
     TraineeSteps::click(chooser, "chooseButton");
     steps->waitUntilBack();
-    QCOMPARE(preview->exerciseShown()->title(), QStringLiteral("Exercise: Five seconds, target 00:00:05"));
+    QCOMPARE(preview->exerciseShown()->title(), QStringLiteral("Exercise: Six seconds, target 00:00:06"));
     TraineeSteps::click(preview->exerciseShown(), "targetCountdownBtn");
     QCOMPARE(ClientSessionInfo::timertype, TimerCountdown);
-    QCOMPARE(storedAccount().timerSeconds, 5);
+    QCOMPARE(storedAccount().timerSeconds, 6);
     logTruth(false);
 
     QElapsedTimer outer;
@@ -349,7 +349,7 @@ void TrainingTest::countdownEndsTrainingByItself()
 
     QTest::mouseClick(shownDialog<InfoDialog>()->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
     steps->waitUntilBack();
-    // Six seconds run, less two; counted once although OK ends the training.
+    // Seven seconds run, less two; counted once although OK ends the training.
     const qint32 added = storedAccount().totalTrainingTime;
     QVERIFY2(added >= innerMs / 1000 - 2 && added <= outerMs / 1000 - 2,
         qPrintable(QStringLiteral("%1 s added after %2..%3 ms").arg(added).arg(innerMs).arg(outerMs)));
@@ -362,9 +362,9 @@ void TrainingTest::countdownEndsTrainingByItself()
     QCOMPARE(metrics.exercise->targets.pathLengthMm[InstrumentLeft], 100.0);
     const QStringList results = window->findChild<TrainingResultsDialog *>()->targetsShown()->lines();
     QCOMPARE(results.size(), 3);
-    QCOMPARE(results[0], QStringLiteral("Five seconds: targets"));
-    QVERIFY2(metrics.durationSeconds > 5
-            && results[1].endsWith(" | target 00:00:05 | " + QString::number(qRound(metrics.durationSeconds * 20))
+    QCOMPARE(results[0], QStringLiteral("Six seconds: targets"));
+    QVERIFY2(metrics.durationSeconds > 6
+            && results[1].endsWith(" | target 00:00:06 | " + QString::number(qRound(metrics.durationSeconds / 6 * 100))
                 + " % | not met"),
         qPrintable(results[1]));
     QCOMPARE(results[2], QStringLiteral("Left path length | not measured | target 100 mm | – | not met"));

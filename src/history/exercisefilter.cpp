@@ -33,16 +33,6 @@ ExerciseFilter::~ExerciseFilter()
     reading.waitForFinished();
 }
 
-QString ExerciseFilter::exerciseTitle(int id)
-{
-    for (const Scenario &scenario : qAsConst(ClientSessionInfo::scenarios)) {
-        if (scenario.id == id)
-            return scenario.GetTitle();
-    }
-    // A lab's exercise that was taken out of the catalogue since.
-    return tr("Exercise %1").arg(id);
-}
-
 void ExerciseFilter::read(const QString &folder)
 {
     reading.setFuture(QtConcurrent::run(listTrainingMetrics, folder));
@@ -87,7 +77,7 @@ void ExerciseFilter::translate()
     box->setItemText(AllTrainings, tr("All trainings"));
     box->setItemText(FreeTraining, tr("Free training"));
     for (int id : qAsConst(order))
-        box->addItem(exerciseTitle(id), id);
+        box->addItem(ClientSessionInfo::exerciseTitle(id), id);
     const int kept = index < FirstExercise ? index : box->findData(exercise);
     box->setCurrentIndex(std::max(kept, int(AllTrainings)));
 }
@@ -148,6 +138,6 @@ QHash<QString, QString> ExerciseFilter::titles() const
 {
     QHash<QString, QString> byVideo;
     for (auto training = exercises.cbegin(); training != exercises.cend(); ++training)
-        byVideo.insert(training.key(), exerciseTitle(training.value()));
+        byVideo.insert(training.key(), ClientSessionInfo::exerciseTitle(training.value()));
     return byVideo;
 }

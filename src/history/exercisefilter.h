@@ -24,9 +24,6 @@ public:
     ExerciseFilter(QComboBox *box, QObject *parent);
     ~ExerciseFilter() override;
 
-    // The exercise's title in the display language, as the catalogue has it.
-    static QString exerciseTitle(int id);
-
     // Reads the figures of the trainings in folder, and reports with
     // historyRead().
     void read(const QString &folder);

@@ -380,10 +380,6 @@
 <context>
     <name>ExerciseFilter</name>
     <message>
-        <source>Exercise %1</source>
-        <translation>练习 %1</translation>
-    </message>
-    <message>
         <source>All trainings</source>
         <translation>全部训练</translation>
     </message>

@@ -380,10 +380,6 @@
 <context>
     <name>ExerciseFilter</name>
     <message>
-        <source>Exercise %1</source>
-        <translation>Übung %1</translation>
-    </message>
-    <message>
         <source>All trainings</source>
         <translation>Alle Trainings</translation>
     </message>

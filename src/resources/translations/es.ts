@@ -380,10 +380,6 @@
 <context>
     <name>ExerciseFilter</name>
     <message>
-        <source>Exercise %1</source>
-        <translation>Ejercicio %1</translation>
-    </message>
-    <message>
         <source>All trainings</source>
         <translation>Todos los entrenamientos</translation>
     </message>
