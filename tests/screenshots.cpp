@@ -183,9 +183,10 @@ int main(int argc, char *argv[])
     rows.at(2)->on_btn_toggled(true);
     QTest::mouseClick(rows.at(3), Qt::LeftButton);
     camera.take(QStringLiteral("history"));
-    // The learning curve of another figure: the trainee's movement units.
-    history->findChild<QComboBox *>(QStringLiteral("curveFigure"))
-        ->setCurrentIndex(LearningCurve::MovementUnits);
+    // The peg transfer's trainings only, and the learning curve of their
+    // idle time with the exercise's targets.
+    history->findChild<QComboBox *>(QStringLiteral("exerciseFilter"))->setCurrentIndex(2);
+    history->findChild<QComboBox *>(QStringLiteral("curveFigure"))->setCurrentIndex(LearningCurve::IdleTime);
     QTest::qWait(kSettleMs);
     camera.take(QStringLiteral("learning-curve"));
     click(history, "playBtn");
