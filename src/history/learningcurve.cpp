@@ -88,42 +88,54 @@ void LearningCurve::setFigure(Figure figure)
 
 QVector<std::optional<double>> LearningCurve::points(int instrument) const
 {
-    QVector<std::optional<double>> values;
-    for (const StoredMetrics &stored : trainings)
-        values << figureOf(stored, instrument, shown);
-    return values;
+    return pointsOf(trainings, instrument, shown);
 }
 
-bool LearningCurve::lengthsInMillimetres() const
+QVector<std::optional<double>> LearningCurve::pointsOf(
+    const QVector<StoredMetrics> &trainings, int instrument, Figure figure)
 {
-    return std::none_of(trainings.cbegin(), trainings.cend(), [](const StoredMetrics &stored) {
-        return stored.status == StoredStatus::Present && stored.metrics.unit != LengthUnit::Millimetres;
-    });
+    QVector<std::optional<double>> values;
+    for (const StoredMetrics &stored : trainings)
+        values << figureOf(stored, instrument, figure);
+    return values;
 }
 
 std::optional<double> LearningCurve::target(int instrument) const
 {
-    double value = 0;
-    if (shown == PathLength && lengthsInMillimetres())
-        value = targets.pathLengthMm.at(instrument);
-    else if (shown == IdleTime)
-        value = targets.idleSeconds.at(instrument);
-    else if (shown == TrainingTime && instrument == kWholeTrainingLine)
-        value = targets.seconds;
-    return value > 0 ? std::optional<double>(value) : std::nullopt;
+    return targetOf(trainings, targets, instrument, shown);
 }
 
-QColor LearningCurve::lineColour(int instrument) const
+std::optional<double> LearningCurve::targetOf(
+    const QVector<StoredMetrics> &trainings, const ExerciseTargets &targets, int instrument, Figure figure)
 {
-    return shown == TrainingTime ? kTextColour : instrumentColour(instrument);
+    // A target in millimetres says nothing about lengths in pixels.
+    const bool millimetres
+        = std::none_of(trainings.cbegin(), trainings.cend(), [](const StoredMetrics &stored) {
+              return stored.status == StoredStatus::Present && stored.metrics.unit != LengthUnit::Millimetres;
+          });
+    double value = 0;
+    if (figure == PathLength && millimetres)
+        value = targets.pathLengthMm.at(instrument);
+    else if (figure == IdleTime)
+        value = targets.idleSeconds.at(instrument);
+    else if (figure == TrainingTime && instrument == kWholeTrainingLine)
+        value = targets.seconds;
+    return value > 0 ? std::optional<double>(value) : std::nullopt;
 }
 
 void LearningCurve::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
     QPainter painter(this);
+    draw(painter, rect(), trainings, targets, shown, kTextColour);
+}
+
+void LearningCurve::draw(QPainter &painter, const QRectF &area, const QVector<StoredMetrics> &trainings,
+    const ExerciseTargets &targets, Figure figure, const QColor &ink)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF plot = QRectF(rect()).marginsRemoved(kPlotMargins);
+    const QRectF plot = area.marginsRemoved(kPlotMargins);
     painter.setPen(kAxisColour);
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
@@ -131,28 +143,26 @@ void LearningCurve::paintEvent(QPaintEvent *event)
     std::array<QVector<std::optional<double>>, kInstrumentCount> series;
     double top = 0;
     for (int instrument = 0; instrument < kInstrumentCount; ++instrument) {
-        series[instrument] = points(instrument);
+        series[instrument] = pointsOf(trainings, instrument, figure);
         for (const std::optional<double> &value : series[instrument])
             top = std::max(top, value.value_or(0));
-        top = std::max(top, target(instrument).value_or(0));
+        top = std::max(top, targetOf(trainings, targets, instrument, figure).value_or(0));
     }
-    painter.setPen(kTextColour);
-    painter.drawText(QRectF(0, plot.top() - 8, kPlotMargins.left() - 6, 16),
+    painter.setPen(ink);
+    painter.drawText(QRectF(area.left(), plot.top() - 8, kPlotMargins.left() - 6, 16),
         Qt::AlignRight | Qt::AlignVCenter, QString::number(top, 'g', 3));
-    painter.drawText(QRectF(0, plot.bottom() - 8, kPlotMargins.left() - 6, 16),
+    painter.drawText(QRectF(area.left(), plot.bottom() - 8, kPlotMargins.left() - 6, 16),
         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
     const int count = trainings.size();
     painter.drawText(QRectF(plot.left(), plot.bottom() + 4, plot.width(), kPlotMargins.bottom() - 4),
         Qt::AlignHCenter | Qt::AlignTop, tr("Trainings: %1").arg(count));
-    if (count == 0 || top <= 0)
-        return;
-
     const auto at = [&](int index, double value) {
         const qreal x = count == 1 ? plot.center().x() : plot.left() + plot.width() * index / (count - 1);
         return QPointF(x, plot.bottom() - plot.height() * value / top);
     };
-    for (int instrument = 0; instrument < kInstrumentCount; ++instrument) {
-        const QColor colour = lineColour(instrument);
+    for (int instrument = 0; count > 0 && top > 0 && instrument < kInstrumentCount; ++instrument) {
+        // The training time is one line, in the colour of the texts.
+        const QColor colour = figure == TrainingTime ? ink : instrumentColour(instrument);
         QVector<std::optional<QPointF>> points;
         for (int index = 0; index < count; ++index) {
             const std::optional<double> &value = series[instrument].at(index);
@@ -166,7 +176,7 @@ void LearningCurve::paintEvent(QPaintEvent *event)
             if (point)
                 painter.drawEllipse(*point, kPointRadius, kPointRadius);
         }
-        if (const std::optional<double> value = target(instrument)) {
+        if (const std::optional<double> value = targetOf(trainings, targets, instrument, figure)) {
             const qreal y = at(0, *value).y();
             painter.setPen(QPen(colour, kLineWidth, Qt::DashLine));
             painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
@@ -174,4 +184,5 @@ void LearningCurve::paintEvent(QPaintEvent *event)
                 Qt::AlignRight | Qt::AlignBottom, tr("target"));
         }
     }
+    painter.restore();
 }

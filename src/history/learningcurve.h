@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 
+class QPainter;
+
 #include "storage/trainingmetricsfile.h"
 
 // One figure of every measured training of an account, oldest on the left,
@@ -33,6 +35,11 @@ public:
     static QString figureName(Figure figure);
     static std::optional<double> figureOf(const StoredMetrics &stored, int instrument, Figure figure);
 
+    // The curve of a figure over these trainings, drawn into area on any
+    // painter, its axes and texts in ink: the widget's, a report's.
+    static void draw(QPainter &painter, const QRectF &area, const QVector<StoredMetrics> &trainings,
+        const ExerciseTargets &targets, Figure figure, const QColor &ink);
+
     // targets all 0 for trainings of no one exercise.
     void setTrainings(const QVector<StoredMetrics> &trainings, const ExerciseTargets &targets);
     void setFigure(Figure figure);
@@ -46,9 +53,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // A target in millimetres says nothing about lengths in pixels.
-    bool lengthsInMillimetres() const;
-    QColor lineColour(int instrument) const;
+    static QVector<std::optional<double>> pointsOf(
+        const QVector<StoredMetrics> &trainings, int instrument, Figure figure);
+    static std::optional<double> targetOf(const QVector<StoredMetrics> &trainings,
+        const ExerciseTargets &targets, int instrument, Figure figure);
 
     QVector<StoredMetrics> trainings;
     ExerciseTargets targets;

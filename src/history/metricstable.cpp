@@ -115,37 +115,63 @@ MetricsTable::MetricsTable(QWidget *parent)
 
 void MetricsTable::translate()
 {
-    cells[InstrumentLeft].first()->setText(tr("Left instrument"));
-    cells[InstrumentRight].first()->setText(tr("Right instrument"));
-    const QString names[RowCount] = { tr("Active time"), tr("Idle time"), tr("Off screen"), tr("Path length"),
-        tr("Mean speed"), tr("Peak speed"), tr("Economy of motion"), tr("Movement units"),
-        tr("Normalised jerk"), tr("Share of the work"), tr("Distance between the tips") };
+    for (int column = 0; column < kInstrumentCount; ++column)
+        cells[column].first()->setText(instrumentName(column));
+    const QStringList names = rowNames();
     for (int row = 0; row < RowCount; ++row)
-        rowLabels[row]->setText(names[row]);
+        rowLabels[row]->setText(names.at(row));
+}
+
+QString MetricsTable::instrumentName(int instrument)
+{
+    return instrument == InstrumentLeft ? tr("Left instrument") : tr("Right instrument");
+}
+
+QString MetricsTable::captionText(const TrainingMetrics &metrics)
+{
+    return tr("Training of %1, lengths in %2")
+        .arg(seconds(metrics.durationSeconds), lengthUnitLabel(metrics.unit));
+}
+
+QStringList MetricsTable::rowNames()
+{
+    return { tr("Active time"), tr("Idle time"), tr("Off screen"), tr("Path length"), tr("Mean speed"),
+        tr("Peak speed"), tr("Economy of motion"), tr("Movement units"), tr("Normalised jerk"),
+        tr("Share of the work"), tr("Distance between the tips") };
+}
+
+QStringList MetricsTable::columnTexts(const TrainingMetrics &metrics, int instrument)
+{
+    const QString unit = lengthUnitLabel(metrics.unit);
+    const InstrumentMetrics &figures = metrics.instruments.at(instrument);
+    QStringList texts;
+    // Only the time off screen means anything for an instrument that never
+    // appeared.
+    for (int row = 0; row < InstrumentRowCount; ++row)
+        texts << (figures.seen || row == RowOffScreen ? cellFor(row, figures, unit) : tr("not seen"));
+    if (instrument != InstrumentLeft)
+        return texts << QString();
+    return texts << (metrics.meanTipDistance ? number(*metrics.meanTipDistance, 0) + QLatin1Char(' ') + unit
+                                             : QStringLiteral("–"));
 }
 
 void MetricsTable::showMetrics(const TrainingMetrics &metrics)
 {
     translate();
     nothing->hide();
-    caption->setText(tr("Training of %1, lengths in %2")
-                         .arg(seconds(metrics.durationSeconds), lengthUnitLabel(metrics.unit)));
+    caption->setText(captionText(metrics));
     caption->show();
-    const QString unit = lengthUnitLabel(metrics.unit);
     for (int column = 0; column < kInstrumentCount; ++column) {
-        const InstrumentMetrics &instrument = metrics.instruments.at(column);
+        const QStringList texts = columnTexts(metrics, column);
         for (int row = 0; row < InstrumentRowCount; ++row) {
             QLabel *cell = cells[column][row + 1];
-            // Only the time off screen means anything for an instrument
-            // that never appeared.
-            const bool shown = instrument.seen || row == RowOffScreen;
-            cell->setText(shown ? cellFor(row, instrument, unit) : tr("not seen"));
+            const bool shown = metrics.instruments.at(column).seen || row == RowOffScreen;
+            cell->setText(texts.at(row));
             cell->setStyleSheet(shown ? QString() : QLatin1String(kNotSeenStyle));
         }
     }
-    cells[InstrumentLeft][RowTipDistance + 1]->setText(metrics.meanTipDistance
-            ? number(*metrics.meanTipDistance, 0) + QLatin1Char(' ') + unit
-            : QStringLiteral("–"));
+    cells[InstrumentLeft][RowTipDistance + 1]->setText(
+        columnTexts(metrics, InstrumentLeft).at(RowTipDistance));
     for (QLabel *label : findChildren<QLabel *>())
         label->setVisible(label != nothing);
 }

@@ -25,6 +25,15 @@ public:
     // No figures to show, and why.
     void showNothing(const QString &reason);
 
+    // The names of the rows, from the time active down to the distance
+    // between the tips, and what an instrument's column says in them, as the
+    // table shows them and a report prints them; the distance between the
+    // tips is the left column's only.
+    static QStringList rowNames();
+    static QStringList columnTexts(const TrainingMetrics &metrics, int instrument);
+    static QString instrumentName(int instrument);
+    static QString captionText(const TrainingMetrics &metrics);
+
     // The text in a cell, for tests: row 0 holds the headings.
     QString cellText(int row, int column) const;
 

@@ -39,32 +39,36 @@ void PathPicture::showPaths(const TipPaths &shownPaths, const QSize &size, const
     paths = shownPaths;
     pictureSize = size;
     background = QImage();
-    loading.setFuture(QtConcurrent::run([picturePath] {
-        // A recordings folder may hold anything under a picture's name.
-        QByteArray bytes;
-        QImage picture;
-        if (readGuarded(picturePath, kLargestPictureBytes, &bytes) == GuardedRead::Read)
-            picture.loadFromData(bytes);
-        return picture.isNull()
-            ? picture
-            : picture.scaled(kLargestBackground, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }));
+    loading.setFuture(QtConcurrent::run(&PathPicture::loadPicture, picturePath));
     update();
 }
 
-QRectF PathPicture::fieldRect() const
+QImage PathPicture::loadPicture(const QString &picturePath)
 {
-    const QSizeF field = pictureSize.isEmpty() ? QSizeF(16, 9) : QSizeF(pictureSize);
-    const QSizeF shown = field.scaled(QSizeF(size()), Qt::KeepAspectRatio);
-    return QRectF(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+    QByteArray bytes;
+    QImage picture;
+    if (readGuarded(picturePath, kLargestPictureBytes, &bytes) == GuardedRead::Read)
+        picture.loadFromData(bytes);
+    return picture.isNull()
+        ? picture
+        : picture.scaled(kLargestBackground, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 void PathPicture::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
     QPainter painter(this);
+    draw(painter, rect(), paths, pictureSize, background);
+}
+
+void PathPicture::draw(QPainter &painter, const QRectF &area, const TipPaths &paths, const QSize &pictureSize,
+    const QImage &background)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF field = fieldRect();
+    const QSizeF fieldSize = pictureSize.isEmpty() ? QSizeF(16, 9) : QSizeF(pictureSize);
+    const QSizeF shown = fieldSize.scaled(area.size(), Qt::KeepAspectRatio);
+    const QRectF field(area.center() - QPointF(shown.width() / 2, shown.height() / 2), shown);
     if (background.isNull()) {
         painter.fillRect(field, kFieldColour);
     } else {
@@ -72,19 +76,21 @@ void PathPicture::paintEvent(QPaintEvent *event)
         painter.fillRect(field, QColor(0, 0, 0, kDimmingAlpha));
     }
     painter.setPen(kFrameColour);
+    painter.setBrush(Qt::NoBrush);
     painter.drawRect(field);
-    if (pictureSize.isEmpty())
-        return;
-
-    const qreal scale = field.width() / pictureSize.width();
-    for (int instrument = 0; instrument < kInstrumentCount; ++instrument) {
-        QVector<std::optional<QPointF>> points;
-        for (const TipSample &sample : paths.at(instrument)) {
-            points << (sample.position ? std::optional<QPointF>(field.topLeft() + *sample.position * scale)
-                                       : std::nullopt);
+    if (!pictureSize.isEmpty()) {
+        const qreal scale = field.width() / pictureSize.width();
+        for (int instrument = 0; instrument < kInstrumentCount; ++instrument) {
+            QVector<std::optional<QPointF>> points;
+            for (const TipSample &sample : paths.at(instrument)) {
+                points << (sample.position
+                        ? std::optional<QPointF>(field.topLeft() + *sample.position * scale)
+                        : std::nullopt);
+            }
+            painter.setPen(
+                QPen(instrumentColour(instrument), kPathWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawPath(gappedLine(points));
         }
-        painter.setPen(
-            QPen(instrumentColour(instrument), kPathWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(gappedLine(points));
     }
+    painter.restore();
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 #include "storage/trainingmetrics.h"
 
 // Both instruments' tip paths drawn over the practice field: the training's
@@ -22,12 +24,19 @@ public:
     void showPaths(const TipPaths &paths, const QSize &pictureSize, const QString &picturePath);
     bool hasBackground() const { return !background.isNull(); }
 
+    // A training's picture, read from a folder that may hold anything under
+    // its name and scaled down to no more than a screen needs; null when
+    // there is none. Reads the disk: for a worker thread.
+    static QImage loadPicture(const QString &picturePath);
+    // Draws the paths over the picture (null for none) into area, on any
+    // painter: the widget's, a report's.
+    static void draw(QPainter &painter, const QRectF &area, const TipPaths &paths, const QSize &pictureSize,
+        const QImage &background);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QRectF fieldRect() const;
-
     TipPaths paths;
     QSize pictureSize;
     QImage background;

@@ -41,32 +41,41 @@ void TargetsTable::showTargets(const TrainingMetrics &metrics, const QString &ex
     if (!metrics.exercise)
         return;
     const QVector<TargetResult> results = assessTargets(metrics, metrics.exercise->targets);
-    heading->setText(metEveryTarget(metrics) ? tr("%1: every target met").arg(exerciseTitle)
-                                             : tr("%1: targets").arg(exerciseTitle));
+    heading->setText(headingText(metrics, exerciseTitle));
+    int row = 1;
+    for (const TargetResult &result : results) {
+        const QStringList cells = cellTexts(result);
+        for (int column = 0; column < kCells; ++column) {
+            auto *cell = new QLabel(cells.at(column), this);
+            if (column == kCells - 1)
+                cell->setStyleSheet(
+                    QStringLiteral("color: %1;").arg(result.met ? kMetColour : kMissedColour));
+            grid->addWidget(cell, row, column, column == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        }
+        ++row;
+    }
+}
+
+QString TargetsTable::headingText(const TrainingMetrics &metrics, const QString &exerciseTitle)
+{
+    return metEveryTarget(metrics) ? tr("%1: every target met").arg(exerciseTitle)
+                                   : tr("%1: targets").arg(exerciseTitle);
+}
+
+QStringList TargetsTable::cellTexts(const TargetResult &result)
+{
     const auto figureText = [](TargetFigure figure, double value) {
         return figure == TargetFigure::LeftPath || figure == TargetFigure::RightPath
             ? QStringLiteral("%1 mm").arg(qRound(value))
             : toDurationString(qRound(value));
     };
-    const QString names[] = { tr("Time"), tr("Left path length"), tr("Right path length"), tr("Left idle time"),
-        tr("Right idle time") };
-    int row = 1;
-    for (const TargetResult &result : results) {
-        const QString cells[kCells] = {
-            names[static_cast<int>(result.figure)],
-            result.achieved ? figureText(result.figure, *result.achieved) : tr("not measured"),
-            tr("target %1").arg(figureText(result.figure, result.target)),
-            result.percent ? QStringLiteral("%1 %").arg(qRound(*result.percent)) : QStringLiteral("–"),
-            result.met ? tr("met") : tr("not met"),
-        };
-        for (int column = 0; column < kCells; ++column) {
-            auto *cell = new QLabel(cells[column], this);
-            if (column == kCells - 1)
-                cell->setStyleSheet(QStringLiteral("color: %1;").arg(result.met ? kMetColour : kMissedColour));
-            grid->addWidget(cell, row, column, column == 0 ? Qt::AlignLeft : Qt::AlignRight);
-        }
-        ++row;
-    }
+    const QString names[] = { tr("Time"), tr("Left path length"), tr("Right path length"),
+        tr("Left idle time"), tr("Right idle time") };
+    return { names[static_cast<int>(result.figure)],
+        result.achieved ? figureText(result.figure, *result.achieved) : tr("not measured"),
+        tr("target %1").arg(figureText(result.figure, result.target)),
+        result.percent ? QStringLiteral("%1 %").arg(qRound(*result.percent)) : QStringLiteral("–"),
+        result.met ? tr("met") : tr("not met") };
 }
 
 QStringList TargetsTable::lines() const

@@ -4,6 +4,7 @@
 
 #include "storage/trainingmetrics.h"
 
+struct TargetResult;
 class QGridLayout;
 class QLabel;
 
@@ -19,6 +20,12 @@ public:
 
     // exerciseTitle names the exercise in the heading.
     void showTargets(const TrainingMetrics &metrics, const QString &exerciseTitle);
+
+    // The heading and a target's cells (name, figure reached, target,
+    // percentage, met or not) as the table shows them and a report prints
+    // them.
+    static QString headingText(const TrainingMetrics &metrics, const QString &exerciseTitle);
+    static QStringList cellTexts(const TargetResult &result);
 
     // For tests: the heading, then one line per target, its cells separated
     // by " | ".
