@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -62,4 +63,18 @@ Swapped swapFiles(const QString &replacement, const QString &target)
     // Without a swap the target's old content is gone with the rename: the
     // caller finds no file to remove at replacement's name.
     return ::rename(from.constData(), to.constData()) == 0 ? Swapped::Done : Swapped::Failed;
+}
+
+Placed writeNewFile(const QString &target, const std::function<bool(QIODevice *)> &write)
+{
+    if (QFileInfo::exists(target))
+        return Placed::TargetExists;
+    const QFileInfo name(target);
+    QTemporaryFile file(name.absolutePath() + QStringLiteral("/.%1.XXXXXX.new").arg(name.fileName()));
+    // A temporary file is the owner's alone; the finished one is for others
+    // to read, as a copied video is.
+    if (!file.open() || !write(&file) || !file.flush()
+        || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther))
+        return Placed::Failed;
+    return placeWithoutReplacing(file.fileName(), target);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Moves of finished files into their place that hold against other writers
 // of the same folder, where a check followed by a rename would not: between
 // the two, another program (an export of another trainer, a deletion) may
@@ -24,3 +26,11 @@ enum class Swapped { Done, TargetGone, Failed };
 // brought back. Where the file system cannot swap, a rename after a last
 // look takes its place.
 Swapped swapFiles(const QString &replacement, const QString &target);
+
+class QIODevice;
+
+// Writes a new file named target through a hidden temporary file beside it,
+// which only a complete write turns into target, and never over a file of
+// that name (TargetExists): a write that fails leaves nothing behind. write
+// fills the temporary file and says whether it could.
+Placed writeNewFile(const QString &target, const std::function<bool(QIODevice *)> &write);
