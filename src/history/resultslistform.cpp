@@ -14,6 +14,7 @@
 #include "history/exercisefilter.h"
 #include "history/historyactions.h"
 #include "history/measurementspanel.h"
+#include "history/reportexport.h"
 #include "history/simplelistitem.h"
 #include "history/trainingrows.h"
 #include "storage/trainingrecords.h"
@@ -55,7 +56,10 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     ui->listLayout->addWidget(measurements);
     listContainer->installEventFilter(this);
     ui->scrollArea->viewport()->installEventFilter(this);
-    for (QWidget *button : { ui->returnBtn, ui->deleteBtn, ui->exportBtn, ui->playBtn, ui->resetTimeBtn })
+    new ReportExport(
+        ui->reportBtn, ui->exportStatus, ui->exportProgress, [this] { return targetVideos(); }, this);
+    for (QWidget *button :
+        { ui->returnBtn, ui->deleteBtn, ui->exportBtn, ui->reportBtn, ui->playBtn, ui->resetTimeBtn })
         button->installEventFilter(this);
     animationTimer.setInterval(KineticScroll::tickMs);
     connect(&animationTimer, &QTimer::timeout, this, &ResultsListForm::animationMainLoop);

@@ -604,4 +604,54 @@
         <translation>右侧器械，品红色色带：未找到</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>REPORT</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Choose report directory</source>
+        <translation>选择报告文件夹</translation>
+    </message>
+    <message>
+        <source>Writing reports: %1 of %2</source>
+        <translation>正在写入报告：%1 / %2</translation>
+    </message>
+    <message>
+        <source>Reports written: %1</source>
+        <translation>已写入报告：%1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not written: %1</source>
+        <translation>文件夹中已有，未写入：%1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingReport</name>
+    <message>
+        <source>Training report</source>
+        <translation>训练报告</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>账户：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Paths of the instruments</source>
+        <translation>器械路径</translation>
+    </message>
+    <message>
+        <source>Learning curve: %1</source>
+        <translation>学习曲线：%1</translation>
+    </message>
+</context>
 </TS>

@@ -604,4 +604,54 @@
         <translation>Rechtes Instrument, magentafarbenes Band: nicht gefunden</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>REPORT</source>
+        <translation>BERICHT</translation>
+    </message>
+    <message>
+        <source>Choose report directory</source>
+        <translation>Ordner für die Berichte wählen</translation>
+    </message>
+    <message>
+        <source>Writing reports: %1 of %2</source>
+        <translation>Berichte werden geschrieben: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Reports written: %1</source>
+        <translation>Berichte geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not written: %1</source>
+        <translation>Bereits im Ordner, nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingReport</name>
+    <message>
+        <source>Training report</source>
+        <translation>Trainingsbericht</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Konto: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Paths of the instruments</source>
+        <translation>Wege der Instrumente</translation>
+    </message>
+    <message>
+        <source>Learning curve: %1</source>
+        <translation>Lernkurve: %1</translation>
+    </message>
+</context>
 </TS>

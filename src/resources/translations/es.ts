@@ -604,4 +604,54 @@
         <translation>Instrumento derecho, banda magenta: no encontrada</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>REPORT</source>
+        <translation>INFORME</translation>
+    </message>
+    <message>
+        <source>Choose report directory</source>
+        <translation>Elija la carpeta de los informes</translation>
+    </message>
+    <message>
+        <source>Writing reports: %1 of %2</source>
+        <translation>Escribiendo informes: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Reports written: %1</source>
+        <translation>Informes escritos: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not written: %1</source>
+        <translation>Ya en la carpeta, no escritos: %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>No se pudo escribir: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingReport</name>
+    <message>
+        <source>Training report</source>
+        <translation>Informe de entrenamiento</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Cuenta: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Paths of the instruments</source>
+        <translation>Trayectorias de los instrumentos</translation>
+    </message>
+    <message>
+        <source>Learning curve: %1</source>
+        <translation>Curva de aprendizaje: %1</translation>
+    </message>
+</context>
 </TS>

@@ -604,4 +604,54 @@
         <translation>Instrument droit, bande magenta : non trouvée</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>REPORT</source>
+        <translation>RAPPORT</translation>
+    </message>
+    <message>
+        <source>Choose report directory</source>
+        <translation>Choisissez le dossier des rapports</translation>
+    </message>
+    <message>
+        <source>Writing reports: %1 of %2</source>
+        <translation>Écriture des rapports : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Reports written: %1</source>
+        <translation>Rapports écrits : %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not written: %1</source>
+        <translation>Déjà dans le dossier, non écrits : %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Impossible d’écrire : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingReport</name>
+    <message>
+        <source>Training report</source>
+        <translation>Rapport d’entraînement</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Compte : %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Paths of the instruments</source>
+        <translation>Trajets des instruments</translation>
+    </message>
+    <message>
+        <source>Learning curve: %1</source>
+        <translation>Courbe d’apprentissage : %1</translation>
+    </message>
+</context>
 </TS>

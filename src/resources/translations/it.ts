@@ -604,4 +604,54 @@
         <translation>Strumento destro, banda magenta: non trovata</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>REPORT</source>
+        <translation>RAPPORTO</translation>
+    </message>
+    <message>
+        <source>Choose report directory</source>
+        <translation>Scegli la cartella dei rapporti</translation>
+    </message>
+    <message>
+        <source>Writing reports: %1 of %2</source>
+        <translation>Scrittura dei rapporti: %1 di %2</translation>
+    </message>
+    <message>
+        <source>Reports written: %1</source>
+        <translation>Rapporti scritti: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not written: %1</source>
+        <translation>Già nella cartella, non scritti: %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Impossibile scrivere: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingReport</name>
+    <message>
+        <source>Training report</source>
+        <translation>Rapporto di allenamento</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Utente: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Paths of the instruments</source>
+        <translation>Percorsi degli strumenti</translation>
+    </message>
+    <message>
+        <source>Learning curve: %1</source>
+        <translation>Curva di apprendimento: %1</translation>
+    </message>
+</context>
 </TS>

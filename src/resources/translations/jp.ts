@@ -604,4 +604,54 @@
         <translation>右の器具、マゼンタのバンド：未検出</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>REPORT</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Choose report directory</source>
+        <translation>レポートの保存先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Writing reports: %1 of %2</source>
+        <translation>レポートを書き込み中：%1 / %2</translation>
+    </message>
+    <message>
+        <source>Reports written: %1</source>
+        <translation>書き込み済みレポート：%1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not written: %1</source>
+        <translation>フォルダーに既にあるため未書き込み：%1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>書き込めませんでした：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingReport</name>
+    <message>
+        <source>Training report</source>
+        <translation>トレーニングレポート</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>アカウント：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日付：%1</translation>
+    </message>
+    <message>
+        <source>Paths of the instruments</source>
+        <translation>器具の軌跡</translation>
+    </message>
+    <message>
+        <source>Learning curve: %1</source>
+        <translation>学習曲線：%1</translation>
+    </message>
+</context>
 </TS>

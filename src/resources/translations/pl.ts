@@ -604,4 +604,54 @@
         <translation>Prawy instrument, purpurowy pasek: nie znaleziono</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>REPORT</source>
+        <translation>RAPORT</translation>
+    </message>
+    <message>
+        <source>Choose report directory</source>
+        <translation>Wybierz folder na raporty</translation>
+    </message>
+    <message>
+        <source>Writing reports: %1 of %2</source>
+        <translation>Zapisywanie raportów: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Reports written: %1</source>
+        <translation>Zapisane raporty: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not written: %1</source>
+        <translation>Już w folderze, nie zapisano: %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Nie można zapisać: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingReport</name>
+    <message>
+        <source>Training report</source>
+        <translation>Raport z treningu</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Konto: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Paths of the instruments</source>
+        <translation>Ścieżki narzędzi</translation>
+    </message>
+    <message>
+        <source>Learning curve: %1</source>
+        <translation>Krzywa uczenia się: %1</translation>
+    </message>
+</context>
 </TS>

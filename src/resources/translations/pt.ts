@@ -604,4 +604,54 @@
         <translation>Instrumento direito, faixa magenta: não encontrada</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>REPORT</source>
+        <translation>RELATÓRIO</translation>
+    </message>
+    <message>
+        <source>Choose report directory</source>
+        <translation>Escolha a pasta dos relatórios</translation>
+    </message>
+    <message>
+        <source>Writing reports: %1 of %2</source>
+        <translation>A escrever relatórios: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Reports written: %1</source>
+        <translation>Relatórios escritos: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not written: %1</source>
+        <translation>Já na pasta, não escritos: %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Não foi possível escrever: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingReport</name>
+    <message>
+        <source>Training report</source>
+        <translation>Relatório de treino</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Conta: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Paths of the instruments</source>
+        <translation>Trajetórias dos instrumentos</translation>
+    </message>
+    <message>
+        <source>Learning curve: %1</source>
+        <translation>Curva de aprendizagem: %1</translation>
+    </message>
+</context>
 </TS>

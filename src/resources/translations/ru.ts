@@ -604,4 +604,54 @@
         <translation>Правый инструмент, пурпурная метка: не найдена</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>REPORT</source>
+        <translation>ОТЧЁТ</translation>
+    </message>
+    <message>
+        <source>Choose report directory</source>
+        <translation>Выберите папку для отчётов</translation>
+    </message>
+    <message>
+        <source>Writing reports: %1 of %2</source>
+        <translation>Запись отчётов: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Reports written: %1</source>
+        <translation>Записано отчётов: %1</translation>
+    </message>
+    <message>
+        <source>Already in the folder, not written: %1</source>
+        <translation>Уже в папке, не записаны: %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Не удалось записать: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingReport</name>
+    <message>
+        <source>Training report</source>
+        <translation>Отчёт о тренировке</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Учётная запись: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Дата: %1</translation>
+    </message>
+    <message>
+        <source>Paths of the instruments</source>
+        <translation>Траектории инструментов</translation>
+    </message>
+    <message>
+        <source>Learning curve: %1</source>
+        <translation>Кривая обучения: %1</translation>
+    </message>
+</context>
 </TS>
