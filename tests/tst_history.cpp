@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMediaPlaylist>
 #include <QMediaRecorder>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -25,6 +26,7 @@
 #include "sessionfixture.h"
 #include "storage/trainingmetricsfile.h"
 #include "storage/trainingrecords.h"
+#include "storage/trainingscsv.h"
 #include "storage/user.h"
 #include "traineesteps.h"
 
@@ -57,6 +59,14 @@ bool showsIcon(const QPushButton *button, const char *picture)
 {
     return button->icon().pixmap(kIconSize).toImage()
         == QIcon(QLatin1String(picture)).pixmap(kIconSize).toImage();
+}
+
+// What a poppler tool prints of a PDF.
+QString popplerOutput(const char *tool, const QString &pdf)
+{
+    QProcess process;
+    process.start(QLatin1String(tool), { pdf, QStringLiteral("-") });
+    return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
 
 QByteArray contentsOf(const QString &path)
@@ -98,6 +108,7 @@ private slots:
     void exportCopiesWithoutOverwriting();
     void deleteRemovesTheCheckedOrTheSelected();
     void listsTheTrainingsOfAnExercise();
+    void reportWritesPagesAndTableWithoutOverwriting();
 
     void playback();
     void returnKeepsVolumeAndGoesToLastAnchor_data();
@@ -330,6 +341,62 @@ void HistoryTest::exportCopiesWithoutOverwriting()
     QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
     QTRY_VERIFY_WITH_TIMEOUT(exportButton->isEnabled(), kTimeoutMs);
     QCOMPARE(QDir(quitTarget.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// REPORT writes a page for each checked training and the account's table of
+// figures, one row per training, oldest first; a name in the folder stays.
+void HistoryTest::reportWritesPagesAndTableWithoutOverwriting()
+{
+    startApplication();
+    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::scenarios.isEmpty(), kTimeoutMs);
+    const int peg = ClientSessionInfo::scenarios.first().id;
+    const QString nine
+        = addTraining(9, true, true, TrainedExercise { peg, { 60, { 1500, 1500 }, { 12, 0 } } });
+    const QString ten = addTraining(10);
+    addTraining(11, true, false);
+    QTemporaryDir target;
+    const QString existing = QDir(target.path()).filePath(QFileInfo(ten).baseName() + ".pdf");
+    QFile keep(existing);
+    QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("keep me") == 7);
+    keep.close();
+
+    openHistory();
+    QTRY_COMPARE_WITH_TIMEOUT(history->rows().size(), 3, kTimeoutMs);
+    history->findChild<QPushButton *>("pushButton")->setChecked(true);
+    answerFolderPicker(target.path());
+    QTest::mouseClick(history->findChild<QPushButton *>("reportBtn"), Qt::LeftButton);
+    auto *status = history->findChild<QLabel *>("exportStatus");
+    QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QLatin1String("Reports written: 3")), kTimeoutMs);
+    QVERIFY2(status->text().contains(QFileInfo(existing).fileName()), qPrintable(status->text()));
+    QCOMPARE(contentsOf(existing), QByteArray("keep me"));
+
+    const QString page = QDir(target.path()).filePath(QFileInfo(nine).baseName() + ".pdf");
+    QVERIFY(QRegularExpression("Pages: +1\\n").match(popplerOutput("pdfinfo", page)).hasMatch());
+    const QString text = popplerOutput("pdftotext", page);
+    for (const QString &shown : { ClientSessionInfo::actualUser()->nameText(), QStringLiteral("Peg transfer"),
+             QStringLiteral("900 mm"), QStringLiteral("2024-03-07 09:00:00") })
+        QVERIFY2(text.contains(shown), qPrintable(shown + " not in " + text));
+
+    const QString account = ClientSessionInfo::actualUser()->nameText();
+    const QStringList lines
+        = QString::fromUtf8(contentsOf(QDir(target.path()).filePath(account + "_trainings.csv")))
+              .split("\r\n");
+    QCOMPARE(lines.size(), 5);
+    QVERIFY(
+        lines.first().startsWith("date,video,exercise_id,exercise_title,duration_s,length_unit,left_seen,"));
+    QCOMPARE(lines.first().count(','), lines.at(1).count(','));
+    QVERIFY2(lines.at(1).startsWith(QStringLiteral("2024-03-07 09:00:00,%1,%2,Peg transfer,90,mm,yes,")
+                                        .arg(QFileInfo(nine).fileName())
+                                        .arg(peg)),
+        qPrintable(lines.at(1)));
+    QVERIFY(lines.at(1).contains(",900,") && lines.at(2).contains(",1000,"));
+    QVERIFY2(lines.at(1).endsWith(",no,yes,no,yes,"), qPrintable(lines.at(1)));
+    // A training without figures has its date and name only.
+    QVERIFY(lines.at(3).startsWith("2024-03-07 11:00:00,"));
+    QCOMPARE(lines.at(3).section(',', 2), QString(lines.first().count(',') - 2, ','));
+    const QByteArray quoted = trainingsCsv(
+        listTrainingMetrics(QFileInfo(nine).path()), [](int) { return QStringLiteral("Knot, \"tied\""); });
+    QVERIFY(quoted.contains(",\"Knot, \"\"tied\"\"\",90,mm,"));
 }
 
 // Only the rows in sight are built. DELETE removes the checked training,
