@@ -62,10 +62,10 @@ bool showsIcon(const QPushButton *button, const char *picture)
 }
 
 // What a poppler tool prints of a PDF.
-QString popplerOutput(const char *tool, const QString &pdf)
+QString popplerOutput(const char *tool, const QStringList &arguments)
 {
     QProcess process;
-    process.start(QLatin1String(tool), { pdf, QStringLiteral("-") });
+    process.start(QLatin1String(tool), arguments);
     return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
 
@@ -371,8 +371,8 @@ void HistoryTest::reportWritesPagesAndTableWithoutOverwriting()
     QCOMPARE(contentsOf(existing), QByteArray("keep me"));
 
     const QString page = QDir(target.path()).filePath(QFileInfo(nine).baseName() + ".pdf");
-    QVERIFY(QRegularExpression("Pages: +1\\n").match(popplerOutput("pdfinfo", page)).hasMatch());
-    const QString text = popplerOutput("pdftotext", page);
+    QVERIFY(QRegularExpression("Pages: +1\\n").match(popplerOutput("pdfinfo", { page })).hasMatch());
+    const QString text = popplerOutput("pdftotext", { page, "-" });
     for (const QString &shown : { ClientSessionInfo::actualUser()->nameText(), QStringLiteral("Peg transfer"),
              QStringLiteral("900 mm"), QStringLiteral("2024-03-07 09:00:00") })
         QVERIFY2(text.contains(shown), qPrintable(shown + " not in " + text));

@@ -37,6 +37,7 @@ public:
 
     void line(const QStringList &cells, const QVector<qreal> &columns = { 0 }, bool bold = false)
     {
+        painter.save();
         QFont font = painter.font();
         font.setBold(bold);
         painter.setFont(font);
@@ -45,6 +46,7 @@ public:
             painter.drawText(QRectF(columns.at(i), y, right - columns.at(i), kLine),
                 Qt::AlignLeft | Qt::AlignVCenter, cells.at(i));
         }
+        painter.restore();
         y += kLine;
     }
 
