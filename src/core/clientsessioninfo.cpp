@@ -155,6 +155,11 @@ QString ClientSessionInfo::exerciseTitle(int id)
         if (scenario.id == id)
             return scenario.GetTitle();
     }
+    return unlistedExerciseTitle(id);
+}
+
+QString ClientSessionInfo::unlistedExerciseTitle(int id)
+{
     return tr("Exercise %1").arg(id);
 }
 

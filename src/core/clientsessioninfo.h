@@ -105,6 +105,9 @@ public:
     // The title of the catalogue's exercise with this id, in the display
     // language; a lab's exercise removed since is named by its number.
     static QString exerciseTitle(int id);
+    // How an exercise that the catalogue no longer has is named; safe on any
+    // thread, since it does not read the catalogue.
+    static QString unlistedExerciseTitle(int id);
 
     // The account operations, carried out by the account store.
     static const QVector<User> &users();

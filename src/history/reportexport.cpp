@@ -84,8 +84,7 @@ void writeReports(const ReportOrder &order, ReportJob *job)
 {
     const QVector<TrainingWithMetrics> all = listTrainingMetrics(order.recordings);
     const auto title = [&order](int id) {
-        // An exercise no longer in the catalogue is named as the history names it.
-        return order.titles.value(id, ClientSessionInfo::tr("Exercise %1").arg(id));
+        return order.titles.value(id, ClientSessionInfo::unlistedExerciseTitle(id));
     };
     Written written;
     const int total = order.videos.size() + 1;

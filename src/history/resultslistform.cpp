@@ -146,6 +146,7 @@ void ResultsListForm::showTrainings(const QVector<TrainingRecord> &records)
     measurements->showTraining(records.isEmpty() ? QString() : records.first().videoPath);
     ui->playBtn->setEnabled(!records.isEmpty());
     ui->deleteBtn->setEnabled(!records.isEmpty());
+    ui->reportBtn->setEnabled(!records.isEmpty());
     // One export at a time: its progress line reports on one.
     ui->exportBtn->setEnabled(!records.isEmpty() && !actions->isExporting());
     trainingRows->setTrainings(records);
