@@ -54,6 +54,8 @@ constexpr int kHandleSize = 30;
 constexpr QSize kIconSize(50, 50);
 constexpr auto kPlayIcon = ":/graphics/common_icons/play.png";
 constexpr auto kPauseIcon = ":/graphics/common_icons/pause.png";
+constexpr auto kNoTrainings
+    = "No recorded trainings yet. Start a training from the menu's training screen with RECORD VIDEO on.";
 
 bool showsIcon(const QPushButton *button, const char *picture)
 {
@@ -107,6 +109,7 @@ private slots:
     void listsTrainingsNewestOnTopWithTheirFigures();
     void exportCopiesWithoutOverwriting();
     void deleteRemovesTheCheckedOrTheSelected();
+    void emptyHistorySaysHowToRecord();
     void listsTheTrainingsOfAnExercise();
     void reportWritesPagesAndTableWithoutOverwriting();
 
@@ -433,6 +436,25 @@ void HistoryTest::deleteRemovesTheCheckedOrTheSelected()
         for (const QString &measurement : trainingMeasurementPaths(videos.at(hour)))
             QCOMPARE(QFile::exists(measurement), kept);
     }
+}
+
+// With no training, the list and the panel say how to record one.
+void HistoryTest::emptyHistorySaysHowToRecord()
+{
+    startApplication();
+    openHistory();
+    const auto *note = history->findChild<QLabel *>(QStringLiteral("noTrainings"));
+    QVERIFY(note && note->isVisible());
+    QCOMPARE(note->text(), QLatin1String(kNoTrainings));
+    const auto panelSays = [this] {
+        const auto labels = history->findChild<MeasurementsPanel *>()->table()->findChildren<QLabel *>();
+        return std::any_of(labels.cbegin(), labels.cend(),
+            [](const QLabel *label) { return label->isVisible() && label->text() == kNoTrainings; });
+    };
+    QTRY_VERIFY(panelSays());
+    addTraining(9);
+    history->getTrainings();
+    QTRY_VERIFY(!note->isVisible());
 }
 
 // Free trainings and those of two exercises, one no longer in the catalogue:

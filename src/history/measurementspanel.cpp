@@ -72,6 +72,7 @@ void MeasurementsPanel::translate()
 void MeasurementsPanel::showTraining(const QString &videoPath)
 {
     translate();
+    selectedVideo = videoPath;
     // Read on a worker: a recordings folder may hold anything under a
     // training's name, and a slow disk must not stop the list.
     selection.setFuture(QtConcurrent::run(readTrainingMetrics, videoPath));
@@ -80,6 +81,12 @@ void MeasurementsPanel::showTraining(const QString &videoPath)
 void MeasurementsPanel::showSelectedFigures()
 {
     const StoredMetrics stored = selection.result();
+    if (selectedVideo.isEmpty()) {
+        // Not a training without tracking: there is none to show.
+        figures->showNothing(tr("No recorded trainings yet. "
+                                "Start a training from the menu's training screen with RECORD VIDEO on."));
+        return;
+    }
     switch (stored.status) {
     case StoredStatus::Present:
         figures->showMetrics(stored.metrics);

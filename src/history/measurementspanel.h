@@ -20,6 +20,7 @@ public:
     explicit MeasurementsPanel(QWidget *parent = nullptr);
     ~MeasurementsPanel() override;
 
+    // No path: the history holds no training.
     void showTraining(const QString &videoPath);
     // The learning curve of these trainings, oldest first, against the
     // targets of the exercise they are trainings of (all 0 for none).
@@ -41,4 +42,5 @@ private:
     LearningCurve *curve;
     // The figures of the training selected last.
     QFutureWatcher<StoredMetrics> selection;
+    QString selectedVideo;
 };

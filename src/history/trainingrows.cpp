@@ -1,5 +1,6 @@
 #include "history/trainingrows.h"
 
+#include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
@@ -22,7 +23,12 @@ TrainingRows::TrainingRows(QScrollArea *area, QWidget *container, QObject *paren
     : QObject(parent)
     , area(area)
     , container(container)
+    , emptyNote(new QLabel(container))
 {
+    emptyNote->setObjectName(QStringLiteral("noTrainings"));
+    emptyNote->setWordWrap(true);
+    emptyNote->setStyleSheet(QStringLiteral("QLabel {color: rgb(180, 180, 180); font-size: 16pt;}"));
+    emptyNote->hide();
     area->setWidget(container);
     container->setStyleSheet(SimpleListItem::listStyleSheet());
     connect(area->verticalScrollBar(), &QScrollBar::valueChanged, this, &TrainingRows::place);
@@ -36,6 +42,9 @@ void TrainingRows::setTrainings(const QVector<TrainingRecord> &trainings)
     checks.fill(false, records.size());
     const int rowsHeight = records.isEmpty() ? 0 : records.size() * kRowPitch - (kRowPitch - kRowHeight);
     container->setMinimumHeight(kListMargins.top() + rowsHeight + kListMargins.bottom());
+    emptyNote->setText(tr("No recorded trainings yet. "
+                          "Start a training from the menu's training screen with RECORD VIDEO on."));
+    emptyNote->setVisible(records.isEmpty());
     place();
 }
 
@@ -92,6 +101,7 @@ void TrainingRows::place()
     items = kept;
 
     const int width = qMin(kRowMaximumWidth, container->width() - kListMargins.left() - kListMargins.right());
+    emptyNote->setGeometry(kListMargins.left(), kListMargins.top(), width, kRowHeight);
     for (SimpleListItem *row : qAsConst(items)) {
         row->setGeometry(
             kListMargins.left(), kListMargins.top() + placeOf(row->id()) * kRowPitch, width, kRowHeight);

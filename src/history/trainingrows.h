@@ -7,6 +7,7 @@
 
 #include "storage/trainingrecords.h"
 
+class QLabel;
 class QScrollArea;
 class SimpleListItem;
 
@@ -33,6 +34,8 @@ public:
     const QVector<TrainingRecord> &trainings() const { return records; }
     // The rows built, those in sight, in the order of their identifiers.
     const QVector<SimpleListItem *> &rows() const { return items; }
+    // The line the list shows while it holds no training.
+    const QLabel *emptyLine() const { return emptyNote; }
     // Oldest first.
     QStringList checkedVideos() const;
     void checkAll(bool checked);
@@ -53,4 +56,6 @@ private:
     QVector<bool> checks;
     QVector<SimpleListItem *> items;
     QHash<QString, QString> exerciseTitles;
+    // Stands where the rows would, while there are none.
+    QLabel *emptyNote;
 };

@@ -406,6 +406,10 @@
         <source>The measurements of this training cannot be read.</source>
         <translation>无法读取此训练的测量结果。</translation>
     </message>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>还没有录制的训练。请从菜单的训练界面开始训练，并打开“录制视频”。</translation>
+    </message>
 </context>
 <context>
     <name>TrainingResultsDialog</name>
@@ -652,6 +656,13 @@
     <message>
         <source>Learning curve: %1</source>
         <translation>学习曲线：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingRows</name>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>还没有录制的训练。请从菜单的训练界面开始训练，并打开“录制视频”。</translation>
     </message>
 </context>
 </TS>

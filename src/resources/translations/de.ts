@@ -406,6 +406,10 @@
         <source>The measurements of this training cannot be read.</source>
         <translation>Die Messungen dieses Trainings können nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Noch keine aufgezeichneten Trainings. Starten Sie ein Training über den Trainingsbildschirm des Menüs mit eingeschaltetem VIDEO AUFNEHMEN.</translation>
+    </message>
 </context>
 <context>
     <name>TrainingResultsDialog</name>
@@ -652,6 +656,13 @@
     <message>
         <source>Learning curve: %1</source>
         <translation>Lernkurve: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingRows</name>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Noch keine aufgezeichneten Trainings. Starten Sie ein Training über den Trainingsbildschirm des Menüs mit eingeschaltetem VIDEO AUFNEHMEN.</translation>
     </message>
 </context>
 </TS>

@@ -406,6 +406,10 @@
         <source>The measurements of this training cannot be read.</source>
         <translation>No se pueden leer las mediciones de este entrenamiento.</translation>
     </message>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Aún no hay entrenamientos grabados. Inicie un entrenamiento desde la pantalla de entrenamiento del menú con GRABAR VÍDEO activado.</translation>
+    </message>
 </context>
 <context>
     <name>TrainingResultsDialog</name>
@@ -652,6 +656,13 @@
     <message>
         <source>Learning curve: %1</source>
         <translation>Curva de aprendizaje: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingRows</name>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Aún no hay entrenamientos grabados. Inicie un entrenamiento desde la pantalla de entrenamiento del menú con GRABAR VÍDEO activado.</translation>
     </message>
 </context>
 </TS>

@@ -406,6 +406,10 @@
         <source>The measurements of this training cannot be read.</source>
         <translation>Les mesures de cet entraînement ne peuvent pas être lues.</translation>
     </message>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Aucun entraînement enregistré pour l&apos;instant. Lancez un entraînement depuis l&apos;écran d&apos;entraînement du menu avec ENREGISTRER LA VIDÉO activé.</translation>
+    </message>
 </context>
 <context>
     <name>TrainingResultsDialog</name>
@@ -652,6 +656,13 @@
     <message>
         <source>Learning curve: %1</source>
         <translation>Courbe d’apprentissage : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingRows</name>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Aucun entraînement enregistré pour l&apos;instant. Lancez un entraînement depuis l&apos;écran d&apos;entraînement du menu avec ENREGISTRER LA VIDÉO activé.</translation>
     </message>
 </context>
 </TS>

@@ -406,6 +406,10 @@
         <source>The measurements of this training cannot be read.</source>
         <translation>Impossibile leggere le misure di questo allenamento.</translation>
     </message>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Ancora nessun allenamento registrato. Avvia un allenamento dalla schermata di allenamento del menu con REGISTRA VIDEO attivo.</translation>
+    </message>
 </context>
 <context>
     <name>TrainingResultsDialog</name>
@@ -652,6 +656,13 @@
     <message>
         <source>Learning curve: %1</source>
         <translation>Curva di apprendimento: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingRows</name>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Ancora nessun allenamento registrato. Avvia un allenamento dalla schermata di allenamento del menu con REGISTRA VIDEO attivo.</translation>
     </message>
 </context>
 </TS>

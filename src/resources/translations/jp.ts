@@ -406,6 +406,10 @@
         <source>The measurements of this training cannot be read.</source>
         <translation>このトレーニングの測定結果を読み込めません。</translation>
     </message>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>録画されたトレーニングはまだありません。メニューのトレーニング画面から「録画」をオンにしてトレーニングを開始してください。</translation>
+    </message>
 </context>
 <context>
     <name>TrainingResultsDialog</name>
@@ -652,6 +656,13 @@
     <message>
         <source>Learning curve: %1</source>
         <translation>学習曲線：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingRows</name>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>録画されたトレーニングはまだありません。メニューのトレーニング画面から「録画」をオンにしてトレーニングを開始してください。</translation>
     </message>
 </context>
 </TS>

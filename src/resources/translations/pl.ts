@@ -406,6 +406,10 @@
         <source>The measurements of this training cannot be read.</source>
         <translation>Nie można odczytać pomiarów tego treningu.</translation>
     </message>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Brak nagranych treningów. Rozpocznij trening z ekranu treningu w menu z włączonym NAGRYWAJ WIDEO.</translation>
+    </message>
 </context>
 <context>
     <name>TrainingResultsDialog</name>
@@ -652,6 +656,13 @@
     <message>
         <source>Learning curve: %1</source>
         <translation>Krzywa uczenia się: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingRows</name>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Brak nagranych treningów. Rozpocznij trening z ekranu treningu w menu z włączonym NAGRYWAJ WIDEO.</translation>
     </message>
 </context>
 </TS>

@@ -406,6 +406,10 @@
         <source>The measurements of this training cannot be read.</source>
         <translation>Não é possível ler as medições deste treino.</translation>
     </message>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Ainda não há treinos gravados. Inicie um treino a partir do ecrã de treino do menu com GRAVAR VÍDEO ligado.</translation>
+    </message>
 </context>
 <context>
     <name>TrainingResultsDialog</name>
@@ -652,6 +656,13 @@
     <message>
         <source>Learning curve: %1</source>
         <translation>Curva de aprendizagem: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingRows</name>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Ainda não há treinos gravados. Inicie um treino a partir do ecrã de treino do menu com GRAVAR VÍDEO ligado.</translation>
     </message>
 </context>
 </TS>

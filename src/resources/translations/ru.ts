@@ -406,6 +406,10 @@
         <source>The measurements of this training cannot be read.</source>
         <translation>Не удаётся прочитать измерения этой тренировки.</translation>
     </message>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Записанных тренировок пока нет. Начните тренировку с экрана тренировки в меню с включённой ЗАПИСЬЮ ВИДЕО.</translation>
+    </message>
 </context>
 <context>
     <name>TrainingResultsDialog</name>
@@ -652,6 +656,13 @@
     <message>
         <source>Learning curve: %1</source>
         <translation>Кривая обучения: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingRows</name>
+    <message>
+        <source>No recorded trainings yet. Start a training from the menu&apos;s training screen with RECORD VIDEO on.</source>
+        <translation>Записанных тренировок пока нет. Начните тренировку с экрана тренировки в меню с включённой ЗАПИСЬЮ ВИДЕО.</translation>
     </message>
 </context>
 </TS>
