@@ -20,6 +20,7 @@
 #include "history/resultslistform.h"
 #include "history/simplelistitem.h"
 #include "history/slider.h"
+#include "history/speedstrip.h"
 #include "history/videoplayer.h"
 #include "mediainspection.h"
 #include "pictureinspection.h"
@@ -54,6 +55,9 @@ constexpr int kHandleSize = 30;
 constexpr QSize kIconSize(50, 50);
 constexpr auto kPlayIcon = ":/graphics/common_icons/play.png";
 constexpr auto kPauseIcon = ":/graphics/common_icons/pause.png";
+// A frame at 30 frames per second; the replayed left tip's pixels per second.
+constexpr qint64 kFrameMs = 34;
+constexpr double kLeftSpeed = 200;
 constexpr auto kNoTrainings
     = "No recorded trainings yet. Start a training from the menu's training screen with RECORD VIDEO on.";
 
@@ -91,6 +95,18 @@ TrainingMeasurement leftHandOnly(double pathLengthMm, int movementUnits)
     return measurement;
 }
 
+// Frames 33 ms apart: the left tip moves right from x = 100, the right stands, unseen from 1 to 2 s.
+TipPaths movingLeftTip(qint64 durationMs)
+{
+    TipPaths paths;
+    for (double seconds = 0; seconds * 1000 < durationMs; seconds += 0.033) {
+        paths[InstrumentLeft] << TipSample { seconds, QPointF(100 + kLeftSpeed * seconds, 300) };
+        paths[InstrumentRight] << TipSample {
+            seconds, seconds < 1 || seconds > 2 ? std::optional<QPointF>(QPointF(900, 400)) : std::nullopt };
+    }
+    return paths;
+}
+
 } // namespace
 
 // The training history in the real main window, over real files in the
@@ -116,6 +132,7 @@ private slots:
     void playback();
     void returnKeepsVolumeAndGoesToLastAnchor_data();
     void returnKeepsVolumeAndGoesToLastAnchor();
+    void replayTrailsTheTrackedTipsAndSeeksFromTheStrip();
 
 private:
     // The application as it starts, on the menu, with an account of its own.
@@ -678,6 +695,37 @@ void HistoryTest::returnKeepsVolumeAndGoesToLastAnchor()
     openPlayer();
     QCOMPARE(slider->value(), volume);
     QCOMPARE(media()->volume(), volume);
+}
+
+// The tracked tips trail over the picture in step with it, the newest point
+// where the paths put the tip at the player's position; a tap on the strip
+// under the slider goes to the time under the finger.
+void HistoryTest::replayTrailsTheTrackedTipsAndSeeksFromTheStrip()
+{
+    startApplication();
+    TrainingMeasurement measurement;
+    measurement.paths = movingLeftTip(recordedMs);
+    measurement.metrics.pictureSize = QSize(1280, 720);
+    QVERIFY(writeTrainingMeasurement(recording, measurement));
+    openPlayer();
+    QTRY_VERIFY(player->trailHead(InstrumentLeft));
+    const auto leftAtPosition = [this] {
+        const double expected = 100 + kLeftSpeed * media()->position() / 1000.0;
+        return player->trailHead(InstrumentLeft)
+            && qAbs(player->trailHead(InstrumentLeft)->x() - expected) <= kLeftSpeed * kFrameMs / 1000.0;
+    };
+    QVERIFY(button("trailsBtn")->isChecked());
+    playUntil(1500);
+    click("playBtn");
+    QTRY_VERIFY(leftAtPosition());
+    QCOMPARE(*player->trailHead(InstrumentRight), QPointF(900, 400));
+    auto *strip = player->findChild<SpeedStrip *>(QStringLiteral("speedStrip"));
+    QVERIFY(strip && strip->isVisible());
+    const int x = strip->width() / 4;
+    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(x, strip->height() / 2));
+    const qint64 target = media()->duration() * x / strip->width();
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(media()->position() - target) <= kFrameMs, kTimeoutMs);
+    QTRY_VERIFY(leftAtPosition());
 }
 
 QTEST_MAIN(HistoryTest)

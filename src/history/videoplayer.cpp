@@ -6,12 +6,16 @@
 #include <QIcon>
 #include <QShowEvent>
 #include <QUrl>
+#include <QtConcurrent>
 
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
 #include "core/touchfeedback.h"
 #include "history/slider.h"
+#include "history/speedstrip.h"
+#include "storage/trainingmetricsfile.h"
+#include "storage/trainingpathsfile.h"
 #include "storage/user.h"
 #include "ui_videoplayer.h"
 
@@ -32,6 +36,20 @@ constexpr float kPercent = 100.0f;
 // percent / kPercentToSeconds turns a percentage of a duration in
 // milliseconds into seconds.
 constexpr float kPercentToSeconds = 100000.0f;
+// The player reports its position once a frame (at 30 frames per second),
+// so that the trails keep up with the picture.
+constexpr int kFrameMs = 33;
+
+TrackedReplay readTrackedReplay(const QString &videoPath)
+{
+    TrackedReplay replay;
+    const StoredPaths stored = readTrainingPaths(videoPath);
+    if (stored.status != StoredStatus::Present)
+        return replay;
+    replay.paths = stored.paths;
+    replay.pictureSize = readTrainingMetrics(videoPath).metrics.pictureSize;
+    return replay;
+}
 
 QIcon commonIcon(const char *picture)
 {
@@ -61,14 +79,21 @@ VideoPlayer::VideoPlayer(QWidget *parent)
     scene = new QGraphicsScene(this);
     ui->graphicsView->setScene(scene);
     scene->addItem(&videoItem);
+    scene->addItem(&trails);
+    player->setNotifyInterval(kFrameMs);
 
     connect(player, &QMediaPlayer::stateChanged, this, &VideoPlayer::stateChangedHandler);
     connect(player, &QMediaPlayer::mediaStatusChanged, this, &VideoPlayer::on_mediaStatusChanged);
     connect(player, &QMediaPlayer::positionChanged, this, &VideoPlayer::on_positionChanged);
     connect(player, &QMediaPlayer::currentMediaChanged, this, &VideoPlayer::applyNewVideo);
     connect(ui->slider, &Slider::userMove, this, &VideoPlayer::on_sliderUserMoved);
+    connect(player, &QMediaPlayer::durationChanged, ui->speedStrip, &SpeedStrip::setDurationMs);
+    connect(ui->speedStrip, &SpeedStrip::seekRequested, player, &QMediaPlayer::setPosition);
+    connect(&videoItem, &QGraphicsVideoItem::nativeSizeChanged, this, &VideoPlayer::placeTrails);
+    connect(&reading, &QFutureWatcher<TrackedReplay>::finished, this, &VideoPlayer::showTracks);
+    connect(ui->trailsBtn, &QPushButton::toggled, this, [this](bool on) { trails.setVisible(on); });
 
-    for (QWidget *button : { ui->returnBtn, ui->playBtn, ui->stopBtn })
+    for (QWidget *button : { ui->returnBtn, ui->playBtn, ui->stopBtn, ui->trailsBtn })
         button->installEventFilter(this);
     ui->playBtn->setIconSize(kIconSize);
     ui->stopBtn->setIconSize(kIconSize);
@@ -88,17 +113,44 @@ VideoPlayer::~VideoPlayer()
     // presenting frames to its surface.
     player->setVideoOutput(static_cast<QAbstractVideoSurface *>(nullptr));
     scene->removeItem(&videoItem);
+    scene->removeItem(&trails);
+    reading.waitForFinished();
 }
 
 void VideoPlayer::showEvent(QShowEvent *event)
 {
     ui->retranslateUi(this);
+    ui->trailsBtn->setText(tr("TRAILS"));
     ClientSessionInfo::actualForm = this;
     media = QMediaContent(QUrl::fromLocalFile(ClientSessionInfo::actualFilename));
     if (const User *user = ClientSessionInfo::actualUser())
         ui->volume->setValue(user->volume);
+    // The paths of the last training played must not trail over this one's
+    // picture while its own are read.
+    trails.setPaths({});
+    trackedPictureSize = QSize();
+    ui->speedStrip->setPaths({});
+    reading.setFuture(QtConcurrent::run(readTrackedReplay, ClientSessionInfo::actualFilename));
     player->setMedia(media);
     event->accept();
+}
+
+void VideoPlayer::showTracks()
+{
+    const TrackedReplay replay = reading.result();
+    trackedPictureSize = replay.pictureSize;
+    trails.setPaths(replay.paths);
+    trails.setPositionMs(player->position());
+    ui->speedStrip->setPaths(replay.paths);
+    placeTrails();
+}
+
+void VideoPlayer::placeTrails()
+{
+    // The picture's frames have the size of the camera picture the paths
+    // were measured in; the figures tell it, the video too.
+    const QSize picture = trackedPictureSize.isEmpty() ? videoItem.nativeSize().toSize() : trackedPictureSize;
+    trails.setPicture(videoItem.boundingRect(), picture);
 }
 
 void VideoPlayer::hideEvent(QHideEvent *event)
@@ -119,6 +171,7 @@ void VideoPlayer::on_mediaStatusChanged(QMediaPlayer::MediaStatus m)
         return;
     const QSize view = ui->graphicsView->size();
     videoItem.setSize(QSizeF(view.width() - kVideoInset, view.height() - kVideoInset));
+    placeTrails();
     player->setPosition(kFirstPictureMs);
     // Qt's GStreamer back end shows no picture while stopped: a loaded video
     // waits paused, on its first picture, for PLAY. A player that was left
@@ -149,6 +202,8 @@ void VideoPlayer::on_playBtn_clicked()
 void VideoPlayer::stateChangedHandler(QMediaPlayer::State state)
 {
     setPlayIcon(state == QMediaPlayer::PlayingState ? kPauseIcon : kPlayIcon);
+    // A pause may fall between two reports of the position.
+    trails.setPositionMs(player->position());
 }
 
 void VideoPlayer::on_stopBtn_clicked()
@@ -163,6 +218,8 @@ void VideoPlayer::on_positionChanged(qlonglong pos)
     const float position = static_cast<float>(pos);
     ui->slider->setPosition(duration == 0.0f ? 0 : static_cast<int>(kPercent * position / duration));
     ui->time->setText(timeReadOut(static_cast<int>(position / kMsPerSecond), duration));
+    trails.setPositionMs(pos);
+    ui->speedStrip->setPositionMs(pos);
 }
 
 void VideoPlayer::on_sliderUserMoved(int percent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QGraphicsVideoItem>
 #include <QMediaContent>
 #include <QMediaPlayer>
@@ -7,16 +8,27 @@
 #include <memory>
 
 #include "core/enums.h"
+#include "history/tiptrails.h"
 
 namespace Ui {
 class VideoPlayer;
 }
 class QGraphicsScene;
 
+// What the tracking kept of the training played, read on a worker.
+struct TrackedReplay
+{
+    TipPaths paths;
+    // Of the camera picture; empty when the figures do not tell it.
+    QSize pictureSize;
+};
+
 // Plays one recorded training, the file named by
 // ClientSessionInfo::actualFilename: the picture in a graphics view, play,
 // pause and stop, a finger slider with the time, and a volume remembered per
-// account. Returns to the anchor screen it was opened from.
+// account. Over the picture, each hand's tracked tip trails behind it, and
+// under the slider a strip shows the hands' speeds over the whole training.
+// Returns to the anchor screen it was opened from.
 class VideoPlayer : public QWidget
 {
     Q_OBJECT
@@ -27,6 +39,8 @@ public:
 
     // Read access for tests and tools.
     const QMediaPlayer *mediaPlayer() const { return player; }
+    // The newest point of hand's trail, in pixels of the camera picture.
+    std::optional<QPointF> trailHead(int hand) const { return trails.trailHead(hand); }
 
 signals:
     void ShowNextForm(FormEnum);
@@ -58,10 +72,16 @@ private:
 
     // Shows one of the common icons, named by its file, on playBtn.
     void setPlayIcon(const char *picture);
+    void showTracks();
+    // Lays the trails over the picture where the video item shows it.
+    void placeTrails();
 
     std::unique_ptr<Ui::VideoPlayer> ui;
     QMediaPlayer *player;
     QMediaContent media;
     QGraphicsVideoItem videoItem;
     QGraphicsScene *scene;
+    TipTrails trails;
+    QFutureWatcher<TrackedReplay> reading;
+    QSize trackedPictureSize;
 };

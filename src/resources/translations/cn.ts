@@ -665,4 +665,11 @@
         <translation>还没有录制的训练。请从菜单的训练界面开始训练，并打开“录制视频”。</translation>
     </message>
 </context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>轨迹</translation>
+    </message>
+</context>
 </TS>

@@ -665,4 +665,11 @@
         <translation>Noch keine aufgezeichneten Trainings. Starten Sie ein Training über den Trainingsbildschirm des Menüs mit eingeschaltetem VIDEO AUFNEHMEN.</translation>
     </message>
 </context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>SPUREN</translation>
+    </message>
+</context>
 </TS>

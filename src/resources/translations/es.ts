@@ -665,4 +665,11 @@
         <translation>Aún no hay entrenamientos grabados. Inicie un entrenamiento desde la pantalla de entrenamiento del menú con GRABAR VÍDEO activado.</translation>
     </message>
 </context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>ESTELAS</translation>
+    </message>
+</context>
 </TS>

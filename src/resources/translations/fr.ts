@@ -665,4 +665,11 @@
         <translation>Aucun entraînement enregistré pour l&apos;instant. Lancez un entraînement depuis l&apos;écran d&apos;entraînement du menu avec ENREGISTRER LA VIDÉO activé.</translation>
     </message>
 </context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>TRACES</translation>
+    </message>
+</context>
 </TS>

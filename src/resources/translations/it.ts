@@ -665,4 +665,11 @@
         <translation>Ancora nessun allenamento registrato. Avvia un allenamento dalla schermata di allenamento del menu con REGISTRA VIDEO attivo.</translation>
     </message>
 </context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>SCIE</translation>
+    </message>
+</context>
 </TS>

@@ -665,4 +665,11 @@
         <translation>録画されたトレーニングはまだありません。メニューのトレーニング画面から「録画」をオンにしてトレーニングを開始してください。</translation>
     </message>
 </context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>軌跡</translation>
+    </message>
+</context>
 </TS>

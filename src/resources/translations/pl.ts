@@ -665,4 +665,11 @@
         <translation>Brak nagranych treningów. Rozpocznij trening z ekranu treningu w menu z włączonym NAGRYWAJ WIDEO.</translation>
     </message>
 </context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>ŚLADY</translation>
+    </message>
+</context>
 </TS>

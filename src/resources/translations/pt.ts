@@ -665,4 +665,11 @@
         <translation>Ainda não há treinos gravados. Inicie um treino a partir do ecrã de treino do menu com GRAVAR VÍDEO ligado.</translation>
     </message>
 </context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>RASTOS</translation>
+    </message>
+</context>
 </TS>

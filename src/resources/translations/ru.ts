@@ -665,4 +665,11 @@
         <translation>Записанных тренировок пока нет. Начните тренировку с экрана тренировки в меню с включённой ЗАПИСЬЮ ВИДЕО.</translation>
     </message>
 </context>
+<context>
+    <name>VideoPlayer</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>СЛЕДЫ</translation>
+    </message>
+</context>
 </TS>
