@@ -3,8 +3,8 @@
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
+#include "history/gappedline.h"
 #include "history/metricstable.h"
 
 namespace {
@@ -29,15 +29,16 @@ void SpeedStrip::setPaths(const TipPaths &paths)
 {
     fastest = 0;
     const TipPath &times = paths.at(InstrumentLeft);
-    binSeconds = times.isEmpty() ? 0 : qMax(times.last().seconds, 1e-3) / kBins;
+    const int binCount = qBound(1, static_cast<int>(times.size()) / 2, kBins);
+    binSeconds = times.isEmpty() ? 0 : qMax(times.last().seconds, 1e-3) / binCount;
     for (int hand = 0; hand < kInstrumentCount; ++hand) {
         const TipPath &path = paths.at(hand);
         QVector<Bin> &handBins = bins[hand];
-        handBins = QVector<Bin>(path.isEmpty() ? 0 : kBins);
+        handBins = QVector<Bin>(path.isEmpty() ? 0 : binCount);
         QVector<int> moves(handBins.size()), unseen(handBins.size()), samples(handBins.size());
         for (int sample = 0; sample < path.size(); ++sample) {
             const TipSample &now = path.at(sample);
-            const int bin = qBound(0, static_cast<int>(now.seconds / binSeconds), kBins - 1);
+            const int bin = qBound(0, static_cast<int>(now.seconds / binSeconds), binCount - 1);
             ++samples[bin];
             if (!now.position) {
                 ++unseen[bin];
@@ -98,7 +99,8 @@ void SpeedStrip::paintEvent(QPaintEvent *event)
         const QVector<Bin> &handBins = bins.at(hand);
         QColor shade = instrumentColour(hand);
         shade.setAlpha(kShadeAlpha);
-        QPainterPath speeds;
+        // No speed where the tip was out of sight: a gap in its line.
+        QVector<std::optional<QPointF>> speeds;
         for (int bin = 0; bin < handBins.size(); ++bin) {
             const qreal left = xOf(bin * binSeconds);
             const qreal right = xOf((bin + 1) * binSeconds);
@@ -106,13 +108,10 @@ void SpeedStrip::paintEvent(QPaintEvent *event)
                 painter.fillRect(QRectF(left, hand * half, right - left, half), shade);
             const qreal share = fastest > 0 ? handBins.at(bin).speed / fastest : 0;
             const QPointF point((left + right) / 2, height() - 1 - share * (height() - 2));
-            if (bin == 0)
-                speeds.moveTo(point);
-            else
-                speeds.lineTo(point);
+            speeds << (handBins.at(bin).offScreen ? std::nullopt : std::optional<QPointF>(point));
         }
         painter.setPen(QPen(instrumentColour(hand), kLineWidth));
-        painter.drawPath(speeds);
+        painter.drawPath(gappedLine(speeds));
     }
     painter.setPen(kCursorColour);
     const qreal cursor = static_cast<qreal>(positionMs) * width() / durationMs;

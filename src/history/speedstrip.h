@@ -33,8 +33,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    // The speeds are averaged over a fixed number of stretches of the paths,
-    // so that painting costs the same for a minute's training as an hour's.
+    // The speeds are averaged over at most this many stretches of the paths,
+    // so that painting costs the same for a minute's training as an hour's;
+    // a short training has fewer, each at least two frames long.
     static constexpr int kBins = 480;
     struct Bin
     {
