@@ -101,8 +101,8 @@ TipPaths movingLeftTip(qint64 durationMs)
     TipPaths paths;
     for (double seconds = 0; seconds * 1000 < durationMs; seconds += 0.033) {
         paths[InstrumentLeft] << TipSample { seconds, QPointF(100 + kLeftSpeed * seconds, 300) };
-        paths[InstrumentRight] << TipSample {
-            seconds, seconds < 1 || seconds > 2 ? std::optional<QPointF>(QPointF(900, 400)) : std::nullopt };
+        paths[InstrumentRight] << TipSample { seconds,
+            seconds < 1 || seconds > 2 ? std::optional<QPointF>(QPointF(900, 400)) : std::nullopt };
     }
     return paths;
 }
