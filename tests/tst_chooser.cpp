@@ -259,7 +259,10 @@ void ChooserTest::choosingAnExercise()
     for (int i = 0; i < 3; ++i) {
         const QString video = trainingVideoPath(folder, QStringLiteral("2026_03_0%1T10_00_00").arg(i + 1));
         QFile file(video);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(16, 'v')) == 16);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(16, 'v')) == 16 && file.flush());
+        // A day apart: files written within the clock's tick would be
+        // ordered by name, not by the order of their trainings.
+        QVERIFY(file.setFileTime(QDateTime(QDate(2026, 3, i + 1), QTime(10, 0)), QFileDevice::FileModificationTime));
         file.close();
         TrainingMeasurement measurement;
         measurement.metrics.durationSeconds = seconds[i];
