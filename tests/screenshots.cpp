@@ -190,6 +190,12 @@ int main(int argc, char *argv[])
     QTest::qWait(kSettleMs);
     camera.take(QStringLiteral("learning-curve"));
     click(history, "playBtn");
+    // Two and a half seconds in, by a tap on the speed strip, so that the
+    // tips' trails show.
+    QTest::qWait(kSettleMs);
+    if (auto *strip = window.screenFor(FormVideoPlayer)->findChild<QWidget *>(QStringLiteral("speedStrip")))
+        QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(strip->width() * 3 / 4, strip->height() / 2));
+    QTest::qWait(kSettleMs);
     camera.take(QStringLiteral("player"));
 
     // The login screen, which no button leads to, with a refused PIN, and
