@@ -12,11 +12,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # Libraries are found by dpkg-shlibdeps; what Qt and GStreamer load at run
 # time (the camera and player back ends, the decoders and encoders) is named:
 # a USB camera needs GStreamer's camerabin (plugins-bad), and its sound a
-# PulseAudio source (plugins-good) or an ALSA one (gstreamer1.0-alsa).
+# PulseAudio source (plugins-good) or an ALSA one (gstreamer1.0-alsa). The
+# Chinese and Japanese texts need a font with their glyphs, which no library
+# links: without it they show as empty boxes.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_APPLICATION_PACKAGE_NAME kavrinmac)
 set(CPACK_DEBIAN_APPLICATION_PACKAGE_DEPENDS
-    "libqt5multimedia5-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-ugly, gstreamer1.0-plugins-bad, gstreamer1.0-alsa, gstreamer1.0-libav")
+    "libqt5multimedia5-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-ugly, gstreamer1.0-plugins-bad, gstreamer1.0-alsa, gstreamer1.0-libav, fonts-wqy-microhei")
 set(CPACK_DEBIAN_VIRTUALCAMERA_PACKAGE_NAME kavrinmac-virtual-camera)
 set(CPACK_DEBIAN_VIRTUALCAMERA_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 set(CPACK_COMPONENT_APPLICATION_DESCRIPTION "The KavrinMac application")
