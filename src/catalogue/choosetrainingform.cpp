@@ -11,7 +11,6 @@
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/touchfeedback.h"
-#include "core/logging.h"
 #include "storage/datalocation.h"
 #include "storage/exercisetargets.h"
 #include "ui_choosetrainingform.h"
