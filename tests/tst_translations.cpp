@@ -67,6 +67,36 @@ bool keepsSentenceEnd(const QString &source, const QString &translation)
         || translation.endsWith(QStringLiteral("\uFF1F\uFF01").at(end));
 }
 
+// A file of the project, as text.
+QString projectFile(const QString &path)
+{
+    QFile file(QDir(QStringLiteral(KAVRIN_PROJECT_DIR)).filePath(path));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// What scripts/install-deps installs for the application to run.
+QStringList runtimePackages()
+{
+    static const QRegularExpression block(QStringLiteral("\nruntime=\\(([\\s\\S]*?)\n\\)"));
+    static const QRegularExpression comment(QStringLiteral("#[^\n]*"));
+    QString list = block.match(projectFile(QStringLiteral("scripts/install-deps"))).captured(1);
+    return list.remove(comment).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+// The kavrinmac package's Depends as CPack writes it, without versions.
+QStringList packageDepends()
+{
+    QFile config(QStringLiteral(KAVRIN_BINARY_DIR "/CPackConfig.cmake"));
+    if (!config.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression field(
+        QStringLiteral("CPACK_DEBIAN_APPLICATION_PACKAGE_DEPENDS \"([^\"]*)\""));
+    QStringList depends;
+    for (const QString &relation : field.match(QString::fromUtf8(config.readAll())).captured(1).split(','))
+        depends << relation.trimmed().section(QLatin1Char(' '), 0, 0);
+    return depends;
+}
+
 } // namespace
 
 // The translation files as shipped: every text the code translates, as
@@ -82,6 +112,12 @@ private slots:
 
     void eachLanguageAsShipped_data();
     void eachLanguageAsShipped();
+
+    // The package a plain installation gets its glyphs and plugins from.
+    void packageDependsOnWhatTheApplicationLoads_data();
+    void packageDependsOnWhatTheApplicationLoads();
+    void packageCopyrightCoversEachBundledFont_data();
+    void packageCopyrightCoversEachBundledFont();
 
 private:
     // What the code translates.
@@ -184,6 +220,54 @@ void TranslationsTest::eachLanguageAsShipped()
         const int width = metrics.horizontalAdvance(line);
         QVERIFY2(width <= kCaptionWidth, qPrintable(QStringLiteral("%1: %2 px").arg(line).arg(width)));
     }
+}
+
+void TranslationsTest::packageDependsOnWhatTheApplicationLoads_data()
+{
+    QTest::addColumn<QString>("package");
+    const QStringList runtime = runtimePackages();
+    QVERIFY(runtime.contains(QStringLiteral("fonts-wqy-microhei")));
+    for (const QString &package : runtime)
+        QTest::newRow(qPrintable(package)) << package;
+}
+
+void TranslationsTest::packageDependsOnWhatTheApplicationLoads()
+{
+    QFETCH(QString, package);
+    QVERIFY2(packageDepends().contains(package), qPrintable(packageDepends().join(", ")));
+}
+
+void TranslationsTest::packageCopyrightCoversEachBundledFont_data()
+{
+    QTest::addColumn<QString>("font");
+    for (const QString &font : QDir(QStringLiteral(KAVRIN_PROJECT_DIR "/src/resources/fonts"))
+                                   .entryList({ QStringLiteral("*.ttf") }, QDir::Files))
+        QTest::newRow(qPrintable(font)) << font;
+}
+
+// The machine-readable copyright names each font file with its copyright and
+// a licence whose text it carries.
+void TranslationsTest::packageCopyrightCoversEachBundledFont()
+{
+    QFETCH(QString, font);
+    const QStringList paragraphs
+        = projectFile(QStringLiteral("packaging/linux/copyright")).split(QStringLiteral("\n\n"));
+    static const QRegularExpression filesField(QStringLiteral("^Files:((?:[^\\n]|\\n )*)"));
+    const QString path = QStringLiteral("src/resources/fonts/") + font;
+    const auto naming = std::find_if(paragraphs.cbegin(), paragraphs.cend(), [&](const QString &paragraph) {
+        return filesField.match(paragraph)
+            .captured(1)
+            .split(QRegularExpression(QStringLiteral("\\s+")))
+            .contains(path);
+    });
+    QVERIFY(naming != paragraphs.cend());
+    QVERIFY(naming->contains(QStringLiteral("\nCopyright: 2")));
+    const QString licence
+        = QRegularExpression(QStringLiteral("\nLicense: (\\S+)")).match(*naming).captured(1);
+    QVERIFY(!licence.isEmpty());
+    QVERIFY(std::any_of(paragraphs.cbegin(), paragraphs.cend(), [&](const QString &paragraph) {
+        return paragraph.startsWith(QStringLiteral("License: %1\n ").arg(licence));
+    }));
 }
 
 QTEST_MAIN(TranslationsTest)
