@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test soak faults screenshots package clean
+.PHONY: deps build run test soak faults screenshots package package-check clean
 
 deps:
 	@scripts/install-deps
@@ -38,6 +38,12 @@ screenshots: build
 package: build
 	@cmake -S . -B $(BUILD) -DKAVRIN_INSTALL_VIRTUAL_CAMERA=ON >/dev/null
 	cd $(BUILD) && cpack
+
+# The packages linted, validated, installed in a clean Debian 12 root and
+# started there (scripts/check-package). By hand, as root: it runs
+# debootstrap once and keeps the root in $(BUILD)/package-check.
+package-check:
+	@scripts/check-package $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
