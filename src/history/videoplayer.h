@@ -1,27 +1,16 @@
 #pragma once
 
-#include <QFutureWatcher>
-#include <QGraphicsVideoItem>
 #include <QMediaContent>
 #include <QMediaPlayer>
 #include <QWidget>
 #include <memory>
 
 #include "core/enums.h"
-#include "history/tiptrails.h"
+#include "history/trailedvideo.h"
 
 namespace Ui {
 class VideoPlayer;
 }
-class QGraphicsScene;
-
-// What the tracking kept of the training played, read on a worker.
-struct TrackedReplay
-{
-    TipPaths paths;
-    // Of the camera picture; empty when the figures do not tell it.
-    QSize pictureSize;
-};
 
 // Plays one recorded training, the file named by
 // ClientSessionInfo::actualFilename: the picture in a graphics view, play,
@@ -40,7 +29,7 @@ public:
     // Read access for tests and tools.
     const QMediaPlayer *mediaPlayer() const { return player; }
     // The newest point of hand's trail, in pixels of the camera picture.
-    std::optional<QPointF> trailHead(int hand) const { return trails.trailHead(hand); }
+    std::optional<QPointF> trailHead(int hand) const { return video->trailHead(hand); }
 
 signals:
     void ShowNextForm(FormEnum);
@@ -65,23 +54,14 @@ protected:
 private:
     // Connected by function pointer. They are plain members, not slots, so
     // that the form's binding by name does not look for objects called
-    // "mediaStatusChanged", "positionChanged" or "sliderUserMoved".
-    void on_mediaStatusChanged(QMediaPlayer::MediaStatus m);
+    // "positionChanged" or "sliderUserMoved".
     void on_positionChanged(qlonglong pos);
     void on_sliderUserMoved(int percent);
 
     // Shows one of the common icons, named by its file, on playBtn.
     void setPlayIcon(const char *picture);
-    void showTracks();
-    // Lays the trails over the picture where the video item shows it.
-    void placeTrails();
 
     std::unique_ptr<Ui::VideoPlayer> ui;
+    TrailedVideo *video;
     QMediaPlayer *player;
-    QMediaContent media;
-    QGraphicsVideoItem videoItem;
-    QGraphicsScene *scene;
-    TipTrails trails;
-    QFutureWatcher<TrackedReplay> reading;
-    QSize trackedPictureSize;
 };
