@@ -6,22 +6,7 @@
 
 namespace {
 
-enum Row {
-    RowActive,
-    RowIdle,
-    RowOffScreen,
-    RowPathLength,
-    RowMeanSpeed,
-    RowPeakSpeed,
-    RowEconomy,
-    RowMovementUnits,
-    RowNormalisedJerk,
-    RowWorkShare,
-    InstrumentRowCount,
-    // A figure of the whole training, in a cell across both columns.
-    RowTipDistance = InstrumentRowCount,
-    RowCount
-};
+using MT = MetricsTable;
 
 constexpr auto kStyle = "QLabel {color: rgb(220, 220, 220);}"
                         "QLabel[heading=true] {color: white; font-weight: bold;}";
@@ -40,30 +25,53 @@ QString seconds(double value)
     return number(value, 1) + QStringLiteral(" s");
 }
 
-QString cellFor(int row, const InstrumentMetrics &instrument, const QString &unit)
+std::optional<double> figureOf(int row, const InstrumentMetrics &instrument)
 {
     switch (row) {
-    case RowActive:
-        return seconds(instrument.activeSeconds);
-    case RowIdle:
-        return seconds(instrument.idleSeconds);
-    case RowOffScreen:
-        return seconds(instrument.offScreenSeconds);
-    case RowPathLength:
-        return number(instrument.pathLength, 0) + QLatin1Char(' ') + unit;
-    case RowMeanSpeed:
-        return number(instrument.meanSpeed, 0) + QLatin1Char(' ') + unit + QStringLiteral("/s");
-    case RowPeakSpeed:
-        return number(instrument.peakSpeed, 0) + QLatin1Char(' ') + unit + QStringLiteral("/s");
-    case RowEconomy:
-        return instrument.economy ? number(*instrument.economy, 2) : QStringLiteral("–");
-    case RowMovementUnits:
-        return QString::number(instrument.movementUnits);
-    case RowNormalisedJerk:
-        return instrument.normalisedJerk ? number(*instrument.normalisedJerk, 0) : QStringLiteral("–");
+    case MT::RowActive:
+        return instrument.activeSeconds;
+    case MT::RowIdle:
+        return instrument.idleSeconds;
+    case MT::RowOffScreen:
+        return instrument.offScreenSeconds;
+    case MT::RowPathLength:
+        return instrument.pathLength;
+    case MT::RowMeanSpeed:
+        return instrument.meanSpeed;
+    case MT::RowPeakSpeed:
+        return instrument.peakSpeed;
+    case MT::RowEconomy:
+        return instrument.economy;
+    case MT::RowMovementUnits:
+        return instrument.movementUnits;
+    case MT::RowNormalisedJerk:
+        return instrument.normalisedJerk;
     default:
-        return instrument.workShare ? number(*instrument.workShare * kPercent, 0) + QStringLiteral(" %")
-                                    : QStringLiteral("–");
+        return instrument.workShare ? std::optional<double>(*instrument.workShare * kPercent) : std::nullopt;
+    }
+}
+
+QString cellFor(int row, const InstrumentMetrics &instrument, const QString &unit)
+{
+    const std::optional<double> value = figureOf(row, instrument);
+    if (!value)
+        return QStringLiteral("–");
+    switch (row) {
+    case MT::RowActive:
+    case MT::RowIdle:
+    case MT::RowOffScreen:
+        return seconds(*value);
+    case MT::RowPathLength:
+        return number(*value, 0) + QLatin1Char(' ') + unit;
+    case MT::RowMeanSpeed:
+    case MT::RowPeakSpeed:
+        return number(*value, 0) + QLatin1Char(' ') + unit + QStringLiteral("/s");
+    case MT::RowEconomy:
+        return number(*value, 2);
+    case MT::RowWorkShare:
+        return number(*value, 0) + QStringLiteral(" %");
+    default:
+        return number(*value, 0);
     }
 }
 
@@ -138,6 +146,14 @@ QStringList MetricsTable::rowNames()
     return { tr("Active time"), tr("Idle time"), tr("Off screen"), tr("Path length"), tr("Mean speed"),
         tr("Peak speed"), tr("Economy of motion"), tr("Movement units"), tr("Normalised jerk"),
         tr("Share of the work"), tr("Distance between the tips") };
+}
+
+std::optional<double> MetricsTable::figure(const TrainingMetrics &metrics, int instrument, int row)
+{
+    if (row == RowTipDistance)
+        return instrument == InstrumentLeft ? metrics.meanTipDistance : std::nullopt;
+    const InstrumentMetrics &figures = metrics.instruments.at(instrument);
+    return figures.seen || row == RowOffScreen ? figureOf(row, figures) : std::nullopt;
 }
 
 QStringList MetricsTable::columnTexts(const TrainingMetrics &metrics, int instrument)

@@ -19,6 +19,23 @@ class MetricsTable : public QWidget
     Q_OBJECT
 
 public:
+    enum Row {
+        RowActive,
+        RowIdle,
+        RowOffScreen,
+        RowPathLength,
+        RowMeanSpeed,
+        RowPeakSpeed,
+        RowEconomy,
+        RowMovementUnits,
+        RowNormalisedJerk,
+        RowWorkShare,
+        InstrumentRowCount,
+        // A figure of the whole training, in a cell across both columns.
+        RowTipDistance = InstrumentRowCount,
+        RowCount
+    };
+
     explicit MetricsTable(QWidget *parent = nullptr);
 
     void showMetrics(const TrainingMetrics &metrics);
@@ -33,6 +50,9 @@ public:
     static QStringList columnTexts(const TrainingMetrics &metrics, int instrument);
     static QString instrumentName(int instrument);
     static QString captionText(const TrainingMetrics &metrics);
+    // The figure of a row as a number, in the unit its text shows; none
+    // where the column says "not seen" or "–".
+    static std::optional<double> figure(const TrainingMetrics &metrics, int instrument, int row);
 
     // The text in a cell, for tests: row 0 holds the headings.
     QString cellText(int row, int column) const;
