@@ -1,6 +1,7 @@
 #include "storage/exercisetargets.h"
 
 #include <algorithm>
+#include <utility>
 
 ExerciseTargets exerciseTargets(const ScenarioDescription &scenario)
 {
@@ -29,7 +30,8 @@ std::optional<double> idleSeconds(const TrainingMetrics &metrics, int hand)
     return instrument.seen ? std::optional<double>(instrument.idleSeconds) : std::nullopt;
 }
 
-void addTarget(QVector<TargetResult> &results, TargetFigure figure, double target, std::optional<double> achieved)
+void addTarget(
+    QVector<TargetResult> &results, TargetFigure figure, double target, std::optional<double> achieved)
 {
     if (target <= 0)
         return;
@@ -67,20 +69,47 @@ bool metEveryTarget(const TrainingMetrics &metrics)
         && std::all_of(results.begin(), results.end(), [](const TargetResult &result) { return result.met; });
 }
 
+namespace {
+
+bool isTrainingOf(int exerciseId, const TrainingWithMetrics &training)
+{
+    const TrainingMetrics &metrics = training.stored.metrics;
+    return training.stored.status == StoredStatus::Present && metrics.exercise
+        && metrics.exercise->id == exerciseId;
+}
+
+} // namespace
+
 ExerciseProgress exerciseProgress(int exerciseId, const QVector<TrainingWithMetrics> &trainings)
 {
     ExerciseProgress progress;
     bool lastMetAll = false;
     for (const TrainingWithMetrics &training : trainings) {
         const TrainingMetrics &metrics = training.stored.metrics;
-        if (training.stored.status != StoredStatus::Present || !metrics.exercise
-            || metrics.exercise->id != exerciseId)
+        if (!isTrainingOf(exerciseId, training))
             continue;
         ++progress.trainings;
-        progress.bestSeconds = std::min(progress.bestSeconds.value_or(metrics.durationSeconds), metrics.durationSeconds);
+        progress.bestSeconds
+            = std::min(progress.bestSeconds.value_or(metrics.durationSeconds), metrics.durationSeconds);
         const bool metAll = metEveryTarget(metrics);
         progress.passed = progress.passed || (metAll && lastMetAll);
         lastMetAll = metAll;
     }
     return progress;
+}
+
+std::optional<TrainingRecord> bestTraining(int exerciseId, const QVector<TrainingWithMetrics> &trainings)
+{
+    const TrainingWithMetrics *best = nullptr;
+    // Meeting every target comes before the time: (false, seconds) sorts
+    // before (true, seconds).
+    const auto rank = [](const TrainingWithMetrics &training) {
+        return std::make_pair(
+            !metEveryTarget(training.stored.metrics), training.stored.metrics.durationSeconds);
+    };
+    for (const TrainingWithMetrics &training : trainings) {
+        if (isTrainingOf(exerciseId, training) && (!best || rank(training) < rank(*best)))
+            best = &training;
+    }
+    return best ? std::optional<TrainingRecord>(best->record) : std::nullopt;
 }

@@ -70,3 +70,9 @@ struct ExerciseProgress
 };
 // trainings oldest first, as listTrainingMetrics() gives them.
 ExerciseProgress exerciseProgress(int exerciseId, const QVector<TrainingWithMetrics> &trainings);
+
+// The best training of an exercise among trainings: the
+// shortest of those that met every target, else the shortest of them all;
+// none without a measured training of the exercise. Of two as short, the
+// older.
+std::optional<TrainingRecord> bestTraining(int exerciseId, const QVector<TrainingWithMetrics> &trainings);
