@@ -14,6 +14,8 @@
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "history/compareview.h"
+#include "history/comparisontable.h"
 #include "history/learningcurve.h"
 #include "history/measurementspanel.h"
 #include "history/metricstable.h"
@@ -107,7 +109,12 @@ TipPaths movingLeftTip(qint64 durationMs)
     return paths;
 }
 
+// Two trainings' figures of one kind, as a comparison weighs them.
+using Figures = std::array<std::optional<double>, 2>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Figures)
 
 // The training history in the real main window, over real files in the
 // account's recording folder, with the figures of measured trainings; and
@@ -128,11 +135,15 @@ private slots:
     void emptyHistorySaysHowToRecord();
     void listsTheTrainingsOfAnExercise();
     void reportWritesPagesAndTableWithoutOverwriting();
+    void compareIsOfferedForTwoOrForOneBesideTheBest();
+    void comparisonMarksTheLowerFigure_data();
+    void comparisonMarksTheLowerFigure();
 
     void playback();
     void returnKeepsVolumeAndGoesToLastAnchor_data();
     void returnKeepsVolumeAndGoesToLastAnchor();
     void replayTrailsTheTrackedTipsAndSeeksFromTheStrip();
+    void comparePlaysBothVideosInStep();
 
 private:
     // The application as it starts, on the menu, with an account of its own.
@@ -571,6 +582,74 @@ void HistoryTest::playUntil(qint64 positionMs)
     QTRY_VERIFY_WITH_TIMEOUT(media()->position() >= positionMs, kPlaybackTimeoutMs);
 }
 
+// COMPARE wants two checked trainings, or one of an exercise, which it shows
+// beside the best of that exercise: the shortest of those that met every
+// target before a shorter one that did not. The best itself is told so.
+void HistoryTest::compareIsOfferedForTwoOrForOneBesideTheBest()
+{
+    startApplication();
+    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::scenarios.isEmpty(), kTimeoutMs);
+    const int peg = ClientSessionInfo::scenarios.first().id;
+    addTraining(8);
+    addTraining(9, true, true, TrainedExercise { peg, { 60, { 1500, 0 }, { 0, 0 } } });
+    for (int hour : { 10, 11 })
+        addTraining(hour, true, true, TrainedExercise { peg, { 200, { 1500, 0 }, { 0, 0 } } });
+    openHistory();
+    QTRY_COMPARE_WITH_TIMEOUT(history->rows().size(), 4, kTimeoutMs);
+    auto *compare = history->findChild<QPushButton *>("compareBtn");
+    QCOMPARE(compare->text(), QStringLiteral("COMPARE"));
+    const auto checkOnly = [this](const QVector<int> &hours) {
+        for (SimpleListItem *row : history->rows())
+            row->on_btn_toggled(hours.contains(row->id() + 8));
+    };
+    QVERIFY(!compare->isEnabled());
+    for (const QVector<int> &hours : { QVector<int> { 8 }, { 8, 9, 10 } }) {
+        checkOnly(hours);
+        QVERIFY(!compare->isEnabled());
+    }
+    checkOnly({ 8, 11 });
+    QVERIFY(compare->isEnabled());
+    checkOnly({ 10 });
+    QTRY_VERIFY_WITH_TIMEOUT(compare->isEnabled(), kTimeoutMs);
+    QTest::mouseClick(compare, Qt::LeftButton);
+    auto *view = history->findChild<CompareView *>();
+    QVERIFY(!view->isVisible());
+    QVERIFY2(history->findChild<QLabel *>("exportStatus")->text().startsWith("This is your best training"),
+        qPrintable(history->findChild<QLabel *>("exportStatus")->text()));
+
+    checkOnly({ 11 });
+    QTest::mouseClick(compare, Qt::LeftButton);
+    QVERIFY(view->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(view->table()->cellText(0, 3), QStringLiteral("100.0 s"), kTimeoutMs);
+    QCOMPARE(view->table()->cellText(0, 1), QStringLiteral("110.0 s"));
+    // Row 4 holds the path lengths: the left tip's 1,100 mm against 1,000.
+    QVERIFY(!view->table()->isMarked(4, 1) && view->table()->isMarked(4, 3));
+    QCOMPARE(view->table()->cellText(4, 2), QStringLiteral("not seen"));
+    QVERIFY(!view->table()->isMarked(4, 2) && !view->table()->isMarked(4, 4));
+    QTest::mouseClick(view->findChild<QPushButton *>("returnBtn"), Qt::LeftButton);
+    QVERIFY(!view->isVisible() && history->isVisible() && history->rows().at(3)->isChecked());
+}
+
+void HistoryTest::comparisonMarksTheLowerFigure_data()
+{
+    QTest::addColumn<Figures>("figures");
+    QTest::addColumn<QString>("secondText");
+    QTest::addColumn<int>("better");
+    QTest::newRow("the second lower") << Figures { 12.0, 11.0 } << "11.0 s" << 1;
+    QTest::newRow("the first lower") << Figures { 9.0, 11.0 } << "11.0 s" << 0;
+    QTest::newRow("a tie in what is shown") << Figures { 12.0, 11.96 } << "12.0 s" << -1;
+    QTest::newRow("one not measured") << Figures { std::nullopt, 11.0 } << "11.0 s" << -1;
+}
+
+void HistoryTest::comparisonMarksTheLowerFigure()
+{
+    QFETCH(Figures, figures);
+    QFETCH(QString, secondText);
+    QFETCH(int, better);
+    QCOMPARE(
+        ComparisonTable::lowerOf(figures, { QStringLiteral("12.0 s"), secondText }).value_or(-1), better);
+}
+
 // Loaded, the video shows its first picture and stays there however long
 // one looks; PLAY and PAUSE go on from where it was, STOP and PLAY restart,
 // the slider seeks, and playback ends at the file's end.
@@ -726,6 +805,46 @@ void HistoryTest::replayTrailsTheTrackedTipsAndSeeksFromTheStrip()
     const qint64 target = media()->duration() * x / strip->width();
     QTRY_VERIFY_WITH_TIMEOUT(qAbs(media()->position() - target) <= kFrameMs, kTimeoutMs);
     QTRY_VERIFY(leftAtPosition());
+}
+
+// COMPARE plays two trainings in step from their starts with one set of
+// controls, and the shared slider seeks both.
+void HistoryTest::comparePlaysBothVideosInStep()
+{
+    startApplication();
+    const QString folder = ClientSessionInfo::actualUser()->recordingPathText();
+    for (int hour : { 9, 10 })
+        QVERIFY(QFile::copy(
+            recording, trainingVideoPath(folder, trainingStamp(QDateTime(kDay, QTime(hour, 0))))));
+    openHistory();
+    QTRY_COMPARE_WITH_TIMEOUT(history->rows().size(), 2, kTimeoutMs);
+    history->findChild<QPushButton *>("pushButton")->setChecked(true);
+    QTest::mouseClick(history->findChild<QPushButton *>("compareBtn"), Qt::LeftButton);
+    auto *view = history->findChild<CompareView *>();
+    const auto position = [view](int side) { return view->mediaPlayer(side)->position(); };
+    for (int side : { 0, 1 })
+        QTRY_COMPARE_WITH_TIMEOUT(view->mediaPlayer(side)->state(), QMediaPlayer::PausedState, kTimeoutMs);
+    auto *play = view->findChild<QPushButton *>("playBtn");
+    QTest::mouseClick(play, Qt::LeftButton);
+    std::array<qint64, 2> seen { 0, 0 };
+    for (int look = 0; look < 4; ++look) {
+        QTRY_VERIFY_WITH_TIMEOUT(
+            position(0) > seen[0] + kPositionSlackMs && position(1) > seen[1] + kPositionSlackMs,
+            kPlaybackTimeoutMs);
+        seen = { position(0), position(1) };
+        QVERIFY2(qAbs(seen[0] - seen[1]) <= 2 * kFrameMs,
+            qPrintable(QStringLiteral("%1 and %2").arg(seen[0]).arg(seen[1])));
+    }
+    QTest::mouseClick(play, Qt::LeftButton);
+    auto *slider = view->findChild<Slider *>(QStringLiteral("slider"));
+    QSignalSpy moves(slider, &Slider::userMove);
+    const QPoint finger = slider->mapTo(window, QPoint(slider->width() / 4, slider->height() / 2));
+    QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, finger);
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, finger);
+    QVERIFY(!moves.isEmpty());
+    const qint64 target = view->mediaPlayer(0)->duration() * moves.first().at(0).toInt() / 100;
+    for (int side : { 0, 1 })
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(position(side) - target) <= kPositionSlackMs, kTimeoutMs);
 }
 
 QTEST_MAIN(HistoryTest)

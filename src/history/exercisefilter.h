@@ -39,6 +39,10 @@ public:
     QHash<QString, QString> titles() const;
     // The choices named in the display language.
     void translate();
+    // Every training of the history with its figures as read last, oldest first.
+    const QVector<TrainingWithMetrics> &everyTraining() const { return history; }
+    // The exercise a training is a training of; none for free training.
+    std::optional<int> exerciseOf(const QString &video) const;
 
 signals:
     // The history's exercises are known; the choice may have fallen back to
@@ -51,7 +55,6 @@ private:
     void takeHistory();
     // Whether a training of exercise (none for free training) is chosen.
     bool chosen(std::optional<int> exercise) const;
-    std::optional<int> exerciseOf(const QString &video) const;
 
     QComboBox *box;
     QFutureWatcher<QVector<TrainingWithMetrics>> reading;

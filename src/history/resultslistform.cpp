@@ -5,12 +5,12 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QUrl>
-#include <algorithm>
 
 #include "core/apptext.h"
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
 #include "core/touchfeedback.h"
+#include "history/comparechoice.h"
 #include "history/exercisefilter.h"
 #include "history/historyactions.h"
 #include "history/measurementspanel.h"
@@ -26,14 +26,6 @@ namespace {
 constexpr auto kLogo = ":/graphics/common_icons/logo.png";
 constexpr auto kCheckedIcon = ":/graphics/application_layout/checked_checkbox.png";
 constexpr auto kUncheckedIcon = ":/graphics/application_layout/unchecked_checkbox.png";
-
-bool sameVideos(const QVector<TrainingRecord> &some, const QVector<TrainingRecord> &others)
-{
-    return std::equal(some.cbegin(), some.cend(), others.cbegin(), others.cend(),
-        [](const TrainingRecord &one, const TrainingRecord &other) {
-            return one.videoPath == other.videoPath;
-        });
-}
 
 } // namespace
 
@@ -53,13 +45,14 @@ ResultsListForm::ResultsListForm(QWidget *parent)
     exerciseFilter = new ExerciseFilter(ui->exerciseFilter, this);
     connect(exerciseFilter, &ExerciseFilter::historyRead, this, &ResultsListForm::showExercises);
     connect(exerciseFilter, &ExerciseFilter::changed, this, &ResultsListForm::showChosenTrainings);
+    comparison = new CompareChoice(ui->compareBtn, ui->exportStatus, trainingRows, exerciseFilter, this);
     ui->listLayout->addWidget(measurements);
     listContainer->installEventFilter(this);
     ui->scrollArea->viewport()->installEventFilter(this);
     new ReportExport(
         ui->reportBtn, ui->exportStatus, ui->exportProgress, [this] { return targetVideos(); }, this);
-    for (QWidget *button :
-        { ui->returnBtn, ui->deleteBtn, ui->exportBtn, ui->reportBtn, ui->playBtn, ui->resetTimeBtn })
+    for (QWidget *button : { ui->returnBtn, ui->deleteBtn, ui->exportBtn, ui->reportBtn, ui->compareBtn,
+             ui->playBtn, ui->resetTimeBtn })
         button->installEventFilter(this);
     animationTimer.setInterval(KineticScroll::tickMs);
     connect(&animationTimer, &QTimer::timeout, this, &ResultsListForm::animationMainLoop);
@@ -110,6 +103,7 @@ void ResultsListForm::translate()
     ui->exportBtn->setText(text(TxtExport, false, true, false, 0));
     ui->playBtn->setText(text(TxtPlay, false, true, false, 0));
     exerciseFilter->translate();
+    comparison->translate();
 }
 
 void ResultsListForm::hideEvent(QHideEvent *event)
@@ -155,7 +149,7 @@ void ResultsListForm::showTrainings(const QVector<TrainingRecord> &records)
 void ResultsListForm::showExercises()
 {
     const QVector<TrainingRecord> chosen = exerciseFilter->listed(everyTraining);
-    if (!sameVideos(chosen, trainingRows->trainings()))
+    if (!trainingRows->lists(chosen))
         showTrainings(chosen);
     trainingRows->nameExercises(exerciseFilter->titles());
     measurements->showHistory(exerciseFilter->figures(), exerciseFilter->targets());

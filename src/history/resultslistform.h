@@ -13,6 +13,7 @@
 namespace Ui {
 class ResultsListForm;
 }
+class CompareChoice;
 class ExerciseFilter;
 class HistoryActions;
 class MeasurementsPanel;
@@ -91,6 +92,7 @@ private:
     QTimer animationTimer;
     TrainingRows *trainingRows;
     ExerciseFilter *exerciseFilter;
+    CompareChoice *comparison;
     // Every training in the recording folder, listed or not.
     QVector<TrainingRecord> everyTraining;
 };

@@ -79,6 +79,7 @@ SimpleListItem::SimpleListItem(QWidget *parent, int id, const QString &title, co
     checkButton->setFocusPolicy(Qt::NoFocus);
     checkButton->setIcon(checkIcon(false));
     connect(checkButton, &QPushButton::toggled, this, &SimpleListItem::on_btn_toggled);
+    connect(checkButton, &QPushButton::toggled, this, &SimpleListItem::checkToggled);
 
     pictureLabel->setFixedSize(kPictureSize);
     pictureLabel->setScaledContents(true);

@@ -36,6 +36,7 @@ public:
 signals:
     void selected(SimpleListItem *item, int video, QString path);
     void doubleClick(SimpleListItem *item, int video, QString path);
+    void checkToggled();
 
 public slots:
     void on_btn_toggled(bool checked);

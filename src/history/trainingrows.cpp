@@ -46,6 +46,15 @@ void TrainingRows::setTrainings(const QVector<TrainingRecord> &trainings)
                           "Start a training from the menu's training screen with RECORD VIDEO on."));
     emptyNote->setVisible(records.isEmpty());
     place();
+    emit checksChanged();
+}
+
+bool TrainingRows::lists(const QVector<TrainingRecord> &trainings) const
+{
+    return std::equal(records.cbegin(), records.cend(), trainings.cbegin(), trainings.cend(),
+        [](const TrainingRecord &one, const TrainingRecord &other) {
+            return one.videoPath == other.videoPath;
+        });
 }
 
 SimpleListItem *TrainingRows::buildRow(const TrainingRecord &record)
@@ -58,6 +67,7 @@ SimpleListItem *TrainingRows::buildRow(const TrainingRecord &record)
     row->on_btn_toggled(checks.at(record.id));
     connect(row, &SimpleListItem::selected, this, &TrainingRows::selected);
     connect(row, &SimpleListItem::doubleClick, this, &TrainingRows::doubleClick);
+    connect(row, &SimpleListItem::checkToggled, this, &TrainingRows::checksChanged);
     return row;
 }
 
@@ -133,6 +143,7 @@ void TrainingRows::checkAll(bool checked)
     checks.fill(checked);
     for (SimpleListItem *row : qAsConst(items))
         row->on_btn_toggled(checked);
+    emit checksChanged();
 }
 
 void TrainingRows::unselectAllBut(int id)

@@ -32,6 +32,8 @@ public:
     void place();
 
     const QVector<TrainingRecord> &trainings() const { return records; }
+    // Whether these are the trainings listed, by their videos.
+    bool lists(const QVector<TrainingRecord> &trainings) const;
     // The rows built, those in sight, in the order of their identifiers.
     const QVector<SimpleListItem *> &rows() const { return items; }
     // The line the list shows while it holds no training.
@@ -44,6 +46,8 @@ public:
 signals:
     void selected(SimpleListItem *sender, int video, QString path);
     void doubleClick(SimpleListItem *sender, int video, QString path);
+    // A row was checked or unchecked, or all of them.
+    void checksChanged();
 
 private:
     SimpleListItem *buildRow(const TrainingRecord &record);

@@ -672,4 +672,29 @@
         <translation>轨迹</translation>
     </message>
 </context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>COMPARE</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>This is your best training of the exercise so far: there is no better one to compare it with.</source>
+        <translation>这是您迄今为止该练习的最佳训练：没有更好的训练可供对比。</translation>
+    </message>
+</context>
+<context>
+    <name>CompareView</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>轨迹</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Training time</source>
+        <translation>训练时间</translation>
+    </message>
+</context>
 </TS>

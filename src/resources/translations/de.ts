@@ -672,4 +672,29 @@
         <translation>SPUREN</translation>
     </message>
 </context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>COMPARE</source>
+        <translation>VERGLEICHEN</translation>
+    </message>
+    <message>
+        <source>This is your best training of the exercise so far: there is no better one to compare it with.</source>
+        <translation>Dies ist bisher Ihr bestes Training dieser Übung: Es gibt kein besseres zum Vergleichen.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareView</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>SPUREN</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Training time</source>
+        <translation>Trainingszeit</translation>
+    </message>
+</context>
 </TS>

@@ -672,4 +672,29 @@
         <translation>ESTELAS</translation>
     </message>
 </context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>COMPARE</source>
+        <translation>COMPARAR</translation>
+    </message>
+    <message>
+        <source>This is your best training of the exercise so far: there is no better one to compare it with.</source>
+        <translation>Este es su mejor entrenamiento del ejercicio hasta ahora: no hay otro mejor con el que compararlo.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareView</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>ESTELAS</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Training time</source>
+        <translation>Tiempo de entrenamiento</translation>
+    </message>
+</context>
 </TS>

@@ -672,4 +672,29 @@
         <translation>TRACES</translation>
     </message>
 </context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>COMPARE</source>
+        <translation>COMPARER</translation>
+    </message>
+    <message>
+        <source>This is your best training of the exercise so far: there is no better one to compare it with.</source>
+        <translation>C'est votre meilleur entraînement de cet exercice à ce jour : il n'y en a pas de meilleur à lui comparer.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareView</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>TRACES</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Training time</source>
+        <translation>Durée de l'entraînement</translation>
+    </message>
+</context>
 </TS>

@@ -672,4 +672,29 @@
         <translation>SCIE</translation>
     </message>
 </context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>COMPARE</source>
+        <translation>CONFRONTA</translation>
+    </message>
+    <message>
+        <source>This is your best training of the exercise so far: there is no better one to compare it with.</source>
+        <translation>Questo è finora il suo miglior allenamento dell'esercizio: non ce n'è uno migliore con cui confrontarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareView</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>SCIE</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Training time</source>
+        <translation>Tempo di allenamento</translation>
+    </message>
+</context>
 </TS>

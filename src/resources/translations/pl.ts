@@ -672,4 +672,29 @@
         <translation>ŚLADY</translation>
     </message>
 </context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>COMPARE</source>
+        <translation>PORÓWNAJ</translation>
+    </message>
+    <message>
+        <source>This is your best training of the exercise so far: there is no better one to compare it with.</source>
+        <translation>To Twój najlepszy dotąd trening tego ćwiczenia: nie ma lepszego, z którym można go porównać.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareView</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>ŚLADY</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Training time</source>
+        <translation>Czas treningu</translation>
+    </message>
+</context>
 </TS>

@@ -672,4 +672,29 @@
         <translation>СЛЕДЫ</translation>
     </message>
 </context>
+<context>
+    <name>CompareChoice</name>
+    <message>
+        <source>COMPARE</source>
+        <translation>СРАВНИТЬ</translation>
+    </message>
+    <message>
+        <source>This is your best training of the exercise so far: there is no better one to compare it with.</source>
+        <translation>Это ваша лучшая тренировка этого упражнения: лучшей для сравнения пока нет.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareView</name>
+    <message>
+        <source>TRAILS</source>
+        <translation>СЛЕДЫ</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Training time</source>
+        <translation>Время тренировки</translation>
+    </message>
+</context>
 </TS>
