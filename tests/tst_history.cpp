@@ -134,6 +134,7 @@ private slots:
     void deleteRemovesTheCheckedOrTheSelected();
     void emptyHistorySaysHowToRecord();
     void listsTheTrainingsOfAnExercise();
+    void reportWritesPagesAndTableWithoutOverwriting_data();
     void reportWritesPagesAndTableWithoutOverwriting();
     void compareIsOfferedForTwoOrForOneBesideTheBest();
     void comparisonMarksTheLowerFigure_data();
@@ -374,11 +375,26 @@ void HistoryTest::exportCopiesWithoutOverwriting()
     QCOMPARE(QDir(quitTarget.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
+void HistoryTest::reportWritesPagesAndTableWithoutOverwriting_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("English") << QString() << "Training report";
+    QTest::newRow("Japanese") << "jp"
+                              << "トレーニングレポート";
+}
+
 // REPORT writes a page for each checked training and the account's table of
 // figures, one row per training, oldest first; a name in the folder stays.
+// The page is written in the display language, in glyphs a reader can copy.
 void HistoryTest::reportWritesPagesAndTableWithoutOverwriting()
 {
+    QFETCH(QString, language);
+    QFETCH(QString, heading);
     startApplication();
+    QTranslator translator;
+    QVERIFY(language.isEmpty() || translator.load(":/qm/" + language + ".qm"));
+    QCoreApplication::installTranslator(&translator);
     QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::scenarios.isEmpty(), kTimeoutMs);
     const int peg = ClientSessionInfo::scenarios.first().id;
     const QString nine
@@ -397,15 +413,18 @@ void HistoryTest::reportWritesPagesAndTableWithoutOverwriting()
     answerFolderPicker(target.path());
     QTest::mouseClick(history->findChild<QPushButton *>("reportBtn"), Qt::LeftButton);
     auto *status = history->findChild<QLabel *>("exportStatus");
-    QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QLatin1String("Reports written: 3")), kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        status->text().startsWith(QCoreApplication::translate("ReportExport", "Reports written: %1").arg(3)),
+        kTimeoutMs);
     QVERIFY2(status->text().contains(QFileInfo(existing).fileName()), qPrintable(status->text()));
     QCOMPARE(contentsOf(existing), QByteArray("keep me"));
 
     const QString page = QDir(target.path()).filePath(QFileInfo(nine).baseName() + ".pdf");
     QVERIFY(QRegularExpression("Pages: +1\\n").match(popplerOutput("pdfinfo", { page })).hasMatch());
     const QString text = popplerOutput("pdftotext", { page, "-" });
-    for (const QString &shown : { ClientSessionInfo::actualUser()->nameText(), QStringLiteral("Peg transfer"),
-             QStringLiteral("900 mm"), QStringLiteral("2024-03-07 09:00:00") })
+    for (const QString &shown :
+        { heading, ClientSessionInfo::actualUser()->nameText(), QStringLiteral("Peg transfer"),
+            QStringLiteral("900 mm"), QStringLiteral("2024-03-07 09:00:00") })
         QVERIFY2(text.contains(shown), qPrintable(shown + " not in " + text));
 
     const QString account = ClientSessionInfo::actualUser()->nameText();
