@@ -7,31 +7,48 @@
 // reads names and dates only); the player gets a real H.264 recording of the
 // given length (default 10 minutes), encoded beforehand with gst-launch-1.0;
 // the player's time counts from the request to show it, through the screen
-// change, to the first picture in its video item. Last, the cost of drawing
+// change, to the first picture in its video item. Then the cost of drawing
 // the tips' trails over a 720p picture, at positions across an hour's paths.
+// Last, two 720p30 recordings (20 s and 16 s) played to their ends side by
+// side in the history's comparison, against the first of them alone in the
+// player (the floor): frames painted, dropped (never painted) and late (more
+// than two frame times after the one before), and the process's CPU time.
 // It writes a configuration file, so give it a HOME of its own.
 
+#include <QAbstractVideoSurface>
 #include <QApplication>
 #include <QGraphicsScene>
 #include <QGraphicsVideoItem>
 #include <QGraphicsView>
+#include <QMediaPlayer>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "benchsupport.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "history/compareview.h"
 #include "history/resultslistform.h"
 #include "history/tiptrails.h"
+#include "history/trailedvideo.h"
 #include "sessionfixture.h"
 #include "storage/trainingrecords.h"
 
 namespace {
 
 constexpr int kRuns = 3;
+constexpr int kFramesPerSecond = 30;
+constexpr double kFrameNs = 1e9 / kFramesPerSecond;
+constexpr std::array<int, 2> kComparedSeconds { 20, 16 };
 const QDateTime kFirstStart(QDate(2024, 1, 1), QTime(8, 0));
 
 void fillFolder(const QString &folder, int count)
@@ -64,9 +81,8 @@ double showHistoryMs(ResultsListForm *history)
 
 // An H.264/AAC MP4 of the given length at the virtual camera's 1280x720,
 // 30 frames a second, 44.1 kHz sound, as a training records it.
-bool encodeRecording(const QString &path, int minutes)
+bool encodeRecording(const QString &path, int seconds)
 {
-    const int seconds = minutes * 60;
     const QString pipeline = QStringLiteral(
         "videotestsrc num-buffers=%1 pattern=ball ! video/x-raw,width=1280,height=720,framerate=30/1 "
         "! x264enc speed-preset=ultrafast ! mux. "
@@ -98,6 +114,154 @@ double firstPictureMs(MainWindow *window, QGraphicsVideoItem *item)
     QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, FormResultsList));
     spinUntil([window] { return window->lastEffect() == OpacityMax; }, kScreenTimeoutMs);
     return firstPicture;
+}
+
+// The frames a video item is given to paint, on the GUI thread, from the
+// moment it is made; its surface reports each one.
+class FrameCounter : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FrameCounter(const QGraphicsVideoItem *item)
+    {
+        connect(item->videoSurface(), SIGNAL(frameChanged()), this, SLOT(count()));
+        clock.start();
+    }
+
+    int frames = 0;
+    int late = 0;
+
+public slots:
+    void count()
+    {
+        const qint64 now = clock.nsecsElapsed();
+        if (frames > 0 && now - last > 2 * kFrameNs)
+            ++late;
+        last = now;
+        ++frames;
+    }
+
+private:
+    QElapsedTimer clock;
+    qint64 last = 0;
+};
+
+struct Playing
+{
+    std::vector<std::unique_ptr<FrameCounter>> counters;
+    std::vector<int> expectedFrames;
+    double cpuPerSecond = 0;
+};
+
+// Clicks play and waits until every player has played to its end.
+Playing playToEnd(QPushButton *play, const std::vector<const TrailedVideo *> &videos)
+{
+    Playing result;
+    std::vector<qint64> starts;
+    for (const TrailedVideo *video : videos) {
+        result.counters.push_back(std::make_unique<FrameCounter>(video->item()));
+        starts.push_back(video->player()->position());
+    }
+    const double before = cpuSeconds(RUSAGE_SELF);
+    QElapsedTimer wall;
+    wall.start();
+    QTest::mouseClick(play, Qt::LeftButton);
+    const auto ended = [&videos] {
+        return std::all_of(videos.cbegin(), videos.cend(), [](const TrailedVideo *video) {
+            const QMediaPlayer *player = video->player();
+            return player->mediaStatus() == QMediaPlayer::EndOfMedia
+                || (player->state() == QMediaPlayer::PausedState
+                    && player->position() >= player->duration() - 2 * TrailedVideo::kFrameMs);
+        });
+    };
+    spinUntil([&] { return wall.elapsed() > 1000 && ended(); }, 120000);
+    result.cpuPerSecond = (cpuSeconds(RUSAGE_SELF) - before) / (wall.nsecsElapsed() / 1e9);
+    // The picture waited on before PLAY is not counted; every frame from it
+    // to where the video stopped (its end, or its last picture held) is.
+    for (std::size_t video = 0; video < videos.size(); ++video) {
+        const QMediaPlayer *player = videos[video]->player();
+        const qint64 end
+            = player->mediaStatus() == QMediaPlayer::EndOfMedia ? player->duration() : player->position();
+        result.expectedFrames.push_back(
+            static_cast<int>(std::lround((end - starts[video]) / (1e3 / kFramesPerSecond))));
+    }
+    return result;
+}
+
+void printPlaying(const char *what, const Playing &playing)
+{
+    std::printf("%-34s %6.3f CPU s per s", what, playing.cpuPerSecond);
+    for (std::size_t video = 0; video < playing.counters.size(); ++video) {
+        const FrameCounter &counter = *playing.counters[video];
+        std::printf("   video %zu: %d of %d frames painted, %d dropped, %d late", video + 1, counter.frames,
+            playing.expectedFrames[video], std::max(0, playing.expectedFrames[video] - counter.frames),
+            counter.late);
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+void waitPaused(const std::vector<const TrailedVideo *> &videos)
+{
+    spinUntil(
+        [&videos] {
+            return std::all_of(videos.cbegin(), videos.cend(), [](const TrailedVideo *video) {
+                return video->player()->state() == QMediaPlayer::PausedState;
+            });
+        },
+        kScreenTimeoutMs);
+}
+
+bool showsBall(const QImage &picture)
+{
+    for (int y = 0; y < picture.height(); y += 2) {
+        for (int x = 0; x < picture.width(); x += 2) {
+            if (qGray(picture.pixel(x, y)) > 128)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The first recording alone in the player, then both in the comparison.
+void compareTwoVideos(MainWindow *window, ResultsListForm *history, const QString &records)
+{
+    fillFolder(records, 0);
+    QStringList videos;
+    for (std::size_t video = 0; video < kComparedSeconds.size(); ++video) {
+        videos << trainingVideoPath(
+            records, trainingStamp(kFirstStart.addSecs(600 * static_cast<int>(video))));
+        if (!encodeRecording(videos.last(), kComparedSeconds[video])) {
+            std::printf("could not encode a recording of %d s\n", kComparedSeconds[video]);
+            return;
+        }
+    }
+    showHistoryMs(history);
+    ClientSessionInfo::actualFilename = videos.first();
+    QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, FormVideoPlayer));
+    QWidget *player = window->screenFor(FormVideoPlayer);
+    const auto *alone = player->findChild<TrailedVideo *>();
+    waitPaused({ alone });
+    printPlaying(
+        "one video alone (the floor)", playToEnd(player->findChild<QPushButton *>("playBtn"), { alone }));
+    QMetaObject::invokeMethod(window, "ShowNextForm", Q_ARG(FormEnum, FormResultsList));
+    spinUntil(
+        [window, history] {
+            return ClientSessionInfo::actualForm == history && window->lastEffect() == OpacityMax;
+        },
+        kScreenTimeoutMs);
+
+    history->findChild<QPushButton *>("pushButton")->setChecked(true);
+    QTest::mouseClick(history->findChild<QPushButton *>("compareBtn"), Qt::LeftButton);
+    auto *view = history->findChild<CompareView *>();
+    const std::vector<const TrailedVideo *> both { view->video(0), view->video(1) };
+    waitPaused(both);
+    printPlaying("two videos side by side", playToEnd(view->findChild<QPushButton *>("playBtn"), both));
+    // Both ended, the shorter one 4 s before the other: each view still
+    // shows its last picture, the white ball on black, and not a blank.
+    for (QGraphicsView *shown : view->findChildren<QGraphicsView *>())
+        std::printf("after the end, %s\n", showsBall(shown->grab().toImage()) ? "a picture held" : "blank");
 }
 
 } // namespace
@@ -163,7 +327,7 @@ int main(int argc, char **argv)
     // One long recording in an otherwise empty history.
     fillFolder(records, 0);
     const QString video = trainingVideoPath(records, trainingStamp(kFirstStart));
-    if (minutes <= 0 || !encodeRecording(video, minutes)) {
+    if (minutes <= 0 || !encodeRecording(video, minutes * 60)) {
         std::printf("could not encode a recording of %d minutes\n", minutes);
         return EXIT_FAILURE;
     }
@@ -192,5 +356,9 @@ int main(int argc, char **argv)
     std::printf("player, %d-minute recording: first picture after %.1f ms (best of %d, worst %.1f ms)\n",
         minutes, best, kRuns, worst);
     std::printf("trails over a 720p picture, an hour's paths: %.3f ms per frame\n", trailsFrameMs());
+    std::fflush(stdout);
+    compareTwoVideos(&window, history, records);
     return EXIT_SUCCESS;
 }
+
+#include "history.moc"
