@@ -857,7 +857,7 @@ void HistoryTest::comparePlaysBothVideosInStep()
     QTest::mouseClick(play, Qt::LeftButton);
     auto *slider = view->findChild<Slider *>(QStringLiteral("slider"));
     QSignalSpy moves(slider, &Slider::userMove);
-    const QPoint finger = slider->mapTo(window, QPoint(slider->width() / 4, slider->height() / 2));
+    const QPoint finger = slider->mapTo(window, QPoint(slider->width() * 3 / 4, slider->height() / 2));
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, finger);
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, finger);
     QVERIFY(!moves.isEmpty());
