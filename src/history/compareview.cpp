@@ -13,6 +13,7 @@
 #include "history/pairedplayback.h"
 #include "history/slider.h"
 #include "history/trailedvideo.h"
+#include "history/videoplayer.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ constexpr QSize kButtonSize(140, 77);
 constexpr int kButtonPointSize = 14;
 constexpr int kTitlePointSize = 13;
 constexpr int kFiguresPointSize = 10;
-constexpr int kTimeWidth = 170;
+constexpr int kTimeWidth = 240;
 constexpr qint64 kPercent = 100;
 
 std::array<StoredMetrics, 2> readBoth(const QString &first, const QString &second)
@@ -140,7 +141,7 @@ QWidget *CompareView::buildControls()
 void CompareView::translate()
 {
     backButton->setText(text(TxtBack, false, true, false, 0));
-    trailsButton->setText(tr("TRAILS"));
+    trailsButton->setText(VideoPlayer::tr("TRAILS"));
 }
 
 const QMediaPlayer *CompareView::mediaPlayer(int side) const

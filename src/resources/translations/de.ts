@@ -684,13 +684,6 @@
     </message>
 </context>
 <context>
-    <name>CompareView</name>
-    <message>
-        <source>TRAILS</source>
-        <translation>SPUREN</translation>
-    </message>
-</context>
-<context>
     <name>ComparisonTable</name>
     <message>
         <source>Training time</source>
