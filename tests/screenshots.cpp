@@ -24,6 +24,7 @@
 #include "dialogs/trainingresultsdialog.h"
 #include "dialogs/userdialog.h"
 #include "dialogs/writelocationdialog.h"
+#include "history/compareview.h"
 #include "history/learningcurve.h"
 #include "history/resultslistform.h"
 #include "history/simplelistitem.h"
@@ -194,7 +195,8 @@ int main(int argc, char *argv[])
     // tips' trails show.
     QTest::qWait(kSettleMs);
     if (auto *strip = window.screenFor(FormVideoPlayer)->findChild<QWidget *>(QStringLiteral("speedStrip")))
-        QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(strip->width() * 3 / 4, strip->height() / 2));
+        QTest::mouseClick(
+            strip, Qt::LeftButton, Qt::NoModifier, QPoint(strip->width() * 3 / 4, strip->height() / 2));
     QTest::qWait(kSettleMs);
     camera.take(QStringLiteral("player"));
 
@@ -213,5 +215,22 @@ int main(int argc, char *argv[])
     QTest::keyClicks(account->findChild<QLineEdit *>(QStringLiteral("pin2")), QStringLiteral("2580"));
     click(account, "okBtn");
     camera.take(QStringLiteral("user-dialog"));
+
+    // Back in the history, all trainings listed: the newest and the oldest
+    // compared, played a second and a half in with their trails.
+    QMetaObject::invokeMethod(&window, "HideDialogForm");
+    window.ShowNextForm(history);
+    QTest::qWait(kSettleMs);
+    history->findChild<QComboBox *>(QStringLiteral("exerciseFilter"))->setCurrentIndex(0);
+    QTest::qWait(kSettleMs);
+    history->rows().first()->on_btn_toggled(true);
+    history->rows().last()->on_btn_toggled(true);
+    click(history, "compareBtn");
+    QTest::qWait(kSettleMs);
+    auto *compare = history->findChild<CompareView *>();
+    click(compare, "playBtn");
+    QTest::qWait(1500);
+    click(compare, "playBtn");
+    camera.take(QStringLiteral("compare"));
     return 0;
 }
