@@ -107,6 +107,8 @@ double medianStartMs(const QString &program, const char *child, const QProcessEn
 int main(int argc, char **argv)
 {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (mode == kApplicationChild)
+        prepareProcess();
     QApplication app(argc, argv);
     if (mode == kApplicationChild)
         return runApplicationChild(app);

@@ -5,6 +5,7 @@
 
 int main(int argc, char *argv[])
 {
+    prepareProcess();
     QApplication app(argc, argv);
     MainWindow window;
     launch(window);

@@ -8,6 +8,11 @@
 
 class MainWindow;
 
+// What the process sets before its QApplication exists, which the platform
+// reads when it starts: no OpenGL for a window that paints with the raster
+// engine only.
+void prepareProcess();
+
 // What the process does with its one window: the camera back end prepared,
 // termination signals taken as a quit, the application's icon, the
 // configuration folder made sure of, and the window shown full screen,
