@@ -37,7 +37,6 @@ MainWindow::MainWindow(QWidget *parent)
     , transition(new ScreenTransition(this))
     , startUp(std::make_unique<StartUp>(this))
     , notice(nullptr)
-    , background(QString::fromLatin1(kBackgroundPicture))
 {
     ClientSessionInfo::mainWindowInstance = this;
     registerEnumMetaTypes();
@@ -254,8 +253,12 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::paintEvent(QPaintEvent *event)
 {
     const QSize size = ui->centralWidget->size();
-    if (scaledBackground.size() != size && !background.isNull())
-        scaledBackground = background.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Only the scaled copy is kept, 8 MB at full HD: the picture is read
+    // again in the rare case that the size changes.
+    if (scaledBackground.size() != size) {
+        scaledBackground = QPixmap(QString::fromLatin1(kBackgroundPicture))
+                               .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     QPainter painter(this);
     painter.drawPixmap(0, 0, scaledBackground);
     event->accept();

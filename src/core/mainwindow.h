@@ -95,7 +95,6 @@ private:
     // A dialog asked for while a fade runs; it opens when the fade has ended.
     std::optional<DialogOpt> deferredDialog;
 
-    // The background as loaded, and one copy scaled to the last painted size.
-    QPixmap background;
+    // The background scaled to the last painted size.
     QPixmap scaledBackground;
 };
