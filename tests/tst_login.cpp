@@ -214,6 +214,9 @@ void LoginTest::guestTrainsWithoutAccount()
     QTest::keyClicks(pinLine, "12");
     QTest::mouseClick(loginButton("loginButton"), Qt::LeftButton);
     QCOMPARE(message->text(), QString::fromLatin1(kIncorrectPin));
+    // The tap's pressed look lasts a moment, which the screen lives through.
+    QVERIFY(loginButton("loginButton")->property("touched").toBool());
+    QTRY_VERIFY(!loginButton("loginButton")->property("touched").toBool());
 
     QTest::mouseClick(loginButton("offlineButton"), Qt::LeftButton);
     QWidget *training = window->screenFor(FormPreview);

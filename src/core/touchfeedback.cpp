@@ -3,13 +3,13 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QStyle>
-#include <QThread>
+#include <QTimer>
 #include <QVariant>
 
 namespace {
 constexpr auto kTouchedProperty = "touched";
 // How long a released button keeps its pressed look.
-constexpr unsigned long kReleaseHoldMs = 100;
+constexpr int kReleaseHoldMs = 100;
 
 void repolish(QPushButton *button)
 {
@@ -28,8 +28,13 @@ void applyTouchFeedback(QObject *object, QEvent *event)
         button->setProperty(kTouchedProperty, true);
         repolish(button);
     } else if (event->type() == QEvent::MouseButtonRelease) {
-        button->setProperty(kTouchedProperty, false);
-        QThread::msleep(kReleaseHoldMs);
-        repolish(button);
+        // Timed rather than slept: the screen goes on while the look holds.
+        // A new press in the meantime keeps it.
+        QTimer::singleShot(kReleaseHoldMs, button, [button] {
+            if (button->isDown())
+                return;
+            button->setProperty(kTouchedProperty, false);
+            repolish(button);
+        });
     }
 }
