@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 #include "storage/accountstore.h"
 
 // The account store and the data location against real files in a temporary
@@ -164,6 +166,13 @@ void AccountStoreTest::eachAccountWritesOnlyItsFile()
     store.current()->volume = 80;
     QVERIFY(store.saveCurrent());
     QCOMPARE(readAll(usersFile("Ann")), recordWith("Ann", "1111", 5, 80, annFolder));
+    // Saved unchanged, the file is left as it is: a write makes a new file.
+    const QByteArray path = QFile::encodeName(usersFile("Ann"));
+    struct stat written = {}, again = {};
+    QCOMPARE(::stat(path.constData(), &written), 0);
+    QVERIFY(store.saveCurrent());
+    QCOMPARE(::stat(path.constData(), &again), 0);
+    QCOMPARE(again.st_ino, written.st_ino);
     // A new PIN goes into the same file; the name and the file name stay.
     QVERIFY(store.edit("Ann", "3333"));
     const QByteArray ann = recordWith("Ann", "3333", 5, 80, annFolder);

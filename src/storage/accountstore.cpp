@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include <cstring>
+
 #include "storage/measurementfile.h"
 #include "storage/storagelogging.h"
 
@@ -230,7 +232,13 @@ bool AccountStore::edit(const QString &name, const QString &pin)
 bool AccountStore::saveCurrent()
 {
     const User *user = current();
-    return user && writeCurrent(user->nameText());
+    if (!user)
+        return false;
+    // Every write is flushed to disk, on the caller's thread; the training
+    // screen saves its settings each time it shows, mostly unchanged.
+    if (std::memcmp(user, &onDisk.at(currentIndex), sizeof(User)) == 0)
+        return true;
+    return writeCurrent(user->nameText());
 }
 
 bool AccountStore::writeCurrent(const QString &name)

@@ -77,7 +77,8 @@ public:
 
     // Writes the current account's record to its file. When the file cannot
     // be written, the account goes back to the record its file holds, so
-    // that what the screens show is what the next start will find.
+    // that what the screens show is what the next start will find. A record
+    // its file already holds is not written again.
     bool saveCurrent();
 
 private:
