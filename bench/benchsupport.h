@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <functional>
 #include <sys/resource.h>
+#include <utility>
 
 #include "camera/camera.h"
 #include "camera/videowidget.h"
@@ -101,6 +102,9 @@ public:
         timer.start();
     }
     double worstStallMs() const { return worstMs; }
+    // The worst stall since the last call, for a sequence measured phase by
+    // phase; a gap across two phases counts in the later one.
+    double takeWorstStallMs() { return std::exchange(worstMs, 0.0); }
 
 private:
     QTimer timer;

@@ -1,25 +1,39 @@
-// Cost of a recorded training in the whole application, against recording
-// through Camera alone as the floor, and of blurring the running training
-// under a dialog.
+// Cost of a recorded, tracked training in the whole application, against
+// recording through Camera alone as the floor; the GUI thread's worst stall
+// in each phase of a training from the training screen's start to its
+// results; the blur of the running training under a dialog; and the
+// resident memory minute by minute.
 //
-//   xvfb-run -a -s '-screen 0 1920x1080x24' build/bin/bench_training [seconds]
+//   xvfb-run -a -s '-screen 0 1920x1080x24' build/bin/bench_training [seconds [repair|export]]
 //
 // (default 60). It writes a configuration file, so give it a HOME (or
 // XDG_DATA_HOME) of its own. Both recordings are 1280x720 at 30 frames per
 // second, without sound. CPU time is the process's own (getrusage). The GUI
 // thread's stalls are the longest gaps between the ticks of a 5 ms timer.
-// At the end it prints the process's peak memory.
-
+// With "repair" or "export" the history's repair of a cut recording, or its
+// export of one, runs over and over in the background from the training
+// screen's start to the results' end, and the floor is left out. The floor
+// records in a child process of its own, so that the peak memory printed is
+// the training's alone.
 #include <QApplication>
+#include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 #include "benchsupport.h"
 #include "camera/previewform.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "core/startup.h"
+#include "cutrecording.h"
+#include "history/recordingrepair.h"
+#include "history/videoexport.h"
 #include "sessionfixture.h"
+#include "traineesteps.h"
 
 namespace {
 
@@ -27,6 +41,14 @@ constexpr int kDefaultSeconds = 60;
 const QSize kRecordingSize(1280, 720);
 // How long the blurred training is watched at full radius.
 constexpr int kBlurHoldSeconds = 10;
+// How long the results are looked at before they are closed.
+constexpr int kResultsSeconds = 3;
+constexpr int kSecondsPerMinute = 60;
+// The recording the background work repairs or exports: 20 s at the
+// virtual camera's size, cut off by killing its recorder.
+constexpr int kCutRecordingMs = 20000;
+constexpr auto kFloorArgument = "--floor";
+constexpr double kBytesPerMb = 1024.0 * 1024.0;
 
 struct Span
 {
@@ -36,9 +58,29 @@ struct Span
     double cpuPerSecond() const { return cpuSeconds / wallSeconds; }
 };
 
-Span watchFor(int seconds)
+double residentMb()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.size() > 1 ? pages.at(1).toLongLong() * sysconf(_SC_PAGESIZE) / kBytesPerMb : 0;
+}
+
+// Watches the running application for `seconds`; with everyMinute, prints
+// the resident memory at the end of each minute.
+Span watchFor(int seconds, bool everyMinute = false)
 {
     StallProbe probe;
+    int minute = 0;
+    const auto report = [&minute] {
+        std::printf("  resident memory after minute %2d: %6.1f MB\n", ++minute, residentMb());
+        std::fflush(stdout);
+    };
+    QTimer minutes;
+    QObject::connect(&minutes, &QTimer::timeout, report);
+    if (everyMinute)
+        minutes.start(kSecondsPerMinute * 1000);
     QElapsedTimer clock;
     const double before = cpuSeconds(RUSAGE_SELF);
     clock.start();
@@ -47,6 +89,9 @@ Span watchFor(int seconds)
     span.cpuSeconds = cpuSeconds(RUSAGE_SELF) - before;
     span.wallSeconds = clock.elapsed() / 1000.0;
     span.worstStallMs = probe.worstStallMs();
+    // The timer's last minute may end a moment after the watch.
+    if (everyMinute && minute < seconds / kSecondsPerMinute)
+        report();
     return span;
 }
 
@@ -87,17 +132,139 @@ void measureBlur(MainWindow &window, const char *over, double screenCpuPerSecond
     spinUntil([&window] { return window.lastEffect() == BlurMin; }, kScreenTimeoutMs);
 }
 
+// The history's work left running while the trainee trains: the repair of
+// a cut recording or the export of one, started again each time it ends.
+// Each round gets a fresh copy of the cut recording, made on a worker and
+// dated a minute back so that the repair takes it up.
+class BackgroundWork : public QObject
+{
+public:
+    BackgroundWork(const QString &kind, const QString &folder)
+        : exporting(kind == QLatin1String("export"))
+        , folder(folder)
+        , cut(QDir(folder).filePath(QStringLiteral("cut.source")))
+    {
+        connect(&repair, &RecordingRepair::finished, this, &BackgroundWork::nextRound);
+        connect(&copier, &VideoExport::finished, this, &BackgroundWork::nextRound);
+    }
+
+    // Records the cut recording in a child process.
+    bool prepare()
+    {
+        return killWhileRecording(recordingChild(cut, false), kCutRecordingMs, kStartTimeoutMs);
+    }
+    void start() { copyForNextRound(); }
+    void stop()
+    {
+        stopped = true;
+        repair.stop();
+        copier.cancel();
+    }
+    int rounds() const { return done; }
+
+private:
+    QString roundFile() const { return QDir(folder).filePath(QStringLiteral("round.mp4")); }
+
+    void nextRound()
+    {
+        ++done;
+        QFile::remove(roundFile());
+        QFile::remove(VideoExport::destinationFor(roundFile(), exportFolder()));
+        copyForNextRound();
+    }
+
+    QString exportFolder() const { return QDir(folder).filePath(QStringLiteral("export")); }
+
+    void copyForNextRound()
+    {
+        if (stopped)
+            return;
+        QThreadPool::globalInstance()->start([this, from = cut, to = roundFile()] {
+            QFile::copy(from, to);
+            QFile copy(to);
+            if (copy.open(QIODevice::ReadWrite))
+                copy.setFileTime(QDateTime::currentDateTime().addSecs(-kSecondsPerMinute),
+                    QFileDevice::FileModificationTime);
+            QMetaObject::invokeMethod(this, [this] {
+                if (stopped)
+                    return;
+                if (exporting) {
+                    QDir().mkpath(exportFolder());
+                    copier.start({ roundFile() }, exportFolder());
+                } else {
+                    repair.start({ roundFile() });
+                }
+            });
+        });
+    }
+
+    const bool exporting;
+    const QString folder;
+    const QString cut;
+    RecordingRepair repair;
+    VideoExport copier;
+    bool stopped = false;
+    int done = 0;
+};
+
+// The GUI thread's worst stall in each phase of a sequence.
+class Phases
+{
+public:
+    bool measure(const char *phase, const std::function<bool()> &step)
+    {
+        const bool completed = step();
+        const double worstMs = probe.takeWorstStallMs();
+        worstOfAllMs = std::max(worstOfAllMs, worstMs);
+        std::printf(
+            "  %-24s worst GUI stall %6.1f ms%s\n", phase, worstMs, completed ? "" : "   (not completed)");
+        std::fflush(stdout);
+        return completed;
+    }
+    double worstOfAll() const { return worstOfAllMs; }
+
+private:
+    StallProbe probe;
+    double worstOfAllMs = 0;
+};
+
+// The floor in a child process, whose output is passed on; its CPU seconds
+// per recorded second, or 0.
+double floorInChild(int seconds)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(
+        QCoreApplication::applicationFilePath(), { QLatin1String(kFloorArgument), QString::number(seconds) });
+    child.waitForFinished(-1);
+    const QByteArray output = child.readAllStandardOutput();
+    std::printf("%s", output.constData());
+    const QRegularExpressionMatch floor
+        = QRegularExpression(QStringLiteral("alone +([0-9.]+) CPU")).match(QString::fromLatin1(output));
+    return floor.hasMatch() ? floor.captured(1).toDouble() : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    prepareProcess();
     QApplication application(argc, argv);
-    const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : kDefaultSeconds;
+    if (isRecordingChild(argc, argv))
+        return runRecordingChild(argv);
+    const bool floorOnly = argc > 1 && qstrcmp(argv[1], kFloorArgument) == 0;
+    const int seconds
+        = argc > 1 + floorOnly ? QString::fromLocal8Bit(argv[1 + floorOnly]).toInt() : kDefaultSeconds;
     defaultHandler = qInstallMessageHandler(keepFinishedLine);
     QTemporaryDir folder;
-
-    const double floorPerSecond
-        = recordingFloor(kRecordingSize, seconds, folder.filePath(QStringLiteral("alone.mp4")));
+    if (floorOnly) {
+        recordingFloor(kRecordingSize, seconds, folder.filePath(QStringLiteral("alone.mp4")));
+        return EXIT_SUCCESS;
+    }
+    const QString kind = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    BackgroundWork background(kind, folder.path());
+    if (!kind.isEmpty() && !background.prepare())
+        return EXIT_FAILURE;
 
     prepareInstallation(folder.path());
     MainWindow window;
@@ -113,27 +280,61 @@ int main(int argc, char **argv)
     user->recordSound = 0;
     user->stopwatchOn = 1;
     ClientSessionInfo::updateActualUser();
-    QMetaObject::invokeMethod(&window, "ShowNextForm", Q_ARG(FormEnum, FormPreview));
     auto *preview = qobject_cast<PreviewForm *>(window.screenFor(FormPreview));
-    if (!waitForScreen(window, preview))
-        return EXIT_FAILURE;
+    TraineeSteps::TrainingSteps steps(&window);
 
-    // The training proper, as after a Yes to the full-screen question.
-    preview->showFullScreen();
-    spinUntil([] { return ClientSessionInfo::isRecording(); }, kScreenTimeoutMs);
-    const Span training = watchFor(seconds);
-    std::printf("training, full screen %6.3f CPU s per s over %.1f s = %.2fx recording alone   worst GUI "
-                "stall %5.1f ms   (window %dx%d)\n",
-        training.cpuPerSecond(), training.wallSeconds, training.cpuPerSecond() / floorPerSecond,
-        training.worstStallMs, window.width(), window.height());
-    std::fflush(stdout);
-
-    measureBlur(window, "the training", training.cpuPerSecond());
-    preview->closeFullScreen();
+    // A training as a trainee goes through it, phase by phase.
+    std::printf("phases%s\n", kind.isEmpty() ? "" : qPrintable(QLatin1String(", with a background ") + kind));
+    if (!kind.isEmpty())
+        background.start();
+    Phases phases;
+    Span training;
+    const bool completed = phases.measure("to the training screen", [&] {
+        QMetaObject::invokeMethod(&window, "ShowNextForm", Q_ARG(FormEnum, FormPreview));
+        return waitForScreen(window, preview);
+    }) && phases.measure("full-screen switch", [&] {
+        return steps.tryStart() && TraineeSteps::waitUntil(&ClientSessionInfo::isRecording);
+    }) && phases.measure("the picture taken", [&] {
+        return TraineeSteps::waitUntil([&] { return QFile::exists(preview->currentPicturePath()); });
+    }) && phases.measure("training", [&] {
+        training = watchFor(seconds, true);
+        return true;
+    }) && phases.measure("finish question", [&] {
+        measureBlur(window, "the training", training.cpuPerSecond());
+        return true;
+    }) && phases.measure("stopping", [&] {
+        return steps.tryFinishByTap() && TraineeSteps::waitUntil([&] {
+            return ClientSessionInfo::actualForm == window.screenFor(FormLoading);
+        });
+    }) && phases.measure("loading screen", [&] {
+        return TraineeSteps::tryWaitForScreen(&window, FormPreview);
+    }) && phases.measure("results dialog", [&] {
+        auto *results = TraineeSteps::awaitDialog<TrainingResultsDialog>();
+        watchFor(kResultsSeconds);
+        return TraineeSteps::tryClick(results, "pushButton")
+            && TraineeSteps::waitUntil([&] { return preview->isEnabled(); });
+    });
+    background.stop();
+    std::printf("worst GUI stall of the whole training %5.1f ms%s\n", phases.worstOfAll(),
+        kind.isEmpty()
+            ? ""
+            : qPrintable(QStringLiteral(", %1 %2 rounds beside it").arg(background.rounds()).arg(kind)));
     std::printf("%s\n", qPrintable(lastFinishedLine));
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     // Linux reports the largest resident set in kilobytes.
     std::printf("peak memory (largest resident set) %.1f MB\n", usage.ru_maxrss / 1024.0);
-    return EXIT_SUCCESS;
+    std::fflush(stdout);
+    ClientSessionInfo::stopPreview();
+    window.hide();
+
+    // Beside background work the CPU taken is not the training's own.
+    if (!kind.isEmpty())
+        return completed ? EXIT_SUCCESS : EXIT_FAILURE;
+    const double floorPerSecond = floorInChild(seconds);
+    std::printf(
+        "training, full screen %6.3f CPU s per s over %.1f s = %.2fx recording alone   (window %dx%d)\n",
+        training.cpuPerSecond(), training.wallSeconds, training.cpuPerSecond() / floorPerSecond,
+        window.width(), window.height());
+    return completed ? EXIT_SUCCESS : EXIT_FAILURE;
 }
