@@ -4,7 +4,9 @@
 #include <QCameraImageCapture>
 #include <QCameraInfo>
 #include <QMediaRecorder>
+#include <QVideoProbe>
 
+#include <chrono>
 #include <memory>
 
 #include "camera/camera.h"
@@ -60,6 +62,7 @@ private slots:
     void sessionImageSettingsReachTheViewfinder_data();
     void sessionImageSettingsReachTheViewfinder();
     void withoutACameraNothingStarts();
+    void framesCarryTheirCaptureMoment();
     void mp4ContainerChoice_data();
     void mp4ContainerChoice();
     void trainingModeChoice_data();
@@ -292,6 +295,32 @@ void TestVirtualCamera::sessionImageSettingsReachTheViewfinder()
     QVERIFY(camera.StartPreview(viewfinder.get()));
     const double again = nextStatistic(*viewfinder, statistic);
     QVERIFY2(shows(change, before, again), fromTo(before, again).constData());
+}
+
+// A frame's start time is the moment it was captured on the monotonic
+// clock, as a USB camera's driver stamps it: between the start of the
+// preview and the frame's arrival, so the time to the screen can be read off.
+void TestVirtualCamera::framesCarryTheirCaptureMoment()
+{
+    const auto monotonicUs = [] {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        return std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+    };
+    Camera camera;
+    camera.setActualDevice(0);
+    QVideoProbe probe;
+    QVERIFY(probe.setSource(camera.currentDevice()));
+    QList<std::pair<qint64, qint64>> stampAndArrival;
+    connect(&probe, &QVideoProbe::videoFrameProbed, this, [&](const QVideoFrame &frame) {
+        stampAndArrival.append({ frame.startTime(), monotonicUs() });
+    });
+    const qint64 startUs = monotonicUs();
+    QVERIFY(camera.StartPreview(viewfinder.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(stampAndArrival.size() >= 3, kTimeoutMs);
+    for (const auto &[stamp, arrival] : qAsConst(stampAndArrival)) {
+        QVERIFY2(stamp >= startUs && stamp <= arrival,
+            qPrintable(QStringLiteral("%1 not in %2..%3").arg(stamp).arg(startUs).arg(arrival)));
+    }
 }
 
 // With no camera plugged nothing can start, every operation stays

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include <chrono>
+
 #include "imperfections.h"
 #include "practicefieldpainter.h"
 #include "truthlog.h"
@@ -10,7 +12,6 @@ namespace {
 
 constexpr qint64 kFrameIntervalNs = 1000000000LL / FrameSource::kFrameRate;
 constexpr qint64 kNsPerMs = 1000000;
-constexpr qint64 kUsPerSecond = 1000000;
 constexpr auto kInstrumentsVariable = "KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS";
 
 } // namespace
@@ -20,6 +21,13 @@ QVideoFrame sensorFrame(const QImage &frame, qint64 timeUs)
     QVideoFrame video(frame);
     video.setStartTime(timeUs);
     return video;
+}
+
+qint64 captureMomentUs()
+{
+    // steady_clock is CLOCK_MONOTONIC on Linux, the clock V4L2 stamps with.
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::microseconds>(now).count();
 }
 
 FrameSource::FrameSource(QObject *parent)
@@ -63,12 +71,11 @@ void FrameSource::produceFrame()
     latest = painter->paint(frameNumber, seconds, QDateTime::currentDateTime(), label);
     if (truth)
         truth->write(frameNumber, seconds, painter->bandCentres(seconds));
-    const qint64 timeUs = frameNumber * kUsPerSecond / kFrameRate;
     sensor->expose(latest, frameNumber);
     ++frameNumber;
     adjustment.apply(latest);
     sensor->compress(latest);
-    emit frameReady(latest, timeUs);
+    emit frameReady(latest, captureMomentUs());
     // A listener may have stopped the camera.
     if (!running)
         return;

@@ -15,15 +15,21 @@ class PracticeFieldPainter;
 class SensorSimulation;
 class TruthLog;
 
-// A sensor frame as Qt Multimedia hands it on: its start time is the
-// sensor's time of the frame in microseconds, as a GStreamer camera's is.
+// A sensor frame as Qt Multimedia hands it on: its start time is the moment
+// it was captured, in microseconds.
 QVideoFrame sensorFrame(const QImage &frame, qint64 timeUs);
+
+// Now on the monotonic clock, in microseconds: the clock a USB camera's
+// driver (V4L2) stamps each frame with as it is captured, so that the time
+// from capture to the picture on screen can be read off any frame.
+qint64 captureMomentUs();
 
 // The sensor of the virtual camera: while running it produces frames at a
 // steady rate on the GUI thread, adjusts their colours and hands each one to
 // whoever listens (the viewfinder, the probes, the recorder, the still
-// capture), with its time on the sensor's clock, which counts frames: frame
-// n is n / kFrameRate seconds in, whatever the GUI thread's delays.
+// capture), stamped with the moment it was captured (captureMomentUs()).
+// What the picture shows follows the frame count: frame n shows the field
+// n / kFrameRate seconds in, whatever the GUI thread's delays.
 //
 // Environment variables, read at each start, serve tests:
 // KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS=hidden shows the box without
