@@ -4,6 +4,7 @@
 // the event loop, and a recording through Camera with the virtual camera,
 // which is the floor the whole application's training is compared with.
 
+#include <QApplication>
 #include <QCamera>
 #include <QCameraViewfinderSettings>
 #include <QElapsedTimer>
@@ -85,6 +86,24 @@ inline bool startPreview(Camera &camera, VideoWidget &viewfinder, const QSize &s
     return true;
 }
 
+// Tells of the end of every paint: the moment notify() returns from
+// delivering a paint event to its widget.
+class PaintWatchingApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        const bool handled = QApplication::notify(receiver, event);
+        if (event->type() == QEvent::Paint && paintEnded)
+            paintEnded(receiver);
+        return handled;
+    }
+
+    std::function<void(QObject *)> paintEnded;
+};
+
 // The longest the GUI thread let a 5 ms timer wait, beyond its interval.
 class StallProbe
 {
@@ -120,12 +139,16 @@ inline bool waitForScreen(MainWindow &window, QWidget *screen)
     return ClientSessionInfo::actualForm == screen;
 }
 
-inline Result recordThroughCamera(const QSize &size, int seconds, const QString &path, unsigned int index = 0)
+// beforeRecording, if given, is called once the preview has started.
+inline Result recordThroughCamera(const QSize &size, int seconds, const QString &path, unsigned int index = 0,
+    const std::function<void(Camera &)> &beforeRecording = {})
 {
     Camera camera;
     VideoWidget viewfinder;
     if (!startPreview(camera, viewfinder, size, index))
         return {};
+    if (beforeRecording)
+        beforeRecording(camera);
     camera.StartRecording(path, false);
     QMediaRecorder *recorder = camera.currentRecorder();
     spinUntil([recorder] { return recorder->status() == QMediaRecorder::RecordingStatus; }, kStartTimeoutMs);
