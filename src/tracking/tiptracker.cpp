@@ -1,5 +1,7 @@
 #include "tracking/tiptracker.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMediaObject>
 #include <QVideoFrame>
@@ -20,6 +22,28 @@ constexpr int kAnalysedWidth = 640;
 // dropped, so no frame is analysed more than a frame's time late.
 constexpr int kMostFramesWaiting = 2;
 constexpr double kUsPerSecond = 1e6;
+
+// A frame to copy once the viewfinder has painted it. Widgets repaint on a
+// low-priority posted event, and events of one priority are delivered in
+// the order they were posted: posted with low priority after the frame's
+// repaint has been asked for, this comes after the paint.
+class HeldFrameEvent : public QEvent
+{
+public:
+    static inline const Type kType = static_cast<Type>(registerEventType());
+
+    HeldFrameEvent(const QVideoFrame &frame, const std::shared_ptr<TrackingSession> &session)
+        : QEvent(kType)
+        , frame(frame)
+        , session(session)
+    {
+    }
+
+    const QVideoFrame frame;
+    // The training the frame belongs to: a frame still held when it ends is
+    // not given to the next one.
+    const std::weak_ptr<TrackingSession> session;
+};
 
 } // namespace
 
@@ -93,6 +117,20 @@ void TipTracker::takeFrame(const QVideoFrame &frame)
         ++dropped;
         return;
     }
+    QCoreApplication::postEvent(this, new HeldFrameEvent(frame, session), Qt::LowEventPriority);
+}
+
+void TipTracker::customEvent(QEvent *event)
+{
+    if (event->type() != HeldFrameEvent::kType)
+        return QObject::customEvent(event);
+    const auto *held = static_cast<HeldFrameEvent *>(event);
+    if (tracking && held->session.lock() == session)
+        reduceFrame(held->frame);
+}
+
+void TipTracker::reduceFrame(const QVideoFrame &frame)
+{
     ReducedFrame reduced = ReducedFrame::of(frame, kAnalysedWidth);
     if (reduced.bgr.empty()) {
         ++dropped;

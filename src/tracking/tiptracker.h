@@ -20,7 +20,9 @@ class TrackingSession;
 //
 // Frames come from a QVideoProbe on the GUI thread; each costs the GUI
 // thread a small copy of the picture (ReducedFrame) and is analysed on the
-// tracker's own thread. When that thread is behind, frames are dropped and
+// tracker's own thread. The copy waits until the viewfinder has painted the
+// frame: it is taken behind the viewfinder's repaint in the GUI thread's
+// queue, so the preview is not held back by it. When that thread is behind, frames are dropped and
 // counted rather than queued: the preview and the recording never wait for
 // the tracking. Measuring the training and writing its files happen on that
 // thread too.
@@ -55,8 +57,12 @@ signals:
     // the video were written.
     void measured(const QString &videoPath, const TrainingMeasurement &measurement, bool saved);
 
+protected:
+    void customEvent(QEvent *event) override;
+
 private:
     void takeFrame(const QVideoFrame &frame);
+    void reduceFrame(const QVideoFrame &frame);
     double secondsOf(const QVideoFrame &frame);
 
     QVideoProbe probe;
