@@ -30,6 +30,21 @@ constexpr int kTimeoutMs = 20000;
 constexpr int kShortRecordingMs = 1000;
 constexpr int kToleranceMs = 500;
 
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
 // The picture is written in the background; it appears complete.
 QImage takePhoto(const QString &path)
 {
@@ -63,6 +78,7 @@ private slots:
     void sessionImageSettingsReachTheViewfinder();
     void withoutACameraNothingStarts();
     void framesCarryTheirCaptureMoment();
+    void framesRepaintTheViewfinderAlone();
     void mp4ContainerChoice_data();
     void mp4ContainerChoice();
     void trainingModeChoice_data();
@@ -321,6 +337,28 @@ void TestVirtualCamera::framesCarryTheirCaptureMoment()
         QVERIFY2(stamp >= startUs && stamp <= arrival,
             qPrintable(QStringLiteral("%1 not in %2..%3").arg(stamp).arg(startUs).arg(arrival)));
     }
+}
+
+// A new frame repaints the viewfinder and nothing behind it: a training's
+// viewfinder lies over the whole screen, whose repaint would delay every
+// frame on its way to the screen.
+void TestVirtualCamera::framesRepaintTheViewfinderAlone()
+{
+    QWidget screen;
+    screen.resize(kViewfinderSize * 2);
+    auto *picture = new VideoWidget(&screen);
+    picture->resize(kViewfinderSize);
+    const PaintCounter behind(&screen);
+    const PaintCounter shown(picture);
+    screen.show();
+    Camera camera;
+    camera.setActualDevice(0);
+    QVERIFY(camera.StartPreview(picture));
+    QTRY_VERIFY_WITH_TIMEOUT(shown.paints >= 3, kTimeoutMs);
+    const int screenPaints = behind.paints;
+    const int framePaints = shown.paints;
+    QTRY_VERIFY_WITH_TIMEOUT(shown.paints >= framePaints + 10, kTimeoutMs);
+    QCOMPARE(behind.paints, screenPaints);
 }
 
 // With no camera plugged nothing can start, every operation stays

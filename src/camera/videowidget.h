@@ -3,7 +3,8 @@
 #include <QVideoWidget>
 
 // The camera viewfinder: keeps the picture's aspect ratio and reports every
-// press, which the training screen uses to end a full-screen training.
+// press, which the training screen uses to end a full-screen training. It
+// paints all of itself, so a frame repaints nothing behind it.
 class VideoWidget : public QVideoWidget
 {
     Q_OBJECT
@@ -16,4 +17,5 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
