@@ -96,8 +96,11 @@ public:
     bool notify(QObject *receiver, QEvent *event) override
     {
         const bool handled = QApplication::notify(receiver, event);
-        if (event->type() == QEvent::Paint && paintEnded)
-            paintEnded(receiver);
+        if (event->type() == QEvent::Paint && paintEnded) {
+            // A copy runs: the handler may replace itself.
+            const auto handler = paintEnded;
+            handler(receiver);
+        }
         return handled;
     }
 
