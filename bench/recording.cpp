@@ -15,6 +15,15 @@
 // floors' that of the gst-launch-1.0 child. Frames dropped come from the
 // virtual camera's "recording finished" line, and for the back end from the
 // frames the recording holds against 30 a second.
+//
+//   bench_recording quality [seconds]     (default 10)
+//
+// The picture quality of the encoding, and of alternatives: the virtual
+// camera's practice field recorded through Camera at 1280x720 while every
+// frame the viewfinder gets is kept raw, the recording decoded and set
+// against those frames (luma PSNR and SSIM), and beside it gst-launch-1.0
+// encoding the same raw frames at the virtual camera's settings (its floor)
+// and at others, each with its CPU, rate and quality.
 
 #include <QApplication>
 #include <QFileInfo>
@@ -26,11 +35,14 @@
 #include "benchsupport.h"
 #include "camera/gstreamerbackend.h"
 #include "mediainspection.h"
+#include "recordingquality.h"
 #include "standincamera.h"
 
 namespace {
 
 constexpr int kDefaultSeconds = 60;
+constexpr int kDefaultQualitySeconds = 10;
+constexpr auto kQualityMode = "quality";
 constexpr int kFrameRate = 30;
 // The virtual camera's encoding, and the one the application gives Qt's back
 // end (the stand-in's picture in the USB camera's format, the kiosk encoder
@@ -52,15 +64,9 @@ QString standInPattern()
     return pattern.isEmpty() ? QStringLiteral("ball") : pattern;
 }
 
-Result encodeFloor(
-    const char *description, const QString &pattern, const QSize &size, int seconds, const QString &path)
+// Runs a gst-launch-1.0 pipeline that encodes seconds of picture into path.
+Result launchEncoding(const QString &pipeline, double seconds, const QString &path)
 {
-    const QString pipeline = QString::fromLatin1(description)
-                                 .arg(seconds * kFrameRate)
-                                 .arg(size.width())
-                                 .arg(size.height())
-                                 .arg(kFrameRate)
-                                 .arg(path, pattern);
     const double before = cpuSeconds(RUSAGE_CHILDREN);
     QProcess launch;
     launch.start(QStringLiteral("gst-launch-1.0"),
@@ -71,6 +77,18 @@ Result encodeFloor(
     result.recordedSeconds = seconds;
     result.fileBytes = QFileInfo(path).size();
     return result;
+}
+
+Result encodeFloor(
+    const char *description, const QString &pattern, const QSize &size, int seconds, const QString &path)
+{
+    const QString pipeline = QString::fromLatin1(description)
+                                 .arg(seconds * kFrameRate)
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .arg(kFrameRate)
+                                 .arg(path, pattern);
+    return launchEncoding(pipeline, seconds, path);
 }
 
 void report(const char *what, const QSize &size, const Result &result)
@@ -102,12 +120,76 @@ void compare(const char *camera, const char *floorPipeline, const QString &floor
     }
 }
 
+// The encoder settings compared: the virtual camera's (x264enc's default
+// rate), the one the application gives Qt's back end, and others.
+struct EncoderChoice
+{
+    const char *name;
+    const char *settings;
+};
+const EncoderChoice kEncoderChoices[] = {
+    { "ultrafast 2048 (virtual camera)", "speed-preset=ultrafast tune=zerolatency key-int-max=30" },
+    { "ultrafast 3000 main (back end)",
+        "speed-preset=ultrafast tune=zerolatency key-int-max=30 bitrate=3000 ! video/x-h264,profile=main" },
+    { "ultrafast 6000 main",
+        "speed-preset=ultrafast tune=zerolatency key-int-max=30 bitrate=6000 ! video/x-h264,profile=main" },
+    { "superfast 3000 main",
+        "speed-preset=superfast tune=zerolatency key-int-max=30 bitrate=3000 ! video/x-h264,profile=main" },
+    { "veryfast 3000 main",
+        "speed-preset=veryfast tune=zerolatency key-int-max=30 bitrate=3000 ! video/x-h264,profile=main" },
+};
+constexpr auto kClipEncoding = "filesrc location=%1 ! rawvideoparse width=%2 height=%3 format=bgrx "
+                               "framerate=%4/1 ! videoconvert ! video/x-raw,format=I420 ! x264enc %5 "
+                               "! mp4mux fragment-duration=1000 ! filesink location=%6";
+
+void reportQuality(const char *what, const Result &result, const Quality &quality)
+{
+    std::printf("%-34s %6.3f CPU s per s  %6.0f kbit/s  PSNR %5.2f dB  SSIM %.4f  (%d frames)\n", what,
+        result.cpuSeconds / result.recordedSeconds, result.fileBytes * 8 / result.recordedSeconds / 1000,
+        quality.psnrDb, quality.ssim, quality.frames);
+    std::fflush(stdout);
+}
+
+void compareQuality(unsigned int index, int seconds, const QTemporaryDir &folder)
+{
+    const QString clipPath = folder.filePath(QStringLiteral("clip.bgrx"));
+    const QString recorded = folder.filePath(QStringLiteral("quality.mp4"));
+    std::unique_ptr<SourceClip> source;
+    const Result ours = recordThroughCamera(
+        QSize(1280, 720), seconds, recorded, index, [&source, &clipPath](Camera &camera) {
+            source = std::make_unique<SourceClip>(camera.currentDevice(), clipPath);
+        });
+    const QSize size = source->frameSize();
+    source.reset();
+    const std::vector<cv::Mat> clip = readClip(clipPath, size);
+    std::printf("clip of %zu frames %dx%d; the recording's CPU includes keeping the clip\n", clip.size(),
+        size.width(), size.height());
+    reportQuality("virtual camera, through Camera", ours, qualityOf(recorded, clip));
+
+    const double clipSeconds = static_cast<double>(clip.size()) / kFrameRate;
+    int number = 0;
+    for (const EncoderChoice &choice : kEncoderChoices) {
+        const QString path = folder.filePath(QStringLiteral("choice%1.mp4").arg(++number));
+        const QString pipeline = QString::fromLatin1(kClipEncoding)
+                                     .arg(clipPath)
+                                     .arg(size.width())
+                                     .arg(size.height())
+                                     .arg(kFrameRate)
+                                     .arg(QLatin1String(choice.settings), path);
+        const Result encoded = launchEncoding(pipeline, clipSeconds, path);
+        reportQuality(choice.name, encoded, qualityOf(path, clip));
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : kDefaultSeconds;
+    const bool qualityOnly = argc > 1 && QByteArray(argv[1]) == kQualityMode;
+    const char *secondsArgument = argc > (qualityOnly ? 2 : 1) ? argv[qualityOnly ? 2 : 1] : nullptr;
+    const int seconds = secondsArgument ? QString::fromLocal8Bit(secondsArgument).toInt()
+                                        : (qualityOnly ? kDefaultQualitySeconds : kDefaultSeconds);
     defaultHandler = qInstallMessageHandler(keepFinishedLine);
     if (!useStandInCamera() || standInCameraIndex() < 0) {
         std::fprintf(stderr, "the stand-in camera needs gstreamer1.0-plugins-bad\n");
@@ -115,10 +197,14 @@ int main(int argc, char **argv)
     }
     GStreamerBackEnd::prepare();
     QTemporaryDir folder;
+    const auto virtualCamera = static_cast<unsigned int>(cameraIndexOf("Virtual Camera"));
+    if (qualityOnly) {
+        compareQuality(virtualCamera, seconds, folder);
+        return EXIT_SUCCESS;
+    }
     // The virtual camera's own picture has no videotestsrc pattern; its floor
     // encodes the default one.
-    compare("virtual camera", kVirtualCameraFloor, QStringLiteral("smpte"),
-        static_cast<unsigned int>(cameraIndexOf("Virtual Camera")), seconds, folder);
+    compare("virtual camera", kVirtualCameraFloor, QStringLiteral("smpte"), virtualCamera, seconds, folder);
     compare("USB camera via back end", kBackEndFloor, standInPattern(),
         static_cast<unsigned int>(standInCameraIndex()), seconds, folder);
     return EXIT_SUCCESS;
