@@ -20,9 +20,11 @@
 #include <utility>
 
 #include "camera/camera.h"
+#include "camera/previewform.h"
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "storage/user.h"
 
 inline constexpr int kStartTimeoutMs = 20000;
 inline constexpr int kScreenTimeoutMs = 20000;
@@ -140,6 +142,25 @@ inline bool waitForScreen(MainWindow &window, QWidget *screen)
     spinUntil([&] { return ClientSessionInfo::actualForm == screen && window.lastEffect() == OpacityMax; },
         kScreenTimeoutMs);
     return ClientSessionInfo::actualForm == screen;
+}
+
+// The training screen, opened from the menu for the current account set to
+// record a stopwatch training without sound; null when it does not come up.
+inline void chooseRecordedStopwatchTraining()
+{
+    User *user = ClientSessionInfo::actualUser();
+    user->recordVideo = 1;
+    user->recordSound = 0;
+    user->stopwatchOn = 1;
+    ClientSessionInfo::updateActualUser();
+}
+
+inline PreviewForm *openRecordingTrainingScreen(MainWindow &window)
+{
+    chooseRecordedStopwatchTraining();
+    QMetaObject::invokeMethod(&window, "ShowNextForm", Q_ARG(FormEnum, FormPreview));
+    auto *preview = qobject_cast<PreviewForm *>(window.screenFor(FormPreview));
+    return waitForScreen(window, preview) ? preview : nullptr;
 }
 
 // beforeRecording, if given, is called once the preview has started.

@@ -155,14 +155,8 @@ int main(int argc, char **argv)
     window.show();
     if (!waitForScreen(window, window.screenFor(FormMenu)))
         return EXIT_FAILURE;
-    User *user = ClientSessionInfo::actualUser();
-    user->recordVideo = 1;
-    user->recordSound = 0;
-    user->stopwatchOn = 1;
-    ClientSessionInfo::updateActualUser();
-    QMetaObject::invokeMethod(&window, "ShowNextForm", Q_ARG(FormEnum, FormPreview));
-    auto *preview = qobject_cast<PreviewForm *>(window.screenFor(FormPreview));
-    if (!waitForScreen(window, preview))
+    PreviewForm *preview = openRecordingTrainingScreen(window);
+    if (!preview)
         return EXIT_FAILURE;
 
     // The training proper, as after a Yes to the full-screen question.

@@ -275,11 +275,7 @@ int main(int argc, char **argv)
     // the menu, a still screen, takes that cost and is the reference.
     measureBlur(window, "menu, first", watchFor(kBlurHoldSeconds).cpuPerSecond());
     measureBlur(window, "the menu", watchFor(kBlurHoldSeconds).cpuPerSecond());
-    User *user = ClientSessionInfo::actualUser();
-    user->recordVideo = 1;
-    user->recordSound = 0;
-    user->stopwatchOn = 1;
-    ClientSessionInfo::updateActualUser();
+    chooseRecordedStopwatchTraining();
     auto *preview = qobject_cast<PreviewForm *>(window.screenFor(FormPreview));
     TraineeSteps::TrainingSteps steps(&window);
 
