@@ -12,6 +12,7 @@ namespace {
 
 constexpr qint64 kFrameIntervalNs = 1000000000LL / FrameSource::kFrameRate;
 constexpr qint64 kNsPerMs = 1000000;
+constexpr qint64 kUsPerSecond = 1000000;
 constexpr auto kInstrumentsVariable = "KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS";
 
 } // namespace
@@ -51,6 +52,8 @@ void FrameSource::start()
     truth = TruthLog::fromEnvironment();
     running = true;
     clock.start();
+    startUs = captureMomentUs();
+    startFrame = frameNumber;
     nextFrameDueNs = 0;
     timer.start(0);
 }
@@ -71,11 +74,12 @@ void FrameSource::produceFrame()
     latest = painter->paint(frameNumber, seconds, QDateTime::currentDateTime(), label);
     if (truth)
         truth->write(frameNumber, seconds, painter->bandCentres(seconds));
+    const qint64 timeUs = startUs + (frameNumber - startFrame) * kUsPerSecond / kFrameRate;
     sensor->expose(latest, frameNumber);
     ++frameNumber;
     adjustment.apply(latest);
     sensor->compress(latest);
-    emit frameReady(latest, captureMomentUs());
+    emit frameReady(latest, timeUs);
     // A listener may have stopped the camera.
     if (!running)
         return;

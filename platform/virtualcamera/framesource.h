@@ -27,9 +27,11 @@ qint64 captureMomentUs();
 // The sensor of the virtual camera: while running it produces frames at a
 // steady rate on the GUI thread, adjusts their colours and hands each one to
 // whoever listens (the viewfinder, the probes, the recorder, the still
-// capture), stamped with the moment it was captured (captureMomentUs()).
-// What the picture shows follows the frame count: frame n shows the field
-// n / kFrameRate seconds in, whatever the GUI thread's delays.
+// capture), stamped with its time on the sensor's clock, which counts frames:
+// frame n of a run is captured, and shows the field, n / kFrameRate seconds
+// after the start (captureMomentUs()), whatever the GUI thread's delays. So
+// the stamp is the capture moment while the GUI thread keeps up, and the
+// tracker's times match what the picture shows when it does not.
 //
 // Environment variables, read at each start, serve tests:
 // KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS=hidden shows the box without
@@ -76,6 +78,9 @@ private:
     QTimer timer;
     QElapsedTimer clock;
     qint64 frameNumber = 0;
+    // The run's start on the monotonic clock, and its first frame.
+    qint64 startUs = 0;
+    qint64 startFrame = 0;
     qint64 nextFrameDueNs = 0;
     QImage latest;
 };
