@@ -144,8 +144,7 @@ inline bool waitForScreen(MainWindow &window, QWidget *screen)
     return ClientSessionInfo::actualForm == screen;
 }
 
-// The training screen, opened from the menu for the current account set to
-// record a stopwatch training without sound; null when it does not come up.
+// The current account set to record a stopwatch training without sound.
 inline void chooseRecordedStopwatchTraining()
 {
     User *user = ClientSessionInfo::actualUser();
@@ -155,6 +154,8 @@ inline void chooseRecordedStopwatchTraining()
     ClientSessionInfo::updateActualUser();
 }
 
+// The training screen so set, opened from the menu; null when it does not
+// come up.
 inline PreviewForm *openRecordingTrainingScreen(MainWindow &window)
 {
     chooseRecordedStopwatchTraining();
