@@ -1,6 +1,6 @@
-// Preview latency: the time from a frame's capture (its start time, which
-// the virtual camera stamps on the monotonic clock as a USB camera's driver
-// does) to the end of the viewfinder's paint of that frame, as median and
+// Preview latency: the time from a frame's capture (the moment the virtual
+// camera hands it on, on the monotonic clock; for another camera its start
+// time, which a USB camera's driver stamps on that clock) to the end of the viewfinder's paint of that frame, as median and
 // 95th percentile, during a recorded, tracked, full-screen training in the
 // whole application. Beside it, in the same process and run, the floor: the
 // same camera in a plain full-screen QVideoWidget.
@@ -27,6 +27,7 @@
 #include "camera/previewform.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "framesource.h"
 #include "sessionfixture.h"
 
 namespace {
@@ -52,7 +53,10 @@ public:
     {
         probe.setSource(camera);
         connect(&probe, &QVideoProbe::videoFrameProbed, this, [this](const QVideoFrame &frame) {
-            lastStampUs = frame.startTime();
+            // The virtual camera's moment of capture, where it tells it;
+            // otherwise the frame's time stamp, as a USB camera's driver sets.
+            const QVariant moment = frame.metaData(QLatin1String(kCaptureMomentKey));
+            lastStampUs = moment.isValid() ? moment.toLongLong() : frame.startTime();
             ++probed;
         });
         painter = viewfinder;

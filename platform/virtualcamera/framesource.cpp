@@ -21,6 +21,7 @@ QVideoFrame sensorFrame(const QImage &frame, qint64 timeUs)
 {
     QVideoFrame video(frame);
     video.setStartTime(timeUs);
+    video.setMetaData(QLatin1String(kCaptureMomentKey), captureMomentUs());
     return video;
 }
 

@@ -16,8 +16,13 @@ class SensorSimulation;
 class TruthLog;
 
 // A sensor frame as Qt Multimedia hands it on: its start time is the moment
-// it was captured, in microseconds.
+// it was captured, in microseconds, on the sensor's clock (below). Its
+// meta-data kCaptureMomentKey holds the moment it actually left the sensor,
+// also on the monotonic clock in microseconds: the two part when the GUI
+// thread falls behind, and a measure of the time from capture to the screen
+// wants the second.
 QVideoFrame sensorFrame(const QImage &frame, qint64 timeUs);
+constexpr auto kCaptureMomentKey = "captureMomentUs";
 
 // Now on the monotonic clock, in microseconds: the clock a USB camera's
 // driver (V4L2) stamps each frame with as it is captured, so that the time

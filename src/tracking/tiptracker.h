@@ -22,10 +22,10 @@ class TrackingSession;
 // thread a small copy of the picture (ReducedFrame) and is analysed on the
 // tracker's own thread. The copy waits until the viewfinder has painted the
 // frame: it is taken behind the viewfinder's repaint in the GUI thread's
-// queue, so the preview is not held back by it. When that thread is behind, frames are dropped and
-// counted rather than queued: the preview and the recording never wait for
-// the tracking. Measuring the training and writing its files happen on that
-// thread too.
+// queue, so the preview is not held back by it. When the tracker's thread is
+// behind, frames are dropped and counted rather than queued: the preview
+// and the recording never wait for the tracking. Measuring the training and
+// writing its files happen on that thread too.
 class TipTracker : public QObject
 {
     Q_OBJECT
