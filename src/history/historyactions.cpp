@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QtConcurrent>
 
+#include "history/outcomelines.h"
 #include "history/recordingrepair.h"
 #include "history/videoexport.h"
 #include "storage/trainingmetrics.h"
@@ -84,12 +85,8 @@ bool HistoryActions::isExporting() const
 
 void HistoryActions::reportExport(int copied, const QStringList &skipped, const QStringList &failed)
 {
-    QStringList lines { tr("Exported: %1").arg(copied) };
-    if (!skipped.isEmpty())
-        lines << tr("Already in the folder, not copied: %1").arg(skipped.join(QStringLiteral(", ")));
-    if (!failed.isEmpty())
-        lines << tr("Could not be copied: %1").arg(failed.join(QStringLiteral(", ")));
-    emit exportFinished(lines.join(QLatin1Char('\n')));
+    emit exportFinished(outcomeLines(tr("Exported: %1").arg(copied), tr("Already in the folder, not copied: %1"),
+        skipped, tr("Could not be copied: %1"), failed));
 }
 
 void HistoryActions::repairCut(const QVector<TrainingRecord> &trainings)

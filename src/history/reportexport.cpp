@@ -12,6 +12,7 @@
 
 #include "core/clientsessioninfo.h"
 #include "core/logging.h"
+#include "history/outcomelines.h"
 #include "history/trainingreport.h"
 #include "storage/filemoves.h"
 #include "storage/trainingscsv.h"
@@ -186,14 +187,10 @@ void ReportExport::showProgress(int done, int total)
 
 void ReportExport::showResult(int written, const QStringList &skipped, const QStringList &failed)
 {
-    QStringList lines { tr("Reports written: %1").arg(written) };
-    if (!skipped.isEmpty())
-        lines << tr("Already in the folder, not written: %1").arg(skipped.join(QStringLiteral(", ")));
-    if (!failed.isEmpty())
-        lines << tr("Could not be written: %1").arg(failed.join(QStringLiteral(", ")));
     progress->hide();
     button->setEnabled(true);
-    status->setText(lines.join(QLatin1Char('\n')));
+    status->setText(outcomeLines(tr("Reports written: %1").arg(written),
+        tr("Already in the folder, not written: %1"), skipped, tr("Could not be written: %1"), failed));
     status->show();
 }
 
