@@ -71,7 +71,9 @@ AppText questionFor(DialogOpt opt)
 } // namespace
 
 DialogForm::DialogForm(QWidget *parent)
-    : QDialog(parent)
+    // Frameless from the start: set later, the flags reparent the host,
+    // which polishes its nine dialogs against the style sheet again.
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , ui(std::make_unique<Ui::DialogForm>())
     , userDialog(hosted<UserDialog>(this, kUserSize))
     , languageDialog(hosted<LanguageSelectDialog>(this, kLanguageSize))
@@ -87,7 +89,6 @@ DialogForm::DialogForm(QWidget *parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_TranslucentBackground);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     installEventFilter(this);
     ui->label->hide();
     ui->pushButton->hide();
