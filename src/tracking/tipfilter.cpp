@@ -1,5 +1,7 @@
 #include "tracking/tipfilter.h"
 
+#include <opencv2/core.hpp>
+
 namespace {
 
 // How far a band's found centre scatters around the true one, in picture
@@ -16,14 +18,6 @@ constexpr float kInitialSpeedSigma = 1000.0f;
 
 } // namespace
 
-TipFilter::TipFilter()
-    : filter(4, 2, 0, CV_32F)
-{
-    // State x, y, vx, vy; measured x, y.
-    cv::setIdentity(filter.measurementMatrix);
-    cv::setIdentity(filter.measurementNoiseCov, cv::Scalar::all(kMeasurementSigma * kMeasurementSigma));
-}
-
 std::optional<QPointF> TipFilter::update(const std::optional<QPointF> &measured, double seconds)
 {
     if (!measured) {
@@ -35,11 +29,10 @@ std::optional<QPointF> TipFilter::update(const std::optional<QPointF> &measured,
     if (!tracking) {
         tracking = true;
         lastSeconds = seconds;
-        filter.statePost = (cv::Mat_<float>(4, 1) << x, y, 0, 0);
+        state = cv::Matx41f(x, y, 0, 0);
         const float position = kMeasurementSigma * kMeasurementSigma;
         const float speed = kInitialSpeedSigma * kInitialSpeedSigma;
-        filter.errorCovPost
-            = (cv::Mat_<float>(4, 4) << position, 0, 0, 0, 0, position, 0, 0, 0, 0, speed, 0, 0, 0, 0, speed);
+        covariance = cv::Matx44f::diag(cv::Matx41f(position, position, speed, speed));
         return measured;
     }
 
@@ -47,14 +40,23 @@ std::optional<QPointF> TipFilter::update(const std::optional<QPointF> &measured,
     // acceleration (the continuous white-noise acceleration model).
     const auto dt = static_cast<float>(seconds - lastSeconds);
     lastSeconds = seconds;
-    filter.transitionMatrix = (cv::Mat_<float>(4, 4) << 1, 0, dt, 0, 0, 1, 0, dt, 0, 0, 1, 0, 0, 0, 0, 1);
+    const cv::Matx44f transition(1, 0, dt, 0, 0, 1, 0, dt, 0, 0, 1, 0, 0, 0, 0, 1);
     const float q = kAccelerationDensity;
     const float pp = q * dt * dt * dt / 3;
     const float pv = q * dt * dt / 2;
     const float vv = q * dt;
-    filter.processNoiseCov
-        = (cv::Mat_<float>(4, 4) << pp, 0, pv, 0, 0, pp, 0, pv, pv, 0, vv, 0, 0, pv, 0, vv);
-    filter.predict();
-    const cv::Mat corrected = filter.correct((cv::Mat_<float>(2, 1) << x, y));
-    return QPointF(corrected.at<float>(0), corrected.at<float>(1));
+    const cv::Matx44f processNoise(pp, 0, pv, 0, 0, pp, 0, pv, pv, 0, vv, 0, 0, pv, 0, vv);
+    // Predicted.
+    state = transition * state;
+    covariance = transition * covariance * transition.t() + processNoise;
+    // Corrected by the measured position, which is the state's first two
+    // values.
+    const cv::Matx<float, 2, 4> measuring(1, 0, 0, 0, 0, 1, 0, 0);
+    const cv::Matx<float, 4, 2> spread = covariance * measuring.t();
+    const cv::Matx22f innovationCovariance
+        = measuring * spread + cv::Matx22f::eye() * (kMeasurementSigma * kMeasurementSigma);
+    const cv::Matx<float, 4, 2> gain = spread * innovationCovariance.inv();
+    state += gain * (cv::Matx21f(x, y) - measuring * state);
+    covariance -= gain * spread.t();
+    return QPointF(state(0), state(1));
 }
