@@ -105,7 +105,7 @@ inline void startOnFreshInstallation(std::unique_ptr<QTemporaryDir> &data, MainW
 // The widget of type T shown in the dialog host, or null.
 template <typename T> T *shownDialog()
 {
-    DialogForm *host = ClientSessionInfo::dialogForm;
+    DialogForm *host = ClientSessionInfo::dialogHost();
     if (!host || !host->isVisible())
         return nullptr;
     T *dialog = host->findChild<T *>();

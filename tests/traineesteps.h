@@ -107,27 +107,27 @@ inline void chooseLocation(const QString &folder)
 }
 
 // Waits until the screen of form is shown and its fade has ended.
-inline bool tryWaitForScreen(const MainWindow *window, FormEnum form)
+inline bool tryWaitForScreen(MainWindow *window, FormEnum form)
 {
     return waitUntil([window, form] {
         return ClientSessionInfo::actualForm == window->screenFor(form) && window->lastEffect() == OpacityMax;
     });
 }
 
-inline void waitForScreen(const MainWindow *window, FormEnum form)
+inline void waitForScreen(MainWindow *window, FormEnum form)
 {
     QVERIFY2(tryWaitForScreen(window, form), qPrintable(QStringLiteral("screen %1 not reached").arg(form)));
 }
 
 // Presses the menu's button that leads to the screen of form, once the menu
 // stands still, and waits for that screen.
-inline bool tryOpenFromMenu(const MainWindow *window, const char *button, FormEnum form)
+inline bool tryOpenFromMenu(MainWindow *window, const char *button, FormEnum form)
 {
     return waitUntil([window] { return window->lastEffect() == OpacityMax; })
         && tryClick(window->screenFor(FormMenu), button) && tryWaitForScreen(window, form);
 }
 
-inline void openFromMenu(const MainWindow *window, const char *button, FormEnum form)
+inline void openFromMenu(MainWindow *window, const char *button, FormEnum form)
 {
     QVERIFY2(tryOpenFromMenu(window, button, form), button);
 }
@@ -149,7 +149,7 @@ inline QStringList shownTrainingDates(const ResultsListForm *history)
 class TrainingSteps
 {
 public:
-    explicit TrainingSteps(const MainWindow *window)
+    explicit TrainingSteps(MainWindow *window)
         : window(window)
         , preview(qobject_cast<PreviewForm *>(window->screenFor(FormPreview)))
         , measured(preview, &PreviewForm::trainingMeasured)
@@ -201,7 +201,7 @@ public:
     void waitUntilBack() { QVERIFY2(tryWaitUntilBack(), "the training screen did not take taps again"); }
 
 private:
-    const MainWindow *window;
+    MainWindow *window;
     PreviewForm *preview;
     // The trainings measured, and how many of their results have been closed.
     QSignalSpy measured;

@@ -132,7 +132,7 @@ void DialogsTest::answersTravelBeforeOrAfterClosingNotEscape()
     QFETCH(int, dialog);
     QFETCH(QString, button);
     QFETCH(QStringList, expected);
-    DialogForm *host = ClientSessionInfo::dialogForm;
+    DialogForm *host = ClientSessionInfo::dialogHost();
     QStringList heard;
     auto record = [this, host, &heard](auto signal, const char *name) {
         connect(host, signal, this, [&heard, name] { heard << QString::fromLatin1(name); });
@@ -316,7 +316,7 @@ void DialogsTest::timingChoiceShownTappedAndReported()
     QFETCH(TimerType, type);
     TimingSettingsDialog *dialog = showTiming(stored.at(0), stored.at(1), stored.at(2));
     QVERIFY(dialog);
-    QSignalSpy reported(ClientSessionInfo::dialogForm, &DialogForm::okButtonTimingDialog);
+    QSignalSpy reported(ClientSessionInfo::dialogHost(), &DialogForm::okButtonTimingDialog);
     tap(dialog, taps);
     QCOMPARE(timingState(dialog), state);
     QCOMPARE(shownDuration(dialog), duration);

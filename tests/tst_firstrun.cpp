@@ -81,20 +81,20 @@ void FirstRunTest::firstRunInFrenchRefusesAnUnwritableLocation()
     QVERIFY(ClientSessionInfo::users().isEmpty());
 
     TraineeSteps::chooseLocation(data->path());
-    QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    QTRY_VERIFY(!ClientSessionInfo::dialogHost()->isVisible());
     QVERIFY(menu->isEnabled());
     QVERIFY(!ClientSessionInfo::IsPreviewingCamera());
     QCOMPARE(ClientSessionInfo::users().size(), 1);
     QVERIFY(configurationText().contains("<language>fr</language>"));
 
     // Minimised and restored, the window does not start again.
-    DialogForm *host = ClientSessionInfo::dialogForm;
+    DialogForm *host = ClientSessionInfo::dialogHost();
     User *user = ClientSessionInfo::actualUser();
     window->showMinimized();
     QTRY_VERIFY(window->windowState() & Qt::WindowMinimized);
     window->showFullScreen();
     QTRY_VERIFY(window->isVisible());
-    QCOMPARE(ClientSessionInfo::dialogForm, host);
+    QCOMPARE(ClientSessionInfo::dialogHost(), host);
     QCOMPARE(ClientSessionInfo::actualUser(), user);
     QCOMPARE(ClientSessionInfo::users().size(), 1);
     QVERIFY(!host->isVisible());
@@ -122,7 +122,7 @@ void FirstRunTest::configurationWithoutCameraForcesFirstRun()
     TraineeSteps::chooseLanguage("fr_label");
     TraineeSteps::confirmCamera();
     TraineeSteps::chooseLocation(data->path());
-    QTRY_VERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    QTRY_VERIFY(!ClientSessionInfo::dialogHost()->isVisible());
     QCOMPARE(ClientSessionInfo::users().size(), 1);
     QCOMPARE(ClientSessionInfo::actualUser()->totalTrainingTime, hour);
     QVERIFY(account.open(QIODevice::ReadOnly));

@@ -106,7 +106,7 @@ void LoginTest::init()
     message = login->findChild<QLabel *>("error_label");
 
     heard.clear();
-    DialogForm *host = ClientSessionInfo::dialogForm;
+    DialogForm *host = ClientSessionInfo::dialogHost();
     auto record = [this, host](auto signal, const char *name) {
         connect(host, signal, this, [this, name] { heard << QString::fromLatin1(name); });
     };
@@ -285,7 +285,7 @@ void LoginTest::createAccount()
     }
     // The host closes before the answer reaches the login screen.
     QCOMPARE(heard, (QStringList { "hideDialog", "rightButtonSignalUserDialog" }));
-    QVERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    QVERIFY(!ClientSessionInfo::dialogHost()->isVisible());
     QCOMPARE(message->text(), result);
     QCOMPARE(pinLine->text(), QStringLiteral("12"));
     const bool created = result == QLatin1String(kUserAdded);
@@ -317,7 +317,7 @@ void LoginTest::reopenedDialogStartsClean()
     QCOMPARE(dialog->findChild<QLabel *>("errorLabel")->text(), QString::fromLatin1(kPinsMustMatch));
     QTest::mouseClick(dialog->findChild<QPushButton *>("cancelBtn"), Qt::LeftButton);
     QCOMPARE(heard, (QStringList { "hideDialog", "leftButtonSignalUserDialog" }));
-    QVERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    QVERIFY(!ClientSessionInfo::dialogHost()->isVisible());
     QVERIFY(message->text().isEmpty());
 
     QCOMPARE(openUserDialog(login, "createAccBtn"), dialog);
@@ -334,7 +334,7 @@ void LoginTest::reopenedDialogStartsClean()
     QCOMPARE(accountFiles(), (QStringList { "Bert.usr", "anna.usr", "usr.usr" }));
 
     // Nor does the answered one.
-    emit ClientSessionInfo::dialogForm->rightButtonSignalUserDialog("Eve", "1357");
+    emit ClientSessionInfo::dialogHost()->rightButtonSignalUserDialog("Eve", "1357");
     QCOMPARE(accountFiles(), (QStringList { "Bert.usr", "anna.usr", "usr.usr" }));
     QCOMPARE(message->text(), QString::fromLatin1(kUserAdded));
 }
@@ -378,7 +378,7 @@ void LoginTest::editPin()
         return;
     }
     QCOMPARE(heard, (QStringList { "hideDialog", "rightButtonSignalUserDialog" }));
-    QVERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    QVERIFY(!ClientSessionInfo::dialogHost()->isVisible());
     // The same file, with only the PIN changed.
     QCOMPARE(accountFiles(), filesBefore);
     QByteArray expected = before;
@@ -387,7 +387,7 @@ void LoginTest::editPin()
     QCOMPARE(ClientSessionInfo::actualUser()->pinText(), newPin);
 
     // The answer ended the menu's connections.
-    emit ClientSessionInfo::dialogForm->rightButtonSignalUserDialog("usr", "9999");
+    emit ClientSessionInfo::dialogHost()->rightButtonSignalUserDialog("usr", "9999");
     QCOMPARE(contentsOf(file), expected);
 }
 
@@ -434,7 +434,7 @@ void LoginTest::shutDownAsksFirst()
     QCOMPARE(question->findChild<QLabel *>("text")->text(),
         QStringLiteral("Are you sure you want to shut down PC/station?"));
     QTest::mouseClick(question->findChild<QPushButton *>("leftBtn"), Qt::LeftButton);
-    QVERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    QVERIFY(!ClientSessionInfo::dialogHost()->isVisible());
 
     // Asked again after NO, YES starts the command once.
     loginButton("shutDownBtn")->click();

@@ -168,13 +168,13 @@ void MainWindowTest::dialogBlursOnlyVisibleWindow()
         window->hide();
 
     showDialog(DialogShutDown);
-    QVERIFY(ClientSessionInfo::dialogForm->isDialogVisible());
+    QVERIFY(ClientSessionInfo::dialogHost()->isDialogVisible());
     QVERIFY(!menu->isEnabled());
     QCOMPARE(qobject_cast<QGraphicsBlurEffect *>(menu->graphicsEffect()) != nullptr, blurs);
 
     invoke("HideDialogForm");
     QVERIFY(menu->isEnabled());
-    QVERIFY(!ClientSessionInfo::dialogForm->isDialogVisible());
+    QVERIFY(!ClientSessionInfo::dialogHost()->isDialogVisible());
     if (blurs)
         QTRY_VERIFY_WITH_TIMEOUT(!menu->graphicsEffect(), 10000);
 }
@@ -214,7 +214,7 @@ void MainWindowTest::dialogDuringFadeOpensWhenItEnds()
 {
     QFETCH(bool, duringFadeIn);
     QWidget *history = window->screenFor(FormResultsList);
-    DialogForm *host = ClientSessionInfo::dialogForm;
+    DialogForm *host = ClientSessionInfo::dialogHost();
     navigate(FormResultsList);
     if (duringFadeIn)
         QCOMPARE(stepUntil("opacityLoop", OpacityMin), 11);

@@ -1,7 +1,6 @@
 #include "camera/previewform.h"
 
 #include <QLayout>
-#include <QMainWindow>
 #include <QShowEvent>
 #include <QSignalBlocker>
 
@@ -50,14 +49,10 @@ PreviewForm::PreviewForm(QWidget *parent)
     connect(&recording, &TrainingRecording::measured, this, &PreviewForm::trainingMeasured);
     connect(this, &PreviewForm::trainingMeasured, this, &PreviewForm::keepResults);
 
-    // The training's picture takes the place of every screen: it lives in
-    // the main window's screen area, hidden until a training starts.
+    // Hidden until a training starts; the window that hosts the screens
+    // lays it out in their place.
     fullScreenWidget->hide();
     timerWidget->hide();
-    if (auto *window = qobject_cast<QMainWindow *>(parent)) {
-        if (window->centralWidget() && window->centralWidget()->layout())
-            window->centralWidget()->layout()->addWidget(fullScreenWidget);
-    }
     connect(fullScreenWidget, &VideoWidget::mouseClicked, this, &PreviewForm::closeDialog);
 }
 
@@ -265,7 +260,7 @@ void PreviewForm::keepResults(const QString &video, const TrainingMeasurement &m
 
 void PreviewForm::showResultsWhenFree()
 {
-    const DialogForm *host = ClientSessionInfo::dialogForm;
+    const DialogForm *host = ClientSessionInfo::dialogHost();
     if (!resultsPending || !isVisible() || ClientSessionInfo::actualForm != this
         || (host && host->isDialogVisible()))
         return;

@@ -33,6 +33,11 @@ QWidget *ClientSessionInfo::actualForm = nullptr;
 QWidget *ClientSessionInfo::nextForm = nullptr;
 DialogForm *ClientSessionInfo::dialogForm = nullptr;
 MainWindow *ClientSessionInfo::mainWindowInstance = nullptr;
+
+DialogForm *ClientSessionInfo::dialogHost()
+{
+    return mainWindowInstance ? mainWindowInstance->dialogHost() : dialogForm;
+}
 QPointer<VideoWidget> ClientSessionInfo::actualPreviewingWidget;
 int ClientSessionInfo::actualSelectedCamera = 0;
 bool ClientSessionInfo::record = false;

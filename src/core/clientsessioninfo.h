@@ -47,7 +47,12 @@ public:
     // The training catalogue the chooser lists.
     static QVector<Scenario> scenarios;
 
+    // The window's host of every dialog, made when first needed; null
+    // until then.
     static DialogForm *dialogForm;
+    // The host of every dialog, made now if it was not yet; null without
+    // a window.
+    static DialogForm *dialogHost();
     // The one window, while it exists.
     static MainWindow *mainWindowInstance;
 

@@ -4,11 +4,15 @@
 #include <QKeyEvent>
 #include <QMediaPlaylist>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent>
+#include <algorithm>
 #include <type_traits>
 
 #include "camera/previewform.h"
+#include "camera/videowidget.h"
 #include "catalogue/choosetrainingform.h"
 #include "core/clientsessioninfo.h"
 #include "core/fonts.h"
@@ -29,6 +33,19 @@ constexpr auto kBackgroundPicture = ":/graphics/application_layout/background5.j
 // The loading screen stays this long before a deferred navigation goes on.
 constexpr int kLoadingScreenMs = 1000;
 
+// The size the window will have full screen, or an empty one without a screen.
+QSize fullScreenSize()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize();
+}
+
+QImage backgroundOfSize(const QSize &size)
+{
+    return QImage(QString::fromLatin1(kBackgroundPicture))
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -37,8 +54,11 @@ MainWindow::MainWindow(QWidget *parent)
     , transition(new ScreenTransition(this))
     , startUp(std::make_unique<StartUp>(this))
     , notice(nullptr)
+    , backgroundReading(QtConcurrent::run(backgroundOfSize, fullScreenSize()))
 {
     ClientSessionInfo::mainWindowInstance = this;
+    // The dialog host is this window's child, made when first needed.
+    ClientSessionInfo::dialogForm = nullptr;
     registerEnumMetaTypes();
     registerApplicationFonts();
     ui->setupUi(this);
@@ -56,8 +76,10 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    if (ClientSessionInfo::mainWindowInstance == this)
+    if (ClientSessionInfo::mainWindowInstance == this) {
         ClientSessionInfo::mainWindowInstance = nullptr;
+        ClientSessionInfo::dialogForm = nullptr;
+    }
 }
 
 void MainWindow::showNotice(const QString &text)
@@ -65,50 +87,74 @@ void MainWindow::showNotice(const QString &text)
     notice->tell(text);
 }
 
-void MainWindow::setUpWindows()
+DialogForm *MainWindow::dialogHost()
 {
-    ClientSessionInfo::playlist = new QMediaPlaylist(this);
+    if (!ClientSessionInfo::dialogForm) {
+        auto *host = new DialogForm(this);
+        ClientSessionInfo::dialogForm = host;
+        host->hideAll();
+        connect(host, &DialogForm::hideDialog, this, &MainWindow::HideDialogForm);
+        connect(host, &DialogForm::languageChanged, startUp.get(),
+            qOverload<QString>(&StartUp::languageSelectedSlot));
+    }
+    return ClientSessionInfo::dialogForm;
+}
 
-    loginForm = new LoginForm(this);
-    chooseTrainingForm = new ChooseTrainingForm(this);
-    menu = new Menu(this);
-    previewForm = new PreviewForm(this);
-    videoPlayer = new VideoPlayer(this);
-    loadingForm = new LoadingForm(this);
-    resultsListForm = new ResultsListForm(this);
-
-    QLayout *layout = ui->centralWidget->layout();
-    const QList<QWidget *> screens { loginForm, chooseTrainingForm, menu, previewForm, videoPlayer,
-        loadingForm, resultsListForm };
-    for (QWidget *screen : screens)
-        layout->addWidget(screen);
-    for (QWidget *screen : screens)
-        screen->hide();
-
-    ClientSessionInfo::dialogForm = new DialogForm(this);
-    ClientSessionInfo::dialogForm->hideAll();
-    // The exercises are read while the first screen comes up.
-    chooseTrainingForm->loadExercises();
-
+QWidget *MainWindow::makeScreen(FormEnum form)
+{
+    // Made in the widget that lays them out: moved there later, a screen
+    // would be polished against the style sheet a second time.
+    QWidget *host = ui->centralWidget;
     // Every screen asks for the next screen and for dialogs in the same words.
     const auto carryOutRequests = [this](auto *screen) {
         using Screen = std::remove_pointer_t<decltype(screen)>;
         connect(screen, &Screen::ShowNextForm, this, qOverload<FormEnum>(&MainWindow::ShowNextForm));
         connect(screen, &Screen::ShowDialogForm, this, &MainWindow::ShowDialogForm);
+        return screen;
     };
-    carryOutRequests(loginForm);
-    carryOutRequests(chooseTrainingForm);
-    carryOutRequests(menu);
-    carryOutRequests(previewForm);
-    carryOutRequests(videoPlayer);
-    carryOutRequests(resultsListForm);
-    connect(loginForm, &LoginForm::minimize, this, &MainWindow::minimizeApp);
-    connect(
-        loginForm, &LoginForm::language, startUp.get(), qOverload<Language>(&StartUp::languageSelectedSlot));
-    connect(previewForm, &PreviewForm::ShowNextFormWithLoading, this, &MainWindow::ShowNextFormWithLoading);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::hideDialog, this, &MainWindow::HideDialogForm);
-    connect(ClientSessionInfo::dialogForm, &DialogForm::languageChanged, startUp.get(),
-        qOverload<QString>(&StartUp::languageSelectedSlot));
+    switch (form) {
+    case FormLogin: {
+        auto *login = carryOutRequests(new LoginForm(host));
+        connect(login, &LoginForm::minimize, this, &MainWindow::minimizeApp);
+        connect(
+            login, &LoginForm::language, startUp.get(), qOverload<Language>(&StartUp::languageSelectedSlot));
+        return login;
+    }
+    case FormChooseTraining: {
+        auto *choice = carryOutRequests(new ChooseTrainingForm(host));
+        choice->loadExercises();
+        return choice;
+    }
+    case FormMenu:
+        return carryOutRequests(new Menu(host));
+    case FormPreview: {
+        auto *preview = carryOutRequests(new PreviewForm(host));
+        connect(preview, &PreviewForm::ShowNextFormWithLoading, this, &MainWindow::ShowNextFormWithLoading);
+        // The training's picture takes the place of every screen.
+        host->layout()->addWidget(preview->trainingViewfinder());
+        return preview;
+    }
+    case FormVideoPlayer:
+        return carryOutRequests(new VideoPlayer(host));
+    case FormResultsList:
+        // The trainings the history lists, in its order.
+        ClientSessionInfo::playlist = new QMediaPlaylist(this);
+        return carryOutRequests(new ResultsListForm(host));
+    default:
+        return new LoadingForm(host);
+    }
+}
+
+void MainWindow::makeNextScreen()
+{
+    const auto next = std::find(screens.begin(), screens.end(), nullptr);
+    if (next == screens.end()) {
+        dialogHost();
+        return;
+    }
+    screenFor(static_cast<FormEnum>(FormLogin + (next - screens.begin())));
+    // One screen a turn: a tap in between waits for one screen at most.
+    QTimer::singleShot(0, this, &MainWindow::makeNextScreen);
 }
 
 void MainWindow::setWelcomeType(WelcomeType type)
@@ -116,12 +162,17 @@ void MainWindow::setWelcomeType(WelcomeType type)
     startUp->welcomeType = type;
 }
 
-QWidget *MainWindow::screenFor(FormEnum form) const
+QWidget *MainWindow::screenFor(FormEnum form)
 {
-    // In the order of the FormEnum values from FormLogin to FormLoading.
-    QWidget *const screens[]
-        = { loginForm, chooseTrainingForm, menu, previewForm, videoPlayer, resultsListForm, loadingForm };
-    return form >= FormLogin && form <= FormLoading ? screens[form - FormLogin] : nullptr;
+    if (form < FormLogin || form > FormLoading)
+        return nullptr;
+    QWidget *&screen = screens[form - FormLogin];
+    if (!screen) {
+        screen = makeScreen(form);
+        screen->hide();
+        ui->centralWidget->layout()->addWidget(screen);
+    }
+    return screen;
 }
 
 void MainWindow::ShowNextForm(FormEnum nextForm)
@@ -217,10 +268,11 @@ void MainWindow::ShowDialogForm(DialogOpt opt)
     QWidget *current = ClientSessionInfo::actualForm;
     if (current)
         current->setEnabled(false);
-    ClientSessionInfo::dialogForm->dialogOpt = opt;
+    DialogForm *host = dialogHost();
+    host->dialogOpt = opt;
     if (current && !isHidden())
         StartBlur();
-    ClientSessionInfo::dialogForm->prepareLayout();
+    host->prepareLayout();
 }
 
 void MainWindow::HideDialogForm()
@@ -231,7 +283,7 @@ void MainWindow::HideDialogForm()
         StartUnblur();
     if (current)
         current->setEnabled(true);
-    ClientSessionInfo::dialogForm->hideAll();
+    dialogHost()->hideAll();
 }
 
 void MainWindow::minimizeApp()
@@ -256,12 +308,18 @@ void MainWindow::paintEvent(QPaintEvent *event)
     // Only the scaled copy is kept, 8 MB at full HD: the picture is read
     // again in the rare case that the size changes.
     if (scaledBackground.size() != size) {
-        scaledBackground = QPixmap(QString::fromLatin1(kBackgroundPicture))
-                               .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage background = backgroundReading.isStarted() ? backgroundReading.result() : QImage();
+        backgroundReading = {};
+        if (background.size() != size)
+            background = backgroundOfSize(size);
+        scaledBackground = QPixmap::fromImage(std::move(background));
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, scaledBackground);
     event->accept();
+    // The screens not needed yet are made once there is something to see.
+    if (!std::exchange(screensMadeAhead, true))
+        QTimer::singleShot(0, this, &MainWindow::makeNextScreen);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QFuture>
+#include <QImage>
 #include <QMainWindow>
 #include <QPixmap>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -12,15 +15,9 @@ namespace Ui {
 class MainWindow;
 }
 
-class ChooseTrainingForm;
-class LoadingForm;
+class DialogForm;
 class NoticeBar;
-class LoginForm;
-class Menu;
-class PreviewForm;
-class ResultsListForm;
 class StartUp;
-class VideoPlayer;
 
 // The one top-level window: hosts every screen, carries out the screens'
 // requests to show another screen or a dialog, and paints the background.
@@ -35,7 +32,6 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    void setUpWindows();
     void setWelcomeType(WelcomeType type);
     void ShowNextForm(QWidget *next);
 
@@ -44,7 +40,12 @@ public:
     double currentBlurRadius() const { return transition->blurRadius(); }
     double currentOpacity() const { return transition->opacity(); }
     graphicsEffectActual lastEffect() const { return actualEffect; }
-    QWidget *screenFor(FormEnum form) const;
+    // The screen for form, made now if it was not yet; null for no screen.
+    // The screens not asked for are made one at a time, and the dialog host
+    // after them, once the window has been painted.
+    QWidget *screenFor(FormEnum form);
+    // The host of every dialog, made now if it was not yet.
+    DialogForm *dialogHost();
     // Tells the user of a problem in a line over the top of the window.
     void showNotice(const QString &text);
 
@@ -73,17 +74,18 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QWidget *makeScreen(FormEnum form);
+    // Makes the next screen not yet made, or else the dialog host, and asks
+    // for the one after it.
+    void makeNextScreen();
+
     std::unique_ptr<Ui::MainWindow> ui;
     ScreenTransition *transition;
     std::unique_ptr<StartUp> startUp;
 
-    LoginForm *loginForm = nullptr;
-    ChooseTrainingForm *chooseTrainingForm = nullptr;
-    Menu *menu = nullptr;
-    PreviewForm *previewForm = nullptr;
-    VideoPlayer *videoPlayer = nullptr;
-    ResultsListForm *resultsListForm = nullptr;
-    LoadingForm *loadingForm = nullptr;
+    // In the order of the FormEnum values from FormLogin to FormLoading.
+    std::array<QWidget *, FormLoading - FormLogin + 1> screens {};
+    bool screensMadeAhead = false;
     NoticeBar *notice;
 
     graphicsEffectActual actualEffect = OpacityMax;
@@ -97,4 +99,7 @@ private:
 
     // The background scaled to the last painted size.
     QPixmap scaledBackground;
+    // The background read and scaled to the screen's size while the window
+    // is being made: on the GUI thread it would hold up the first paint.
+    QFuture<QImage> backgroundReading;
 };

@@ -90,7 +90,7 @@ void Menu::on_camSettingsBtn_clicked()
     emit ShowDialogForm(DialogCameraSettings);
     // Re-labels the menu after a language change in the settings; kept for
     // later visits, and made once only.
-    connect(ClientSessionInfo::dialogForm, &DialogForm::okButtonSettingsDialog, this, &Menu::translate,
+    connect(ClientSessionInfo::dialogHost(), &DialogForm::okButtonSettingsDialog, this, &Menu::translate,
         Qt::UniqueConnection);
 }
 

@@ -68,7 +68,6 @@ void StartUp::run()
 {
     const bool configurationKept = processXMLfile();
     readConfiguration();
-    window->setUpWindows();
     processLanguage();
     processSelectedCamera();
     if (configurationUnreadable)

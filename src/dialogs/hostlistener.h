@@ -24,7 +24,7 @@ public:
     template <typename Relay, typename Answer> void listen(Relay relay, Answer answer)
     {
         const QMetaObject::Connection link
-            = QObject::connect(ClientSessionInfo::dialogForm, relay, screen, answer, Qt::UniqueConnection);
+            = QObject::connect(ClientSessionInfo::dialogHost(), relay, screen, answer, Qt::UniqueConnection);
         if (link)
             links.append(link);
     }

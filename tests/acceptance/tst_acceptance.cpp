@@ -202,7 +202,7 @@ void AcceptanceTest::firstRunAsksLanguageCameraAndLocation()
     QCOMPARE(ClientSessionInfo::langEnum, LangEnglish);
     confirmCamera();
     chooseLocation(data.path());
-    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::dialogForm->isVisible(), kStepTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::dialogHost()->isVisible(), kStepTimeoutMs);
     QWidget *menu = window->screenFor(FormMenu);
     QVERIFY(menu->isEnabled());
     QCOMPARE(menu->findChild<QPushButton *>(QStringLiteral("trainingButton"))->text(),
@@ -362,7 +362,7 @@ void AcceptanceTest::settingsChangeTheLanguage()
     QCOMPARE(languages->currentText(), QStringLiteral("DE"));
     QTRY_COMPARE_WITH_TIMEOUT(ClientSessionInfo::langEnum, LangGerman, kStepTimeoutMs);
     click(settings, "pushButton");
-    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::dialogForm->isVisible(), kStepTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!ClientSessionInfo::dialogHost()->isVisible(), kStepTimeoutMs);
 
     const QString german = text(TxtStartTraining, false, true, false, 0);
     QVERIFY(german != QStringLiteral("START TRAINING"));
@@ -383,7 +383,7 @@ void AcceptanceTest::quittingAndStartingAgainKeepsEverything()
     // The menu straight away, in German, for the same account.
     startApplication();
     waitForScreen(window.get(), FormMenu);
-    QVERIFY(!ClientSessionInfo::dialogForm->isVisible());
+    QVERIFY(!ClientSessionInfo::dialogHost()->isVisible());
     QCOMPARE(ClientSessionInfo::actualUser()->nameText(), QStringLiteral("usr"));
     QCOMPARE(ClientSessionInfo::langEnum, LangGerman);
     QCOMPARE(window->screenFor(FormMenu)->findChild<QPushButton *>(QStringLiteral("trainingButton"))->text(),
