@@ -4,11 +4,8 @@
 #include <QKeyEvent>
 #include <QMediaPlaylist>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent>
-#include <algorithm>
 #include <type_traits>
 
 #include "camera/previewform.h"
@@ -20,6 +17,7 @@
 #include "core/logging.h"
 #include "core/menu.h"
 #include "core/noticebar.h"
+#include "core/screenset.h"
 #include "core/startup.h"
 #include "dialogs/dialogform.h"
 #include "dialogs/loginform.h"
@@ -29,22 +27,12 @@
 
 namespace {
 
-constexpr auto kBackgroundPicture = ":/graphics/application_layout/background5.jpg";
 // The loading screen stays this long before a deferred navigation goes on.
 constexpr int kLoadingScreenMs = 1000;
-
-// The size the window will have full screen, or an empty one without a screen.
-QSize fullScreenSize()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize();
-}
-
-QImage backgroundOfSize(const QSize &size)
-{
-    return QImage(QString::fromLatin1(kBackgroundPicture))
-        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
+// The screens not needed yet are made this long after the first paint,
+// when the user is still reading the first screen: a tap before then is
+// taken at once, and makes only the screen it asks for.
+constexpr int kMakeAheadAfterMs = 300;
 
 } // namespace
 
@@ -54,7 +42,6 @@ MainWindow::MainWindow(QWidget *parent)
     , transition(new ScreenTransition(this))
     , startUp(std::make_unique<StartUp>(this))
     , notice(nullptr)
-    , backgroundReading(QtConcurrent::run(backgroundOfSize, fullScreenSize()))
 {
     ClientSessionInfo::mainWindowInstance = this;
     // The dialog host is this window's child, made when first needed.
@@ -72,6 +59,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &ClientSessionInfo::releaseCamera);
     connect(qApp, &QCoreApplication::aboutToQuit, this, [] { ClientSessionInfo::accounts.unlockCurrent(); });
     notice = new NoticeBar(this);
+    screens = new ScreenSet(
+        layout, [this](FormEnum form) { return makeScreen(form); }, this);
 }
 
 MainWindow::~MainWindow()
@@ -145,18 +134,6 @@ QWidget *MainWindow::makeScreen(FormEnum form)
     }
 }
 
-void MainWindow::makeNextScreen()
-{
-    const auto next = std::find(screens.begin(), screens.end(), nullptr);
-    if (next == screens.end()) {
-        dialogHost();
-        return;
-    }
-    screenFor(static_cast<FormEnum>(FormLogin + (next - screens.begin())));
-    // One screen a turn: a tap in between waits for one screen at most.
-    QTimer::singleShot(0, this, &MainWindow::makeNextScreen);
-}
-
 void MainWindow::setWelcomeType(WelcomeType type)
 {
     startUp->welcomeType = type;
@@ -164,15 +141,7 @@ void MainWindow::setWelcomeType(WelcomeType type)
 
 QWidget *MainWindow::screenFor(FormEnum form)
 {
-    if (form < FormLogin || form > FormLoading)
-        return nullptr;
-    QWidget *&screen = screens[form - FormLogin];
-    if (!screen) {
-        screen = makeScreen(form);
-        screen->hide();
-        ui->centralWidget->layout()->addWidget(screen);
-    }
-    return screen;
+    return screens->screenFor(form);
 }
 
 void MainWindow::ShowNextForm(FormEnum nextForm)
@@ -304,22 +273,12 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::paintEvent(QPaintEvent *event)
 {
-    const QSize size = ui->centralWidget->size();
-    // Only the scaled copy is kept, 8 MB at full HD: the picture is read
-    // again in the rare case that the size changes.
-    if (scaledBackground.size() != size) {
-        QImage background = backgroundReading.isStarted() ? backgroundReading.result() : QImage();
-        backgroundReading = {};
-        if (background.size() != size)
-            background = backgroundOfSize(size);
-        scaledBackground = QPixmap::fromImage(std::move(background));
-    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, scaledBackground);
+    painter.drawPixmap(0, 0, background.ofSize(ui->centralWidget->size()));
     event->accept();
-    // The screens not needed yet are made once there is something to see.
+    // The dialog host is made after the screens not needed yet.
     if (!std::exchange(screensMadeAhead, true))
-        QTimer::singleShot(0, this, &MainWindow::makeNextScreen);
+        QTimer::singleShot(kMakeAheadAfterMs, this, [this] { screens->makeAhead([this] { dialogHost(); }); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QFuture>
-#include <QImage>
 #include <QMainWindow>
-#include <QPixmap>
-#include <array>
 #include <memory>
 #include <optional>
 
 #include "core/enums.h"
 #include "core/screentransition.h"
+#include "core/windowbackground.h"
 
 namespace Ui {
 class MainWindow;
@@ -17,6 +14,7 @@ class MainWindow;
 
 class DialogForm;
 class NoticeBar;
+class ScreenSet;
 class StartUp;
 
 // The one top-level window: hosts every screen, carries out the screens'
@@ -75,16 +73,12 @@ protected:
 
 private:
     QWidget *makeScreen(FormEnum form);
-    // Makes the next screen not yet made, or else the dialog host, and asks
-    // for the one after it.
-    void makeNextScreen();
 
     std::unique_ptr<Ui::MainWindow> ui;
     ScreenTransition *transition;
     std::unique_ptr<StartUp> startUp;
 
-    // In the order of the FormEnum values from FormLogin to FormLoading.
-    std::array<QWidget *, FormLoading - FormLogin + 1> screens {};
+    ScreenSet *screens = nullptr;
     bool screensMadeAhead = false;
     NoticeBar *notice;
 
@@ -97,9 +91,5 @@ private:
     // A dialog asked for while a fade runs; it opens when the fade has ended.
     std::optional<DialogOpt> deferredDialog;
 
-    // The background scaled to the last painted size.
-    QPixmap scaledBackground;
-    // The background read and scaled to the screen's size while the window
-    // is being made: on the GUI thread it would hold up the first paint.
-    QFuture<QImage> backgroundReading;
+    WindowBackground background;
 };
