@@ -3,9 +3,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "camera/previewform.h"
+#include "catalogue/choosetrainingform.h"
 #include "core/clientsessioninfo.h"
+#include "core/loadingform.h"
 #include "core/mainwindow.h"
+#include "core/menu.h"
 #include "dialogs/dialogform.h"
+#include "dialogs/loginform.h"
+#include "history/resultslistform.h"
+#include "history/videoplayer.h"
 #include "sessionfixture.h"
 
 // Drives the main window's navigation and its fade and blur animations. The
@@ -19,6 +26,7 @@ private slots:
     void init();
     void cleanup();
 
+    void firstScreenAloneBeforeFirstPaint();
     void sameOrPreviousScreen();
     void blurDeceleratesAndIgnoresRepeats();
     void dialogBlursOnlyVisibleWindow_data();
@@ -84,6 +92,22 @@ int MainWindowTest::stepUntil(const char *slot, graphicsEffectActual end)
         }
     }
     return -1;
+}
+
+void MainWindowTest::firstScreenAloneBeforeFirstPaint()
+{
+    // Shown, the window has the menu alone; the other screens and the
+    // dialog host follow, unasked.
+    QVERIFY(window->findChild<Menu *>());
+    QVERIFY(!window->findChild<PreviewForm *>());
+    QVERIFY(!window->findChild<ResultsListForm *>());
+    QVERIFY(!ClientSessionInfo::dialogForm);
+    QTRY_VERIFY_WITH_TIMEOUT(ClientSessionInfo::dialogForm, 10000);
+    const QList<QWidget *> made { window->findChild<LoginForm *>(), window->findChild<ChooseTrainingForm *>(),
+        window->findChild<PreviewForm *>(), window->findChild<VideoPlayer *>(),
+        window->findChild<ResultsListForm *>(), window->findChild<LoadingForm *>() };
+    QVERIFY(!made.contains(nullptr));
+    QCOMPARE(ClientSessionInfo::actualForm, window->screenFor(FormMenu));
 }
 
 void MainWindowTest::sameOrPreviousScreen()
