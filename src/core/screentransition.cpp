@@ -2,11 +2,11 @@
 
 #include <QGraphicsBlurEffect>
 #include <QGraphicsOpacityEffect>
-#include <QLabel>
 #include <QVideoWidget>
 #include <QWidget>
 #include <cmath>
 
+#include "core/blurredstill.h"
 #include "core/clientsessioninfo.h"
 
 namespace {
@@ -73,18 +73,11 @@ QWidget *ScreenTransition::blurTargetFor(QWidget *screen)
     if (frozenPictures.isEmpty())
         return screen;
 
-    // A sibling, not a child: a viewfinder that does not repaint draws
-    // nothing of itself or its children into a blur.
-    auto *cover = new QLabel(screen->parentWidget());
-    cover->setPixmap(screen->grab());
-    cover->setGeometry(screen->geometry());
-    cover->show();
-    cover->raise();
-    stillCover = cover;
+    stillCover = new BlurredStill(screen);
     frozenScreen = screen;
     for (const QPointer<QWidget> &picture : qAsConst(frozenPictures))
         picture->setUpdatesEnabled(false);
-    return cover;
+    return stillCover;
 }
 
 void ScreenTransition::thawLivePictures()
@@ -154,10 +147,12 @@ void ScreenTransition::startBlur()
     if (target != blurTarget)
         removeEffect(blurTarget, blurEffect);
     blurTarget = target;
-    blurEffect = new QGraphicsBlurEffect(this);
-    blurEffect->setBlurRadius(radius);
-    if (blurTarget)
+    blurEffect = nullptr;
+    if (blurTarget && blurTarget != stillCover) {
+        blurEffect = new QGraphicsBlurEffect(this);
         blurTarget->setGraphicsEffect(blurEffect);
+    }
+    applyBlurRadius();
     // Both animations share the current screen; a fade the blur interrupts
     // ends where it is.
     stopTimers();
@@ -194,6 +189,13 @@ void ScreenTransition::blurTick()
     }
     graphicsStruct::blurmin = false;
     graphicsStruct::blurmax = false;
+    applyBlurRadius();
+}
+
+void ScreenTransition::applyBlurRadius()
+{
     if (blurEffect)
         blurEffect->setBlurRadius(radius);
+    else if (stillCover)
+        stillCover->setBlurRadius(radius);
 }

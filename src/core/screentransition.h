@@ -7,6 +7,7 @@
 
 #include "core/enums.h"
 
+class BlurredStill;
 class QGraphicsBlurEffect;
 class QGraphicsOpacityEffect;
 class QWidget;
@@ -59,11 +60,12 @@ private:
     // a blur every repaint blurs the whole screen again: at full HD that
     // takes longer than the frame. A screen showing one is therefore blurred
     // as a still: a copy of it, taken when the blur starts, covers it and
-    // carries the blur, while its viewfinders stop repainting behind the
-    // copy. The camera, its recording and the clock go on. Returns the
-    // widget to blur: the copy, or the screen itself when nothing on it is
-    // live.
+    // blurs itself, while its viewfinders stop repainting behind the copy.
+    // The camera, its recording and the clock go on. Returns the widget to
+    // blur: the still, or the screen itself, which carries a blur effect,
+    // when nothing on it is live.
     QWidget *blurTargetFor(QWidget *screen);
+    void applyBlurRadius();
     void thawLivePictures();
 
     // Children of this object, so that tools find the animation timers.
@@ -72,7 +74,7 @@ private:
     QPointer<QGraphicsOpacityEffect> opacityEffect;
     QPointer<QGraphicsBlurEffect> blurEffect;
     QPointer<QWidget> blurTarget;
-    QPointer<QWidget> stillCover;
+    QPointer<BlurredStill> stillCover;
     QPointer<QWidget> frozenScreen;
     QList<QPointer<QWidget>> frozenPictures;
     double currentOpacity = 1.0;
