@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QImage>
 #include <QStandardPaths>
+#include <QtConcurrent>
 
 #include "cameracontrol.h"
 #include "framesource.h"
@@ -48,6 +49,7 @@ VirtualRecorderControl::VirtualRecorderControl(
     connect(camera, &VirtualCameraControl::captureModeChanged, this, &VirtualRecorderControl::followCamera);
     connect(
         camera, &VirtualCameraControl::error, this, [this](int, const QString &reason) { breakOff(reason); });
+    connect(&finishing, &QFutureWatcher<QString>::finished, this, &VirtualRecorderControl::finished);
     currentStatus = idleStatus();
 }
 
@@ -58,6 +60,7 @@ VirtualRecorderControl::~VirtualRecorderControl()
     const QSignalBlocker quiet(this);
     if (writer)
         finish();
+    finishing.waitForFinished();
 }
 
 bool VirtualRecorderControl::setOutputLocation(const QUrl &newLocation)
@@ -170,15 +173,28 @@ void VirtualRecorderControl::finish()
     stopFeeding();
     setStatus(QMediaRecorder::FinalizingStatus);
     recordedMs = qMax(recordedMs, writer->durationMs());
-    QString problem;
-    const bool complete = writer->finish(&problem);
-    qCInfo(lcVirtualCamera).nospace()
-        << "recording finished: " << recordingPath << ", " << recordedMs << " ms, " << writer->pushedFrames()
-        << " frames, " << writer->droppedFrames() << " dropped";
-    writer.reset();
+    // One recording completes at a time: a new one can only have started
+    // after the last one's status left FinalizingStatus.
+    finishing.waitForFinished();
+    finishing.setFuture(QtConcurrent::run(
+        [ending = std::shared_ptr<Mp4Writer>(std::move(writer)), path = recordingPath, ms = recordedMs] {
+            QString problem;
+            ending->finish(&problem);
+            qCInfo(lcVirtualCamera).nospace()
+                << "recording finished: " << path << ", " << ms << " ms, " << ending->pushedFrames()
+                << " frames, " << ending->droppedFrames() << " dropped";
+            return problem;
+        }));
+}
+
+void VirtualRecorderControl::finished()
+{
     emit durationChanged(recordedMs);
-    setStatus(idleStatus());
-    if (!complete)
+    // A recording started since keeps its own status.
+    if (!writer)
+        setStatus(idleStatus());
+    const QString problem = finishing.result();
+    if (!problem.isEmpty())
         emit error(QMediaRecorder::ResourceError, problem);
 }
 

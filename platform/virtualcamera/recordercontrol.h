@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QMediaRecorderControl>
 #include <QTimer>
 #include <QUrl>
@@ -16,8 +17,11 @@ struct RecordingSettings;
 // while the camera is active in video mode. A record() that arrives while the
 // camera is still starting begins as soon as frames flow. The file is
 // finalised when recording stops, when the camera stops or fails and when
-// the service goes away; finalising blocks the GUI thread for at most a few
-// seconds. A camera failure is also reported as the recording's error.
+// the service goes away. Finalising waits for the encoder to drain, up to a
+// few seconds: it runs on a worker thread, as a USB camera's recording is
+// completed by GStreamer's threads, and the status leaves FinalizingStatus
+// when the file is complete; only the service going away waits for it. A
+// camera failure is also reported as the recording's error.
 class VirtualRecorderControl : public QMediaRecorderControl
 {
     Q_OBJECT
@@ -47,6 +51,7 @@ private:
     void begin();
     void stopRecording();
     void finish();
+    void finished();
     void stopFeeding();
     void checkProgress();
     void setCurrentState(QMediaRecorder::State state);
@@ -57,6 +62,9 @@ private:
     FrameSource *source;
     const RecordingSettings &settings;
     std::unique_ptr<Mp4Writer> writer;
+    // The last recording's completion: empty when the file is complete,
+    // or else why it is not.
+    QFutureWatcher<QString> finishing;
     QMetaObject::Connection frameFeed;
     QTimer progressTimer;
     QUrl location;
