@@ -21,8 +21,12 @@ cv::Mat pixelsOf(QImage &picture)
 
 BlurredStill::BlurredStill(QWidget *screen)
     : QWidget(screen->parentWidget())
-    , shown(screen->grab().toImage().convertToFormat(QImage::Format_RGB32))
+    , shown(screen->size(), QImage::Format_RGB32)
 {
+    // Drawn straight into the picture kept: a grab would take another
+    // full-size copy, and a conversion one more.
+    shown.fill(Qt::black);
+    screen->render(&shown);
     setAttribute(Qt::WA_OpaquePaintEvent);
     reduced = QImage(shown.size() / kReduction, QImage::Format_RGB32);
     blurred = QImage(reduced.size(), QImage::Format_RGB32);
