@@ -23,24 +23,46 @@ const QColor kFrameColour(120, 140, 160);
 PathPicture::PathPicture(QWidget *parent)
     : QWidget(parent)
 {
-    connect(&loading, &QFutureWatcher<QImage>::finished, this, [this] {
-        background = loading.result();
+    connect(&drawing, &QFutureWatcher<Drawing>::finished, this, [this] {
+        ready = drawing.result();
+        // Resized while it was drawn.
+        if (!size().isEmpty() && ready.drawn.size() != size())
+            drawAhead();
         update();
     });
 }
 
 PathPicture::~PathPicture()
 {
-    loading.waitForFinished();
+    drawing.waitForFinished();
 }
 
-void PathPicture::showPaths(const TipPaths &shownPaths, const QSize &size, const QString &picturePath)
+void PathPicture::showPaths(const TipPaths &shownPaths, const QSize &size, const QString &path)
 {
     paths = shownPaths;
     pictureSize = size;
-    background = QImage();
-    loading.setFuture(QtConcurrent::run(&PathPicture::loadPicture, picturePath));
+    picturePath = path;
+    ready = Drawing();
+    drawAhead();
     update();
+}
+
+void PathPicture::drawAhead()
+{
+    // A drawing still under way is left to end on its own: it holds copies
+    // of all it draws, and its result is not taken.
+    drawing.setFuture(QtConcurrent::run([paths = paths, pictureSize = pictureSize, picturePath = picturePath,
+                                            background = ready.background, canvas = size()]() mutable {
+        if (background.isNull())
+            background = loadPicture(picturePath);
+        Drawing result { background, QImage(canvas, QImage::Format_ARGB32_Premultiplied) };
+        if (!result.drawn.isNull()) {
+            result.drawn.fill(Qt::transparent);
+            QPainter painter(&result.drawn);
+            draw(painter, result.drawn.rect(), paths, pictureSize, background);
+        }
+        return result;
+    }));
 }
 
 QImage PathPicture::loadPicture(const QString &picturePath)
@@ -58,7 +80,20 @@ void PathPicture::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
     QPainter painter(this);
-    draw(painter, rect(), paths, pictureSize, background);
+    if (ready.drawn.isNull()) {
+        draw(painter, rect(), TipPaths(), pictureSize, QImage());
+        return;
+    }
+    // Until it is drawn again at a new size, the last drawing is stretched.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), ready.drawn);
+}
+
+void PathPicture::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!ready.drawn.isNull() && ready.drawn.size() != size())
+        drawAhead();
 }
 
 void PathPicture::draw(QPainter &painter, const QRectF &area, const TipPaths &paths, const QSize &pictureSize,

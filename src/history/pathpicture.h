@@ -19,10 +19,10 @@ public:
     explicit PathPicture(QWidget *parent = nullptr);
     ~PathPicture() override;
 
-    // The picture is read and scaled on a worker thread; the paths are
-    // drawn at once and the picture appears behind them when it is ready.
+    // The picture is read, and drawn with the paths over it, on a worker
+    // thread: a minute's paths take longer to draw than a frame. The field
+    // shows empty until they are ready.
     void showPaths(const TipPaths &paths, const QSize &pictureSize, const QString &picturePath);
-    bool hasBackground() const { return !background.isNull(); }
 
     // A training's picture, read from a folder that may hold anything under
     // its name and scaled down to no more than a screen needs; null when
@@ -35,10 +35,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    struct Drawing
+    {
+        QImage background;
+        QImage drawn;
+    };
+    // Draws the paths at the widget's size on the worker, reading the
+    // picture first unless it has been read.
+    void drawAhead();
+
     TipPaths paths;
     QSize pictureSize;
-    QImage background;
-    QFutureWatcher<QImage> loading;
+    QString picturePath;
+    Drawing ready;
+    QFutureWatcher<Drawing> drawing;
 };
