@@ -36,6 +36,22 @@ void removeEffect(QWidget *widget, QGraphicsEffect *effect)
         widget->setGraphicsEffect(nullptr);
 }
 
+// The camera pictures shown on screen, the screen itself included.
+QList<QPointer<QWidget>> livePicturesOn(QWidget *screen)
+{
+    QList<QPointer<QWidget>> shown;
+    if (!screen)
+        return shown;
+    QList<QVideoWidget *> pictures = screen->findChildren<QVideoWidget *>();
+    if (auto *picture = qobject_cast<QVideoWidget *>(screen))
+        pictures << picture;
+    for (QVideoWidget *picture : qAsConst(pictures)) {
+        if (picture->isVisible())
+            shown << picture;
+    }
+    return shown;
+}
+
 } // namespace
 
 ScreenTransition::ScreenTransition(QObject *parent)
@@ -63,21 +79,20 @@ QWidget *ScreenTransition::blurTargetFor(QWidget *screen)
     thawLivePictures();
     if (!screen || !screen->parentWidget())
         return screen;
-    QList<QVideoWidget *> pictures = screen->findChildren<QVideoWidget *>();
-    if (auto *picture = qobject_cast<QVideoWidget *>(screen))
-        pictures << picture;
-    for (QVideoWidget *picture : qAsConst(pictures)) {
-        if (picture->isVisible())
-            frozenPictures << picture;
-    }
-    if (frozenPictures.isEmpty())
+    const QList<QPointer<QWidget>> pictures = livePicturesOn(screen);
+    if (pictures.isEmpty())
         return screen;
-
     stillCover = new BlurredStill(screen);
     frozenScreen = screen;
-    for (const QPointer<QWidget> &picture : qAsConst(frozenPictures))
-        picture->setUpdatesEnabled(false);
+    freeze(pictures);
     return stillCover;
+}
+
+void ScreenTransition::freeze(const QList<QPointer<QWidget>> &pictures)
+{
+    frozenPictures = pictures;
+    for (const QPointer<QWidget> &picture : pictures)
+        picture->setUpdatesEnabled(false);
 }
 
 void ScreenTransition::thawLivePictures()
@@ -93,6 +108,7 @@ void ScreenTransition::thawLivePictures()
 void ScreenTransition::fadeOutTowards(QWidget *next)
 {
     thawLivePictures();
+    freeze(livePicturesOn(ClientSessionInfo::actualForm));
     // Installed, the effect is deleted by the widget that carries it when it
     // is replaced or removed; never installed, it goes with this object.
     opacityEffect = new QGraphicsOpacityEffect(this);
@@ -109,6 +125,8 @@ void ScreenTransition::fadeOutTowards(QWidget *next)
 
 void ScreenTransition::fadeIn()
 {
+    thawLivePictures();
+    freeze(livePicturesOn(ClientSessionInfo::nextForm));
     stopTimers();
     opacityStep = kOpacityStep;
     opacityTimer.start();
@@ -122,6 +140,7 @@ void ScreenTransition::opacityTick()
         opacityTimer.stop();
         fading = false;
         removeEffect(ClientSessionInfo::actualForm, opacityEffect);
+        thawLivePictures();
         emit reached(OpacityMax);
         return;
     }

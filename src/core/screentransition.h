@@ -65,6 +65,10 @@ private:
     // blur: the still, or the screen itself, which carries a blur effect,
     // when nothing on it is live.
     QWidget *blurTargetFor(QWidget *screen);
+    // A fading screen's live pictures are held still too: under an opacity
+    // effect every frame would draw the whole screen again, and a still
+    // screen is drawn once for the whole fade.
+    void freeze(const QList<QPointer<QWidget>> &pictures);
     void applyBlurRadius();
     void thawLivePictures();
 
