@@ -1,10 +1,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 
+#include "camera/exercisebar.h"
 #include "camera/previewform.h"
 #include "camera/timerwidget.h"
-#include "camera/exercisebar.h"
 #include "camera/videowidget.h"
 #include "catalogue/choosetrainingform.h"
 #include "catalogue/scenarioframe.h"
@@ -14,6 +15,8 @@
 #include "dialogs/dialogform.h"
 #include "dialogs/infodialog.h"
 #include "dialogs/trainingresultsdialog.h"
+#include "history/metricstable.h"
+#include "history/pathpicture.h"
 #include "history/targetstable.h"
 #include "mediainspection.h"
 #include "sessionfixture.h"
@@ -278,6 +281,20 @@ void TrainingTest::stopwatchTrainingIsRecordedAndMeasured()
     verifyMeasuredAgainstTruth(video);
     QCOMPARE(window->findChild<TrainingResultsDialog *>()->targetsShown()->lines().first(),
         QStringLiteral("Generous: every target met"));
+    // Both tips' paths are drawn in the results, each in its colour.
+    auto *paths = window->findChild<TrainingResultsDialog *>()->findChild<PathPicture *>();
+    const auto drawsIn = [paths](const QColor &colour) {
+        const QImage drawn = paths->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < drawn.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(drawn.constScanLine(y));
+            if (std::find(line, line + drawn.width(), colour.rgb()) != line + drawn.width())
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(
+        drawsIn(instrumentColour(InstrumentLeft)) && drawsIn(instrumentColour(InstrumentRight)),
+        kScreenTimeoutMs);
 
     // Four files with one stamp in the account's folder.
     const QString stamp = QFileInfo(video).completeBaseName();
@@ -364,8 +381,8 @@ void TrainingTest::countdownEndsTrainingByItself()
     QCOMPARE(results.size(), 3);
     QCOMPARE(results[0], QStringLiteral("Six seconds: targets"));
     QVERIFY2(metrics.durationSeconds > 6
-            && results[1].endsWith(" | target 00:00:06 | " + QString::number(qRound(metrics.durationSeconds / 6 * 100))
-                + " % | not met"),
+            && results[1].endsWith(" | target 00:00:06 | "
+                + QString::number(qRound(metrics.durationSeconds / 6 * 100)) + " % | not met"),
         qPrintable(results[1]));
     QCOMPARE(results[2], QStringLiteral("Left path length | not measured | target 100 mm | – | not met"));
 }
