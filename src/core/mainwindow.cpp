@@ -117,6 +117,9 @@ QWidget *MainWindow::makeScreen(FormEnum form)
     case FormMenu:
         return carryOutRequests(new Menu(host));
     case FormPreview: {
+        // The chooser reads the exercise catalogue, in which the training
+        // screen and the history find the account's exercise.
+        screenFor(FormChooseTraining);
         auto *preview = carryOutRequests(new PreviewForm(host));
         connect(preview, &PreviewForm::ShowNextFormWithLoading, this, &MainWindow::ShowNextFormWithLoading);
         // The training's picture takes the place of every screen.
@@ -126,6 +129,7 @@ QWidget *MainWindow::makeScreen(FormEnum form)
     case FormVideoPlayer:
         return carryOutRequests(new VideoPlayer(host));
     case FormResultsList:
+        screenFor(FormChooseTraining);
         // The trainings the history lists, in its order.
         ClientSessionInfo::playlist = new QMediaPlaylist(this);
         return carryOutRequests(new ResultsListForm(host));
