@@ -1,5 +1,6 @@
 #include "framesource.h"
 
+#include <QAbstractVideoBuffer>
 #include <QDateTime>
 
 #include <chrono>
@@ -15,11 +16,47 @@ constexpr qint64 kNsPerMs = 1000000;
 constexpr qint64 kUsPerSecond = 1000000;
 constexpr auto kInstrumentsVariable = "KAVRIN_VIRTUAL_CAMERA_INSTRUMENTS";
 
+// A frame's pixels as a camera hands them on, read in place. Qt's own image
+// buffer asks its image for writable bits even when mapped for reading, so
+// every reader (the viewfinder's paint, the tracker, a probe) would copy the
+// whole picture; a USB camera's GStreamer buffer is read without a copy.
+class SensorBuffer : public QAbstractVideoBuffer
+{
+public:
+    explicit SensorBuffer(const QImage &image)
+        : QAbstractVideoBuffer(NoHandle)
+        , image(image)
+    {
+    }
+
+    MapMode mapMode() const override { return mode; }
+
+    uchar *map(MapMode requested, int *numBytes, int *bytesPerLine) override
+    {
+        if (mode != NotMapped || requested == NotMapped)
+            return nullptr;
+        mode = requested;
+        if (numBytes)
+            *numBytes = static_cast<int>(image.sizeInBytes());
+        if (bytesPerLine)
+            *bytesPerLine = image.bytesPerLine();
+        // Only a writer gets pixels of its own.
+        return requested & WriteOnly ? image.bits() : const_cast<uchar *>(image.constBits());
+    }
+
+    void unmap() override { mode = NotMapped; }
+
+private:
+    QImage image;
+    MapMode mode = NotMapped;
+};
+
 } // namespace
 
 QVideoFrame sensorFrame(const QImage &frame, qint64 timeUs)
 {
-    QVideoFrame video(frame);
+    QVideoFrame video(
+        new SensorBuffer(frame), frame.size(), QVideoFrame::pixelFormatFromImageFormat(frame.format()));
     video.setStartTime(timeUs);
     video.setMetaData(QLatin1String(kCaptureMomentKey), captureMomentUs());
     return video;
