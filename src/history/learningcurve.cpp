@@ -170,7 +170,7 @@ void LearningCurve::draw(QPainter &painter, const QRectF &area, const QVector<St
         }
         painter.setPen(QPen(colour, kLineWidth));
         painter.setBrush(Qt::NoBrush);
-        painter.drawPath(gappedLine(points));
+        drawGappedLine(painter, points);
         painter.setBrush(colour);
         for (const std::optional<QPointF> &point : qAsConst(points)) {
             if (point)

@@ -124,7 +124,7 @@ void PathPicture::draw(QPainter &painter, const QRectF &area, const TipPaths &pa
             }
             painter.setPen(
                 QPen(instrumentColour(instrument), kPathWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.drawPath(gappedLine(points));
+            drawGappedLine(painter, points);
         }
     }
     painter.restore();

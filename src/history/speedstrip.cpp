@@ -111,7 +111,7 @@ void SpeedStrip::paintEvent(QPaintEvent *event)
             speeds << (handBins.at(bin).offScreen ? std::nullopt : std::optional<QPointF>(point));
         }
         painter.setPen(QPen(instrumentColour(hand), kLineWidth));
-        painter.drawPath(gappedLine(speeds));
+        drawGappedLine(painter, speeds);
     }
     painter.setPen(kCursorColour);
     const qreal cursor = static_cast<qreal>(positionMs) * width() / durationMs;

@@ -96,7 +96,7 @@ void TipTrails::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
         const QColor colour = instrumentColour(hand);
         painter->setPen(QPen(colour, kTrailWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter->setBrush(Qt::NoBrush);
-        painter->drawPath(gappedLine(points));
+        drawGappedLine(*painter, points);
         if (const std::optional<QPointF> head = trailHead(hand)) {
             painter->setPen(Qt::NoPen);
             painter->setBrush(colour);
