@@ -207,25 +207,35 @@ private:
     int done = 0;
 };
 
-// The GUI thread's worst stall in each phase of a sequence.
+// The GUI thread's worst stall and the largest resident memory in each phase
+// of a sequence.
 class Phases
 {
 public:
+    Phases()
+    {
+        QObject::connect(&memoryProbe, &QTimer::timeout, [this] { peakMb = std::max(peakMb, residentMb()); });
+        memoryProbe.start(kMemoryProbeMs);
+    }
+
     bool measure(const char *phase, const std::function<bool()> &step)
     {
         const bool completed = step();
         const double worstMs = probe.takeWorstStallMs();
         worstOfAllMs = std::max(worstOfAllMs, worstMs);
-        std::printf(
-            "  %-24s worst GUI stall %6.1f ms%s\n", phase, worstMs, completed ? "" : "   (not completed)");
+        std::printf("  %-24s worst GUI stall %6.1f ms   resident peak %6.1f MB%s\n", phase, worstMs,
+            std::max(std::exchange(peakMb, 0.0), residentMb()), completed ? "" : "   (not completed)");
         std::fflush(stdout);
         return completed;
     }
     double worstOfAll() const { return worstOfAllMs; }
 
 private:
+    static constexpr int kMemoryProbeMs = 20;
     StallProbe probe;
+    QTimer memoryProbe;
     double worstOfAllMs = 0;
+    double peakMb = 0;
 };
 
 // The floor in a child process, whose output is passed on; its CPU seconds
