@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <sched.h>
 
 #include "camera/camera.h"
 #include "camera/videowidget.h"
@@ -146,6 +147,17 @@ bool isFragmented(const QString &path)
     return file.open(QIODevice::ReadOnly) && file.readAll().contains("moof");
 }
 
+// Threads of this process at idle priority. A repair runs its streaming
+// threads so; GStreamer's thread pool hands them on to the camera's and the
+// recorder's pipelines, which must get them back at the normal one.
+int threadsAtIdlePriority()
+{
+    const QStringList threads
+        = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return static_cast<int>(std::count_if(threads.cbegin(), threads.cend(),
+        [](const QString &thread) { return sched_getscheduler(thread.toInt()) == SCHED_IDLE; }));
+}
+
 } // namespace
 
 class RepairTest : public QObject
@@ -237,6 +249,7 @@ void RepairTest::repairToTheEnd(RecordingRepair &repair, const QStringList &vide
     QVERIFY(repair.isRunning());
     QVERIFY(finished.wait(kTimeoutMs));
     QVERIFY(!repair.isRunning());
+    QCOMPARE(threadsAtIdlePriority(), 0);
 }
 
 void RepairTest::verifyRepaired(const QString &video, const DecodedVideo &cut, const QString &title)

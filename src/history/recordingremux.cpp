@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include <gst/gst.h>
+#include <pthread.h>
+#include <sched.h>
 
 #include "core/logging.h"
 
@@ -66,12 +68,35 @@ GstElement *launch(const char *description, const QString &path, QString *proble
     return pipeline;
 }
 
+// A repair runs beside a training on a machine of two or four cores, where a
+// decoder at full speed would take the processor from the GUI thread and the
+// recording. Each streaming thread therefore runs only when no other thread
+// of the machine wants to (the threads it starts inherit that), and goes back
+// to the normal policy as it leaves, since GStreamer's thread pool hands
+// threads on to other pipelines. An unprivileged thread may make both
+// changes. Called in the thread that posts the message.
+GstBusSyncReply yieldToForegroundWork(GstBus *, GstMessage *message, gpointer)
+{
+    if (GST_MESSAGE_TYPE(message) != GST_MESSAGE_STREAM_STATUS)
+        return GST_BUS_PASS;
+    GstStreamStatusType status = GST_STREAM_STATUS_TYPE_CREATE;
+    GstElement *owner = nullptr;
+    gst_message_parse_stream_status(message, &status, &owner);
+    const sched_param unused {};
+    if (status == GST_STREAM_STATUS_TYPE_ENTER)
+        pthread_setschedparam(pthread_self(), SCHED_IDLE, &unused);
+    else if (status == GST_STREAM_STATUS_TYPE_LEAVE)
+        pthread_setschedparam(pthread_self(), SCHED_OTHER, &unused);
+    return GST_BUS_PASS;
+}
+
 // Runs the pipeline until it has handled all its data; the problem when it
 // failed, took longer than `bound` or was cancelled. Leaves it stopped.
 QString runToEnd(GstElement *pipeline, GstClockTime bound, const std::atomic_bool &cancelled)
 {
     QString problem;
     GstBus *bus = gst_element_get_bus(pipeline);
+    gst_bus_set_sync_handler(bus, yieldToForegroundWork, nullptr, nullptr);
     gst_element_set_state(pipeline, GST_STATE_PLAYING);
     for (GstClockTime waited = 0; problem.isEmpty(); waited += kCancelPollInterval) {
         if (cancelled) {
@@ -171,6 +196,14 @@ GstPadProbeReturn noteFrameEnd(GstPad *, GstPadProbeInfo *info, gpointer endMs)
     return GST_PAD_PROBE_OK;
 }
 
+// A decoder of its own threads, one per core, would hold a frame in each and
+// take every core; the check is no hurry.
+void decodeInOneThread(GstBin *, GstBin *, GstElement *element, gpointer)
+{
+    if (g_object_class_find_property(G_OBJECT_GET_CLASS(element), "max-threads"))
+        g_object_set(element, "max-threads", 1, nullptr);
+}
+
 // Decodes the video of `path` to its end, as a player would, and notes where
 // its last frame ends.
 QString decodeVideo(const QString &path, GstClockTime bound, const std::atomic_bool &cancelled, qint64 *endMs)
@@ -186,6 +219,7 @@ QString decodeVideo(const QString &path, GstClockTime bound, const std::atomic_b
     gst_pad_add_probe(frames, GST_PAD_PROBE_TYPE_BUFFER, noteFrameEnd, endMs, nullptr);
     gst_object_unref(frames);
     gst_object_unref(sink);
+    g_signal_connect(pipeline, "deep-element-added", G_CALLBACK(decodeInOneThread), nullptr);
     problem = runToEnd(pipeline, bound, cancelled);
     gst_object_unref(pipeline);
     return problem;
