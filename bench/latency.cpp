@@ -120,7 +120,7 @@ void measurePlainWidget(PaintWatchingApplication &application, int seconds)
     settings.setResolution(kPictureSize);
     camera.setViewfinderSettings(settings);
     QVideoWidget viewfinder;
-    viewfinder.showFullScreen();
+    showFullScreenAnywhere(viewfinder);
     camera.setViewfinder(&viewfinder);
     camera.start();
     measure(application, &camera, &viewfinder, seconds, "plain QVideoWidget (floor)");
