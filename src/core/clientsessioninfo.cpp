@@ -33,11 +33,6 @@ QWidget *ClientSessionInfo::actualForm = nullptr;
 QWidget *ClientSessionInfo::nextForm = nullptr;
 DialogForm *ClientSessionInfo::dialogForm = nullptr;
 MainWindow *ClientSessionInfo::mainWindowInstance = nullptr;
-
-DialogForm *ClientSessionInfo::dialogHost()
-{
-    return mainWindowInstance ? mainWindowInstance->dialogHost() : dialogForm;
-}
 QPointer<VideoWidget> ClientSessionInfo::actualPreviewingWidget;
 int ClientSessionInfo::actualSelectedCamera = 0;
 bool ClientSessionInfo::record = false;
@@ -67,6 +62,11 @@ QString ClientSessionInfo::selectedCamera;
 // not part of the location yet; the folder names are appended here instead.
 QString ClientSessionInfo::configPath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
     + QStringLiteral("/KavrinMac/Kavrin/config.xml");
+
+DialogForm *ClientSessionInfo::dialogHost()
+{
+    return mainWindowInstance ? mainWindowInstance->dialogHost() : dialogForm;
+}
 
 QString ClientSessionInfo::fullRecordingPath()
 {
