@@ -39,7 +39,8 @@ inline void drawGappedLine(QPainter &painter, const QVector<std::optional<QPoint
         piece.append(*point);
         if (piece.size() == kPointsPerPiece) {
             drawPiece();
-            piece = { *point };
+            // The next piece starts where this one ends.
+            piece.remove(0, piece.size() - 1);
         }
     }
     drawPiece();
