@@ -1,6 +1,5 @@
 #include "core/blurredstill.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 
 #include <opencv2/imgproc.hpp>
@@ -21,17 +20,18 @@ cv::Mat pixelsOf(QImage &picture)
 
 BlurredStill::BlurredStill(QWidget *screen)
     : QWidget(screen->parentWidget())
-    , shown(screen->size(), QImage::Format_RGB32)
+    , reduced(screen->size() / kReduction, QImage::Format_RGB32)
 {
-    // Drawn straight into the picture kept: a grab would take another
-    // full-size copy, and a conversion one more.
-    shown.fill(Qt::black);
-    screen->render(&shown);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    reduced = QImage(shown.size() / kReduction, QImage::Format_RGB32);
-    blurred = QImage(reduced.size(), QImage::Format_RGB32);
-    if (!reduced.isNull())
-        cv::resize(pixelsOf(shown), pixelsOf(reduced), pixelsOf(reduced).size(), 0, 0, cv::INTER_AREA);
+    if (!reduced.isNull()) {
+        reduced.fill(Qt::black);
+        QPainter painter(&reduced);
+        painter.scale(static_cast<qreal>(reduced.width()) / screen->width(),
+            static_cast<qreal>(reduced.height()) / screen->height());
+        screen->render(&painter);
+    }
+    // Until the first step of the blur the still shows as drawn.
+    blurred = reduced.copy();
     setGeometry(screen->geometry());
     show();
     raise();
@@ -44,12 +44,13 @@ void BlurredStill::setBlurRadius(double radius)
     // A blur effect's radius spans about two standard deviations.
     const double sigma = radius / (2.0 * kReduction);
     cv::GaussianBlur(pixelsOf(reduced), pixelsOf(blurred), cv::Size(), sigma, sigma, cv::BORDER_REPLICATE);
-    cv::resize(pixelsOf(blurred), pixelsOf(shown), pixelsOf(shown).size(), 0, 0, cv::INTER_LINEAR);
     update();
 }
 
-void BlurredStill::paintEvent(QPaintEvent *event)
+void BlurredStill::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), shown, event->rect());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The painter is clipped to the region to repaint.
+    painter.drawImage(rect(), blurred);
 }
