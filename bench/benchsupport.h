@@ -13,6 +13,7 @@
 #include <QMediaRecorder>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -97,6 +98,15 @@ inline bool startPreview(Camera &camera, VideoWidget &viewfinder, const QSize &s
     camera.StartPreview(&viewfinder);
     return true;
 }
+
+// A bench's data location, removed only after the session has let go of
+// its current account: the session's accounts outlive main(), and the
+// account's lock file would be gone with its folder before they release it.
+class DataFolder : public QTemporaryDir
+{
+public:
+    ~DataFolder() { ClientSessionInfo::accounts.unlockCurrent(); }
+};
 
 // Tells of the end of every paint: the moment notify() returns from
 // delivering a paint event to its widget.

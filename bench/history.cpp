@@ -24,7 +24,6 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <array>
@@ -299,7 +298,7 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     const int minutes = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10;
-    QTemporaryDir folder;
+    DataFolder folder;
     prepareInstallation(folder.path());
     MainWindow window;
     window.show();

@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QCameraInfo>
-#include <QTemporaryDir>
 #include <QVideoProbe>
 #include <QVideoWidget>
 
@@ -136,7 +135,7 @@ int main(int argc, char **argv)
     std::printf("two frame periods: %.1f ms\n", 2 * kFramePeriodMs);
     measurePlainWidget(application, seconds);
 
-    QTemporaryDir folder;
+    DataFolder folder;
     prepareInstallation(folder.path());
     MainWindow window;
     window.showFullScreen();

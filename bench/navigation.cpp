@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QMetaObject>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <iterator>
 #include <malloc.h>
@@ -69,7 +68,7 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     const int taps = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : kDefaultTaps;
-    QTemporaryDir data;
+    DataFolder data;
     prepareInstallation(data.path());
     MainWindow window;
     window.show();

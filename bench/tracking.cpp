@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QVideoProbe>
 #include <algorithm>
 #include <cstdio>
@@ -142,7 +141,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : kDefaultSeconds;
     defaultHandler = qInstallMessageHandler(keepFinishedLine);
-    QTemporaryDir folder;
+    DataFolder folder;
 
     for (const QSize size : { QSize(1280, 720), QSize(1920, 1080) })
         benchTrackerAlone(size, std::max(1, seconds / 3));

@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThreadPool>
 #include <algorithm>
 #include <cstdio>
@@ -269,7 +268,7 @@ int main(int argc, char **argv)
     const int seconds
         = argc > 1 + floorOnly ? QString::fromLocal8Bit(argv[1 + floorOnly]).toInt() : kDefaultSeconds;
     defaultHandler = qInstallMessageHandler(keepFinishedLine);
-    QTemporaryDir folder;
+    DataFolder folder;
     if (floorOnly) {
         recordingFloor(kRecordingSize, seconds, folder.filePath(QStringLiteral("alone.mp4")));
         return EXIT_SUCCESS;

@@ -8,13 +8,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMetaObject>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <vector>
 
+#include "benchsupport.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
 #include "sessionfixture.h"
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // An installed application with one account starts straight into the menu.
-    QTemporaryDir data;
+    DataFolder data;
     prepareInstallation(data.path());
     MainWindow window;
     window.setFixedSize(1920, 1080);
