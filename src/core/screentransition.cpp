@@ -59,8 +59,13 @@ protected:
         }
         if (opacity() <= 0.0)
             return;
-        if (still.isNull())
+        // A screen resized under the fade (the window leaving full screen)
+        // needs a still of its new size.
+        const QRect bounds = sourceBoundingRect(Qt::DeviceCoordinates).toAlignedRect();
+        if (still.isNull() || bounds != stillBounds) {
             still = sourcePixmap(Qt::DeviceCoordinates, &stillOffset, QGraphicsEffect::NoPad);
+            stillBounds = bounds;
+        }
         painter->save();
         painter->setOpacity(opacity());
         painter->setWorldTransform(QTransform());
@@ -68,7 +73,7 @@ protected:
         painter->restore();
     }
 
-    // Moved to another screen, or the screen resized: a new still.
+    // Moved to another screen: a new still.
     void sourceChanged(ChangeFlags flags) override
     {
         still = QPixmap();
@@ -78,6 +83,7 @@ protected:
 private:
     QPixmap still;
     QPoint stillOffset;
+    QRect stillBounds;
 };
 
 // The camera pictures shown on screen, the screen itself included.
