@@ -146,6 +146,12 @@ void DialogsTest::answersTravelBeforeOrAfterClosingNotEscape()
 
     showDialog(DialogOpt(dialog));
     QWidget *active = host->activeWidget();
+    // The host is the dialog with a margin, centred on the main display.
+    const QRect display = ClientSessionInfo::mainDisplay;
+    const QSize hostSize = active->size() + QSize(100, 100);
+    QCOMPARE(host->geometry(),
+        QRect(QPoint((display.width() - hostSize.width()) / 2, (display.height() - hostSize.height()) / 2),
+            hostSize));
     // Escape must not close the host: only the dialog's buttons answer.
     QTest::keyClick(host, Qt::Key_Escape);
     QVERIFY(active->isVisible());

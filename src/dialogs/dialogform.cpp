@@ -185,13 +185,20 @@ void DialogForm::prepareLayout()
     active = shown ? shown : placeholder;
     if (shown)
         shown->show();
-    show();
+    // The window is laid out, sized and placed while still hidden, so that
+    // it is mapped once, at its final geometry. Shown at the last dialog's
+    // size, it was painted, resized by the X server and painted again, one
+    // after the other on the GUI thread: 40 ms for the results over a
+    // training.
+    ensurePolished();
+    layout()->activate();
     qCDebug(lcDialogs) << "active widget size" << active->size();
     qCDebug(lcDialogs) << "parent size" << size();
     setFixedSize(active->width() + kHostMargin, active->height() + kHostMargin);
     qCDebug(lcDialogs) << "parent size" << size();
     const QRect display = ClientSessionInfo::mainDisplay;
     move((display.width() - width()) / 2, (display.height() - height()) / 2);
+    show();
     activateDialogWindow();
 }
 
