@@ -8,7 +8,6 @@
 #include <QCamera>
 #include <QCameraViewfinderSettings>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaRecorder>
 #include <QRegularExpression>
@@ -26,6 +25,7 @@
 #include "camera/videowidget.h"
 #include "core/clientsessioninfo.h"
 #include "core/mainwindow.h"
+#include "eventwait.h"
 #include "storage/user.h"
 
 inline constexpr int kStartTimeoutMs = 20000;
@@ -70,17 +70,6 @@ inline void keepFinishedLine(QtMsgType type, const QMessageLogContext &context, 
     if (message.startsWith(QLatin1String(kFinishedLine)))
         lastFinishedLine = message;
     defaultHandler(type, context, message);
-}
-
-inline void spinUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs) {
-        QEventLoop loop;
-        QTimer::singleShot(kPollMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
 }
 
 // The preview of camera number index (the virtual camera by default) at size

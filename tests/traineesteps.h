@@ -18,6 +18,7 @@
 #include "dialogs/languageselectdialog.h"
 #include "dialogs/trainingresultsdialog.h"
 #include "dialogs/writelocationdialog.h"
+#include "eventwait.h"
 #include "history/resultslistform.h"
 #include "history/simplelistitem.h"
 #include "sessionfixture.h"
@@ -37,7 +38,7 @@ constexpr int kStepTimeoutMs = 15000;
 // Keeps the application running until done() holds or the step's time is up.
 template <typename Condition> bool waitUntil(Condition done)
 {
-    return QTest::qWaitFor(done, kStepTimeoutMs);
+    return spinUntil(done, kStepTimeoutMs);
 }
 
 // The dialog of that type once the dialog host shows it, or nullptr.
