@@ -250,10 +250,11 @@ void MainWindowTest::dialogDuringFadeOpensWhenItEnds()
         QCOMPARE(stepUntil("opacityLoop", OpacityMin), 11);
     QCOMPARE(stepUntil("opacityLoop", OpacityMax), 11);
 
-    // The fade has brought its screen in; the dialog opens over it.
+    // The fade has brought its screen in; the dialog opens over it a fade
+    // step later.
     QCOMPARE(ClientSessionInfo::actualForm, history);
     QCOMPARE(window->currentOpacity(), 1.0);
-    QVERIFY(host->isVisible());
+    QTRY_VERIFY(host->isVisible());
     QCOMPARE(host->dialogOpt, DialogCameraSettings);
     QVERIFY(!history->isEnabled());
     QVERIFY(qobject_cast<QGraphicsBlurEffect *>(history->graphicsEffect()));

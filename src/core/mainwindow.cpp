@@ -33,6 +33,12 @@ constexpr int kLoadingScreenMs = 1000;
 // when the user is still reading the first screen: a tap before then is
 // taken at once, and makes only the screen it asks for.
 constexpr int kMakeAheadAfterMs = 300;
+// A dialog asked for during a fade opens this long after the fade has ended,
+// one step of a fade later. The fade's end paints the whole screen; in the
+// meantime the display takes that picture in and the camera's next frame is
+// drawn, instead of the dialog's window waiting behind the picture for the
+// display's answers to its first requests, all in one turn of the GUI thread.
+constexpr int kDialogAfterFadeMs = 25;
 
 } // namespace
 
@@ -224,8 +230,8 @@ void MainWindow::updateActualGraphicsEffect(graphicsEffectActual t)
     case OpacityMax:
         graphicsStruct::opamax = true;
         graphicsStruct::opamin = false;
-        if (const std::optional<DialogOpt> opt = std::exchange(deferredDialog, std::nullopt))
-            ShowDialogForm(*opt);
+        if (deferredDialog)
+            QTimer::singleShot(kDialogAfterFadeMs, this, &MainWindow::showDeferredDialog);
         break;
     }
 }
@@ -238,6 +244,8 @@ void MainWindow::ShowDialogForm(DialogOpt opt)
         deferredDialog = opt;
         return;
     }
+    // The dialog asked for last is the one shown.
+    deferredDialog.reset();
     QWidget *current = ClientSessionInfo::actualForm;
     if (current)
         current->setEnabled(false);
@@ -246,6 +254,12 @@ void MainWindow::ShowDialogForm(DialogOpt opt)
     if (current && !isHidden())
         StartBlur();
     host->prepareLayout();
+}
+
+void MainWindow::showDeferredDialog()
+{
+    if (const std::optional<DialogOpt> opt = std::exchange(deferredDialog, std::nullopt))
+        ShowDialogForm(*opt);
 }
 
 void MainWindow::HideDialogForm()

@@ -73,6 +73,7 @@ protected:
 
 private:
     QWidget *makeScreen(FormEnum form);
+    void showDeferredDialog();
 
     std::unique_ptr<Ui::MainWindow> ui;
     ScreenTransition *transition;
@@ -88,7 +89,8 @@ private:
     FormEnum currentForm = FormLogin;
     FormEnum previousForm = FormNone;
     bool loadingPending = false;
-    // A dialog asked for while a fade runs; it opens when the fade has ended.
+    // A dialog asked for while a fade runs; it opens a fade step after the
+    // fade has ended.
     std::optional<DialogOpt> deferredDialog;
 
     WindowBackground background;
