@@ -187,9 +187,9 @@ void DialogForm::prepareLayout()
         shown->show();
     // The window is laid out, sized and placed while still hidden, so that
     // it is mapped once, at its final geometry. Shown at the last dialog's
-    // size, it was painted, resized by the X server and painted again, one
-    // after the other on the GUI thread: 40 ms for the results over a
-    // training.
+    // size, it was painted, resized by the X server and painted again, back
+    // to back on the GUI thread (32 ms for the results after the finish
+    // question).
     ensurePolished();
     layout()->activate();
     qCDebug(lcDialogs) << "active widget size" << active->size();
