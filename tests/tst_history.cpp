@@ -16,6 +16,7 @@
 #include "core/mainwindow.h"
 #include "history/compareview.h"
 #include "history/comparisontable.h"
+#include "history/gappedline.h"
 #include "history/learningcurve.h"
 #include "history/measurementspanel.h"
 #include "history/metricstable.h"
@@ -139,6 +140,8 @@ private slots:
     void compareIsOfferedForTwoOrForOneBesideTheBest();
     void comparisonMarksTheLowerFigure_data();
     void comparisonMarksTheLowerFigure();
+    void chartLineThinnedToWhatItsColumnsShow_data();
+    void chartLineThinnedToWhatItsColumnsShow();
 
     void playback();
     void returnKeepsVolumeAndGoesToLastAnchor_data();
@@ -667,6 +670,41 @@ void HistoryTest::comparisonMarksTheLowerFigure()
     QFETCH(int, better);
     QCOMPARE(
         ComparisonTable::lowerOf(figures, { QStringLiteral("12.0 s"), secondText }).value_or(-1), better);
+}
+
+namespace {
+
+// Points written "x,y", a missing one "-", separated by spaces.
+QVector<std::optional<QPointF>> chartPoints(const QString &written)
+{
+    QVector<std::optional<QPointF>> points;
+    for (const QString &point : written.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList xy = point.split(QLatin1Char(','));
+        points << (xy.size() == 2 ? std::optional<QPointF>(QPointF(xy.at(0).toDouble(), xy.at(1).toDouble()))
+                                  : std::nullopt);
+    }
+    return points;
+}
+
+} // namespace
+
+void HistoryTest::chartLineThinnedToWhatItsColumnsShow_data()
+{
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("one column: first, lowest, highest, last in their order")
+        << "10.0,5 10.2,7 10.3,1 10.5,6 10.6,9 10.8,2 10.9,4" << "10.0,5 10.3,1 10.6,9 10.9,4";
+    QTest::newRow("the highest first, the lowest last") << "3.1,9 3.4,5 3.8,1" << "3.1,9 3.8,1";
+    QTest::newRow("a point per column stays") << "1.5,3 2.5,8 3.5,1" << "1.5,3 2.5,8 3.5,1";
+    QTest::newRow("a missing point breaks a column") << "4.1,5 4.2,2 - 4.6,7 4.7,3" << "4.1,5 4.2,2 - 4.6,7 4.7,3";
+    QTest::newRow("gaps alone") << "- -" << "- -";
+}
+
+void HistoryTest::chartLineThinnedToWhatItsColumnsShow()
+{
+    QFETCH(QString, points);
+    QFETCH(QString, kept);
+    QCOMPARE(thinnedToColumns(chartPoints(points)), chartPoints(kept));
 }
 
 // Loaded, the video shows its first picture and stays there however long

@@ -63,7 +63,7 @@ void TipDistanceChart::paintEvent(QPaintEvent *)
                                       : std::nullopt);
     }
     painter.setPen(QPen(kLine, 1.5));
-    drawGappedLine(painter, points);
+    drawGappedLine(painter, thinnedToColumns(points));
     painter.setPen(QPen(kMean, 1.5, Qt::DashLine));
     const double meanY = at(start, *mean).y();
     painter.drawLine(QPointF(plot.left(), meanY), QPointF(plot.right(), meanY));
