@@ -55,7 +55,8 @@ inline void drawGappedLine(QPainter &painter, const QVector<std::optional<QPoint
 // goes into and out of the column where it did, and spans from the lowest
 // to the highest as all of them did. A ten-minute training's 18,000 tip
 // distances on a chart 1,200 pixels wide become at most 4,800 points,
-// stroked in a third of the time, and a missing point still breaks the line.
+// stroked in a third to a half of the time, and a missing point still
+// breaks the line.
 inline QVector<std::optional<QPointF>> thinnedToColumns(const QVector<std::optional<QPointF>> &points)
 {
     QVector<std::optional<QPointF>> kept;
