@@ -31,7 +31,8 @@
 inline constexpr int kStartTimeoutMs = 20000;
 inline constexpr int kScreenTimeoutMs = 20000;
 inline constexpr int kStallProbeMs = 5;
-inline constexpr int kPollMs = 50;
+// A watch of some seconds gives up this long after them.
+inline constexpr int kWatchMarginMs = 50;
 inline const QSize kViewfinderSize(960, 540);
 inline constexpr auto kFinishedLine = "recording finished:";
 

@@ -71,7 +71,7 @@ Span watchFor(int seconds)
     const double before = cpuSeconds(RUSAGE_SELF);
     const double workerBefore = threadCpuSeconds(kWorkerName);
     clock.start();
-    spinUntil([&clock, seconds] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000 + kPollMs);
+    spinUntil([&clock, seconds] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000 + kWatchMarginMs);
     const double wall = clock.elapsed() / 1000.0;
     return { (cpuSeconds(RUSAGE_SELF) - before) / wall, (threadCpuSeconds(kWorkerName) - workerBefore) / wall,
         probe.worstStallMs() };

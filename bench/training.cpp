@@ -83,7 +83,7 @@ Span watchFor(int seconds, bool everyMinute = false)
     QElapsedTimer clock;
     const double before = cpuSeconds(RUSAGE_SELF);
     clock.start();
-    spinUntil([&clock, seconds] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000 + kPollMs);
+    spinUntil([&clock, seconds] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000 + kWatchMarginMs);
     Span span;
     span.cpuSeconds = cpuSeconds(RUSAGE_SELF) - before;
     span.wallSeconds = clock.elapsed() / 1000.0;

@@ -33,12 +33,12 @@ constexpr int kLoadingScreenMs = 1000;
 // when the user is still reading the first screen: a tap before then is
 // taken at once, and makes only the screen it asks for.
 constexpr int kMakeAheadAfterMs = 300;
-// A dialog asked for during a fade opens this long after the fade has ended,
-// one step of a fade later. The fade's end paints the whole screen; in the
-// meantime the display takes that picture in and the camera's next frame is
-// drawn, instead of the dialog's window waiting behind the picture for the
+// A dialog asked for during a fade opens one step of a fade after the fade
+// has ended. The fade's end paints the whole screen; in the meantime the
+// display takes that picture in and the camera's next frame is drawn,
+// instead of the dialog's window waiting behind the picture for the
 // display's answers to its first requests, all in one turn of the GUI thread.
-constexpr int kDialogAfterFadeMs = 25;
+constexpr int kDialogAfterFadeMs = ScreenTransition::kStepMs;
 
 } // namespace
 

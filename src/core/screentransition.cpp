@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kTickMs = 25;
 // Ten steps of 0.1 leave the double sum just short of the bound, so each
 // half of a fade takes eleven ticks.
 constexpr double kOpacityStep = 0.1;
@@ -109,8 +108,8 @@ ScreenTransition::ScreenTransition(QObject *parent)
     , opacityTimer(this)
     , blurTimer(this)
 {
-    opacityTimer.setInterval(kTickMs);
-    blurTimer.setInterval(kTickMs);
+    opacityTimer.setInterval(kStepMs);
+    blurTimer.setInterval(kStepMs);
     connect(&opacityTimer, &QTimer::timeout, this, &ScreenTransition::opacityTick);
     connect(&blurTimer, &QTimer::timeout, this, &ScreenTransition::blurTick);
 }

@@ -28,6 +28,9 @@ class ScreenTransition : public QObject
     Q_OBJECT
 
 public:
+    // The time between two steps of a fade or a blur.
+    static constexpr int kStepMs = 25;
+
     explicit ScreenTransition(QObject *parent = nullptr);
 
     // Fades the current screen out towards next from full opacity, stopping
