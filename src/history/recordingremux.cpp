@@ -5,6 +5,8 @@
 #include <gst/gst.h>
 #include <pthread.h>
 #include <sched.h>
+#include <system_error>
+#include <thread>
 
 #include "core/logging.h"
 
@@ -70,23 +72,70 @@ GstElement *launch(const char *description, const QString &path, QString *proble
 
 // A repair runs beside a training on a machine of two or four cores, where a
 // decoder at full speed would take the processor from the GUI thread and the
-// recording. Each streaming thread therefore runs only when no other thread
-// of the machine wants to (the threads it starts inherit that), and goes back
-// to the normal policy as it leaves, since GStreamer's thread pool hands
-// threads on to other pipelines. An unprivileged thread may make both
-// changes. Called in the thread that posts the message.
-GstBusSyncReply yieldToForegroundWork(GstBus *, GstMessage *message, gpointer)
+// recording. Its streaming threads therefore run only when no other thread
+// of the machine wants to, and the threads they start (the decoder's)
+// inherit that. They cannot be GStreamer's own: its pool hands threads on to
+// every pipeline of the process, the camera's and the player's too, and a
+// user's thread that gave up the normal policy may not take it back (only a
+// process with the right to raise priorities may). So each task of a repair
+// gets a thread of its own, at idle policy from its start to its end.
+struct IdleTaskPool
+{
+    GstTaskPool parent;
+};
+
+struct IdleTaskPoolClass
+{
+    GstTaskPoolClass parentClass;
+};
+
+G_DEFINE_TYPE(IdleTaskPool, idle_task_pool, GST_TYPE_TASK_POOL)
+
+gpointer startIdleThread(GstTaskPool *, GstTaskPoolFunction task, gpointer data, GError **error)
+{
+    try {
+        return new std::thread([task, data] {
+            const sched_param unused {};
+            pthread_setschedparam(pthread_self(), SCHED_IDLE, &unused);
+            task(data);
+        });
+    } catch (const std::system_error &failure) {
+        g_set_error(error, G_THREAD_ERROR, G_THREAD_ERROR_AGAIN, "%s", failure.what());
+        return nullptr;
+    }
+}
+
+void joinIdleThread(GstTaskPool *, gpointer id)
+{
+    auto *thread = static_cast<std::thread *>(id);
+    thread->join();
+    delete thread;
+}
+
+void idle_task_pool_class_init(IdleTaskPoolClass *poolClass)
+{
+    GstTaskPoolClass *base = GST_TASK_POOL_CLASS(poolClass);
+    // No threads are kept between tasks, so there is nothing to prepare.
+    base->prepare = nullptr;
+    base->cleanup = nullptr;
+    base->push = startIdleThread;
+    base->join = joinIdleThread;
+}
+
+void idle_task_pool_init(IdleTaskPool *) { }
+
+// Gives each task of the pipeline, as it is made, the pool `pool`. Called in
+// the thread that posts the message, before the task starts.
+GstBusSyncReply runTasksOnPool(GstBus *, GstMessage *message, gpointer pool)
 {
     if (GST_MESSAGE_TYPE(message) != GST_MESSAGE_STREAM_STATUS)
         return GST_BUS_PASS;
     GstStreamStatusType status = GST_STREAM_STATUS_TYPE_CREATE;
     GstElement *owner = nullptr;
     gst_message_parse_stream_status(message, &status, &owner);
-    const sched_param unused {};
-    if (status == GST_STREAM_STATUS_TYPE_ENTER)
-        pthread_setschedparam(pthread_self(), SCHED_IDLE, &unused);
-    else if (status == GST_STREAM_STATUS_TYPE_LEAVE)
-        pthread_setschedparam(pthread_self(), SCHED_OTHER, &unused);
+    const GValue *task = gst_message_get_stream_status_object(message);
+    if (status == GST_STREAM_STATUS_TYPE_CREATE && task && G_VALUE_HOLDS(task, GST_TYPE_TASK))
+        gst_task_set_pool(GST_TASK(g_value_get_object(task)), GST_TASK_POOL(pool));
     return GST_BUS_PASS;
 }
 
@@ -96,7 +145,9 @@ QString runToEnd(GstElement *pipeline, GstClockTime bound, const std::atomic_boo
 {
     QString problem;
     GstBus *bus = gst_element_get_bus(pipeline);
-    gst_bus_set_sync_handler(bus, yieldToForegroundWork, nullptr, nullptr);
+    auto *pool
+        = static_cast<GstTaskPool *>(gst_object_ref_sink(g_object_new(idle_task_pool_get_type(), nullptr)));
+    gst_bus_set_sync_handler(bus, runTasksOnPool, pool, gst_object_unref);
     gst_element_set_state(pipeline, GST_STATE_PLAYING);
     for (GstClockTime waited = 0; problem.isEmpty(); waited += kCancelPollInterval) {
         if (cancelled) {
