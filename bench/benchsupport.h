@@ -16,8 +16,10 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <utility>
 
 #include "camera/camera.h"
@@ -119,7 +121,67 @@ public:
     std::function<void(QObject *)> paintEnded;
 };
 
+// The calling thread's time by the kernel's account: on a core, and ready
+// but waiting for one. Zero where the kernel keeps no scheduler statistics.
+class ThreadClock
+{
+public:
+    struct Times
+    {
+        double ranMs = 0;
+        double queuedMs = 0;
+        Times operator-(const Times &earlier) const
+        {
+            return { ranMs - earlier.ranMs, queuedMs - earlier.queuedMs };
+        }
+    };
+
+    // Resolved now, to the thread that makes the clock.
+    ThreadClock()
+        : schedstat(::open("/proc/thread-self/schedstat", O_RDONLY | O_CLOEXEC))
+    {
+    }
+    ~ThreadClock()
+    {
+        if (schedstat >= 0)
+            ::close(schedstat);
+    }
+    ThreadClock(const ThreadClock &) = delete;
+    ThreadClock &operator=(const ThreadClock &) = delete;
+
+    Times now() const
+    {
+        char text[kSchedstatBytes] {};
+        unsigned long long ranNs = 0;
+        unsigned long long queuedNs = 0;
+        if (schedstat < 0 || ::pread(schedstat, text, sizeof text - 1, 0) <= 0
+            || std::sscanf(text, "%llu %llu", &ranNs, &queuedNs) != 2)
+            return {};
+        return { ranNs / 1e6, queuedNs / 1e6 };
+    }
+
+private:
+    static constexpr int kSchedstatBytes = 128;
+    const int schedstat;
+};
+
+// A gap in the GUI thread's ticks beyond their interval, and how the thread
+// spent the span between the two ticks. The rest of the span it was blocked
+// (on the X server, a lock, the disk) or asleep until its timer was due.
+struct Stall
+{
+    double ms = 0;
+    ThreadClock::Times spent;
+};
+
+inline QString describe(const Stall &stall)
+{
+    return QString::asprintf("worst GUI stall %6.1f ms (ran %5.1f, waited for a core %5.1f)", stall.ms,
+        stall.spent.ranMs, stall.spent.queuedMs);
+}
+
 // The longest the GUI thread let a 5 ms timer wait, beyond its interval.
+// Made on the GUI thread.
 class StallProbe
 {
 public:
@@ -129,22 +191,28 @@ public:
         timer.setInterval(kStallProbeMs);
         QObject::connect(&timer, &QTimer::timeout, [this] {
             const double now = clock.nsecsElapsed() / 1e6;
-            worstMs = std::max(worstMs, now - lastMs - kStallProbeMs);
+            const ThreadClock::Times times = threadClock.now();
+            if (now - lastMs - kStallProbeMs > worst.ms)
+                worst = { now - lastMs - kStallProbeMs, times - lastTimes };
             lastMs = now;
+            lastTimes = times;
         });
+        lastTimes = threadClock.now();
         clock.start();
         timer.start();
     }
-    double worstStallMs() const { return worstMs; }
+    double worstStallMs() const { return worst.ms; }
     // The worst stall since the last call, for a sequence measured phase by
     // phase; a gap across two phases counts in the later one.
-    double takeWorstStallMs() { return std::exchange(worstMs, 0.0); }
+    Stall takeWorstStall() { return std::exchange(worst, Stall {}); }
 
 private:
+    const ThreadClock threadClock;
     QTimer timer;
     QElapsedTimer clock;
     double lastMs = 0;
-    double worstMs = 0;
+    ThreadClock::Times lastTimes;
+    Stall worst;
 };
 
 inline bool waitForScreen(MainWindow &window, QWidget *screen)
@@ -206,9 +274,10 @@ inline Result recordThroughCamera(const QSize &size, int seconds, const QString 
 
 // The floor a whole training is compared with: recording through Camera
 // alone, printed and returned as CPU seconds per recorded second.
-inline double recordingFloor(const QSize &size, int seconds, const QString &path)
+inline double recordingFloor(const QSize &size, int seconds, const QString &path,
+    const std::function<void(Camera &)> &beforeRecording = {})
 {
-    const Result alone = recordThroughCamera(size, seconds, path);
+    const Result alone = recordThroughCamera(size, seconds, path, 0, beforeRecording);
     const double perSecond = alone.cpuSeconds / alone.recordedSeconds;
     std::printf("recording alone       %6.3f CPU s per s over %.1f s\n", perSecond, alone.recordedSeconds);
     std::fflush(stdout);

@@ -9,7 +9,10 @@
 // (default 60). It writes a configuration file, so give it a HOME (or
 // XDG_DATA_HOME) of its own. Both recordings are 1280x720 at 30 frames per
 // second, without sound. CPU time is the process's own (getrusage). The GUI
-// thread's stalls are the longest gaps between the ticks of a 5 ms timer.
+// thread's stalls are the longest gaps between the ticks of a 5 ms timer;
+// beside each phase's worst stall stand the time the thread ran in it and
+// the time it was ready but waited for a core (the kernel's scheduler
+// statistics), the rest it was blocked or asleep.
 // With "repair" or "export" the history's repair of a cut recording, or its
 // export of one, runs over and over in the background from the training
 // screen's start to the results' end, and the floor is left out. The floor
@@ -21,6 +24,7 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 #include "benchsupport.h"
@@ -54,6 +58,8 @@ struct Span
     double cpuSeconds = 0;
     double wallSeconds = 0;
     double worstStallMs = 0;
+    // The GUI thread's own.
+    ThreadClock::Times guiSpent;
     double cpuPerSecond() const { return cpuSeconds / wallSeconds; }
 };
 
@@ -64,6 +70,13 @@ double residentMb()
         return 0;
     const QList<QByteArray> pages = statm.readAll().split(' ');
     return pages.size() > 1 ? pages.at(1).toLongLong() * sysconf(_SC_PAGESIZE) / kBytesPerMb : 0;
+}
+
+void printGuiThread(const char *over, const ThreadClock::Times &spent, double seconds)
+{
+    std::printf("  GUI thread over %-16s ran %5.1f ms per s, waited for a core %5.1f ms per s\n", over,
+        spent.ranMs / seconds, spent.queuedMs / seconds);
+    std::fflush(stdout);
 }
 
 // Watches the running application for `seconds`; with everyMinute, prints
@@ -81,11 +94,14 @@ Span watchFor(int seconds, bool everyMinute = false)
     if (everyMinute)
         minutes.start(kSecondsPerMinute * 1000);
     QElapsedTimer clock;
+    const ThreadClock guiClock;
+    const ThreadClock::Times guiBefore = guiClock.now();
     const double before = cpuSeconds(RUSAGE_SELF);
     clock.start();
     spinUntil([&clock, seconds] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000 + kWatchMarginMs);
     Span span;
     span.cpuSeconds = cpuSeconds(RUSAGE_SELF) - before;
+    span.guiSpent = guiClock.now() - guiBefore;
     span.wallSeconds = clock.elapsed() / 1000.0;
     span.worstStallMs = probe.worstStallMs();
     // The timer's last minute may end a moment after the watch.
@@ -223,9 +239,9 @@ public:
     bool measure(const char *phase, const std::function<bool()> &step)
     {
         const bool completed = step();
-        const double worstMs = probe.takeWorstStallMs();
-        worstOfAllMs = std::max(worstOfAllMs, worstMs);
-        std::printf("  %-24s worst GUI stall %6.1f ms   resident peak %6.1f MB%s\n", phase, worstMs,
+        const Stall worst = probe.takeWorstStall();
+        worstOfAllMs = std::max(worstOfAllMs, worst.ms);
+        std::printf("  %-24s %s   resident peak %6.1f MB%s\n", phase, qPrintable(describe(worst)),
             std::max(std::exchange(peakMb, 0.0), residentMb()), completed ? "" : "   (not completed)");
         std::fflush(stdout);
         return completed;
@@ -270,7 +286,20 @@ int main(int argc, char **argv)
     defaultHandler = qInstallMessageHandler(keepFinishedLine);
     DataFolder folder;
     if (floorOnly) {
-        recordingFloor(kRecordingSize, seconds, folder.filePath(QStringLiteral("alone.mp4")));
+        // Its GUI thread, watched from the recording's start.
+        const ThreadClock guiClock;
+        ThreadClock::Times before;
+        QElapsedTimer clock;
+        std::optional<StallProbe> probe;
+        recordingFloor(kRecordingSize, seconds, folder.filePath(QStringLiteral("alone.mp4")), [&](Camera &) {
+            before = guiClock.now();
+            clock.start();
+            probe.emplace();
+        });
+        if (probe) {
+            printGuiThread("recording alone", guiClock.now() - before, clock.elapsed() / 1000.0);
+            std::printf("  recording alone          %s\n", qPrintable(describe(probe->takeWorstStall())));
+        }
         return EXIT_SUCCESS;
     }
     const QString kind = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
@@ -306,6 +335,7 @@ int main(int argc, char **argv)
         return TraineeSteps::waitUntil([&] { return QFile::exists(preview->currentPicturePath()); });
     }) && phases.measure("training", [&] {
         training = watchFor(seconds, true);
+        printGuiThread("the training", training.guiSpent, training.wallSeconds);
         return true;
     }) && phases.measure("finish question", [&] {
         measureBlur(window, "the training", training.cpuPerSecond());
