@@ -15,12 +15,17 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
+#include <mutex>
 #include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 #include "camera/camera.h"
 #include "camera/previewform.h"
@@ -165,19 +170,95 @@ private:
     const int schedstat;
 };
 
+inline double monotonicMs()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// A thread that only sleeps 2 ms at a time, beside the GUI thread.
+// Where it woke late in the same span as a stall of the GUI thread, the
+// machine held every thread: a virtual machine's host not running its
+// processors, or every core busy. The kernel charges a held thread the
+// time as run or as waited for a core alike, so only this tells it apart.
+class MachineWatch
+{
+public:
+    MachineWatch()
+        : thread([this] { watch(); })
+    {
+    }
+    ~MachineWatch()
+    {
+        stopped = true;
+        thread.join();
+    }
+    MachineWatch(const MachineWatch &) = delete;
+    MachineWatch &operator=(const MachineWatch &) = delete;
+
+    // The longest the watching thread was held within [fromMs, toMs], on
+    // monotonicMs()'s clock.
+    double heldWithin(double fromMs, double toMs) const
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        double longest = 0;
+        for (const Hold &hold : holds)
+            longest = std::max(longest, std::min(toMs, hold.endMs) - std::max(fromMs, hold.startMs));
+        return longest;
+    }
+
+private:
+    struct Hold
+    {
+        double startMs;
+        double endMs;
+    };
+    void watch()
+    {
+        for (double last = monotonicMs(); !stopped;) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(kSleepMs));
+            const double now = monotonicMs();
+            if (now - last > kSleepMs + kHeldMs) {
+                const std::lock_guard<std::mutex> lock(mutex);
+                holds.push_back({ last + kSleepMs, now });
+            }
+            last = now;
+        }
+    }
+
+    static constexpr int kSleepMs = 2;
+    // Later than this counts as held; a wake-up on a quiet machine is some
+    // tens of microseconds late.
+    static constexpr double kHeldMs = 5;
+    mutable std::mutex mutex;
+    std::vector<Hold> holds;
+    std::atomic_bool stopped { false };
+    std::thread thread;
+};
+
 // A gap in the GUI thread's ticks beyond their interval, and how the thread
 // spent the span between the two ticks. The rest of the span it was blocked
 // (on the X server, a lock, the disk) or asleep until its timer was due.
+// machineHeldMs is the longest the machine held an idle thread in that span.
 struct Stall
 {
     double ms = 0;
     ThreadClock::Times spent;
+    double machineHeldMs = 0;
 };
 
 inline QString describe(const Stall &stall)
 {
-    return QString::asprintf("worst GUI stall %6.1f ms (ran %5.1f, waited for a core %5.1f)", stall.ms,
-        stall.spent.ranMs, stall.spent.queuedMs);
+    return QString::asprintf("worst GUI stall %6.1f ms (ran %5.1f, waited for a core %5.1f; machine held "
+                             "%5.1f)",
+        stall.ms, stall.spent.ranMs, stall.spent.queuedMs, stall.machineHeldMs);
+}
+
+// One for the process, started at its first use.
+inline const MachineWatch &machineWatch()
+{
+    static const MachineWatch watch;
+    return watch;
 }
 
 // The longest the GUI thread let a 5 ms timer wait, beyond its interval.
@@ -190,29 +271,37 @@ public:
         timer.setTimerType(Qt::PreciseTimer);
         timer.setInterval(kStallProbeMs);
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            const double now = clock.nsecsElapsed() / 1e6;
+            const double now = monotonicMs();
             const ThreadClock::Times times = threadClock.now();
-            if (now - lastMs - kStallProbeMs > worst.ms)
+            if (now - lastMs - kStallProbeMs > worst.ms) {
                 worst = { now - lastMs - kStallProbeMs, times - lastTimes };
+                worstStartMs = lastMs;
+            }
             lastMs = now;
             lastTimes = times;
         });
+        machineWatch();
         lastTimes = threadClock.now();
-        clock.start();
+        lastMs = monotonicMs();
         timer.start();
     }
     double worstStallMs() const { return worst.ms; }
     // The worst stall since the last call, for a sequence measured phase by
     // phase; a gap across two phases counts in the later one.
-    Stall takeWorstStall() { return std::exchange(worst, Stall {}); }
+    Stall takeWorstStall()
+    {
+        worst.machineHeldMs
+            = machineWatch().heldWithin(worstStartMs, worstStartMs + worst.ms + kStallProbeMs);
+        return std::exchange(worst, Stall {});
+    }
 
 private:
     const ThreadClock threadClock;
     QTimer timer;
-    QElapsedTimer clock;
     double lastMs = 0;
     ThreadClock::Times lastTimes;
     Stall worst;
+    double worstStartMs = 0;
 };
 
 inline bool waitForScreen(MainWindow &window, QWidget *screen)
