@@ -12,7 +12,9 @@
 // thread's stalls are the longest gaps between the ticks of a 5 ms timer;
 // beside each phase's worst stall stand the time the thread ran in it and
 // the time it was ready but waited for a core (the kernel's scheduler
-// statistics), the rest it was blocked or asleep.
+// statistics), the rest it was blocked or asleep, and how long a watching
+// thread that only sleeps was held in the same span (the machine's own
+// stall). The floor's GUI thread is watched alike.
 // With "repair" or "export" the history's repair of a cut recording, or its
 // export of one, runs over and over in the background from the training
 // screen's start to the results' end, and the floor is left out. The floor
