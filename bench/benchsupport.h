@@ -281,11 +281,14 @@ public:
             lastTimes = times;
         });
         machineWatch();
-        lastTimes = threadClock.now();
-        lastMs = monotonicMs();
+        lastTimes = madeTimes = threadClock.now();
+        lastMs = madeMs = monotonicMs();
         timer.start();
     }
     double worstStallMs() const { return worst.ms; }
+    // The GUI thread's time, and the time passed, since the probe was made.
+    ThreadClock::Times spentSinceMade() const { return threadClock.now() - madeTimes; }
+    double secondsSinceMade() const { return (monotonicMs() - madeMs) / 1000.0; }
     // The worst stall since the last call, for a sequence measured phase by
     // phase; a gap across two phases counts in the later one.
     Stall takeWorstStall()
@@ -298,6 +301,8 @@ public:
 private:
     const ThreadClock threadClock;
     QTimer timer;
+    ThreadClock::Times madeTimes;
+    double madeMs = 0;
     double lastMs = 0;
     ThreadClock::Times lastTimes;
     Stall worst;

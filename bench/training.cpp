@@ -96,14 +96,12 @@ Span watchFor(int seconds, bool everyMinute = false)
     if (everyMinute)
         minutes.start(kSecondsPerMinute * 1000);
     QElapsedTimer clock;
-    const ThreadClock guiClock;
-    const ThreadClock::Times guiBefore = guiClock.now();
     const double before = cpuSeconds(RUSAGE_SELF);
     clock.start();
     spinUntil([&clock, seconds] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000 + kWatchMarginMs);
     Span span;
     span.cpuSeconds = cpuSeconds(RUSAGE_SELF) - before;
-    span.guiSpent = guiClock.now() - guiBefore;
+    span.guiSpent = probe.spentSinceMade();
     span.wallSeconds = clock.elapsed() / 1000.0;
     span.worstStallMs = probe.worstStallMs();
     // The timer's last minute may end a moment after the watch.
@@ -289,17 +287,11 @@ int main(int argc, char **argv)
     DataFolder folder;
     if (floorOnly) {
         // Its GUI thread, watched from the recording's start.
-        const ThreadClock guiClock;
-        ThreadClock::Times before;
-        QElapsedTimer clock;
         std::optional<StallProbe> probe;
-        recordingFloor(kRecordingSize, seconds, folder.filePath(QStringLiteral("alone.mp4")), [&](Camera &) {
-            before = guiClock.now();
-            clock.start();
-            probe.emplace();
-        });
+        recordingFloor(kRecordingSize, seconds, folder.filePath(QStringLiteral("alone.mp4")),
+            [&probe](Camera &) { probe.emplace(); });
         if (probe) {
-            printGuiThread("recording alone", guiClock.now() - before, clock.elapsed() / 1000.0);
+            printGuiThread("recording alone", probe->spentSinceMade(), probe->secondsSinceMade());
             std::printf("  recording alone          %s\n", qPrintable(describe(probe->takeWorstStall())));
         }
         return EXIT_SUCCESS;
